@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages named in the arguments that are not installed yet.
+# Runs apt-get as root, or through sudo when we are not root.
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo=(sudo); else
+      echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+      return 1
+    fi
+  fi
+  echo "Installing: ${missing[*]}" >&2
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building and testing need.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev fonts-wqy-microhei)
+# What running the windows needs on top (a display server is the user's).
+RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei)

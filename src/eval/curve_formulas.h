@@ -1,0 +1,41 @@
+#pragma once
+// The formulas of the fourteen families: y from x (f), x from y (f1), the two y
+// values of a two-valued curve at x (f2) and the two x values at y (f3).
+// Each returns kOk or the failure of the call: kInvalidArgument (5), kOverflow (6),
+// kDivisionByZero (11). A failing square root or logarithm fails before any output
+// of the call is written.
+#include <cstdint>
+#include <string>
+
+#include "eval/epc.h"
+#include "eval/status.h"
+
+namespace quorvel {
+
+// The curve being drawn: family, form and parameters as the draw command loaded them.
+struct CurveParams {
+  std::int16_t funcFamily = 0;  // 0..13
+  std::int16_t funcForm = 0;
+  float paramK = 0, paramA = 0, paramB = 0, paramC = 0, paramOmega = 0, paramPhi = 0,
+        paramR = 0, paramP = 0, paramX1 = 0, paramY1 = 0, paramX2 = 0;
+  std::int32_t paramH = 0;  // h of the vertex form, a whole number
+  std::string expression;   // family 13, lower-cased
+};
+
+// The two-valued results (and, for the plotter, the last point drawn).
+struct CurvePoints {
+  float pointX1 = 0, pointY1 = 0, pointX2 = 0, pointY2 = 0;
+};
+
+// y for x. Family 13 evaluates `expression` with Epc at the text of x and never
+// fails itself: after a failed evaluation y is 0 and eval.evalStatus holds the code.
+// A family/form without a formula gives y = 0.
+Status f(const CurveParams& c, EvalState& eval, float x, float& y);
+// x for y; 0 for the families without an inverse.
+Status f1(const CurveParams& c, float y, float& x);
+// pointY1, pointY2 at x; unchanged for the families without two values.
+Status f2(const CurveParams& c, float x, CurvePoints& p);
+// pointX1, pointX2 at y; unchanged for the families without two values.
+Status f3(const CurveParams& c, float y, CurvePoints& p);
+
+}  // namespace quorvel
