@@ -1,0 +1,89 @@
+#include "plot/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+Surface::Surface(int widthPixels, int heightPixels, int borderPixels)
+    : widthPixels_(std::max(0, widthPixels)),
+      heightPixels_(std::max(0, heightPixels)),
+      borderPixels_(std::max(0, borderPixels)) {
+  resetScale();
+}
+
+void Surface::resetScale() {
+  scaleLeft_ = 0;
+  scaleTop_ = 0;
+  scaleWidth_ = static_cast<float>(std::max(0, AreaWidthPixels()) * kTwipsPerPixel);
+  scaleHeight_ = static_cast<float>(std::max(0, AreaHeightPixels()) * kTwipsPerPixel);
+}
+
+void Surface::Resize(float widthTwips, float heightTwips) {
+  // The platform keeps sizes in whole pixels; a negative size is refused as zero.
+  auto toPixels = [](float twips) {
+    const double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
+    return static_cast<int>(std::clamp(px, 0.0, 100000.0));
+  };
+  widthPixels_ = toPixels(widthTwips);
+  heightPixels_ = toPixels(heightTwips);
+  resetScale();
+  onResize();
+}
+
+void Surface::Scale(float x1, float y1, float x2, float y2) {
+  scaleLeft_ = x1;
+  scaleTop_ = y1;
+  scaleWidth_ = x2 - x1;
+  scaleHeight_ = y2 - y1;
+  onScale();
+}
+
+void Surface::Cls() {
+  currentX_ = 0;
+  currentY_ = 0;
+  onCls();
+}
+
+void Surface::setForeColor(std::int32_t rgb) {
+  foreColor_ = rgb & 0xFFFFFF;
+  onForeColor();
+}
+
+void Surface::setDrawWidth(int pixels) {
+  drawWidth_ = std::max(1, pixels);
+  onDrawWidth();
+}
+
+void Surface::setAutoRedraw(bool v) {
+  autoRedraw_ = v;
+  onAutoRedraw();
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2) {
+  onLine(x1, y1, x2, y2);
+  currentX_ = x2;
+  currentY_ = y2;
+}
+
+void Surface::PSet(float x, float y) {
+  onPSet(x, y);
+  currentX_ = x;
+  currentY_ = y;
+}
+
+void Surface::Print(const std::string& text) { onPrint(currentX_, currentY_, text); }
+
+PixelPoint Surface::toPixels(float x, float y) const {
+  PixelPoint p;
+  // A degenerate scale maps everything to the corner rather than dividing by zero.
+  if (scaleWidth_ != 0) {
+    p.column = (static_cast<double>(x) - scaleLeft_) * AreaWidthPixels() / scaleWidth_;
+  }
+  if (scaleHeight_ != 0) {
+    p.row = (static_cast<double>(y) - scaleTop_) * AreaHeightPixels() / scaleHeight_;
+  }
+  return p;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,99 @@
+#pragma once
+// The drawing surface: a picture box reduced to what the program uses. Sizes are in
+// twips (15 per pixel); after Scale every drawing call is in user units, and the
+// surface maps them to pixels of its drawing area (the outer size less the border).
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+constexpr int kTwipsPerPixel = 15;
+
+// A point of the drawing area in pixels (fractions kept), from its top-left corner.
+struct PixelPoint {
+  double column = 0;
+  double row = 0;
+};
+
+class Surface {
+ public:
+  // widthPixels × heightPixels is the outer size; borderPixels wide on every side.
+  Surface(int widthPixels, int heightPixels, int borderPixels);
+  virtual ~Surface() = default;
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  // Outer size in twips.
+  float Width() const { return static_cast<float>(widthPixels_ * kTwipsPerPixel); }
+  float Height() const { return static_cast<float>(heightPixels_ * kTwipsPerPixel); }
+  // The drawing area in user units; before any Scale, twips from the top-left corner.
+  float ScaleLeft() const { return scaleLeft_; }
+  float ScaleTop() const { return scaleTop_; }
+  float ScaleWidth() const { return scaleWidth_; }
+  float ScaleHeight() const { return scaleHeight_; }
+  // Drawing area in pixels.
+  int AreaWidthPixels() const { return widthPixels_ - 2 * borderPixels_; }
+  int AreaHeightPixels() const { return heightPixels_ - 2 * borderPixels_; }
+  int BorderPixels() const { return borderPixels_; }
+
+  // Sets the outer size (in twips, kept to whole pixels) and resets the user scale.
+  void Resize(float widthTwips, float heightTwips);
+  // The user coordinate system: (x1, y1) is the top-left corner, (x2, y2) the
+  // bottom-right one; y grows upward when y2 < y1.
+  void Scale(float x1, float y1, float x2, float y2);
+  // Clears to the background colour; the current position goes back to (0, 0).
+  void Cls();
+
+  std::int32_t ForeColor() const { return foreColor_; }
+  void setForeColor(std::int32_t rgb);
+  int DrawWidth() const { return drawWidth_; }
+  void setDrawWidth(int pixels);
+  bool AutoRedraw() const { return autoRedraw_; }
+  void setAutoRedraw(bool v);
+
+  // A line in ForeColor, DrawWidth pixels wide; the current position moves to its end.
+  void Line(float x1, float y1, float x2, float y2);
+  // A dot DrawWidth pixels across; the current position moves to it.
+  void PSet(float x, float y);
+  float CurrentX() const { return currentX_; }
+  float CurrentY() const { return currentY_; }
+  void setCurrentX(float x) { currentX_ = x; }
+  void setCurrentY(float y) { currentY_ = y; }
+  // Text with its top-left corner at the current position, in ForeColor.
+  void Print(const std::string& text);
+
+  // User units to pixels of the drawing area.
+  PixelPoint toPixels(float x, float y) const;
+
+ protected:
+  // What the implementations do; the state above is already updated when they run.
+  virtual void onResize() {}
+  virtual void onScale() {}
+  virtual void onCls() {}
+  virtual void onForeColor() {}
+  virtual void onDrawWidth() {}
+  virtual void onAutoRedraw() {}
+  virtual void onLine(float x1, float y1, float x2, float y2) = 0;
+  virtual void onPSet(float x, float y) = 0;
+  virtual void onPrint(float x, float y, const std::string& text) = 0;
+
+ private:
+  void resetScale();
+
+  int widthPixels_;
+  int heightPixels_;
+  int borderPixels_;
+  float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
+  std::int32_t foreColor_ = 0;
+  int drawWidth_ = 1;
+  bool autoRedraw_ = false;
+  float currentX_ = 0, currentY_ = 0;
+};
+
+// Red, green, blue of a colour value (red in the low byte).
+constexpr int redOf(std::int32_t rgb) { return rgb & 0xFF; }
+constexpr int greenOf(std::int32_t rgb) { return (rgb >> 8) & 0xFF; }
+constexpr int blueOf(std::int32_t rgb) { return (rgb >> 16) & 0xFF; }
+constexpr std::int32_t rgbOf(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+
+}  // namespace quorvel

@@ -1,0 +1,146 @@
+#include "shell/toolkit/controls.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+void Control::setBounds(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  notify();
+}
+
+void CheckBox::setValue(int v) {
+  if (v == value_) return;
+  value_ = v;
+  notify();
+  if (Click) Click();
+}
+
+void TextBox::setText(std::string v) {
+  if (v == text_) return;
+  text_ = std::move(v);
+  selStart_ = 0;
+  selLength_ = 0;
+  notify();
+}
+
+void TextBox::setSelection(int start, int length) {
+  selStart_ = std::max(0, start);
+  selLength_ = std::max(0, length);
+  notify();
+}
+
+void ComboBox::AddItem(std::string item) {
+  items_.push_back(std::move(item));
+  notify();
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  listIndex_ = -1;
+  text_.clear();
+  notify();
+}
+
+void ComboBox::setListIndex(int index) {
+  if (index < -1 || index >= ListCount()) return;
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  if (index >= 0) text_ = items_[static_cast<std::size_t>(index)];
+  notify();
+  if (Click) Click();
+}
+
+void CheckListBox::AddItem(std::string text) {
+  items_.push_back(Item{std::move(text), false});
+  notify();
+}
+
+void CheckListBox::RemoveItem(int i) {
+  if (i < 0 || i >= ListCount()) return;
+  items_.erase(items_.begin() + i);
+  if (listIndex_ == i) {
+    listIndex_ = -1;
+  } else if (listIndex_ > i) {
+    --listIndex_;
+  }
+  notify();
+}
+
+void CheckListBox::Clear() {
+  items_.clear();
+  listIndex_ = -1;
+  notify();
+}
+
+void CheckListBox::setListIndex(int index) {
+  if (index < -1 || index >= ListCount()) return;
+  set(listIndex_, index);
+}
+
+void CheckListBox::setSelected(int i, bool ticked) {
+  if (i < 0 || i >= ListCount()) return;
+  auto& item = items_[static_cast<std::size_t>(i)];
+  listIndex_ = i;
+  if (item.ticked == ticked) {
+    notify();
+    return;
+  }
+  item.ticked = ticked;
+  notify();
+  if (ItemCheck) ItemCheck(i);
+}
+
+void Slider::setRange(int min, int max) {
+  min_ = min;
+  max_ = std::max(min, max);
+  value_ = std::clamp(value_, min_, max_);
+  notify();
+}
+
+void Slider::setValue(int v) { set(value_, std::clamp(v, min_, max_)); }
+
+void TabStrip::select(int index) {
+  if (index < 1 || index > static_cast<int>(Captions.size())) return;
+  if (index == selected_) return;
+  selected_ = index;
+  notify();
+  if (Click) Click();
+}
+
+bool ProgressBar::setValue(int v) {
+  if (v < 0 || v > 100) return false;
+  set(value_, v);
+  return true;
+}
+
+void Timer::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  notify();
+}
+
+void Window::setCaption(std::string v) {
+  caption_ = std::move(v);
+  notify();
+}
+
+void Window::Show() {
+  visible_ = true;
+  notify();
+}
+
+void Window::Hide() {
+  visible_ = false;
+  notify();
+}
+
+void Window::setMousePointer(int v) {
+  mousePointer_ = v;
+  notify();
+}
+
+}  // namespace quorvel
