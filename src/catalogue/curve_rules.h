@@ -1,0 +1,27 @@
+#pragma once
+// What the draw command derives from a curve's parameters: the list text, the
+// family's validity rule with its message, and the bracket check of an expression.
+#include <optional>
+#include <string>
+
+#include "eval/curve_formulas.h"
+
+namespace quorvel {
+
+inline constexpr const char* kTitleError = "错误";
+inline constexpr const char* kTitleParameterError = "参数错误";
+
+// The equation text of the list ('y=2x+-3', 'x^2/.25+y^2/0.25=1', 'y=sin(x)*2').
+// Empty for a family/form pair outside the catalogue. nullopt when a number the
+// text needs leaves single precision (a² × 100, b² × 100, 2p); the draw command then
+// refuses the curve.
+std::optional<std::string> listText(const CurveParams& c);
+
+// The message of the family's validity rule when it fails (families 0 form 2, 1..10,
+// 12), or nullopt when drawing is allowed. Family 13's checks are not here.
+std::optional<std::string> validityMessage(const CurveParams& c);
+
+// Brackets balanced: the depth never drops below 0 and ends at 0.
+bool bracketsBalanced(const std::string& expression);
+
+}  // namespace quorvel

@@ -1,0 +1,53 @@
+#pragma once
+// The curve plotter: sweeps x (or y) in equal steps across the range, computes the
+// other coordinate with the curve formulas, and draws every point strictly inside
+// the limits as a dot, joined to the previous dot of its branch when asked.
+#include <cstdint>
+
+#include "eval/curve_formulas.h"
+#include "eval/epc.h"
+#include "plot/surface.h"
+#include "plot/view.h"
+#include "shell/toolkit/controls.h"
+
+namespace quorvel {
+
+// The plotting options of the settings page at the time of the call.
+struct PlotOptions {
+  int level = 2000;        // sldLevel: number of steps
+  bool link = true;        // chkLink: join the dots
+  bool skip = true;        // chkSkip: Smart Skip
+  bool fixx = true;        // chkfixx: snap the sweep variable to multiples of the step
+  bool autoColor = true;   // chkAutoColor
+  bool yDriven = false;    // chky: sweep along y
+};
+
+// The range ends as the draw command parsed them; an open end (its combo shows the
+// open marker) leaves 0 in its value and the view's edge is used instead.
+struct PlotRange {
+  float xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
+  bool xFromOpen = true, xToOpen = true, yFromOpen = true, yToOpen = true;
+};
+
+// Everything else the plotter reads and writes.
+struct PlotContext {
+  Surface& canvas;
+  const ViewState& view;
+  const CurveParams& curve;
+  EvalState& eval;              // evalStatus of family 13
+  CurvePoints& points;          // pointX1..pointY2: the last point, in view units
+  std::int32_t halfWidth = 0;   // half the drawing area in view units (Smart Skip)
+  std::int32_t halfHeight = 0;
+  bool redrawing = false;       // a stored entry is replayed: keep its colour
+  int listIndex = -1;           // lstExist.ListIndex, for the automatic colour
+  std::int32_t& penColor;       // may be replaced by the automatic colour
+  ProgressBar& progress;        // shown, and advanced in hundredths of the range
+};
+
+// The automatic colour for the current list line (index Mod 6, sign kept; −1 blue).
+std::int32_t autoColor(int listIndex);
+
+// Plots the current curve. Never throws; a failing step is skipped.
+void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, bool intOnly);
+
+}  // namespace quorvel
