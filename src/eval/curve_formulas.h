@@ -2,8 +2,9 @@
 // The formulas of the fourteen families: y from x (f), x from y (f1), the two y
 // values of a two-valued curve at x (f2) and the two x values at y (f3).
 // Each returns kOk or the failure of the call: kInvalidArgument (5), kOverflow (6),
-// kDivisionByZero (11). A failing square root or logarithm fails before any output
-// of the call is written.
+// kDivisionByZero (11). A failing call writes no output at all: the plotter keeps its
+// last point in the same variables. The arithmetic follows each formula as written,
+// left to right, one single-precision rounding per operation.
 #include <cstdint>
 #include <string>
 

@@ -40,8 +40,13 @@ Status lnSingle(float v, float& out);         // v <= 0: kInvalidArgument
 Status sinSingle(float v, float& out);
 Status cosSingle(float v, float& out);
 Status tanSingle(float v, float& out);
+// 1 / tan v in double; tan v = 0 is kDivisionByZero.
+Status cotSingle(float v, float& out);
+// Base-10 logarithm computed as ln v / ln 10 in double; v <= 0: kInvalidArgument.
+Status lgSingle(float v, float& out);
 // a ^ b computed directly in double (no negative-base rule); 0 ^ negative is
-// kDivisionByZero, a negative base with a fractional exponent kInvalidArgument.
+// kDivisionByZero, a negative base with a fractional exponent kInvalidArgument,
+// a result outside single precision kOverflow.
 Status powSingle(float a, float b, float& out);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 namespace quorvel {
 
@@ -16,5 +17,24 @@ enum Status : std::int32_t {
   kDivisionByZero = 11,
   kTypeMismatch = 13,     // a number text that does not convert
 };
+
+// A short English description of a status code, for the command line and logs.
+constexpr std::string_view statusMeaning(std::int32_t code) {
+  switch (code) {
+    case kOk: return "success";
+    case kUndefinedToken: return "undefined character or function name";
+    case kMalformed: return "malformed expression";
+    case kInvalidArgument:
+      return "invalid argument (square root or logarithm outside its domain, "
+             "a power without a real value, or the text ended too early)";
+    case kOverflow: return "overflow (outside single precision, or 0/0)";
+    case kStackExhausted:
+      return "stack exhausted (too many pending values or operators, "
+             "or an operator without enough values)";
+    case kDivisionByZero: return "division by zero";
+    case kTypeMismatch: return "a number that does not convert";
+    default: return "unknown status";
+  }
+}
 
 }  // namespace quorvel

@@ -15,20 +15,22 @@ Surface::Surface(int widthPixels, int heightPixels, int borderPixels)
 void Surface::resetScale() {
   scaleLeft_ = 0;
   scaleTop_ = 0;
-  scaleWidth_ = static_cast<float>(std::max(0, AreaWidthPixels()) * kTwipsPerPixel);
-  scaleHeight_ = static_cast<float>(std::max(0, AreaHeightPixels()) * kTwipsPerPixel);
+  scaleWidth_ = static_cast<float>(AreaWidthPixels() * kTwipsPerPixel);
+  scaleHeight_ = static_cast<float>(AreaHeightPixels() * kTwipsPerPixel);
 }
 
 void Surface::Resize(float widthTwips, float heightTwips) {
-  // The platform keeps sizes in whole pixels; a negative size is refused as zero.
+  // The platform keeps sizes in whole pixels; a negative size (or not a number) is
+  // taken as zero, which also keeps the conversion to int defined.
   auto toPixels = [](float twips) {
     const double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
-    return static_cast<int>(std::clamp(px, 0.0, 100000.0));
+    if (!(px > 0)) return 0;
+    return static_cast<int>(std::min(px, 100000.0));
   };
   widthPixels_ = toPixels(widthTwips);
   heightPixels_ = toPixels(heightTwips);
   resetScale();
-  onResize();
+  onResize(widthTwips, heightTwips);
 }
 
 void Surface::Scale(float x1, float y1, float x2, float y2) {
@@ -36,7 +38,7 @@ void Surface::Scale(float x1, float y1, float x2, float y2) {
   scaleTop_ = y1;
   scaleWidth_ = x2 - x1;
   scaleHeight_ = y2 - y1;
-  onScale();
+  onScale(x1, y1, x2, y2);
 }
 
 void Surface::Cls() {

@@ -2,6 +2,7 @@
 // The drawing surface: a picture box reduced to what the program uses. Sizes are in
 // twips (15 per pixel); after Scale every drawing call is in user units, and the
 // surface maps them to pixels of its drawing area (the outer size less the border).
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -31,9 +32,9 @@ class Surface {
   float ScaleTop() const { return scaleTop_; }
   float ScaleWidth() const { return scaleWidth_; }
   float ScaleHeight() const { return scaleHeight_; }
-  // Drawing area in pixels.
-  int AreaWidthPixels() const { return widthPixels_ - 2 * borderPixels_; }
-  int AreaHeightPixels() const { return heightPixels_ - 2 * borderPixels_; }
+  // Drawing area in pixels (0 when the border takes the whole size).
+  int AreaWidthPixels() const { return std::max(0, widthPixels_ - 2 * borderPixels_); }
+  int AreaHeightPixels() const { return std::max(0, heightPixels_ - 2 * borderPixels_); }
   int BorderPixels() const { return borderPixels_; }
 
   // Sets the outer size (in twips, kept to whole pixels) and resets the user scale.
@@ -67,8 +68,10 @@ class Surface {
 
  protected:
   // What the implementations do; the state above is already updated when they run.
-  virtual void onResize() {}
-  virtual void onScale() {}
+  // onResize and onScale also get the arguments as the caller gave them (the size
+  // before it was kept to whole pixels, the corners before ScaleWidth was rounded).
+  virtual void onResize(float /*widthTwips*/, float /*heightTwips*/) {}
+  virtual void onScale(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/) {}
   virtual void onCls() {}
   virtual void onForeColor() {}
   virtual void onDrawWidth() {}

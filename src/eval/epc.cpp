@@ -1,0 +1,522 @@
+#include "eval/epc.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "eval/number_text.h"
+#include "eval/single_math.h"
+#include "eval/status.h"
+
+namespace quorvel {
+
+namespace {
+
+// Operator codes; the precedence class of a code is the code divided by 10.
+constexpr std::int32_t kEndMarker = 0;
+constexpr std::int32_t kCloseBracket = 1;
+constexpr std::int32_t kAdd = 10;
+constexpr std::int32_t kSubtract = 11;
+constexpr std::int32_t kMultiply = 40;
+constexpr std::int32_t kDivide = 41;
+constexpr std::int32_t kNegate = 50;
+constexpr std::int32_t kPower = 60;
+constexpr std::int32_t kSin = 70;
+constexpr std::int32_t kCos = 71;
+constexpr std::int32_t kTan = 72;
+constexpr std::int32_t kCot = 73;
+constexpr std::int32_t kAbs = 74;
+constexpr std::int32_t kSqr = 75;
+constexpr std::int32_t kLn = 76;
+constexpr std::int32_t kLg = 77;
+constexpr std::int32_t kOpenBracket = 100;
+constexpr std::int32_t kUndefinedCode = 99999;
+
+constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
+
+// The constants are the short single-precision values, not the full ones.
+constexpr float kPi = 3.14159f;
+constexpr float kE = 2.71828f;
+
+constexpr int kStackSize = 30;
+
+// A sub-expression (a negative exponent or a function argument without brackets)
+// holds only ".", digits and "x" after an optional "-", so it never needs a
+// sub-expression of its own. The limit makes that bound explicit whatever the text.
+constexpr int kMaxSubexpressionDepth = 1;
+
+// Every step reads a character, puts one back, empties the number buffer, reduces
+// by one operator or ends, so an evaluation takes a few steps per character. The
+// guard only makes the bound explicit; no text comes near it.
+constexpr std::size_t kStepsPerCharacter = 64;
+
+enum class ScanState {
+  kNothingRead = 0,     // nothing read yet
+  kOperand = 1,         // a number, "x", "pi" or "e" was just read
+  kReduced = 2,         // an operator was applied or a bracket closed
+  kOperatorPushed = 3,  // an operator was just pushed
+};
+
+// A stack of 30 entries at positions 1..30. Pushing a 31st entry or popping an
+// empty stack exhausts it.
+template <typename T>
+class FixedStack {
+ public:
+  bool push(T v) {
+    if (nextFree_ > kStackSize) return false;
+    items_[static_cast<std::size_t>(nextFree_ - 1)] = v;
+    ++nextFree_;
+    return true;
+  }
+  bool pop(T& v) {
+    if (nextFree_ <= 1) return false;
+    --nextFree_;
+    v = items_[static_cast<std::size_t>(nextFree_ - 1)];
+    return true;
+  }
+  T* top() { return nextFree_ > 1 ? &items_[static_cast<std::size_t>(nextFree_ - 2)] : nullptr; }
+  int count() const { return nextFree_ - 1; }
+
+ private:
+  std::array<T, kStackSize> items_{};
+  int nextFree_ = 1;
+};
+
+// The text still to be read: whatever was put back in front of it, then the rest
+// of the expression. Reading never copies the expression.
+class RestOfInput {
+ public:
+  explicit RestOfInput(std::string_view text) : text_(text) {}
+
+  bool empty() const { return putBack_.empty() && position_ >= text_.size(); }
+  // The next character, or '\0' when nothing is left.
+  char peek() const {
+    if (!putBack_.empty()) return putBack_.front();
+    return position_ < text_.size() ? text_[position_] : '\0';
+  }
+  char take() {
+    if (!putBack_.empty()) {
+      const char c = putBack_.front();
+      putBack_.erase(0, 1);
+      return c;
+    }
+    return text_[position_++];
+  }
+  void putBack(std::string_view token) { putBack_.insert(0, token); }
+  void skipBlanks() {
+    while (!empty() && peek() == ' ') take();
+  }
+  // The longest run of ".", digits and "x": the text of a sub-expression.
+  std::string takeArgumentRun() {
+    std::string run;
+    while (!empty() && isArgumentCharacter(peek())) run += take();
+    return run;
+  }
+  static bool isArgumentCharacter(char c) { return c == '.' || c == 'x' || (c >= '0' && c <= '9'); }
+
+ private:
+  std::string putBack_;
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+bool isLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+
+void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth);
+
+// One evaluation of one text: the scan loop and its steps.
+class Evaluation {
+ public:
+  Evaluation(EvalState& state, std::string_view text, const std::string& xText, int depth)
+      : state_(state), xText_(xText), depth_(depth), rest_(text),
+        stepLimit_(kStepsPerCharacter * (text.size() + 2)) {}
+
+  void run() {
+    // Step 1: the first character is the current token; the end marker is on the
+    // operator stack from the start.
+    operators_.push(kEndMarker);
+    Flow flow = readNextCharacter();
+    for (std::size_t steps = 0; flow == Flow::kContinue; ++steps) {
+      if (steps > stepLimit_) {
+        fail(kMalformed);
+        return;
+      }
+      flow = nextStep();
+    }
+  }
+
+ private:
+  enum class Flow { kContinue, kFinished };
+
+  Flow nextStep() {
+    if (isEndOfText()) return endTest();                            // step 2
+    if (token_ == " ") return readNextCharacter();                  // step 3
+    if (token_.size() == 1 && isDigitOrPoint(token_[0])) return appendToNumber();  // step 4
+    if (token_ == "x") return readVariableX();                      // step 5
+    if (token_ == "e") return readConstantE();                      // step 6
+    if (token_ == "p" && rest_.peek() == 'i') return readConstantPi();  // step 7
+    return otherToken();                                            // step 8
+  }
+
+  // --- shared actions -------------------------------------------------------------
+
+  Flow fail(Status status) {
+    state_.evalStatus = status;
+    state_.evalResult = "0";
+    return Flow::kFinished;
+  }
+
+  Flow readNextCharacter() {
+    if (rest_.empty()) return fail(kInvalidArgument);  // reading past the end
+    token_.assign(1, rest_.take());
+    return Flow::kContinue;
+  }
+
+  Flow pushOperand(float value) {
+    if (!operands_.push(value)) return fail(kStackExhausted);
+    return Flow::kContinue;
+  }
+
+  std::int32_t topOperator() {
+    const std::int32_t* top = operators_.top();
+    return top != nullptr ? *top : kEndMarker;
+  }
+
+  // The current token goes back in front of the rest of input and "*" is processed
+  // in its place.
+  void implicitMultiplication(std::string_view putBack) {
+    rest_.putBack(putBack);
+    token_ = "*";
+  }
+
+  // Evaluates a sub-expression at the same x. The inner evaluation leaves its outcome
+  // in the shared state; its result text is taken at once ("0" when it failed, its
+  // status is not looked at) and the shared result text is emptied.
+  std::string evaluateSubexpression(const std::string& text) {
+    if (depth_ < kMaxSubexpressionDepth) {
+      evaluate(state_, text, xText_, depth_ + 1);
+    } else {
+      state_.evalStatus = kMalformed;  // unreachable; counts as a failed inner evaluation
+      state_.evalResult = "0";
+    }
+    std::string result = std::move(state_.evalResult);
+    state_.evalResult.clear();
+    return result;
+  }
+
+  // --- step 2 ---------------------------------------------------------------------
+
+  bool isEndOfText() {
+    return numberBuffer_.empty() && token_ == "#" && topOperator() == kEndMarker;
+  }
+
+  Flow endTest() {
+    if (operands_.count() == 1 && operators_.count() == 1) {
+      state_.evalResult = singleText(*operands_.top());
+      state_.evalStatus = kOk;
+    } else {
+      state_.evalResult = "0";
+      state_.evalStatus = kMalformed;
+    }
+    return Flow::kFinished;
+  }
+
+  // --- steps 4 to 7: operands -------------------------------------------------------
+
+  Flow appendToNumber() {
+    numberBuffer_ += token_;
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  Flow pushConstant(float value) {
+    if (pushOperand(value) == Flow::kFinished) return Flow::kFinished;
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  Flow readVariableX() {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication("x");
+      return Flow::kContinue;
+    }
+    float x = 0.0f;
+    const Status s = textToSingle(xText_, x);  // converted afresh at every "x"
+    if (s != kOk) return fail(s);
+    return pushConstant(x);
+  }
+
+  Flow readConstantE() {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication("e");
+      return Flow::kContinue;
+    }
+    return pushConstant(kE);
+  }
+
+  Flow readConstantPi() {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication("p");  // the "i" is still in the rest of input
+      return Flow::kContinue;
+    }
+    rest_.take();  // the "i"
+    return pushConstant(kPi);
+  }
+
+  // --- step 8: any other token --------------------------------------------------------
+
+  Flow otherToken() {
+    if (!numberBuffer_.empty()) return pushNumberBuffer();  // 8.1
+    if (token_ == "-" && (scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed)) {
+      markUnaryMinus();  // 8.2
+    }
+    const bool afterOperand = scan_ == ScanState::kOperand || scan_ == ScanState::kReduced;
+    if (token_ == "(" && afterOperand) {
+      implicitMultiplication("(");  // 8.3
+    } else if (isLowerCaseLetter(token_[0])) {
+      if (afterOperand) {
+        implicitMultiplication(token_);  // 8.4, also a name back after a reduction
+      } else if (readFunctionName() == Flow::kFinished) {
+        return Flow::kFinished;
+      }
+    }
+    return operatorStep();  // 8.5
+  }
+
+  // 8.1: the number read so far goes on the operand stack; the token stays.
+  Flow pushNumberBuffer() {
+    float value = 0.0f;
+    const Status s = textToSingle(numberBuffer_, value);
+    if (s != kOk) return fail(s);
+    numberBuffer_.clear();
+    return pushOperand(value);
+  }
+
+  // 8.2: a "-" where no operand precedes it negates. After "^" the negative exponent
+  // is computed at once from the run of ".", digits and "x" that follows.
+  void markUnaryMinus() {
+    token_ = "-!";
+    if (topOperator() == kPower) {
+      rest_.skipBlanks();
+      exponentText_ = evaluateSubexpression("-" + rest_.takeArgumentRun());
+    }
+  }
+
+  // 8.4 in scan state 0 or 3: the token starts a function name. Without a bracket
+  // after the name its argument is the run of ".", digits and "x" that follows,
+  // evaluated now; the function itself waits on the operator stack.
+  Flow readFunctionName() {
+    while (!rest_.empty() && isLowerCaseLetter(rest_.peek()) && rest_.peek() != 'x') {
+      token_ += rest_.take();
+    }
+    rest_.skipBlanks();
+    if (rest_.peek() == '(') return Flow::kContinue;
+    const std::string argumentText = evaluateSubexpression(rest_.takeArgumentRun());
+    float argument = 0.0f;
+    const Status s = textToSingle(argumentText, argument);
+    if (s != kOk) return fail(s);
+    return pushOperand(argument);
+  }
+
+  // 8.5: push the token's operator while it binds tighter than the top, otherwise
+  // reduce by the top and look at the token again.
+  Flow operatorStep() {
+    const std::int32_t code = numsign(token_);
+    if (code == kUndefinedCode) return fail(kUndefinedToken);
+    const std::int32_t top = topOperator();
+    if (precedenceClass(top) < precedenceClass(code)) return pushOperator(code);
+    return reduceByTop(top, code);
+  }
+
+  Flow pushOperator(std::int32_t code) {
+    if (!operators_.push(code)) return fail(kStackExhausted);
+    scan_ = ScanState::kOperatorPushed;
+    return readNextCharacter();
+  }
+
+  // --- step 9: reductions -------------------------------------------------------------
+
+  Flow reduceByTop(std::int32_t top, std::int32_t code) {
+    switch (top) {
+      case kAdd:
+      case kSubtract:
+      case kMultiply:
+      case kDivide:
+        return reduceBinary(top);
+      case kNegate:
+        return reduceNegate();
+      case kPower:
+        return token_ == "-!" ? reduceNegativeExponentPower() : reducePower();
+      case kSin:
+      case kCos:
+      case kTan:
+      case kCot:
+      case kAbs:
+      case kSqr:
+      case kLn:
+      case kLg:
+        return reduceFunction(top);
+      case kOpenBracket:
+        if (code == kCloseBracket) return closeBracket();
+        return pushOperator(code);
+      default:
+        // The end marker (or a "#" typed inside brackets) reduces nothing. A ")" here
+        // has no "(" to close and would meet the marker again and again.
+        if (code == kCloseBracket) return fail(kMalformed);
+        return Flow::kContinue;  // "#": the end test decides
+    }
+  }
+
+  Flow popOperator() {
+    std::int32_t ignored = 0;
+    if (!operators_.pop(ignored)) return fail(kStackExhausted);
+    return Flow::kContinue;
+  }
+
+  Flow reduceBinary(std::int32_t op) {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    float b = 0.0f, a = 0.0f;
+    if (!operands_.pop(b) || !operands_.pop(a)) return fail(kStackExhausted);
+    float result = 0.0f;
+    Status s = kOk;
+    switch (op) {
+      case kAdd: s = addSingle(a, b, result); break;
+      case kSubtract: s = subSingle(a, b, result); break;
+      case kMultiply: s = mulSingle(a, b, result); break;
+      default: s = divSingle(a, b, result); break;
+    }
+    if (s != kOk) return fail(s);
+    scan_ = ScanState::kReduced;
+    return pushOperand(result);
+  }
+
+  Flow reduceNegate() {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    float* v = operands_.top();
+    if (v == nullptr) return fail(kStackExhausted);
+    *v = -*v;
+    scan_ = ScanState::kReduced;
+    return Flow::kContinue;
+  }
+
+  // The power met by the "-!" whose exponent was computed ahead: v ^ exponent taken
+  // directly, without the negative-base rule; the "-!" is used up.
+  Flow reduceNegativeExponentPower() {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    float* v = operands_.top();
+    if (v == nullptr) return fail(kStackExhausted);
+    float exponent = 0.0f;
+    Status s = textToSingle(exponentText_, exponent);
+    if (s != kOk) return fail(s);
+    float result = 0.0f;
+    s = powSingle(*v, exponent, result);
+    if (s != kOk) return fail(s);
+    *v = result;
+    scan_ = ScanState::kReduced;
+    return readNextCharacter();
+  }
+
+  Flow reducePower() {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    float b = 0.0f, a = 0.0f;
+    if (!operands_.pop(b) || !operands_.pop(a)) return fail(kStackExhausted);
+    float result = 0.0f;
+    const Status s = powerRule(a, b, result);
+    if (s != kOk) return fail(s);
+    scan_ = ScanState::kReduced;
+    return pushOperand(result);
+  }
+
+  // Step 10: a negative base keeps a real value only for a whole exponent or for an
+  // odd root: the fraction d of b gives n = 1/d rounded (halves to even); odd n is
+  // the real odd root, even n has no real value, b = 0 divides by zero.
+  static Status powerRule(float a, float b, float& out) {
+    const float whole = std::trunc(b);
+    if (a >= 0.0f || (b == whole && std::fabs(b) >= 1.0f)) return powSingle(a, b, out);
+    float d = 0.0f;
+    Status s = subSingle(b, whole, d);
+    if (s != kOk) return s;
+    float reciprocal = 0.0f;
+    s = divSingle(1.0f, d, reciprocal);
+    if (s != kOk) return s;
+    const double n = roundHalfEven(static_cast<double>(reciprocal));
+    if (std::fmod(n, 2.0) == 0.0) return kInvalidArgument;
+    float root = 0.0f;
+    s = powSingle(-a, b, root);
+    if (s != kOk) return s;
+    out = -root;
+    return kOk;
+  }
+
+  Flow reduceFunction(std::int32_t function) {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    float* v = operands_.top();
+    if (v == nullptr) return fail(kStackExhausted);
+    float result = 0.0f;
+    Status s = kOk;
+    switch (function) {
+      case kSin: s = sinSingle(*v, result); break;
+      case kCos: s = cosSingle(*v, result); break;
+      case kTan: s = tanSingle(*v, result); break;
+      case kCot: s = cotSingle(*v, result); break;
+      case kAbs: result = std::fabs(*v); break;
+      case kSqr: s = sqrtSingle(*v, result); break;
+      case kLn: s = lnSingle(*v, result); break;
+      default: s = lgSingle(*v, result); break;
+    }
+    if (s != kOk) return fail(s);
+    *v = result;
+    scan_ = ScanState::kReduced;
+    return Flow::kContinue;
+  }
+
+  Flow closeBracket() {
+    if (popOperator() == Flow::kFinished) return Flow::kFinished;
+    scan_ = ScanState::kReduced;
+    return readNextCharacter();
+  }
+
+  EvalState& state_;
+  const std::string& xText_;
+  const int depth_;
+  RestOfInput rest_;
+  const std::size_t stepLimit_;
+  std::string token_;
+  ScanState scan_ = ScanState::kNothingRead;
+  std::string numberBuffer_;
+  std::string exponentText_;
+  FixedStack<float> operands_;
+  FixedStack<std::int32_t> operators_;
+};
+
+void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth) {
+  expression += '#';
+  Evaluation(state, expression, xText, depth).run();
+}
+
+}  // namespace
+
+std::int32_t numsign(std::string_view token) {
+  struct Entry {
+    std::string_view token;
+    std::int32_t code;
+  };
+  static constexpr Entry kTable[] = {
+      {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},      {"-", kSubtract},
+      {"*", kMultiply},  {"/", kDivide},       {"-!", kNegate},  {"^", kPower},
+      {"sin", kSin},     {"cos", kCos},        {"tan", kTan},    {"tg", kTan},
+      {"cot", kCot},     {"ctg", kCot},        {"abs", kAbs},    {"sqr", kSqr},
+      {"ln", kLn},       {"lg", kLg},          {"log", kLg},     {"(", kOpenBracket},
+  };
+  for (const Entry& e : kTable) {
+    if (e.token == token) return e.code;
+  }
+  return kUndefinedCode;
+}
+
+void Epc(EvalState& state, std::string expression, const std::string& xText) {
+  evaluate(state, std::move(expression), xText, 0);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,342 @@
+#include "shell/qt/raster_surface.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace quorvel {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+// 9 points at 96 dots per inch (15 twips per pixel).
+constexpr int kFontPixelSize = 12;
+
+// A sans-serif face with Chinese glyphs: the two usual ones by name, else any face
+// that writes Simplified Chinese (proportional first), else the default sans.
+QString chooseFontFamily() {
+  for (const char* name : {"WenQuanYi Micro Hei", "Noto Sans CJK SC"}) {
+    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) return QString::fromLatin1(name);
+  }
+  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const QString& family : chinese) {
+    if (!QFontDatabase::isFixedPitch(family)) return family;
+  }
+  if (!chinese.isEmpty()) return chinese.front();
+  return {};
+}
+
+QFont surfaceFont() {
+  static const QString family = chooseFontFamily();
+  QFont font;
+  if (!family.isEmpty()) font.setFamily(family);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(kFontPixelSize);
+  return font;
+}
+
+QImage whiteImage(int width, int height) {
+  QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+  image.fill(kWhite);
+  return image;
+}
+
+// Cuts the segment (x0, y0)-(x1, y1) to the rectangle [lo, xHi] × [lo, yHi]
+// (Liang–Barsky). False when nothing of it lies inside. A cut end is put on the edge
+// exactly and its other coordinate is interpolated from the end nearer to that edge,
+// so that an end far away (1e30) does not wash out the part that is seen.
+bool clipSegment(double& x0, double& y0, double& x1, double& y1, double lo, double xHi,
+                 double yHi) {
+  const double dx = x1 - x0;
+  const double dy = y1 - y0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 - lo, xHi - x0, y0 - lo, yHi - y0};
+  const double edge[4] = {lo, xHi, lo, yHi};
+  double t0 = 0;
+  double t1 = 1;
+  int enter = -1;
+  int leave = -1;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      if (t > t1) return false;
+      if (t > t0) {
+        t0 = t;
+        enter = i;
+      }
+    } else {
+      if (t < t0) return false;
+      if (t < t1) {
+        t1 = t;
+        leave = i;
+      }
+    }
+  }
+  auto pointOnEdge = [&](int i, double& x, double& y) {
+    const double e = edge[i];
+    if (i < 2) {  // a vertical edge x = e; dx is not 0 here
+      const bool fromStart = std::abs(e - x0) <= std::abs(e - x1);
+      x = e;
+      y = (fromStart ? y0 : y1) + (e - (fromStart ? x0 : x1)) * (dy / dx);
+    } else {
+      const bool fromStart = std::abs(e - y0) <= std::abs(e - y1);
+      y = e;
+      x = (fromStart ? x0 : x1) + (e - (fromStart ? y0 : y1)) * (dx / dy);
+    }
+  };
+  double nx0 = x0, ny0 = y0, nx1 = x1, ny1 = y1;
+  if (enter >= 0) pointOnEdge(enter, nx0, ny0);
+  if (leave >= 0) pointOnEdge(leave, nx1, ny1);
+  // Rounding may leave a cut end a hair outside; the rectangle bounds the result.
+  x0 = std::clamp(nx0, lo, xHi);
+  y0 = std::clamp(ny0, lo, yHi);
+  x1 = std::clamp(nx1, lo, xHi);
+  y1 = std::clamp(ny1, lo, yHi);
+  return true;
+}
+
+}  // namespace
+
+RasterSurface::RasterSurface(int widthPixels, int heightPixels, int borderPixels)
+    : Surface(widthPixels, heightPixels, borderPixels),
+      image_(whiteImage(AreaWidthPixels(), AreaHeightPixels())),
+      font_(surfaceFont()) {
+  const QFontMetrics metrics(font_);
+  fontAscent_ = metrics.ascent();
+  fontHeight_ = metrics.height();
+  pen_.setCapStyle(Qt::RoundCap);
+  pen_.setJoinStyle(Qt::RoundJoin);
+  onForeColor();
+  onDrawWidth();
+  setAntialiasing(false);
+}
+
+RasterSurface::~RasterSurface() { endPainting(); }
+
+const QImage& RasterSurface::image() const {
+  endPainting();
+  return image_;
+}
+
+bool RasterSurface::saveBmp(const std::string& path) const {
+  // Qt writes images of this format as 24 bits per pixel, no palette.
+  const QImage rgb = image().convertToFormat(QImage::Format_RGB888);
+  return rgb.save(QString::fromStdString(path), "BMP");
+}
+
+void RasterSurface::setAntialiasing(bool on) {
+  antialiasing_ = on;
+  // Aliased text keeps every pixel either the pen colour or untouched.
+  font_.setStyleStrategy(on ? QFont::PreferDefault : QFont::NoAntialias);
+  if (painter_.isActive()) {
+    painter_.setRenderHint(QPainter::Antialiasing, on);
+    painter_.setRenderHint(QPainter::TextAntialiasing, on);
+    painter_.setFont(font_);
+  }
+}
+
+QPainter& RasterSurface::activePainter() {
+  if (!painter_.isActive() && painter_.begin(&image_)) {
+    painter_.setRenderHint(QPainter::Antialiasing, antialiasing_);
+    painter_.setRenderHint(QPainter::TextAntialiasing, antialiasing_);
+    painter_.setPen(pen_);
+    painter_.setFont(font_);
+  }
+  return painter_;
+}
+
+void RasterSurface::endPainting() const {
+  if (painter_.isActive()) painter_.end();
+}
+
+void RasterSurface::applyPenToPainter() {
+  if (painter_.isActive()) painter_.setPen(pen_);
+}
+
+void RasterSurface::onResize(float, float) {
+  endPainting();
+  // The part of the old picture that still fits stays: growing the window loses nothing.
+  QImage resized = whiteImage(AreaWidthPixels(), AreaHeightPixels());
+  if (!resized.isNull() && !image_.isNull()) {
+    QPainter copier(&resized);
+    copier.drawImage(0, 0, image_);
+  }
+  image_ = std::move(resized);
+}
+
+void RasterSurface::onCls() {
+  endPainting();
+  image_.fill(kWhite);
+}
+
+void RasterSurface::onForeColor() {
+  const int rgb = ForeColor();
+  penRgb_ = qRgb(redOf(rgb), greenOf(rgb), blueOf(rgb));
+  pen_.setColor(QColor::fromRgb(penRgb_));
+  applyPenToPainter();
+}
+
+void RasterSurface::onDrawWidth() {
+  pen_.setWidth(DrawWidth());
+  applyPenToPainter();
+  rebuildStamp();
+}
+
+// The aliased dot of width w: the pixels whose centres lie within w / 2 of the dot's
+// centre. For odd w the centre is the middle of the anchor pixel; for even w it is
+// the anchor pixel's top-left corner, the pixel corner nearest to the point, so the
+// dot covers w pixels across and always the pixel the point lies in.
+void RasterSurface::rebuildStamp() {
+  const int w = std::min(DrawWidth(), kMaxStampWidth);
+  const bool odd = (w % 2) != 0;
+  const int lo = odd ? -(w - 1) / 2 : -w / 2;
+  const int hi = odd ? (w - 1) / 2 : w / 2 - 1;
+  const double centre = odd ? 0.0 : -0.5;  // offset of the centre from a pixel's middle
+  const double radius2 = (w / 2.0) * (w / 2.0);
+  anchorShift_ = odd ? 0.0 : 0.5;
+  stamp_.clear();
+  for (int dy = lo; dy <= hi; ++dy) {
+    int dx0 = hi + 1;
+    int dx1 = lo - 1;
+    for (int dx = lo; dx <= hi; ++dx) {
+      const double ox = dx - centre;
+      const double oy = dy - centre;
+      if (ox * ox + oy * oy <= radius2) {
+        dx0 = std::min(dx0, dx);
+        dx1 = std::max(dx1, dx);
+      }
+    }
+    if (dx0 <= dx1) stamp_.push_back(StampRow{dy, dx0, dx1});
+  }
+}
+
+void RasterSurface::stamp(QRgb* bits, qsizetype wordsPerLine, int ax, int ay) const {
+  const int width = image_.width();
+  const int height = image_.height();
+  const QRgb colour = penRgb_;  // a local: the pixel writes cannot change it
+  for (const StampRow& row : stamp_) {
+    const int y = ay + row.dy;
+    if (y < 0 || y >= height) continue;
+    const int x0 = std::max(0, ax + row.dx0);
+    const int x1 = std::min(width - 1, ax + row.dx1);
+    QRgb* line = bits + y * wordsPerLine;
+    for (int x = x0; x <= x1; ++x) line[x] = colour;
+  }
+}
+
+// Bresenham from the anchor pixel of one end to that of the other, the dot stamped
+// at every step: a line DrawWidth pixels wide with round ends.
+void RasterSurface::rasterLine(double c0, double r0, double c1, double r1) {
+  if (image_.isNull()) return;
+  // Beyond this margin no dot reaches the image; cutting there keeps the loop short
+  // and the numbers small, however far away the ends lie.
+  const double margin = std::min(DrawWidth(), kMaxStampWidth) + 2.0;
+  if (!clipSegment(c0, r0, c1, r1, -margin, image_.width() + margin,
+                   image_.height() + margin)) {
+    return;
+  }
+  int x = static_cast<int>(std::floor(c0 + anchorShift_));
+  int y = static_cast<int>(std::floor(r0 + anchorShift_));
+  const int xEnd = static_cast<int>(std::floor(c1 + anchorShift_));
+  const int yEnd = static_cast<int>(std::floor(r1 + anchorShift_));
+  const int dx = std::abs(xEnd - x);
+  const int dy = -std::abs(yEnd - y);
+  const int sx = x < xEnd ? 1 : -1;
+  const int sy = y < yEnd ? 1 : -1;
+  int err = dx + dy;
+  QRgb* bits = reinterpret_cast<QRgb*>(image_.bits());
+  const qsizetype wordsPerLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  for (;;) {
+    stamp(bits, wordsPerLine, x, y);
+    if (x == xEnd && y == yEnd) break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
+  const PixelPoint a = toPixels(x1, y1);
+  const PixelPoint b = toPixels(x2, y2);
+  if (!std::isfinite(a.column) || !std::isfinite(a.row) || !std::isfinite(b.column) ||
+      !std::isfinite(b.row)) {
+    return;  // a point at infinity has no pixel
+  }
+  if (!antialiasing_) {
+    endPainting();
+    rasterLine(a.column, a.row, b.column, b.row);
+    return;
+  }
+  if (image_.isNull()) return;
+  double c0 = a.column, r0 = a.row, c1 = b.column, r1 = b.row;
+  const double margin = DrawWidth() + 2.0;
+  if (!clipSegment(c0, r0, c1, r1, -margin, image_.width() + margin, image_.height() + margin)) {
+    return;
+  }
+  QPainter& painter = activePainter();
+  if (c0 == c1 && r0 == r1) {
+    painter.drawPoint(QPointF(c0, r0));
+  } else {
+    painter.drawLine(QPointF(c0, r0), QPointF(c1, r1));
+  }
+}
+
+void RasterSurface::onPSet(float x, float y) {
+  const PixelPoint p = toPixels(x, y);
+  if (!std::isfinite(p.column) || !std::isfinite(p.row)) return;
+  if (!antialiasing_) {
+    endPainting();
+    rasterLine(p.column, p.row, p.column, p.row);
+    return;
+  }
+  const double margin = DrawWidth() + 2.0;
+  if (image_.isNull() || p.column < -margin || p.row < -margin || p.column > image_.width() + margin ||
+      p.row > image_.height() + margin) {
+    return;
+  }
+  QPainter& painter = activePainter();
+  if (DrawWidth() == 1) {
+    painter.fillRect(QRect(static_cast<int>(std::floor(p.column)),
+                           static_cast<int>(std::floor(p.row)), 1, 1),
+                     QColor::fromRgb(penRgb_));
+  } else {
+    painter.drawPoint(QPointF(p.column, p.row));
+  }
+}
+
+void RasterSurface::onPrint(float x, float y, const std::string& text) {
+  const PixelPoint p = toPixels(x, y);
+  if (image_.isNull() || text.empty() || !std::isfinite(p.column) || !std::isfinite(p.row)) {
+    return;
+  }
+  double left = p.column;
+  double top = p.row;
+  if (!antialiasing_) {
+    left = std::floor(left);
+    top = std::floor(top);
+  }
+  // Text wholly outside the image is left out (the painter also must not get
+  // positions beyond the range of its integer coordinates).
+  if (left >= image_.width() || top >= image_.height() || top <= -fontHeight_) return;
+  const QString qtext = QString::fromStdString(text);
+  if (left < 0 && left + QFontMetrics(font_).horizontalAdvance(qtext) <= 0) return;
+  QPainter& painter = activePainter();
+  painter.drawText(QPointF(left, top + fontAscent_), qtext);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,83 @@
+#pragma once
+// The drawing surface as a persistent image (QImage): what the window shows, what
+// the bitmap export saves and what is printed. Needs a QGuiApplication for the text.
+//
+// Pixel convention: pixel (i, j) of the drawing area covers the square from column
+// i to i + 1 and row j to j + 1 of toPixels, so a user point lands on the pixel
+// (floor(column), floor(row)). PSet colours that pixel and a round dot DrawWidth
+// pixels across around it; Line sweeps that dot from one end to the other. Aliased
+// dots wider than kMaxStampWidth pixels are drawn kMaxStampWidth wide.
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plot/surface.h"
+
+namespace quorvel {
+
+class RasterSurface : public Surface {
+ public:
+  static constexpr int kMaxStampWidth = 255;
+
+  // The default is the 7500 × 7500-twip picture box with a one-pixel border.
+  explicit RasterSurface(int widthPixels = 500, int heightPixels = 500, int borderPixels = 1);
+  ~RasterSurface() override;
+
+  // The drawing area, white where nothing was drawn. The reference lives as long as
+  // the surface and shows later drawing too; copy the image to keep a snapshot.
+  const QImage& image() const;
+  // Writes the image as a 24-bit Windows bitmap; false when it cannot be written.
+  bool saveBmp(const std::string& path) const;
+
+  // Off (the default): aliased, every pixel fully in ForeColor or untouched, like the
+  // platform's picture box. On: smooth lines, dots and text through QPainter.
+  bool antialiasing() const { return antialiasing_; }
+  void setAntialiasing(bool on);
+
+  // The family the surface writes its text in (a sans-serif face with Chinese glyphs
+  // when the system has one).
+  QString fontFamily() const { return font_.family(); }
+
+ protected:
+  void onResize(float widthTwips, float heightTwips) override;
+  void onCls() override;
+  void onForeColor() override;
+  void onDrawWidth() override;
+  void onLine(float x1, float y1, float x2, float y2) override;
+  void onPSet(float x, float y) override;
+  void onPrint(float x, float y, const std::string& text) override;
+
+ private:
+  // One row of the dot stamped for a DrawWidth: pixels from dx0 to dx1 at row dy,
+  // relative to the dot's anchor pixel.
+  struct StampRow {
+    int dy, dx0, dx1;
+  };
+
+  QPainter& activePainter();
+  void endPainting() const;
+  void applyPenToPainter();
+  void rebuildStamp();
+  void stamp(QRgb* bits, qsizetype wordsPerLine, int ax, int ay) const;
+  void rasterLine(double c0, double r0, double c1, double r1);
+
+  QImage image_;
+  QFont font_;
+  int fontAscent_ = 0;
+  int fontHeight_ = 0;
+  QRgb penRgb_ = 0;
+  QPen pen_;
+  bool antialiasing_ = false;
+  // Half a pixel for odd widths (dots centred on a pixel), none for even widths
+  // (dots centred on a pixel corner); see rebuildStamp.
+  double anchorShift_ = 0;
+  std::vector<StampRow> stamp_;
+  // Declared after image_ so that it ends before the image goes.
+  mutable QPainter painter_;
+};
+
+}  // namespace quorvel
