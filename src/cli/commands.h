@@ -1,0 +1,32 @@
+#pragma once
+// The subcommands of the command line and what they share. Adding a subcommand
+// means writing its runner in a file of its own and listing it in kSubcommands
+// (cli.cpp).
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel::cli {
+
+// Exit statuses of every subcommand.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFileError = 3;
+
+// Runs a subcommand on the words after its name and returns the exit status.
+using SubcommandRunner = int (*)(const std::vector<std::string>& args, std::istream& in,
+                                 std::ostream& out, std::ostream& err);
+
+struct Subcommand {
+  std::string_view name;
+  std::string_view summary;  // one line for `quorvel --help`
+  SubcommandRunner run;
+};
+
+// quorvel calc: evaluates an expression as the plotter does.
+int calcCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err);
+
+}  // namespace quorvel::cli
