@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -145,11 +144,6 @@ TEST(RecordingSurface, TraceWritesOneTabSeparatedLinePerCall) {
             "Print\t-500\t1000\t-0.5\n");
 }
 
-TEST(RecordingSurface, TraceOfNothingIsEmpty) {
-  RecordingSurface s;
-  EXPECT_EQ(s.traceText(), "");
-}
-
 TEST(RecordingSurface, PrintTextKeepsChineseAndEscapesLineBreaksAndTabs) {
   RecordingSurface s;
   s.Print("坐标\t1\n2\\3\r");
@@ -186,12 +180,6 @@ TEST(RecordingSurface, TraceNumbersAreTheShortestThatReadBack) {
   // Not the 9-digit form ("0.100000001") that also reads back.
   EXPECT_EQ(traceLine(SurfaceCall::pset(0.1f, 1.0f / 3.0f)), "PSet\t0.1\t0.33333334");
   EXPECT_EQ(traceLine(SurfaceCall::resize(16777216.0f, 1e10f)), "Resize\t16777216\t1e+10");
-}
-
-TEST(RecordingSurface, CallsPrintAsTheirTraceLine) {
-  std::ostringstream out;
-  out << SurfaceCall::line(1, 2, 3, 4);
-  EXPECT_EQ(out.str(), "Line\t1\t2\t3\t4");
 }
 
 }  // namespace

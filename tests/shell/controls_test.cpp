@@ -323,18 +323,6 @@ TEST(TabStrip, ClickRunsOnlyWhenTheSelectionChanges) {
   EXPECT_EQ(tabs.SelectedIndex(), 3);
 }
 
-TEST(Timer, TicksOnlyWhileEnabled) {
-  Timer timer;
-  int ticks = 0;
-  timer.Tick = [&] { ++ticks; };
-  timer.fire();
-  timer.setEnabled(true);
-  timer.fire();
-  timer.setEnabled(false);
-  timer.fire();
-  EXPECT_EQ(ticks, 1);
-}
-
 TEST(Control, ObserversAreToldOfRealChangesOnlyAndCanLeave) {
   TextBox box("txtParameter1");
   int told = 0;
@@ -347,19 +335,6 @@ TEST(Control, ObserversAreToldOfRealChangesOnlyAndCanLeave) {
   box.unsubscribe(id);
   box.setText("7");
   EXPECT_EQ(told, 2);
-}
-
-TEST(TextBox, NewTextResetsTheSelection) {
-  TextBox box;
-  box.setText("2x+1");
-  box.setSelection(0, 4);
-  EXPECT_EQ(box.SelLength(), 4);
-  box.setText("3");
-  EXPECT_EQ(box.SelStart(), 0);
-  EXPECT_EQ(box.SelLength(), 0);
-  box.setSelection(-2, -1);
-  EXPECT_EQ(box.SelStart(), 0);
-  EXPECT_EQ(box.SelLength(), 0);
 }
 
 }  // namespace
