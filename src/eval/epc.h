@@ -22,7 +22,15 @@ struct EvalState {
 std::int32_t numsign(std::string_view token);
 
 // Evaluates `expression` at the x given as the decimal text `xText`; leaves the
-// outcome in `state.evalStatus` and `state.evalResult`.
+// outcome in `state.evalStatus` and `state.evalResult` (the value as singleText on
+// success, "0" after any failure). Beyond the plain rules:
+// - a ")" with no "(" left to close (also after a "#" typed inside brackets) is
+//   kMalformed (-2);
+// - an overflow inside a function or a power fails at that step with kOverflow;
+// - 0 raised to a negative power is kDivisionByZero, a directly computed negative
+//   exponent without a real value (such as (-32)^-0.2) is kInvalidArgument;
+// - an unclosed "(" reads past the end of the text: kInvalidArgument.
+// Any text of any length ends with a status; sub-expressions nest one level only.
 void Epc(EvalState& state, std::string expression, const std::string& xText);
 
 }  // namespace quorvel
