@@ -1,0 +1,32 @@
+#include "plot/plotter.h"
+
+#include "plot/sweep_rules.h"
+#include "plot/sweeps.h"
+
+namespace quorvel {
+
+std::int32_t autoColor(int listIndex) {
+  switch (listIndex % 6) {
+    case 0: return rgbOf(255, 0, 0);      // red
+    case 1: return rgbOf(0, 255, 0);      // green
+    case 2: return rgbOf(255, 255, 0);    // yellow
+    case 3: return rgbOf(255, 0, 255);    // magenta
+    case 4: return rgbOf(0, 0, 255);      // blue
+    case 5: return rgbOf(128, 255, 255);  // light cyan
+    default: return rgbOf(0, 0, 255);     // no current line (−1): blue
+  }
+}
+
+void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, bool intOnly) {
+  ctx.progress.setVisible(true);
+  // A replayed entry keeps the colour it was stored with.
+  if (!ctx.redrawing && options.autoColor) ctx.penColor = autoColor(ctx.listIndex);
+  ctx.canvas.setForeColor(ctx.penColor);
+
+  const SweepKind kind = selectSweep(ctx.curve.funcFamily, ctx.curve.funcForm, options.yDriven);
+  const SweepPlan plan =
+      planSweep(kind, ctx.view, range, options.level, intOnly, ctx.halfWidth, ctx.halfHeight);
+  runSweep(ctx, options, plan);
+}
+
+}  // namespace quorvel
