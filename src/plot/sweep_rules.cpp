@@ -181,16 +181,25 @@ SweepPlan planSweep(SweepKind kind, const ViewState& view, const PlotRange& rang
   auto curveEdge = [scale](std::int32_t edge) {
     return static_cast<float>(static_cast<double>(edge) / scale);
   };
+  // A typed limit is scaled like the points (one rounding to single), so that a
+  // point lying exactly on the typed end stays outside. Beyond single precision it
+  // limits nothing.
+  auto typedLimit = [scale](float end) -> double {
+    float limit = 0;
+    if (toSingle(static_cast<double>(end) * scale, limit) == kOk) return limit;
+    return end > 0 ? std::numeric_limits<double>::infinity()
+                   : -std::numeric_limits<double>::infinity();
+  };
   if (alongX) {
     plan.tStart = range.xFromOpen ? curveEdge(view.viewLeft) : range.xFrom;
     plan.tEnd = range.xToOpen ? curveEdge(view.viewRight) : range.xTo;
-    plan.lo = range.yFromOpen ? view.viewBottom : static_cast<double>(range.yFrom) * scale;
-    plan.hi = range.yToOpen ? view.viewTop : static_cast<double>(range.yTo) * scale;
+    plan.lo = range.yFromOpen ? view.viewBottom : typedLimit(range.yFrom);
+    plan.hi = range.yToOpen ? view.viewTop : typedLimit(range.yTo);
   } else {
     plan.tStart = range.yFromOpen ? curveEdge(view.viewBottom) : range.yFrom;
     plan.tEnd = range.yToOpen ? curveEdge(view.viewTop) : range.yTo;
-    plan.lo = range.xFromOpen ? view.viewLeft : static_cast<double>(range.xFrom) * scale;
-    plan.hi = range.xToOpen ? view.viewRight : static_cast<double>(range.xTo) * scale;
+    plan.lo = range.xFromOpen ? view.viewLeft : typedLimit(range.xFrom);
+    plan.hi = range.xToOpen ? view.viewRight : typedLimit(range.xTo);
   }
 
   const bool wholeNumbers = alongX && intOnly;

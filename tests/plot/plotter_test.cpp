@@ -357,6 +357,20 @@ TEST_F(PlotTest, CircleAlongYHasARightAndALeftBranch) {
   EXPECT_EQ(linesAcross(0), 0);
 }
 
+TEST_F(PlotTest, LimitsAreStrictAtTheTypedEnds) {
+  // 0.1 × 500 rounds to 50 for the points and for the limits alike.
+  linear(0, 0.1f);
+  typedY(-1, 0.1f);
+  plot();
+  EXPECT_TRUE(dots().empty());
+  typedY(0.1f, 1);
+  plot();
+  EXPECT_TRUE(dots().empty());
+  typedY(-3e38f, 3e38f);  // beyond single precision once scaled: no limit
+  plot();
+  EXPECT_EQ(dots().size(), 2001u);
+}
+
 TEST_F(PlotTest, RejectedStepsSeparateTheHyperbolasBranches) {
   use(10);
   curve.paramA = 1;
