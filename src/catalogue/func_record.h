@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/code_page.h"
+
 namespace quorvel {
 
 constexpr int kRecordSize = 122;
@@ -23,6 +25,8 @@ struct FuncRecord {
   // para2 and para3 are written as ten zero bytes (the custom family keeps only
   // its expression in para1).
   bool zeroPara23 = false;
+
+  bool operator==(const FuncRecord&) const = default;
 };
 
 using RecordBytes = std::array<unsigned char, kRecordSize>;
@@ -32,10 +36,12 @@ using RecordBytes = std::array<unsigned char, kRecordSize>;
 RecordBytes encodeRecord(const FuncRecord& r);
 // The record from 122 bytes: texts converted back to UTF-8 with trailing blanks
 // (and zero bytes) removed; bytes that are not code page 936 text become U+FFFD.
+// zeroPara23 is set when the 20 bytes of para2 and para3 are all zero, so a record
+// read back encodes to the same bytes.
 FuncRecord decodeRecord(const RecordBytes& bytes);
 
-// Code page 936 <-> UTF-8 through the system's converter.
-std::string utf8ToCp936(const std::string& utf8);
-std::string cp936ToUtf8(const std::string& cp936);
+// Field widths on disk.
+constexpr int kPara1Width = 50;
+constexpr int kTextWidth = 10;  // para2, para3 and the four ranges
 
 }  // namespace quorvel

@@ -29,10 +29,14 @@ class ListFile {
   // Record n (from 1); nullopt when it does not lie whole inside the file.
   std::optional<FuncRecord> read(std::int32_t n);
   // Writes record n (from 1); the gap before it, if any, is filled with zero bytes.
+  // A record written past the end makes the file end right after it; the filler
+  // bytes 122..127 of its slot are zeros where the file already reaches them.
   bool write(std::int32_t n, const FuncRecord& r);
   // Cuts the file to hold records 1..n exactly ((n − 1) · 128 + 122 bytes; 0 for n = 0).
   bool truncateToRecords(std::int32_t n);
   bool flush();
+  // Closes the file now (the destructor does so too); false when closing failed.
+  bool close();
 
  private:
   std::filesystem::path path_;
