@@ -1,0 +1,85 @@
+// The control panel as a window: construction, load, tab switching, the settings
+// page's own handlers and the close box.
+#include "shell/frm_control.h"
+
+#include "shell/program.h"
+
+namespace quorvel {
+
+frmControl::frmControl(Program& program)
+    : canvas(program.main.picPic), program_(program), g_(program.g) {
+  buildControls();
+  wireHandlers();
+}
+
+void frmControl::wireHandlers() {
+  tbsControl.Click = [this] { tbsControl_Click(); };
+
+  cboFuncName.Click = [this] { cboFuncName_Click(); };
+  for (int i = 0; i < kFamilyCount; ++i) cboStyle[i].Click = [this, i] { cboStyle_Click(i); };
+  for (int i = 1; i <= 3; ++i) txtParameter[i].GotFocus = [this, i] { txtParameter_GotFocus(i); };
+  cmdDraw.Click = picDraw.Click = [this] { cmdDraw_Click(); };
+  cmdClear.Click = picClear.Click = [this] { cmdClear_Click(); };
+
+  picUp.Click = [this] { picUp_Click(); };
+  picDown.Click = [this] { picDown_Click(); };
+  picLeft.Click = [this] { picLeft_Click(); };
+  picRight.Click = [this] { picRight_Click(); };
+  picZoomIn.Click = [this] { picZoomIn_Click(); };
+  picZoomOut.Click = [this] { picZoomOut_Click(); };
+  picCentre.Click = [this] { picCentre_Click(); };
+  picSize.Click = [this] { picSize_Click(); };
+  // The pad's pictures look pressed while the button is down.
+  for (PictureButton* p : {&picUp, &picDown, &picLeft, &picRight, &picZoomIn, &picZoomOut,
+                           &picCentre, &picSize}) {
+    p->MouseDown = [p] { p->setBorderStyle(1); };
+    p->MouseUp = [p] { p->setBorderStyle(0); };
+  }
+  lstExist.ItemCheck = [this](int item) { lstExist_ItemCheck(item); };
+  cmdDelete.Click = picDelete.Click = [this] { cmdDelete_Click(); };
+  cmdRedraw.Click = picRedraw.Click = [this] { cmdRedraw_Click(); };
+
+  chkAutoColor.Click = [this] { chkAutoColor_Click(); };
+  chkAutoRedraw.Click = [this] { chkAutoRedraw_Click(); };
+  chkIntX.Click = [this] { chkIntX_Click(); };
+  cmdColor.Click = picColor.Click = [this] { cmdColor_Click(); };
+  cmdDefault.Click = picDefault.Click = [this] { cmdDefault_Click(); };
+}
+
+void frmControl::message(const std::string& prompt, const std::string& title) {
+  program_.message(prompt, title);
+}
+
+void frmControl::Form_Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  // canvas already refers to the main window's picPic.
+  g_.funcCount = 1;
+  // Opening on "自定义" runs the family and form handling and the defaults.
+  cboFuncName.setListIndex(kCustomFamily);
+}
+
+bool frmControl::Form_QueryUnload() {
+  program_.main.tbMain.button(2).setValue(false);
+  Hide();
+  return true;
+}
+
+void frmControl::tbsControl_Click() {
+  for (int page = 1; page <= 3; ++page) picControl[page].setVisible(false);
+  picControl[tbsControl.SelectedIndex()].setVisible(true);
+}
+
+void frmControl::chkAutoColor_Click() {
+  const bool choosable = chkAutoColor.Value() == 0;
+  cmdColor.setEnabled(choosable);
+  picColor.setEnabled(choosable);
+}
+
+void frmControl::chkAutoRedraw_Click() { cmdRedraw_Click(); }
+
+void frmControl::chkIntX_Click() { chkLink.setValue(0); }
+
+void frmControl::cmdColor_Click() { g_.penColor = program_.services.colors->choose(); }
+
+}  // namespace quorvel

@@ -1,0 +1,202 @@
+#pragma once
+// The control panel: every input of the program on three pages (draw, view,
+// settings) and the commands behind them. The panel's variables (family, form,
+// parameters, evaluation state, last point) are members by their own names, so the
+// curve formulas and the plotter read them directly.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/families.h"
+#include "catalogue/func_record.h"
+#include "eval/curve_formulas.h"
+#include "eval/epc.h"
+#include "plot/plotter.h"
+#include "plot/surface.h"
+#include "plot/view.h"
+#include "shell/mdl_declare.h"
+#include "shell/named_controls.h"
+#include "shell/toolkit/controls.h"
+
+namespace quorvel {
+
+class Program;
+class ListFile;
+
+class frmControl : public Window, public CurveParams, public EvalState, public CurvePoints {
+ public:
+  explicit frmControl(Program& program);
+  frmControl(const frmControl&) = delete;
+  frmControl& operator=(const frmControl&) = delete;
+
+  // ---- the window ----
+  TabStrip tbsControl{"tbsControl"};
+  std::array<Control, 4> picControl =  // the pages 1..3 (0 unused)
+      namedControls<Control, 4>("picControl");
+
+  // ---- page 1: 绘制 ----
+  Control imgFuncName{"imgFuncName"};
+  Label lblFuncName{"lblFuncName"};
+  ComboBox cboFuncName{"cboFuncName"};
+  Control imgStyle{"imgStyle"};
+  Label lblStyle{"lblStyle"};
+  std::array<ComboBox, kFamilyCount> cboStyle =
+      namedControls<ComboBox, kFamilyCount>("cboStyle");
+  TextBox txtExpression{"txtExpression"};
+  Control imgParameter{"imgParameter"};
+  std::array<Label, 4> lblParameter =  // 0 the heading, 1..3 the box captions
+      namedControls<Label, 4>("lblParameter");
+  std::array<TextBox, 4> txtParameter =  // 1..3 (0 unused)
+      namedControls<TextBox, 4>("txtParameter");
+  CheckBox chkIntX{"chkIntX"};
+  Control imgRangeX{"imgRangeX"};
+  Label lblRangeX{"lblRangeX"};
+  Label lblOpenX{"lblOpenX"}, lblCommaX{"lblCommaX"}, lblCloseX{"lblCloseX"};
+  ComboBox cboRangeX1{"cboRangeX1"};
+  ComboBox cboRangeX2{"cboRangeX2"};
+  Control imgRangeY{"imgRangeY"};
+  Label lblRangeY{"lblRangeY"};
+  Label lblOpenY{"lblOpenY"}, lblCommaY{"lblCommaY"}, lblCloseY{"lblCloseY"};
+  ComboBox cboRangeY1{"cboRangeY1"};
+  ComboBox cboRangeY2{"cboRangeY2"};
+  CommandButton cmdDraw{"cmdDraw"};
+  PictureButton picDraw{"picDraw"};
+  CommandButton cmdClear{"cmdClear"};
+  PictureButton picClear{"picClear"};
+
+  // ---- page 2: 视图 ----
+  PictureButton picUp{"picUp"};
+  PictureButton picDown{"picDown"};
+  PictureButton picLeft{"picLeft"};
+  PictureButton picRight{"picRight"};
+  PictureButton picZoomIn{"picZoomIn"};
+  PictureButton picZoomOut{"picZoomOut"};
+  PictureButton picCentre{"picCentre"};
+  PictureButton picSize{"picSize"};
+  Label lblAdd{"lblAdd"};
+  Label lblMinus{"lblMinus"};
+  TextBox txtValue{"txtValue"};
+  Control imgExist{"imgExist"};
+  Label lblExist{"lblExist"};
+  CheckListBox lstExist{"lstExist"};
+  CommandButton cmdDelete{"cmdDelete"};
+  PictureButton picDelete{"picDelete"};
+  CommandButton cmdRedraw{"cmdRedraw"};
+  PictureButton picRedraw{"picRedraw"};
+
+  // ---- page 3: 设置 ----
+  Control imgZoom{"imgZoom"};
+  Label lblZoom{"lblZoom"};
+  Slider sldZoom{"sldZoom"};
+  Control imgLevel{"imgLevel"};
+  Label lblLevel{"lblLevel"};
+  Slider sldLevel{"sldLevel"};
+  Control imgPenWidth{"imgPenWidth"};
+  Label lblPenWidth{"lblPenWidth"};
+  Slider sldPenWidth{"sldPenWidth"};
+  CheckBox chkLink{"chkLink"};
+  CheckBox chkSkip{"chkSkip"};
+  CheckBox chkfixx{"chkfixx"};
+  CheckBox chky{"chky"};
+  CheckBox chkAutoRedraw{"chkAutoRedraw"};
+  CheckBox chkAutoColor{"chkAutoColor"};
+  CommandButton cmdColor{"cmdColor"};
+  PictureButton picColor{"picColor"};
+  CommandButton cmdDefault{"cmdDefault"};
+  PictureButton picDefault{"picDefault"};
+
+  // The controls of page 1..3, for the toolkit that shows them.
+  std::vector<Control*> pageControls(int page);
+
+  // ---- the panel's variables ----
+  std::int32_t loopCounter = 0;
+  Surface& canvas;  // the main window's picPic
+  std::int32_t canvasHeight = 0, canvasWidth = 0, halfHeight = 0, halfWidth = 0;
+  FuncRecord listEntry;  // the entry being written, replayed or moved
+  // Name of the control that has the keyboard focus, kept by the toolkit.
+  std::string ActiveControlName;
+
+  // ---- the window's events ----
+  // Runs once, when the window is first shown; later calls do nothing.
+  void Form_Load();
+  bool Loaded() const { return loaded_; }
+  // The user closes the panel: the close is cancelled and the panel hidden. Returns
+  // true (cancelled).
+  bool Form_QueryUnload();
+  void tbsControl_Click();
+
+  // ---- family and form (family_selection.cpp) ----
+  void cboFuncName_Click();
+  void cboStyle_Click(int index);
+  void txtParameter_GotFocus(int index);
+
+  // ---- draw command (draw_command.cpp) ----
+  void cmdDraw_Click();
+  // The axes and the curve on the canvas with the panel's state.
+  void coordinate();
+  void draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly);
+
+  // ---- list operations (list_operations.cpp) ----
+  void cmdClear_Click();
+  void cmdDelete_Click();
+  void cmdRedraw_Click();
+  void lstExist_ItemCheck(int item);
+
+  // ---- defaults (defaults_command.cpp) ----
+  void cmdDefault_Click();
+
+  // ---- settings page ----
+  void chkAutoColor_Click();
+  void chkAutoRedraw_Click();
+  void chkIntX_Click();
+  void cmdColor_Click();
+
+  // ---- pan and zoom pad (pan_zoom.cpp) ----
+  void picUp_Click();
+  void picDown_Click();
+  void picLeft_Click();
+  void picRight_Click();
+  void picZoomIn_Click();
+  void picZoomOut_Click();
+  void picCentre_Click();
+  void picSize_Click();
+
+ private:
+  void buildControls();
+  void wireHandlers();
+  void message(const std::string& prompt, const std::string& title);
+
+  // The draw command's steps; each returns false when the run ends there.
+  void runDrawSteps();
+  bool loadReplayedEntry();
+  bool evaluateConstantText(std::string& text);
+  bool evaluateParameterBoxes();
+  bool readParameters(std::optional<std::string>& text);
+  bool readRange(ComboBox& combo, const char* openMarker, float& value, bool& open);
+  bool readRanges(PlotRange& range);
+  bool familyRulesHold(bool listTextFits);
+  bool customExpressionPasses();
+  void prepareCanvas();
+  void recordEntry(const std::string& text);
+  void addTickedLine(const std::string& text);
+  bool storeEntry();
+
+  // List operations.
+  void replayEntry(ListFile& file, std::int32_t& loaded);
+  std::string listTextOfEntry(const FuncRecord& entry) const;
+
+  // Pan and zoom.
+  void pan(PanDirection direction);
+  void zoomButton(std::int32_t mode);
+
+  Program& program_;
+  mdlDeclare& g_;
+  bool loaded_ = false;
+  ListFile* replayFile_ = nullptr;  // held open by the redraw while it replays
+  bool redrawRunning_ = false;
+  bool drawRunning_ = false;
+};
+
+}  // namespace quorvel

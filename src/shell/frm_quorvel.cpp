@@ -1,0 +1,224 @@
+// The main window's toolbar commands, the surface's mouse events and the splash timer.
+#include "shell/frm_quorvel.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "catalogue/curve_rules.h"
+#include "catalogue/list_file.h"
+#include "plot/view.h"
+#include "shell/program.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* kListFilter = "函数图像文件(*.QVX)|*.QVX";
+constexpr const char* kBitmapFilter = "位图文件(*.BMP)|*.BMP";
+
+struct ButtonDesign {
+  const char* caption;
+  const char* toolTip;
+  ButtonStyle style;
+  int image;
+};
+
+// Position 1 is the placeholder that centres the commands in the bar.
+constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
+    {"", "", ButtonStyle::Placeholder, 0},
+    {"控制", "打开／隐藏控制窗口", ButtonStyle::Check, 1},
+    {"打开", "打开函数列表", ButtonStyle::Push, 2},
+    {"保存", "保存函数列表", ButtonStyle::Push, 3},
+    {"导出", "导出BMP图像", ButtonStyle::Push, 4},
+    {"上方", "观察上方", ButtonStyle::Push, 5},
+    {"下方", "观察下方", ButtonStyle::Push, 6},
+    {"左方", "观察左方", ButtonStyle::Push, 7},
+    {"右方", "观察右方", ButtonStyle::Push, 8},
+    {"放大", "放大图像", ButtonStyle::Push, 9},
+    {"缩小", "缩小图像", ButtonStyle::Push, 10},
+    {"打印", "打印函数图像", ButtonStyle::Push, 11},
+    {"关于", "", ButtonStyle::Push, 12},
+};
+
+// A list file holds whole records, or nothing at all.
+bool looksLikeListFile(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
+  const std::uintmax_t length = std::filesystem::file_size(file, ec);
+  return !ec && wellFormedLength(length);
+}
+
+}  // namespace
+
+frmQuorvel::frmQuorvel(Program& program, Surface& surface) : picPic(surface), program_(program) {
+  buildToolbar();
+  ProgressBarWorking.setBounds(6120, 180, 1305, 285);
+  ProgressBarWorking.setVisible(false);
+  picCoordinate.setBounds(6200, 180, 645, 285);
+  lblCoordinate.setBounds(0, 0, 0, 0);  // sizes itself to its text
+  tmrSplash.Interval = 1000;
+  tmrSplash.Tick = [this] { tmrSplash_Timer(); };
+}
+
+void frmQuorvel::buildToolbar() {
+  tbMain.setBounds(0, 0, 0, 615);  // docked along the top; its width follows the window
+  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
+    const ButtonDesign& d = kToolbarDesign[position - 1];
+    ToolbarButton& b = tbMain.button(position);
+    b.Caption = d.caption;
+    b.setToolTipText(d.toolTip);
+    b.Style = d.style;
+    b.Image = d.image;
+  }
+  tbMain.button(1).setWidth(200);
+  tbMain.button(2).setValue(true);  // the panel is shown at start
+}
+
+void frmQuorvel::clickToolbarButton(int position) {
+  if (position < 1 || position > Toolbar::kButtonCount) return;
+  ToolbarButton& b = tbMain.button(position);
+  if (b.Style == ButtonStyle::Placeholder) return;
+  if (b.Style == ButtonStyle::Check) b.setValue(!b.Value());
+  tbMain_ButtonClick(position);
+}
+
+void frmQuorvel::tbMain_ButtonClick(int position) {
+  if (position < 1 || position > Toolbar::kButtonCount) return;
+  const std::string caption = tbMain.button(position).Caption;
+  frmControl& panel = program_.panel;
+  mdlDeclare& g = program_.g;
+
+  // A toolbar zoom zooms once without changing what the surface clicks do.
+  const std::int32_t savedZoomMode = g.zoomMode;
+  g.zoomMode = 0;
+  bool restore = true;
+  if (caption == "控制") {
+    showOrHidePanel();
+  } else if (caption == "打开") {
+    restore = openList();
+  } else if (caption == "保存") {
+    saveList();
+  } else if (caption == "导出") {
+    exportImage();
+  } else if (caption == "上方") {
+    panel.picUp_Click();
+  } else if (caption == "下方") {
+    panel.picDown_Click();
+  } else if (caption == "左方") {
+    panel.picLeft_Click();
+  } else if (caption == "右方") {
+    panel.picRight_Click();
+  } else if (caption == "放大") {
+    panel.picZoomIn_Click();
+  } else if (caption == "缩小") {
+    panel.picZoomOut_Click();
+  } else if (caption == "打印") {
+    printImage();
+  } else if (caption == "关于") {
+    showAbout();
+  }
+  if (restore) g.zoomMode = savedZoomMode;
+}
+
+void frmQuorvel::showOrHidePanel() {
+  ToolbarButton& button = tbMain.button(2);
+  frmControl& panel = program_.panel;
+  if (button.Value()) {
+    panel.Form_Load();
+    panel.Show();
+    button.setValue(true);
+  } else {
+    panel.Hide();
+    button.setValue(false);
+  }
+}
+
+bool frmQuorvel::openList() {
+  const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
+  const std::string chosen = program_.services.files->showOpen(request);
+  if (chosen.empty()) return true;
+
+  // The working list is replaced only by a readable list file, in one step, so a
+  // failure leaves the current list and its file as they were.
+  const std::filesystem::path source(chosen);
+  if (!looksLikeListFile(source) || !copyFileSafely(source, program_.listPath())) {
+    program_.message("打开列表文件错误", kTitleError);
+    return false;
+  }
+  frmControl& panel = program_.panel;
+  program_.g.listFromFile = true;
+  panel.lstExist.Clear();
+  panel.cmdRedraw_Click();
+  return true;
+}
+
+void frmQuorvel::saveList() {
+  const FileDialogRequest request{"保存图像", kListFilter, "", "QVX"};
+  const std::string chosen = program_.services.files->showSave(request);
+  if (chosen.empty()) return;
+  // The check comes after the dialog: the user picks a name before being told.
+  if (!program_.g.graphOnScreen) {
+    program_.message("没有图像，不能保存列表。", kTitleError);
+    return;
+  }
+  if (!copyFileSafely(program_.listPath(), std::filesystem::path(chosen))) {
+    program_.message("保存列表文件错误", kTitleError);
+  }
+}
+
+void frmQuorvel::exportImage() {
+  const FileDialogRequest request{"导出图像", kBitmapFilter, "", "BMP"};
+  const std::string chosen = program_.services.files->showSave(request);
+  if (chosen.empty()) return;
+  std::string error;
+  if (!program_.services.exporter->saveBmp(picPic, std::filesystem::path(chosen), &error)) {
+    program_.message("导出图像错误", kTitleError);
+  }
+}
+
+void frmQuorvel::printImage() { program_.services.printer->print(picPic); }
+
+void frmQuorvel::showAbout() { program_.about.Show(); }
+
+void frmQuorvel::picPic_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
+  picCoordinate.setHeight(lblCoordinate.Height());
+  picCoordinate.setWidth(lblCoordinate.Width());
+  lblCoordinate.setCaption(pointerReadout(x, y, program_.g.zoomScale));
+}
+
+void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
+  mdlDeclare& g = program_.g;
+  if (button != 1 || !g.graphOnScreen) return;
+  ZoomMode mode;
+  if (g.zoomMode == 1) {
+    if (g.zoomScale > 12799) {
+      program_.message("不能继续缩放", kTitleError);
+      return;
+    }
+    mode = ZoomMode::In;
+  } else if (g.zoomMode == 2) {
+    // A click may still halve 2 to 1, one step further than the button.
+    if (g.zoomScale < 2) {
+      program_.message("不能继续缩放", kTitleError);
+      return;
+    }
+    mode = ZoomMode::Out;
+  } else {
+    return;
+  }
+  if (zoomExtentsAtClick(g, mode, x, y, picPic.Width(), picPic.Height()) != kOk) {
+    program_.message("不能继续缩放", kTitleError);
+    return;
+  }
+  g.zoomPending = true;
+  picPic.Cls();
+  program_.panel.cmdRedraw_Click();
+}
+
+void frmQuorvel::tmrSplash_Timer() {
+  program_.about.Hide();
+  tmrSplash.setEnabled(false);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,156 @@
+// The list of drawn curves: clear, delete, redraw (the one way of repainting) and the
+// tick handler. Line i of lstExist and record i + 1 of Funclist.dat are one entry.
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "catalogue/curve_rules.h"
+#include "catalogue/families.h"
+#include "catalogue/list_file.h"
+#include "shell/frm_control.h"
+#include "shell/panel_text.h"
+#include "shell/parameter_slots.h"
+#include "shell/program.h"
+
+namespace quorvel {
+
+void frmControl::cmdClear_Click() {
+  canvas.Cls();
+  g_.zoomMode = 0;
+  sldZoom.setValue(500);
+  g_.graphOnScreen = false;
+  g_.zoomPending = false;
+  g_.funcCount = 1;
+  lstExist.Clear();
+  std::error_code ignored;
+  std::filesystem::remove(program_.listPath(), ignored);
+}
+
+void frmControl::cmdDelete_Click() {
+  const int current = lstExist.ListIndex();
+  if (current == -1) {
+    cmdClear_Click();
+    return;
+  }
+  // A temporary file left by an earlier run must not lend its records to the new list.
+  std::error_code ec;
+  std::filesystem::remove(program_.tempListPath(), ec);
+  bool ok = false;
+  {
+    ListFile list(program_.listPath());
+    ListFile temp(program_.tempListPath());
+    if (list.isOpen() && temp.isOpen()) {
+      ok = true;
+      const auto slots = list.length() / kSlotSize;  // records minus one
+      const std::int32_t last = slots > 0x7FFFFFFE ? 0x7FFFFFFE : static_cast<std::int32_t>(slots);
+      // The later records move up by one over the deleted one.
+      for (std::int32_t i = current + 1; i <= last; ++i) {
+        if (const std::optional<FuncRecord> r = list.read(i + 1)) {
+          listEntry = *r;
+          ok = list.write(i, listEntry) && ok;
+        }
+      }
+      // The remaining records, without the old last one, into the temporary file.
+      for (std::int32_t j = 1; j <= last; ++j) {
+        if (const std::optional<FuncRecord> r = list.read(j)) {
+          listEntry = *r;
+          ok = temp.write(j, listEntry) && ok;
+        }
+      }
+      ok = temp.flush() && ok;
+    }
+  }
+  // The rename replaces Funclist.dat in one step, so it is never missing meanwhile.
+  if (ok) {
+    std::filesystem::rename(program_.tempListPath(), program_.listPath(), ec);
+    ok = !ec;
+  }
+  if (!ok) {
+    message("删除函数错误", kTitleError);
+    return;
+  }
+  g_.funcCount = g_.funcCount - 1;
+  lstExist.RemoveItem(current);
+  // The line that took the deleted one's place becomes current, so the redraw below
+  // replays the remaining curves instead of leaving the surface blank.
+  if (lstExist.ListCount() > 0) lstExist.setListIndex(std::min(current, lstExist.ListCount() - 1));
+  cmdRedraw_Click();
+}
+
+void frmControl::cmdRedraw_Click() {
+  if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
+  redrawRunning_ = true;
+  canvas.Cls();
+  if (lstExist.ListIndex() == -1 && !g_.listFromFile) {
+    redrawRunning_ = false;
+    return;
+  }
+  std::int32_t loaded = 0;
+  {
+    ListFile file(program_.listPath());
+    const std::int32_t last = file.isOpen() ? file.recordCount() : 0;
+    replayFile_ = &file;
+    for (std::int32_t n = 1; n <= last; ++n) {
+      g_.recordNo = n;
+      const bool ticked = n - 1 < lstExist.ListCount() && lstExist.Selected(n - 1);
+      if (g_.listFromFile || ticked) replayEntry(file, loaded);
+    }
+    replayFile_ = nullptr;
+  }
+  if (g_.listFromFile) {
+    g_.listFromFile = false;
+    // Only whole records count: an empty file gives an empty list.
+    g_.funcCount = loaded + 1;
+  }
+  redrawRunning_ = false;
+}
+
+void frmControl::replayEntry(ListFile& file, std::int32_t& loaded) {
+  const std::optional<FuncRecord> entry = file.read(g_.recordNo);
+  if (!entry) return;  // past the end of the file: nothing to replay
+  ++loaded;
+  g_.redrawing = true;
+  listEntry = *entry;
+  g_.activeFamily = static_cast<float>(listEntry.family);
+  cmdDefault_Click();
+  const int linesBefore = lstExist.ListCount();
+  cmdDraw_Click();
+  // An entry that stopped at a check leaves the flag set; the next draw must not
+  // take itself for a replay.
+  g_.redrawing = false;
+  if (g_.listFromFile && lstExist.ListCount() == linesBefore) {
+    // A record that failed a check still gets its line, unticked, so that line i
+    // stays record i + 1.
+    lstExist.AddItem(listTextOfEntry(*entry));
+  }
+}
+
+std::string frmControl::listTextOfEntry(const FuncRecord& entry) const {
+  CurveParams c;
+  c.funcFamily = entry.family;
+  c.funcForm = entry.form;
+  const std::string fallback = withoutTrailingBlanks(entry.para1);
+  const FormInfo* info =
+      entry.family >= 0 && entry.family < kFamilyCount ? form(entry.family, entry.form) : nullptr;
+  if (info == nullptr) return fallback;
+  if (entry.family == kCustomFamily) {
+    c.expression = asciiLower(fallback);
+  } else if (!readSlotParameters(*info,
+                                 {withoutTrailingBlanks(entry.para1),
+                                  withoutTrailingBlanks(entry.para2),
+                                  withoutTrailingBlanks(entry.para3)},
+                                 c)) {
+    return fallback;
+  }
+  const std::optional<std::string> text = listText(c);
+  return text && !text->empty() ? *text : fallback;
+}
+
+void frmControl::lstExist_ItemCheck(int /*item*/) {
+  // The draw command ticks each line it adds; that tick (and any tick during a
+  // replay) must not start a redraw in the middle of the command.
+  if (drawRunning_ || redrawRunning_) return;
+  if (tbsControl.SelectedCaption() == "视图" && !g_.listFromFile) cmdRedraw_Click();
+}
+
+}  // namespace quorvel

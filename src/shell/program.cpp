@@ -1,0 +1,26 @@
+#include "shell/program.h"
+
+#include <stdexcept>
+
+namespace quorvel {
+
+namespace {
+
+Services checked(Services s) {
+  if (!s.messages || !s.files || !s.colors || !s.printer || !s.exporter || !s.links ||
+      !s.random) {
+    throw std::invalid_argument("every platform service must be given");
+  }
+  return s;
+}
+
+}  // namespace
+
+Program::Program(Surface& picPic, Services s)
+    : services(checked(std::move(s))), main(*this, picPic), panel(*this) {}
+
+void Program::message(const std::string& prompt, const std::string& title) {
+  services.messages->show(prompt, title);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,39 @@
+#pragma once
+// The program: its services, its shared state and its three windows. Tests build
+// one with a recording surface and scripted services in a temporary folder; the Qt
+// application builds one with a raster surface and the platform's services.
+#include <filesystem>
+#include <string>
+
+#include "plot/surface.h"
+#include "shell/frm_about.h"
+#include "shell/frm_control.h"
+#include "shell/frm_quorvel.h"
+#include "shell/mdl_declare.h"
+#include "shell/services.h"
+
+namespace quorvel {
+
+class Program {
+ public:
+  // picPic is the main window's drawing surface; every service must be given.
+  Program(Surface& picPic, Services services);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  const std::filesystem::path& folder() const { return services.programFolder; }
+  // The working list beside the program and the delete command's temporary twin.
+  std::filesystem::path listPath() const { return folder() / "Funclist.dat"; }
+  std::filesystem::path tempListPath() const { return folder() / "Funclist.tmp"; }
+
+  // A message box with the stop icon and one OK button.
+  void message(const std::string& prompt, const std::string& title);
+
+  Services services;
+  mdlDeclare g;
+  frmQuorvel main;   // before the panel: the panel draws on main's picPic
+  frmControl panel;
+  frmAbout about;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,104 @@
+#include "shell/scripted_services.h"
+
+#include <fstream>
+
+namespace quorvel {
+
+void ScriptedMessageBox::show(const std::string& prompt, const std::string& title) {
+  shown.emplace_back(title, prompt);
+}
+
+std::string ScriptedFileDialog::answer() {
+  if (answers.empty()) return {};
+  std::string a = std::move(answers.front());
+  answers.pop_front();
+  return a;
+}
+
+std::string ScriptedFileDialog::showOpen(const FileDialogRequest& request) {
+  shown.push_back(Shown{false, request});
+  return answer();
+}
+
+std::string ScriptedFileDialog::showSave(const FileDialogRequest& request) {
+  shown.push_back(Shown{true, request});
+  return answer();
+}
+
+std::int32_t ScriptedColorDialog::choose() {
+  ++timesShown;
+  if (!answers.empty()) {
+    const std::optional<std::int32_t> a = answers.front();
+    answers.pop_front();
+    if (a) current_ = *a;
+  }
+  return current_;
+}
+
+void ScriptedPrinter::print(const Surface& /*surface*/) {
+  ++attempts;
+  if (!noPrinter) ++printed;
+}
+
+bool ScriptedExporter::saveBmp(const Surface& /*surface*/, const std::filesystem::path& file,
+                               std::string* error) {
+  if (fail) {
+    if (error) *error = "cannot write " + file.string();
+    return false;
+  }
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << "BM";
+  saved.push_back(file);
+  return static_cast<bool>(out);
+}
+
+ScriptedRandom::ScriptedRandom(std::vector<float> sequence)
+    : sequence_(std::move(sequence)), engine_(1) {}
+
+ScriptedRandom::ScriptedRandom(std::uint32_t seed) : engine_(seed) {}
+
+void ScriptedRandom::setSequence(std::vector<float> sequence) {
+  sequence_ = std::move(sequence);
+  position_ = 0;
+}
+
+float ScriptedRandom::next() {
+  ++drawn;
+  if (!sequence_.empty()) {
+    const float r = sequence_[position_];
+    position_ = (position_ + 1) % sequence_.size();
+    return r;
+  }
+  // 24 random bits scaled by 2^-24: exactly representable and always below 1.
+  const std::uint32_t bits = static_cast<std::uint32_t>(engine_()) >> 8;
+  return static_cast<float>(bits) * 0x1.0p-24f;
+}
+
+ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uint32_t seed) {
+  auto m = std::make_unique<ScriptedMessageBox>();
+  auto f = std::make_unique<ScriptedFileDialog>();
+  auto c = std::make_unique<ScriptedColorDialog>();
+  auto p = std::make_unique<ScriptedPrinter>();
+  auto e = std::make_unique<ScriptedExporter>();
+  auto l = std::make_unique<ScriptedLinkOpener>();
+  auto r = std::make_unique<ScriptedRandom>(seed);
+  messages = m.get();
+  files = f.get();
+  colors = c.get();
+  printer = p.get();
+  exporter = e.get();
+  links = l.get();
+  random = r.get();
+  bundle_.messages = std::move(m);
+  bundle_.files = std::move(f);
+  bundle_.colors = std::move(c);
+  bundle_.printer = std::move(p);
+  bundle_.exporter = std::move(e);
+  bundle_.links = std::move(l);
+  bundle_.random = std::move(r);
+  bundle_.programFolder = std::move(programFolder);
+}
+
+Services ScriptedServices::take() { return std::move(bundle_); }
+
+}  // namespace quorvel

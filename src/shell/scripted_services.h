@@ -1,0 +1,114 @@
+#pragma once
+// Scripted stand-ins for the platform services: they record what the program asked
+// for and answer from queues prepared by a test (or a headless run).
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/services.h"
+
+namespace quorvel {
+
+// Message boxes recorded as (title, prompt), in the order shown.
+class ScriptedMessageBox : public MessageBoxService {
+ public:
+  void show(const std::string& prompt, const std::string& title) override;
+  std::vector<std::pair<std::string, std::string>> shown;
+};
+
+// Answers from a queue; an empty queue answers "" (cancelled). Every request is kept.
+class ScriptedFileDialog : public FileDialogService {
+ public:
+  std::string showOpen(const FileDialogRequest& request) override;
+  std::string showSave(const FileDialogRequest& request) override;
+  std::deque<std::string> answers;
+  struct Shown {
+    bool save = false;
+    FileDialogRequest request;
+  };
+  std::vector<Shown> shown;
+
+ private:
+  std::string answer();
+};
+
+// Answers from a queue; nullopt (or an empty queue) is a cancel, which returns the
+// previous colour.
+class ScriptedColorDialog : public ColorDialogService {
+ public:
+  std::int32_t choose() override;
+  std::deque<std::optional<std::int32_t>> answers;
+  int timesShown = 0;
+
+ private:
+  std::int32_t current_ = 0;
+};
+
+// Counts the prints; can be told to act as if no printer were present (nothing then
+// reaches the paper, and nothing is reported).
+class ScriptedPrinter : public PrinterService {
+ public:
+  void print(const Surface& surface) override;
+  int printed = 0;
+  int attempts = 0;
+  bool noPrinter = false;
+};
+
+// Records the files asked for; writes a marker file so a test can see it, or fails.
+class ScriptedExporter : public ImageExporter {
+ public:
+  bool saveBmp(const Surface& surface, const std::filesystem::path& file,
+               std::string* error) override;
+  std::vector<std::filesystem::path> saved;
+  bool fail = false;
+};
+
+class ScriptedLinkOpener : public LinkOpener {
+ public:
+  void open(const std::string& uri) override { opened.push_back(uri); }
+  std::vector<std::string> opened;
+};
+
+// A fixed sequence, repeated from its start when it runs out, or seeded numbers.
+class ScriptedRandom : public RandomSource {
+ public:
+  explicit ScriptedRandom(std::vector<float> sequence);
+  explicit ScriptedRandom(std::uint32_t seed);
+  float next() override;
+  // Switches to a fixed sequence (empty: back to the seeded numbers).
+  void setSequence(std::vector<float> sequence);
+  int drawn = 0;
+
+ private:
+  std::vector<float> sequence_;
+  std::size_t position_ = 0;
+  std::mt19937 engine_;
+};
+
+// Builds a Services bundle of scripted doubles and keeps pointers to them, so a test
+// can prepare answers and read what was recorded after the bundle went to a program.
+class ScriptedServices {
+ public:
+  explicit ScriptedServices(std::filesystem::path programFolder, std::uint32_t seed = 1);
+  // Hands the doubles over (once); the pointers below stay valid while the
+  // receiver keeps them.
+  Services take();
+
+  ScriptedMessageBox* messages;
+  ScriptedFileDialog* files;
+  ScriptedColorDialog* colors;
+  ScriptedPrinter* printer;
+  ScriptedExporter* exporter;
+  ScriptedLinkOpener* links;
+  ScriptedRandom* random;
+
+ private:
+  Services bundle_;
+};
+
+}  // namespace quorvel

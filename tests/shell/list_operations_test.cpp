@@ -1,0 +1,299 @@
+// Clear, delete, redraw and the tick handler: the list and the file stay one entry
+// per record, replays honour the ticks, and no command nests another redraw.
+#include <string>
+#include <vector>
+
+#include "catalogue/list_file.h"
+#include "shell_fixture.h"
+
+namespace quorvel::test {
+namespace {
+
+class ListOperationsTest : public ShellTest {
+ protected:
+  // Three entries: y=6/x, y=1x+2, y=x^2.
+  void drawThree() {
+    drawCurve(2, 0, "6");
+    drawCurve(0, 0, "1", "2");
+    drawExpression("x^2");
+    ASSERT_EQ(lines().size(), 3u);
+  }
+  void showViewPage() { panel.tbsControl.select(2); }
+};
+
+TEST_F(ListOperationsTest, ClearEmptiesEverything) {
+  drawThree();
+  g.zoomMode = 1;
+  g.zoomPending = true;
+  panel.sldZoom.setValue(2000);
+  surface.clearCalls();
+  panel.cmdClear.click();
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(g.zoomMode, 0);
+  EXPECT_EQ(panel.sldZoom.Value(), 500);
+  EXPECT_FALSE(g.graphOnScreen);
+  EXPECT_FALSE(g.zoomPending);
+  EXPECT_EQ(g.funcCount, 1);
+  EXPECT_TRUE(lines().empty());
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));
+  // The next curve starts again from record 1 and the centred view.
+  g.viewLeft = 99;
+  drawCurve(2, 0, "3");
+  EXPECT_EQ(listBytes().size(), 122u);
+  EXPECT_EQ(g.viewLeft, -3750);
+}
+
+TEST_F(ListOperationsTest, DeletingTheSecondOfThreeMovesTheThirdUp) {
+  drawThree();
+  const std::vector<unsigned char> first = recordBytes(1);
+  const std::vector<unsigned char> third = recordBytes(3);
+  panel.lstExist.setListIndex(1);
+  surface.clearCalls();
+  panel.cmdDelete.click();
+  EXPECT_EQ(listBytes().size(), 250u);
+  EXPECT_EQ(recordBytes(1), first);
+  EXPECT_EQ(recordBytes(2), third);
+  EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=x^2"}));
+  EXPECT_EQ(g.funcCount, 3);
+  EXPECT_FALSE(std::filesystem::exists(program.tempListPath()));
+  // The remaining two are replayed in their stored colours.
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(curvesDrawn(), 2u);
+  EXPECT_EQ(panel.lstExist.ListIndex(), 1);
+  // A new curve goes after them.
+  drawCurve(2, 0, "2");
+  EXPECT_EQ(listBytes().size(), 378u);
+  EXPECT_EQ(g.funcCount, 4);
+}
+
+TEST_F(ListOperationsTest, DeletingTheOnlyEntryLeavesAnEmptyFile) {
+  drawCurve(2, 0, "6");
+  panel.picDelete.click();  // the icon runs the same command
+  EXPECT_TRUE(lines().empty());
+  EXPECT_TRUE(std::filesystem::exists(program.listPath()));
+  EXPECT_EQ(std::filesystem::file_size(program.listPath()), 0u);
+  EXPECT_EQ(g.funcCount, 1);
+  drawCurve(2, 0, "3");
+  EXPECT_EQ(listBytes().size(), 122u);
+  EXPECT_EQ(g.funcCount, 2);
+}
+
+TEST_F(ListOperationsTest, DeleteWithNoCurrentLineClearsAll) {
+  drawThree();
+  panel.lstExist.setListIndex(-1);
+  panel.sldZoom.setValue(4000);
+  panel.cmdDelete_Click();
+  EXPECT_TRUE(lines().empty());
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));
+  EXPECT_EQ(panel.sldZoom.Value(), 500);
+  EXPECT_EQ(g.funcCount, 1);
+}
+
+TEST_F(ListOperationsTest, LeftoverTemporaryFileLendsNoRecords) {
+  drawThree();
+  writeBytes(program.tempListPath(), std::vector<unsigned char>(1000, 0x41));
+  panel.lstExist.setListIndex(0);
+  panel.cmdDelete_Click();
+  EXPECT_EQ(listBytes().size(), 250u);
+  ListFile file(program.listPath());
+  EXPECT_EQ(file.read(1)->family, 0);
+  EXPECT_EQ(file.read(2)->family, kCustomFamily);
+}
+
+TEST_F(ListOperationsTest, RedrawReplaysOnlyTickedEntriesInRecordOrder) {
+  drawThree();
+  panel.lstExist.setSelected(1, false);  // on the draw page: no redraw yet
+  surface.clearCalls();
+  panel.cmdRedraw.click();
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(curvesDrawn(), 2u);
+  // Unticked entries stay in the list and the file.
+  EXPECT_EQ(lines().size(), 3u);
+  EXPECT_EQ(listBytes().size(), 378u);
+  EXPECT_EQ(g.funcCount, 4);
+  // Stored colours: blue for record 1, green for record 3.
+  std::vector<std::int32_t> curveColours;
+  for (const std::int32_t c : foreColors()) {
+    if (c != 0) curveColours.push_back(c);
+  }
+  EXPECT_EQ(curveColours, (std::vector<std::int32_t>{0xFF0000, 0x00FF00}));
+  EXPECT_FALSE(g.redrawing);
+}
+
+TEST_F(ListOperationsTest, ReplayLoadsThePanelFromTheStoredEntry) {
+  drawCurve(5, 0, "2", "3", "1");
+  chooseFamily(0, 0);
+  setBoxes("7", "8", "9");
+  ASSERT_EQ(panel.chky.Value(), 1);
+  panel.cmdRedraw_Click();
+  // The boxes show the replayed entry; the family combo keeps the user's choice.
+  EXPECT_EQ(panel.txtParameter[1].Text(), "2");
+  EXPECT_EQ(panel.txtParameter[2].Text(), "3");
+  EXPECT_EQ(panel.txtParameter[3].Text(), "1");
+  EXPECT_EQ(panel.cboFuncName.ListIndex(), 0);
+  EXPECT_EQ(panel.funcFamily, 5);
+  EXPECT_EQ(g.activeFamily, 5.0f);
+  // The options follow the replayed family's defaults.
+  EXPECT_EQ(panel.chky.Value(), 0);
+  EXPECT_FALSE(panel.chky.Enabled());
+  EXPECT_EQ(panel.chkSkip.Value(), 0);
+  EXPECT_EQ(curvesDrawn(), 2u);
+}
+
+TEST_F(ListOperationsTest, RedrawWithNothingCurrentOnlyClears) {
+  surface.clearCalls();
+  panel.cmdRedraw_Click();
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(curvesDrawn(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));
+}
+
+TEST_F(ListOperationsTest, TickHandlerRedrawsOnlyOnTheViewPage) {
+  drawThree();
+  surface.clearCalls();
+  panel.lstExist.setSelected(0, false);  // the draw page
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 0u);
+  showViewPage();
+  panel.lstExist.setSelected(2, false);
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(curvesDrawn(), 1u);  // only y=1x+2 is still ticked
+  panel.lstExist.setSelected(2, false);  // no change: no event
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+}
+
+TEST_F(ListOperationsTest, NewCurveOnTheViewPageStartsNoNestedRedraw) {
+  drawCurve(2, 0, "6");
+  showViewPage();
+  surface.clearCalls();
+  drawCurve(2, 0, "3");
+  // The draw command ticks its own new line: the curve just drawn stays on screen.
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 0u);
+  EXPECT_EQ(curvesDrawn(), 1u);
+  EXPECT_EQ(listBytes().size(), 250u);
+}
+
+TEST_F(ListOperationsTest, AutomaticRedrawBoxRedrawsEitherWay) {
+  drawCurve(2, 0, "6");
+  surface.clearCalls();
+  panel.chkAutoRedraw.click();
+  panel.chkAutoRedraw.click();
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 2u);
+  EXPECT_EQ(curvesDrawn(), 2u);
+}
+
+TEST_F(ListOperationsTest, FailedReplayClearsTheRedrawingFlag) {
+  // 59 characters: drawn in full, stored as its first 50, which leave a bracket open.
+  std::string expression = "(";
+  for (int i = 0; i < 28; ++i) expression += "x+";
+  expression += "x)";
+  ASSERT_EQ(expression.size(), 59u);
+  drawExpression(expression);
+  ASSERT_TRUE(messages().empty());
+  surface.clearCalls();
+  panel.cmdRedraw_Click();
+  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}}));
+  EXPECT_EQ(panel.txtExpression.Text(), expression.substr(0, 50));
+  EXPECT_EQ(curvesDrawn(), 0u);
+  EXPECT_FALSE(g.redrawing);
+  // The next press of 绘制 is a new curve, not a replay of record 1.
+  panel.txtExpression.setText("x");
+  panel.cmdDraw_Click();
+  EXPECT_EQ(lines().size(), 2u);
+  EXPECT_EQ(g.funcCount, 3);
+  EXPECT_EQ(listBytes().size(), 250u);
+}
+
+// An opened list file: every record gets its line, ticked when it was drawn.
+class OpenedListTest : public ListOperationsTest {
+ protected:
+  void openFile(const std::filesystem::path& file) {
+    kit.files->answers.push_back(file.string());
+    program.main.clickToolbarButton(3);
+  }
+  static FuncRecord entry(std::int16_t family, const std::string& p1, const std::string& p2 = "0",
+                          const std::string& p3 = "0") {
+    FuncRecord r;
+    r.family = family;
+    r.para1 = p1;
+    r.para2 = p2;
+    r.para3 = p3;
+    r.color = 0x00FFFF;
+    r.rangeX1 = " -∞";
+    r.rangeX2 = " +∞";
+    r.rangeY1 = " -∞";
+    r.rangeY2 = " +∞";
+    return r;
+  }
+  std::filesystem::path writeList(const std::vector<FuncRecord>& records) {
+    const std::filesystem::path file = folder / "saved.QVX";
+    ListFile out(file);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      out.write(static_cast<std::int32_t>(i + 1), records[i]);
+    }
+    return file;
+  }
+};
+
+TEST_F(OpenedListTest, OpenedFileIsRebuiltWithEveryEntryTicked) {
+  const auto file = writeList({entry(2, "6"), entry(0, "1", "2"), entry(11, "1.5")});
+  showViewPage();  // ticks during the load must not start redraws
+  surface.clearCalls();
+  openFile(file);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=1x+2", "y^2=3x"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(g.funcCount, 4);
+  EXPECT_FALSE(g.listFromFile);
+  EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(curvesDrawn(), 3u);
+  EXPECT_EQ(listBytes(), readBytes(file));
+}
+
+TEST_F(OpenedListTest, BadRecordIsListedUntickedAndSkippedLater) {
+  const auto file = writeList({entry(2, "6"), entry(2, "0"), entry(5, "abc"), entry(3, "2")});
+  openFile(file);
+  // Each failing record says why, once.
+  EXPECT_EQ(messages(), (std::vector<Message>{{"参数错误", "ｋ≠０"}, {"错误", "数据错误"}}));
+  EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=0/x", "abc", "y=2^x"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false, true}));
+  EXPECT_EQ(g.funcCount, 5);
+  messages().clear();
+  surface.clearCalls();
+  showViewPage();
+  panel.lstExist.setSelected(0, false);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(curvesDrawn(), 1u);
+}
+
+TEST_F(OpenedListTest, EmptyFileGivesAnEmptyList) {
+  const std::filesystem::path file = folder / "empty.QVX";
+  writeBytes(file, {});
+  drawCurve(2, 0, "6");
+  openFile(file);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(lines().empty());
+  EXPECT_EQ(g.funcCount, 1);
+  drawCurve(2, 0, "3");
+  EXPECT_EQ(listBytes().size(), 122u);
+}
+
+TEST_F(OpenedListTest, PendingZoomStillListsEveryRecord) {
+  // A zoom armed while nothing was replayed is applied by the first replayed record.
+  drawCurve(2, 0, "6");
+  panel.lstExist.setSelected(0, false);
+  panel.picZoomIn_Click();
+  ASSERT_TRUE(g.zoomPending);
+  const auto file = writeList({entry(2, "6"), entry(2, "3")});
+  openFile(file);
+  // The toolbar suspends zoomMode while its command runs: the pending zoom is taken
+  // up by the first record without scaling.
+  EXPECT_FALSE(g.zoomPending);
+  EXPECT_EQ(panel.sldZoom.Value(), 500);
+  EXPECT_EQ(g.zoomMode, 1);
+  EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=3/x"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(g.funcCount, 3);
+}
+
+}  // namespace
+}  // namespace quorvel::test
