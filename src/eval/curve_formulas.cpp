@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "eval/number_text.h"
+#include "eval/seven_digit_text.h"
 #include "eval/single_math.h"
 
 namespace quorvel {
@@ -59,13 +59,19 @@ Status deliverPair(const Steps& s, float first, float second, float& out1, float
   return kOk;
 }
 
-// Family 13: the user's expression at the text of x. A failed evaluation gives 0
-// here and leaves its code in evalStatus for the plotter.
+// Family 13: the user's expression at the text of x, as Epc(expression, singleText(x))
+// leaves it, with y its result text read back. A failed evaluation gives 0 here and
+// leaves its code in evalStatus for the plotter.
 Status userCurve(const CurveParams& c, EvalState& eval, float x, float& y) {
-  Epc(eval, c.expression, singleText(x));
-  float value = 0.0f;
-  if (textToSingle(eval.evalResult, value) != kOk) value = 0.0f;
-  y = value;
+  const CompiledExpression& compiled = c.compiledExpression.compiledFor(c.expression);
+  const EvalOutcome outcome = compiled.evaluate(XValue::fromSingle(x));
+  eval.evalStatus = outcome.status;
+  if (outcome.status == kOk) {
+    y = assignSingleTextAndValue(eval.evalResult, outcome.value);
+  } else {
+    eval.evalResult.assign(1, '0');  // not = "0": GCC 12 warns falsely (-Wrestrict)
+    y = 0.0f;
+  }
   return kOk;
 }
 

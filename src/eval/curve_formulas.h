@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "eval/compiled_expression.h"
 #include "eval/epc.h"
 #include "eval/status.h"
 
@@ -21,6 +22,9 @@ struct CurveParams {
         paramR = 0, paramP = 0, paramX1 = 0, paramY1 = 0, paramX2 = 0;
   std::int32_t paramH = 0;  // h of the vertex form, a whole number
   std::string expression;   // family 13, lower-cased
+  // The compiled form of `expression`, made by f on the first point of a curve and
+  // kept while the text stays the same.
+  mutable CompiledExpressionCache compiledExpression{};
 };
 
 // The two-valued results (and, for the plotter, the last point drawn).
@@ -28,8 +32,9 @@ struct CurvePoints {
   float pointX1 = 0, pointY1 = 0, pointX2 = 0, pointY2 = 0;
 };
 
-// y for x. Family 13 evaluates `expression` with Epc at the text of x and never
-// fails itself: after a failed evaluation y is 0 and eval.evalStatus holds the code.
+// y for x. Family 13 evaluates `expression` as Epc does at the text of x (through its
+// compiled form) and returns the result text read back; it never fails itself: after
+// a failed evaluation y is 0 and eval.evalStatus holds the code.
 // A family/form without a formula gives y = 0.
 Status f(const CurveParams& c, EvalState& eval, float x, float& y);
 // x for y; 0 for the families without an inverse.

@@ -1,0 +1,387 @@
+#include "eval/expression_compiler.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "eval/compiled_expression.h"
+#include "eval/epc.h"
+#include "eval/number_text.h"
+#include "eval/program_builder.h"
+#include "eval/program_runner.h"
+#include "eval/status.h"
+
+// The scan below follows Epc's step by step: the same tokens, scan states, put-backs,
+// operator stack and step guard, so it takes the same path. Where Epc computes a
+// value, it records the operation instead; where Epc fails for a reason the text
+// alone decides, the program ends with that failure.
+namespace quorvel {
+
+namespace {
+
+constexpr std::int32_t kEndMarker = 0;
+constexpr std::int32_t kCloseBracket = 1;
+constexpr std::int32_t kAdd = 10;
+constexpr std::int32_t kSubtract = 11;
+constexpr std::int32_t kMultiply = 40;
+constexpr std::int32_t kDivide = 41;
+constexpr std::int32_t kNegate = 50;
+constexpr std::int32_t kPower = 60;
+constexpr std::int32_t kSin = 70;
+constexpr std::int32_t kCos = 71;
+constexpr std::int32_t kTan = 72;
+constexpr std::int32_t kCot = 73;
+constexpr std::int32_t kAbs = 74;
+constexpr std::int32_t kSqr = 75;
+constexpr std::int32_t kLn = 76;
+constexpr std::int32_t kLg = 77;
+constexpr std::int32_t kOpenBracket = 100;
+constexpr std::int32_t kUndefinedCode = 99999;
+
+constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
+
+constexpr float kPi = 3.14159f;
+constexpr float kE = 2.71828f;
+constexpr int kStackSize = 30;
+constexpr int kMaxSubexpressionDepth = 1;
+constexpr std::size_t kStepsPerCharacter = 64;
+
+enum class ScanState { kNothingRead, kOperand, kReduced, kOperatorPushed };
+enum class Flow { kContinue, kFinished };
+
+OpCode opCodeOf(std::int32_t code) {
+  switch (code) {
+    case kAdd: return OpCode::kAdd;
+    case kSubtract: return OpCode::kSubtract;
+    case kMultiply: return OpCode::kMultiply;
+    case kDivide: return OpCode::kDivide;
+    case kSin: return OpCode::kSin;
+    case kCos: return OpCode::kCos;
+    case kTan: return OpCode::kTan;
+    case kCot: return OpCode::kCot;
+    case kAbs: return OpCode::kAbs;
+    case kSqr: return OpCode::kSqr;
+    case kLn: return OpCode::kLn;
+    default: return OpCode::kLg;
+  }
+}
+
+// The operator stack: 30 codes, the end marker at position 1.
+class OperatorStack {
+ public:
+  bool push(std::int32_t code) {
+    if (count_ >= kStackSize) return false;
+    codes_[static_cast<std::size_t>(count_++)] = code;
+    return true;
+  }
+  bool pop() {
+    if (count_ == 0) return false;
+    --count_;
+    return true;
+  }
+  std::int32_t top() const { return count_ > 0 ? codes_[static_cast<std::size_t>(count_ - 1)] : kEndMarker; }
+  int count() const { return count_; }
+
+ private:
+  std::array<std::int32_t, kStackSize> codes_{};
+  int count_ = 0;
+};
+
+// The text still to be read: what was put back in front, then the rest of the text.
+class RestOfInput {
+ public:
+  explicit RestOfInput(std::string_view text) : text_(text) {}
+
+  bool empty() const { return putBack_.empty() && position_ >= text_.size(); }
+  char peek() const {
+    if (!putBack_.empty()) return putBack_.front();
+    return position_ < text_.size() ? text_[position_] : '\0';
+  }
+  char take() {
+    if (!putBack_.empty()) {
+      const char c = putBack_.front();
+      putBack_.erase(0, 1);
+      return c;
+    }
+    return text_[position_++];
+  }
+  void putBack(std::string_view token) { putBack_.insert(0, token); }
+  void skipBlanks() {
+    while (!empty() && peek() == ' ') take();
+  }
+  std::string takeArgumentRun() {
+    std::string run;
+    while (!empty() && isArgumentCharacter(peek())) run += take();
+    return run;
+  }
+
+ private:
+  static bool isArgumentCharacter(char c) { return c == '.' || c == 'x' || (c >= '0' && c <= '9'); }
+
+  std::string putBack_;
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+bool isLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+
+Program compileText(std::string_view textWithEnd, int depth);
+
+class ScanCompiler {
+ public:
+  ScanCompiler(std::string_view textWithEnd, int depth)
+      : depth_(depth), rest_(textWithEnd),
+        stepLimit_(kStepsPerCharacter * (textWithEnd.size() + 2)) {}
+
+  Program compile() {
+    operators_.push(kEndMarker);
+    Flow flow = readNextCharacter();
+    for (std::size_t steps = 0; flow == Flow::kContinue; ++steps) {
+      if (steps > stepLimit_) {
+        fail(kMalformed);
+        break;
+      }
+      flow = nextStep();
+    }
+    return builder_.finish();
+  }
+
+ private:
+  Flow nextStep() {
+    if (numberBuffer_.empty() && token_ == "#" && operators_.top() == kEndMarker) return endTest();
+    if (token_ == " ") return readNextCharacter();
+    if (token_.size() == 1 && isDigitOrPoint(token_[0])) return appendToNumber();
+    if (token_ == "x") return readVariableX();
+    if (token_ == "e") return readConstant('e', kE);
+    if (token_ == "p" && rest_.peek() == 'i') return readConstant('p', kPi);
+    return otherToken();
+  }
+
+  Flow fail(Status status) {
+    builder_.fail(status);
+    return Flow::kFinished;
+  }
+
+  Flow readNextCharacter() {
+    if (rest_.empty()) return fail(kInvalidArgument);
+    token_.assign(1, rest_.take());
+    return Flow::kContinue;
+  }
+
+  bool operandStackFull() const { return builder_.operandCount() >= kStackSize; }
+
+  void implicitMultiplication(std::string_view putBack) {
+    rest_.putBack(putBack);
+    token_ = "*";
+  }
+
+  // A sub-expression at the same x; its result reaches the outer scan as its text
+  // read back, "0" when it failed.
+  SubexpressionResult subexpression(const std::string& text) {
+    SubexpressionResult result;
+    if (depth_ >= kMaxSubexpressionDepth) return result;  // 0, as Epc's guard gives
+    Program program = compileText(text + '#', depth_ + 1);
+    if (program.usesX) {
+      result.constant = false;
+      result.program = std::move(program);
+    } else {
+      result.value = subexpressionValue(program, XValue{});
+    }
+    return result;
+  }
+
+  Flow endTest() {
+    if (builder_.operandCount() == 1 && operators_.count() == 1) {
+      builder_.end();
+      return Flow::kFinished;
+    }
+    return fail(kMalformed);
+  }
+
+  Flow appendToNumber() {
+    numberBuffer_ += token_;
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  Flow readVariableX() {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication("x");
+      return Flow::kContinue;
+    }
+    if (operandStackFull()) {
+      builder_.checkX();  // Epc reads x before it finds no room for it
+      return fail(kStackExhausted);
+    }
+    builder_.pushX();
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  // "e", and "p" of "pi" (whose "i" is taken here).
+  Flow readConstant(char first, float value) {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication(std::string(1, first));
+      return Flow::kContinue;
+    }
+    if (first == 'p') rest_.take();
+    if (operandStackFull()) return fail(kStackExhausted);
+    builder_.pushConstant(value);
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  Flow otherToken() {
+    if (!numberBuffer_.empty()) return pushNumberBuffer();
+    if (token_ == "-" && (scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed)) {
+      markUnaryMinus();
+    }
+    const bool afterOperand = scan_ == ScanState::kOperand || scan_ == ScanState::kReduced;
+    if (token_ == "(" && afterOperand) {
+      implicitMultiplication("(");
+    } else if (isLowerCaseLetter(token_[0])) {
+      if (afterOperand) {
+        implicitMultiplication(token_);
+      } else if (readFunctionName() == Flow::kFinished) {
+        return Flow::kFinished;
+      }
+    }
+    return operatorStep();
+  }
+
+  Flow pushNumberBuffer() {
+    float value = 0.0f;
+    const Status s = textToSingle(numberBuffer_, value);
+    if (s != kOk) return fail(s);
+    numberBuffer_.clear();
+    if (operandStackFull()) return fail(kStackExhausted);
+    builder_.pushConstant(value);
+    return Flow::kContinue;
+  }
+
+  void markUnaryMinus() {
+    token_ = "-!";
+    if (operators_.top() == kPower) {
+      rest_.skipBlanks();
+      exponent_ = subexpression("-" + rest_.takeArgumentRun());
+      exponentComputed_ = true;
+    }
+  }
+
+  Flow readFunctionName() {
+    while (!rest_.empty() && isLowerCaseLetter(rest_.peek()) && rest_.peek() != 'x') {
+      token_ += rest_.take();
+    }
+    rest_.skipBlanks();
+    if (rest_.peek() == '(') return Flow::kContinue;
+    SubexpressionResult argument = subexpression(rest_.takeArgumentRun());
+    if (operandStackFull()) return fail(kStackExhausted);
+    builder_.pushSubexpression(std::move(argument));
+    return Flow::kContinue;
+  }
+
+  Flow operatorStep() {
+    const std::int32_t code = numsign(token_);
+    if (code == kUndefinedCode) return fail(kUndefinedToken);
+    const std::int32_t top = operators_.top();
+    if (precedenceClass(top) < precedenceClass(code)) return pushOperator(code);
+    return reduceByTop(top, code);
+  }
+
+  Flow pushOperator(std::int32_t code) {
+    if (!operators_.push(code)) return fail(kStackExhausted);
+    scan_ = ScanState::kOperatorPushed;
+    return readNextCharacter();
+  }
+
+  Flow reduceByTop(std::int32_t top, std::int32_t code) {
+    switch (top) {
+      case kAdd:
+      case kSubtract:
+      case kMultiply:
+      case kDivide:
+        return reduceBinary(opCodeOf(top));
+      case kPower:
+        if (token_ == "-!") return reduceNegativeExponentPower();
+        return reduceBinary(OpCode::kPower);
+      case kNegate:
+        return reduceUnary(OpCode::kNegate);
+      case kSin:
+      case kCos:
+      case kTan:
+      case kCot:
+      case kAbs:
+      case kSqr:
+      case kLn:
+      case kLg:
+        return reduceUnary(opCodeOf(top));
+      case kOpenBracket:
+        if (code == kCloseBracket) return closeBracket();
+        return pushOperator(code);
+      default:
+        if (code == kCloseBracket) return fail(kMalformed);
+        return Flow::kContinue;
+    }
+  }
+
+  Flow reduceBinary(OpCode op) {
+    if (!operators_.pop()) return fail(kStackExhausted);
+    if (builder_.operandCount() < 2) return fail(kStackExhausted);
+    if (!builder_.binary(op)) return Flow::kFinished;
+    scan_ = ScanState::kReduced;
+    return Flow::kContinue;
+  }
+
+  Flow reduceUnary(OpCode op) {
+    if (!operators_.pop()) return fail(kStackExhausted);
+    if (builder_.operandCount() < 1) return fail(kStackExhausted);
+    if (!builder_.unary(op)) return Flow::kFinished;
+    scan_ = ScanState::kReduced;
+    return Flow::kContinue;
+  }
+
+  // The "-!" whose exponent was computed ahead meets "^": the top value raised to it
+  // directly; the "-!" is used up. No exponent yet: its empty text does not convert.
+  Flow reduceNegativeExponentPower() {
+    if (!operators_.pop()) return fail(kStackExhausted);
+    if (builder_.operandCount() < 1) return fail(kStackExhausted);
+    if (!exponentComputed_) return fail(kTypeMismatch);
+    if (!builder_.powerBy(exponent_)) return Flow::kFinished;
+    scan_ = ScanState::kReduced;
+    return readNextCharacter();
+  }
+
+  Flow closeBracket() {
+    if (!operators_.pop()) return fail(kStackExhausted);
+    scan_ = ScanState::kReduced;
+    return readNextCharacter();
+  }
+
+  const int depth_;
+  RestOfInput rest_;
+  const std::size_t stepLimit_;
+  std::string token_;
+  ScanState scan_ = ScanState::kNothingRead;
+  std::string numberBuffer_;
+  SubexpressionResult exponent_;  // the last exponent computed ahead, kept until replaced
+  bool exponentComputed_ = false;
+  OperatorStack operators_;
+  ProgramBuilder builder_;
+};
+
+Program compileText(std::string_view textWithEnd, int depth) {
+  return ScanCompiler(textWithEnd, depth).compile();
+}
+
+}  // namespace
+
+Program compileExpression(std::string_view expression) {
+  std::string text(expression);
+  text += '#';
+  return compileText(text, 0);
+}
+
+}  // namespace quorvel

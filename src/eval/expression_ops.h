@@ -1,0 +1,60 @@
+#pragma once
+// What each operation of a compiled expression does to its operands, with the same
+// single-precision roundings and failures as the evaluator's reductions. Used both
+// when a program runs and when its builder folds constant operands, so a folded
+// constant is exactly what the run would have computed.
+#include <cmath>
+
+#include "eval/expression_program.h"
+#include "eval/single_math.h"
+#include "eval/status.h"
+
+namespace quorvel {
+
+// A float result of float operands is finite unless the step overflowed.
+inline Status finiteOrOverflow(float r, float& out) {
+  if (!std::isfinite(r)) return kOverflow;
+  out = r;
+  return kOk;
+}
+
+inline Status addStep(float a, float b, float& out) { return finiteOrOverflow(a + b, out); }
+inline Status subtractStep(float a, float b, float& out) { return finiteOrOverflow(a - b, out); }
+inline Status multiplyStep(float a, float b, float& out) { return finiteOrOverflow(a * b, out); }
+inline Status divideStep(float a, float b, float& out) {
+  if (b == 0.0f) return a == 0.0f ? kOverflow : kDivisionByZero;
+  return finiteOrOverflow(a / b, out);
+}
+
+// a ^ b where a negative base keeps a real value only for a whole exponent or for an
+// odd root: the fraction d of b gives n = 1/d rounded (halves to even); odd n is the
+// real odd root, even n has no real value, b = 0 divides by zero.
+Status powerRuleStep(float a, float b, float& out);
+
+// The binary operations by their plain code (kAdd .. kDivide, kPower).
+inline Status binaryStep(OpCode code, float a, float b, float& out) {
+  switch (code) {
+    case OpCode::kAdd: return addStep(a, b, out);
+    case OpCode::kSubtract: return subtractStep(a, b, out);
+    case OpCode::kMultiply: return multiplyStep(a, b, out);
+    case OpCode::kDivide: return divideStep(a, b, out);
+    default: return powerRuleStep(a, b, out);
+  }
+}
+
+// The functions by their code (kSin .. kLg), and kNegate.
+inline Status functionStep(OpCode code, float v, float& out) {
+  switch (code) {
+    case OpCode::kNegate: out = -v; return kOk;
+    case OpCode::kSin: return sinSingle(v, out);
+    case OpCode::kCos: return cosSingle(v, out);
+    case OpCode::kTan: return tanSingle(v, out);
+    case OpCode::kCot: return cotSingle(v, out);
+    case OpCode::kAbs: out = std::fabs(v); return kOk;
+    case OpCode::kSqr: return sqrtSingle(v, out);
+    case OpCode::kLn: return lnSingle(v, out);
+    default: return lgSingle(v, out);
+  }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,175 @@
+#include "eval/program_builder.h"
+
+#include <utility>
+
+#include "eval/expression_ops.h"
+
+namespace quorvel {
+
+namespace {
+
+OpCode fusedWithX(OpCode code) {
+  switch (code) {
+    case OpCode::kAdd: return OpCode::kAddX;
+    case OpCode::kSubtract: return OpCode::kSubtractX;
+    case OpCode::kMultiply: return OpCode::kMultiplyX;
+    case OpCode::kDivide: return OpCode::kDivideX;
+    default: return code;
+  }
+}
+
+OpCode fusedWithConstant(OpCode code) {
+  switch (code) {
+    case OpCode::kAdd: return OpCode::kAddConstant;
+    case OpCode::kSubtract: return OpCode::kSubtractConstant;
+    case OpCode::kMultiply: return OpCode::kMultiplyConstant;
+    case OpCode::kDivide: return OpCode::kDivideConstant;
+    case OpCode::kPower: return OpCode::kPowerConstant;
+    default: return code;
+  }
+}
+
+Op constantOp(float value) {
+  Op op;
+  op.code = OpCode::kPushConstant;
+  op.constant = value;
+  return op;
+}
+
+Op failOp(Status status) {
+  Op op;
+  op.code = OpCode::kFail;
+  op.status = status;
+  return op;
+}
+
+}  // namespace
+
+bool ProgramBuilder::lastOpsArePushConstants(std::size_t count) const {
+  const auto& ops = program_.ops;
+  if (ops.size() < count) return false;
+  for (std::size_t i = ops.size() - count; i < ops.size(); ++i) {
+    if (ops[i].code != OpCode::kPushConstant) return false;
+  }
+  return true;
+}
+
+std::size_t ProgramBuilder::addSubexpression(Program sub) {
+  program_.subexpressions.push_back(std::move(sub));
+  program_.usesX = true;  // only sub-expressions that read x are kept
+  return program_.subexpressions.size() - 1;
+}
+
+void ProgramBuilder::pushConstant(float value) {
+  emit(constantOp(value));
+  ++operands_;
+}
+
+void ProgramBuilder::pushX() {
+  emit(Op{.code = OpCode::kPushX});
+  program_.usesX = true;
+  ++operands_;
+}
+
+void ProgramBuilder::checkX() {
+  emit(Op{.code = OpCode::kCheckX});
+  program_.usesX = true;
+}
+
+void ProgramBuilder::pushSubexpression(SubexpressionResult result) {
+  if (result.constant) {
+    pushConstant(result.value);
+    return;
+  }
+  const std::size_t index = addSubexpression(std::move(result.program));
+  emit(Op{.code = OpCode::kPushArgument, .index = static_cast<std::int32_t>(index)});
+  ++operands_;
+}
+
+bool ProgramBuilder::binary(OpCode code) {
+  --operands_;
+  if (!lastOpsArePushConstants(2)) {
+    emit(Op{.code = code});
+    return true;
+  }
+  auto& ops = program_.ops;
+  const float b = ops.back().constant;
+  ops.pop_back();
+  const float a = ops.back().constant;
+  ops.pop_back();
+  float result = 0.0f;
+  const Status s = binaryStep(code, a, b, result);
+  if (s != kOk) {
+    fail(s);
+    return false;
+  }
+  emit(constantOp(result));
+  return true;
+}
+
+bool ProgramBuilder::unary(OpCode code) {
+  if (!lastOpsArePushConstants(1)) {
+    emit(Op{.code = code});
+    return true;
+  }
+  float result = 0.0f;
+  const Status s = functionStep(code, program_.ops.back().constant, result);
+  program_.ops.pop_back();
+  if (s != kOk) {
+    fail(s);
+    return false;
+  }
+  emit(constantOp(result));
+  return true;
+}
+
+bool ProgramBuilder::powerBy(const SubexpressionResult& exponent) {
+  if (!exponent.constant) {
+    const std::size_t index = addSubexpression(exponent.program);
+    emit(Op{.code = OpCode::kPowerByArgument, .index = static_cast<std::int32_t>(index)});
+    return true;
+  }
+  if (!lastOpsArePushConstants(1)) {
+    emit(Op{.code = OpCode::kPowerByConstant, .constant = exponent.value});
+    return true;
+  }
+  float result = 0.0f;
+  const Status s = powSingle(program_.ops.back().constant, exponent.value, result);
+  program_.ops.pop_back();
+  if (s != kOk) {
+    fail(s);
+    return false;
+  }
+  emit(constantOp(result));
+  return true;
+}
+
+void ProgramBuilder::fail(Status status) { emit(failOp(status)); }
+
+void ProgramBuilder::end() { emit(Op{.code = OpCode::kEnd}); }
+
+Program ProgramBuilder::finish() {
+  std::vector<Op> fused;
+  const auto& ops = program_.ops;
+  fused.reserve(ops.size());
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (i + 1 < ops.size()) {
+      const OpCode next = ops[i + 1].code;
+      if (ops[i].code == OpCode::kPushX && fusedWithX(next) != next) {
+        fused.push_back(Op{.code = fusedWithX(next)});
+        ++i;
+        continue;
+      }
+      if (ops[i].code == OpCode::kPushConstant && fusedWithConstant(next) != next) {
+        fused.push_back(Op{.code = fusedWithConstant(next), .constant = ops[i].constant});
+        ++i;
+        continue;
+      }
+    }
+    fused.push_back(ops[i]);
+  }
+  program_.ops = std::move(fused);
+  return std::move(program_);
+}
+
+}  // namespace quorvel
