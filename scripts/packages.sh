@@ -27,3 +27,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
   qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev fonts-wqy-microhei)
 # What running the windows needs on top (a display server is the user's).
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei)
+# The libFuzzer targets in fuzz/ (fuzz/run.sh).
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The side-by-side evaluator benchmark (bench/compare.sh); muparser is for it only.
+BENCH_PACKAGES=(libmuparser-dev)

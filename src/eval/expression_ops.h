@@ -31,6 +31,15 @@ inline Status divideStep(float a, float b, float& out) {
 // real odd root, even n has no real value, b = 0 divides by zero.
 Status powerRuleStep(float a, float b, float& out);
 
+// v ^ 2 as the power rule takes it: pow(v, 2) in double, rounded to single. A single
+// squared has at most 48 significant bits, so the double product is exact, and a pow
+// within 1 ULP returns an exactly representable result exactly (the tests check every
+// single against pow).
+inline Status squareStep(float v, float& out) {
+  const double square = static_cast<double>(v) * static_cast<double>(v);
+  return toSingle(square, out);
+}
+
 // The binary operations by their plain code (kAdd .. kDivide, kPower).
 inline Status binaryStep(OpCode code, float a, float b, float& out) {
   switch (code) {

@@ -42,6 +42,7 @@ enum class OpCode : std::uint8_t {
   kMultiplyConstant,
   kDivideConstant,
   kPowerConstant,        // v -> v ^ constant by the negative-base rule
+  kSquare,               // v -> v ^ 2: the power rule's pow(v, 2) is the exact v * v
   kCheckX,               // fails as kPushX would, pushes nothing
   kFail,                 // ends with `status`
   kEnd,                  // ends with the top value

@@ -161,7 +161,9 @@ Program ProgramBuilder::finish() {
         continue;
       }
       if (ops[i].code == OpCode::kPushConstant && fusedWithConstant(next) != next) {
-        fused.push_back(Op{.code = fusedWithConstant(next), .constant = ops[i].constant});
+        const bool square = next == OpCode::kPower && ops[i].constant == 2.0f;
+        fused.push_back(Op{.code = square ? OpCode::kSquare : fusedWithConstant(next),
+                           .constant = ops[i].constant});
         ++i;
         continue;
       }

@@ -100,6 +100,9 @@ EvalOutcome runProgram(const Program& program, const XValue& x) {
       case OpCode::kPowerConstant:
         s = powerRuleStep(stack[n - 1], op.constant, stack[n - 1]);
         break;
+      case OpCode::kSquare:
+        s = squareStep(stack[n - 1], stack[n - 1]);
+        break;
       case OpCode::kPowerByConstant:
         s = powSingle(stack[n - 1], op.constant, stack[n - 1]);
         break;

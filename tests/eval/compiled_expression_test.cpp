@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -16,6 +17,7 @@
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
+#include "eval/expression_ops.h"
 #include "eval/seven_digit_text.h"
 
 // The sanitizer build runs the same generator on fewer texts.
@@ -150,7 +152,9 @@ class ExpressionGenerator {
     switch (below(5)) {
       case 0: return repeat("(", n) + inner + repeat(")", n);
       case 1: return repeat("1+(", n / 2) + "1+" + inner + (chance(50) ? "*x" : "") + repeat(")", n / 2);
-      case 2: return "(1)1" + repeat("(", n - 1) + inner + repeat(")" + atom(3), n - 1);
+      case 2:  // the last value is the 31st when n is 29
+        return "(1)1" + repeat("(", n - 1) + inner + repeat(")" + atom(3), n - 2) + ")" +
+               (chance(50) ? "x" : atom(3));
       case 3: return repeat("sin(", n / 2) + inner + repeat(")", n / 2);
       default: return repeat("(", n) + inner + repeat(")x", n);
     }
@@ -246,9 +250,11 @@ TEST(CompiledExpression, TrickyCasesAgreeWithEpc) {
       {"x", "0.3333333333"},
       {repeat("(", 29) + "x" + repeat(")", 29), "1"},
       {repeat("(", 30) + "x" + repeat(")", 30), "1"},
-      {"(1)1" + repeat("(", 27) + "x" + repeat(")1", 27), "abc"},  // 30th operand
-      {"(1)1" + repeat("(", 28) + "x" + repeat(")1", 28), "abc"},  // x read, then no room: 13
-      {"(1)1" + repeat("(", 28) + "x" + repeat(")1", 28), "1"},    // ... and 9 for a good x
+      // "(1)1" leaves two values, each ")1" one more: x comes 30th, then 31st.
+      {"(1)1" + repeat("(", 27) + "1" + repeat(")1", 26) + ")x", "abc"},
+      {"(1)1" + repeat("(", 28) + "1" + repeat(")1", 27) + ")x", "abc"},  // x read, no room: 13
+      {"(1)1" + repeat("(", 28) + "1" + repeat(")1", 27) + ")x", "1"},    // ... 9 for a good x
+      {"(1)1" + repeat("(", 28) + "1" + repeat(")1", 27) + ")e", "abc"},  // 9
       {"(1)1" + repeat("(", 28) + "sin x" + repeat(")1", 28), "1"},
       {repeat("1+(", 14) + "x+1*1" + repeat(")", 14), "1"},
       {repeat("x", 1000), "1.0001"},  // a long chain of products overflows
@@ -380,6 +386,43 @@ TEST(SevenDigitText, RandomSinglesOfEveryMagnitude) {
     const float v = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
     if (std::isfinite(v)) expectSameAsTexts(v);
   }
+}
+
+// The bounds between decimal exponents are the doubles nearest to 10^j (exact for
+// 0 <= j <= 22); a single is compared with an inexact one exactly as with 10^j unless
+// it equals it.
+TEST(SevenDigitText, NoSingleEqualsAnInexactPowerOfTenBound) {
+  for (int j = -16; j <= 28; ++j) {
+    if (j >= 0 && j <= 22) continue;
+    const std::string text = "1e" + std::to_string(j);
+    const double bound = std::strtod(text.c_str(), nullptr);
+    EXPECT_NE(static_cast<double>(static_cast<float>(bound)), bound) << text;
+  }
+}
+
+// x^2 is computed as an exact product instead of pow: the same single for every x.
+void expectSquareAsPow(float v) {
+  float viaPow = 0.0f, viaProduct = 0.0f;
+  const Status s = powSingle(v, 2.0f, viaPow);
+  ASSERT_EQ(squareStep(v, viaProduct), s) << v;
+  if (s == kOk) {
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(viaProduct), std::bit_cast<std::uint32_t>(viaPow)) << v;
+  }
+}
+
+TEST(CompiledExpression, SquareIsPowOfTwo) {
+  std::mt19937 random(5u);
+  for (int i = 0; i < 200000; ++i) {
+    const float v = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+    if (std::isfinite(v)) expectSquareAsPow(v);
+  }
+  for (const float v : {0.0f, -0.0f, 4097.0f, 1.8446743e19f, 1.8446744e19f, -3e38f, 1e-45f}) {
+    expectSquareAsPow(v);
+  }
+}
+
+TEST(CompiledExpression, DISABLED_SquareIsPowOfTwoForEverySingle) {
+  for (std::uint32_t bits = 0; bits < 0x7f800000u; ++bits) expectSquareAsPow(std::bit_cast<float>(bits));
 }
 
 // Every positive single of the fast range and beyond; run by hand (a few minutes):
