@@ -54,14 +54,8 @@ void frmControl::cmdDraw_Click() {
 
 void frmControl::runDrawSteps() {
   // 2. Source of the curve.
-  if (g_.redrawing) {
-    if (!loadReplayedEntry()) return;
-  } else {
-    const int chosen = cboFuncName.ListIndex();
-    if (chosen < 0 || chosen >= kFamilyCount) return;  // the panel has not loaded yet
-    funcFamily = static_cast<std::int16_t>(chosen);
-    funcForm = static_cast<std::int16_t>(cboStyle[chosen].ListIndex());
-  }
+  const bool source = g_.redrawing ? loadReplayedEntry() : takeChosenFamily();
+  if (!source) return;
 
   // 3. Parameter boxes; 4. parameters and list text; 5. ranges; 6. order of the ends.
   bool inputError = evaluateParameterBoxes();
@@ -94,16 +88,20 @@ void frmControl::runDrawSteps() {
   recordEntry(*text);
 }
 
+bool frmControl::takeChosenFamily() {
+  const int chosen = cboFuncName.ListIndex();
+  if (chosen < 0 || chosen >= kFamilyCount) return false;  // the panel has not loaded yet
+  funcFamily = static_cast<std::int16_t>(chosen);
+  funcForm = static_cast<std::int16_t>(cboStyle[chosen].ListIndex());
+  return true;
+}
+
 bool frmControl::loadReplayedEntry() {
   if (replayFile_ == nullptr) {
     // Nothing is being replayed: a flag left behind must not turn a new curve into
     // a replay of some record.
     g_.redrawing = false;
-    const int chosen = cboFuncName.ListIndex();
-    if (chosen < 0 || chosen >= kFamilyCount) return false;
-    funcFamily = static_cast<std::int16_t>(chosen);
-    funcForm = static_cast<std::int16_t>(cboStyle[chosen].ListIndex());
-    return true;
+    return takeChosenFamily();
   }
   const std::optional<FuncRecord> entry = replayFile_->read(g_.recordNo);
   if (!entry) return false;  // past the end of the file: nothing to replay

@@ -170,6 +170,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
 
   // The draw command's steps; each returns false when the run ends there.
   void runDrawSteps();
+  bool takeChosenFamily();
   bool loadReplayedEntry();
   bool evaluateConstantText(std::string& text);
   bool evaluateParameterBoxes();
