@@ -44,11 +44,11 @@ class CompiledExpression {
   void evaluate(EvalState& state, const XValue& x) const;
 
   const std::string& text() const { return text_; }
-  const Program& program() const { return program_; }
+  const ExpressionProgram& program() const { return program_; }
 
  private:
   std::string text_;
-  Program program_;
+  ExpressionProgram program_;
 };
 
 // The compiled form of the last text asked for, rebuilt only when the text changes.

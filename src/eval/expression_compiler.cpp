@@ -128,7 +128,7 @@ class RestOfInput {
 bool isLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 
-Program compileText(std::string_view textWithEnd, int depth);
+ExpressionProgram compileText(std::string_view textWithEnd, int depth);
 
 class ScanCompiler {
  public:
@@ -136,7 +136,7 @@ class ScanCompiler {
       : depth_(depth), rest_(textWithEnd),
         stepLimit_(kStepsPerCharacter * (textWithEnd.size() + 2)) {}
 
-  Program compile() {
+  ExpressionProgram compile() {
     operators_.push(kEndMarker);
     Flow flow = readNextCharacter();
     for (std::size_t steps = 0; flow == Flow::kContinue; ++steps) {
@@ -183,7 +183,7 @@ class ScanCompiler {
   SubexpressionResult subexpression(const std::string& text) {
     SubexpressionResult result;
     if (depth_ >= kMaxSubexpressionDepth) return result;  // 0, as Epc's guard gives
-    Program program = compileText(text + '#', depth_ + 1);
+    ExpressionProgram program = compileText(text + '#', depth_ + 1);
     if (program.usesX) {
       result.constant = false;
       result.program = std::move(program);
@@ -372,13 +372,13 @@ class ScanCompiler {
   ProgramBuilder builder_;
 };
 
-Program compileText(std::string_view textWithEnd, int depth) {
+ExpressionProgram compileText(std::string_view textWithEnd, int depth) {
   return ScanCompiler(textWithEnd, depth).compile();
 }
 
 }  // namespace
 
-Program compileExpression(std::string_view expression) {
+ExpressionProgram compileExpression(std::string_view expression) {
   std::string text(expression);
   text += '#';
   return compileText(text, 0);

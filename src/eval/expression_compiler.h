@@ -7,6 +7,6 @@ namespace quorvel {
 
 // Runs Epc's scan over `expression` once, without an x, and records what it does to
 // the operand stack. Operations on constants only are carried out here already.
-Program compileExpression(std::string_view expression);
+ExpressionProgram compileExpression(std::string_view expression);
 
 }  // namespace quorvel

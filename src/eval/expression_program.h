@@ -57,9 +57,9 @@ struct Op {
 
 // A sub-expression (a function argument without brackets, a negative exponent): a
 // program of its own whose result reaches the outer program as its text read back.
-struct Program {
+struct ExpressionProgram {
   std::vector<Op> ops;  // ends with kFail or kEnd
-  std::vector<Program> subexpressions;
+  std::vector<ExpressionProgram> subexpressions;
   bool usesX = false;   // some op of it or of a sub-expression reads x
 };
 

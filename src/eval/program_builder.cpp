@@ -54,7 +54,7 @@ bool ProgramBuilder::lastOpsArePushConstants(std::size_t count) const {
   return true;
 }
 
-std::size_t ProgramBuilder::addSubexpression(Program sub) {
+std::size_t ProgramBuilder::addSubexpression(ExpressionProgram sub) {
   program_.subexpressions.push_back(std::move(sub));
   program_.usesX = true;  // only sub-expressions that read x are kept
   return program_.subexpressions.size() - 1;
@@ -148,7 +148,7 @@ void ProgramBuilder::fail(Status status) { emit(failOp(status)); }
 
 void ProgramBuilder::end() { emit(Op{.code = OpCode::kEnd}); }
 
-Program ProgramBuilder::finish() {
+ExpressionProgram ProgramBuilder::finish() {
   std::vector<Op> fused;
   const auto& ops = program_.ops;
   fused.reserve(ops.size());

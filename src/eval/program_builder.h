@@ -14,7 +14,7 @@ namespace quorvel {
 struct SubexpressionResult {
   bool constant = true;
   float value = 0.0f;  // the read-back result when constant
-  Program program;     // when not constant
+  ExpressionProgram program;     // when not constant
 };
 
 class ProgramBuilder {
@@ -37,14 +37,14 @@ class ProgramBuilder {
   void end();
 
   // The finished program, operand-fused where a push feeds the next operation.
-  Program finish();
+  ExpressionProgram finish();
 
  private:
   bool lastOpsArePushConstants(std::size_t count) const;
   void emit(Op op) { program_.ops.push_back(op); }
-  std::size_t addSubexpression(Program sub);
+  std::size_t addSubexpression(ExpressionProgram sub);
 
-  Program program_;
+  ExpressionProgram program_;
   int operands_ = 0;
 };
 

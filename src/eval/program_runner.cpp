@@ -26,12 +26,12 @@ Status powerRuleStep(float a, float b, float& out) {
   return kOk;
 }
 
-float subexpressionValue(const Program& subexpression, const XValue& x) {
+float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x) {
   const EvalOutcome inner = runProgram(subexpression, x);
   return inner.status == kOk ? singleTextValue(inner.value) : 0.0f;
 }
 
-EvalOutcome runProgram(const Program& program, const XValue& x) {
+EvalOutcome runProgram(const ExpressionProgram& program, const XValue& x) {
   // The builder keeps every program within 30 operands, as the scan's stack.
   std::array<float, 30> stack;
   std::size_t n = 0;  // values on the stack; the top is stack[n - 1]
