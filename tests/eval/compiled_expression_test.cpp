@@ -20,10 +20,11 @@
 #include "eval/expression_ops.h"
 #include "eval/seven_digit_text.h"
 
-// The sanitizer build runs the same generator on fewer texts.
+// The sanitizer build runs the same generators on fewer texts and numbers.
 #ifndef QUORVEL_DIFFERENTIAL_TEXTS
 #define QUORVEL_DIFFERENTIAL_TEXTS 26000
 #endif
+constexpr int kDifferentialTexts = QUORVEL_DIFFERENTIAL_TEXTS;
 
 namespace quorvel {
 namespace {
@@ -183,7 +184,7 @@ TEST(CompiledExpression, AgreesWithEpcOnRandomTextsAtRandomX) {
   ExpressionGenerator generator(0x51a7e5u);
   constexpr int kXPerText = 4;
   int cases = 0;
-  for (int t = 0; t < QUORVEL_DIFFERENTIAL_TEXTS; ++t) {
+  for (int t = 0; t < kDifferentialTexts; ++t) {
     const std::string text = generator.next();
     const CompiledExpression expression(text);
     for (int i = 0; i < kXPerText; ++i, ++cases) {
@@ -195,7 +196,7 @@ TEST(CompiledExpression, AgreesWithEpcOnRandomTextsAtRandomX) {
       ASSERT_EQ(got.evalResult, want.evalResult) << describe(text, xText);
     }
   }
-  EXPECT_GE(cases, 4 * QUORVEL_DIFFERENTIAL_TEXTS);
+  EXPECT_GE(cases, 4 * kDifferentialTexts);
 }
 
 TEST(CompiledExpression, AgreesWithEpcForAnyXText) {
@@ -203,7 +204,7 @@ TEST(CompiledExpression, AgreesWithEpcForAnyXText) {
   const char* const xTexts[] = {"1", " 2 ", "-0", "+3", "1E-05", "1e39", "-1e39", "1d2",
                                 "abc", "", ".", "1.2.3", "0.00000000000000000000000000000000000000000001"};
   ExpressionGenerator generator(77u);
-  for (int t = 0; t < 2000; ++t) {
+  for (int t = 0; t < kDifferentialTexts / 13; ++t) {
     const std::string text = generator.next();
     const CompiledExpression expression(text);
     for (const char* xText : xTexts) {
@@ -297,7 +298,7 @@ TEST(CompiledExpression, CurveFormulaMatchesTheTextRoundTrip) {
   ExpressionGenerator generator(2024u);
   CurveParams c{.funcFamily = 13, .funcForm = 0, .expression = ""};
   EvalState eval;
-  for (int t = 0; t < QUORVEL_DIFFERENTIAL_TEXTS / 10; ++t) {
+  for (int t = 0; t < kDifferentialTexts / 10; ++t) {
     c.expression = generator.next();
     for (int i = 0; i < 4; ++i) {
       const float x = generator.nextX();
@@ -382,7 +383,7 @@ TEST(SevenDigitText, NeighboursOfEveryPowerOfTenAndOfItsRoundingEdge) {
 
 TEST(SevenDigitText, RandomSinglesOfEveryMagnitude) {
   std::mt19937 random(99u);
-  for (int i = 0; i < 300000; ++i) {
+  for (int i = 0; i < kDifferentialTexts * 12; ++i) {
     const float v = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
     if (std::isfinite(v)) expectSameAsTexts(v);
   }
