@@ -103,7 +103,8 @@ void compiledValueOnly(benchmark::State& state, const Formula& formula) {
   for (auto _ : state) {
     for (float x : xValues()) {
       const quorvel::EvalOutcome outcome = compiled.evaluate(quorvel::XValue::fromSingle(x));
-      const float y = outcome.status == quorvel::kOk ? quorvel::singleTextValue(outcome.value) : 0.0f;
+      const float y =
+          outcome.status == quorvel::kOk ? quorvel::singleTextValue(outcome.value) : 0.0f;
       benchmark::DoNotOptimize(y);
     }
   }

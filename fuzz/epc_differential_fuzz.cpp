@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::size_t newline = input.find('\n');
   const std::string xText(newline == std::string_view::npos ? "1" : input.substr(0, newline));
-  const std::string expression(newline == std::string_view::npos ? input : input.substr(newline + 1));
+  const std::string expression(newline == std::string_view::npos ? input
+                                                                 : input.substr(newline + 1));
 
   const quorvel::CompiledExpression compiled(expression);
 

@@ -81,7 +81,9 @@ class OperatorStack {
     --count_;
     return true;
   }
-  std::int32_t top() const { return count_ > 0 ? codes_[static_cast<std::size_t>(count_ - 1)] : kEndMarker; }
+  std::int32_t top() const {
+    return count_ > 0 ? codes_[static_cast<std::size_t>(count_ - 1)] : kEndMarker;
+  }
   int count() const { return count_; }
 
  private:
@@ -236,7 +238,9 @@ class ScanCompiler {
 
   Flow otherToken() {
     if (!numberBuffer_.empty()) return pushNumberBuffer();
-    if (token_ == "-" && (scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed)) {
+    const bool operandExpected =
+        scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed;
+    if (token_ == "-" && operandExpected) {
       markUnaryMinus();
     }
     const bool afterOperand = scan_ == ScanState::kOperand || scan_ == ScanState::kReduced;

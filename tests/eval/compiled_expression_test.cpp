@@ -71,7 +71,9 @@ class ExpressionGenerator {
   template <std::size_t N>
   const char* pick(const char* const (&items)[N]) { return items[below(static_cast<int>(N))]; }
 
-  std::string blanks() { return chance(15) ? std::string(static_cast<std::size_t>(1 + below(2)), ' ') : ""; }
+  std::string blanks() {
+    return chance(15) ? std::string(static_cast<std::size_t>(1 + below(2)), ' ') : "";
+  }
 
   std::string number() {
     static const char* const kNumbers[] = {
@@ -81,7 +83,9 @@ class ExpressionGenerator {
     if (chance(60)) return pick(kNumbers);
     std::string digits;
     for (int n = 1 + below(9); n > 0; --n) digits += static_cast<char>('0' + below(10));
-    if (chance(40)) digits.insert(static_cast<std::size_t>(below(static_cast<int>(digits.size()) + 1)), ".");
+    if (chance(40)) {
+      digits.insert(static_cast<std::size_t>(below(static_cast<int>(digits.size()) + 1)), ".");
+    }
     return digits;
   }
 
@@ -98,7 +102,9 @@ class ExpressionGenerator {
         "sinh", "sqrt", "lo", "si", "exp", "s", "tn", "ab", "Sin", "LOG", "co s"};
     static const char* const kOperands[] = {"x", "x", "x", "pi", "e"};
     static const char* const kStrangers[] = {"X", "p", "y", "E", "PI", "%", "\t"};
-    const auto function = [&] { return std::string(chance(8) ? pick(kMisspelt) : pick(kFunctions)); };
+    const auto function = [&] {
+      return std::string(chance(8) ? pick(kMisspelt) : pick(kFunctions));
+    };
     const int kind = depth > 4 ? below(2) : below(7);
     switch (kind) {
       case 0: return number();
@@ -133,7 +139,8 @@ class ExpressionGenerator {
   }
 
   std::string mutated(std::string text) {
-    static const char* const kInserts[] = {"(", ")", "-", "^", "#", " ", "x", ".", "*", "sin", "^-"};
+    static const char* const kInserts[] = {"(", ")", "-", "^", "#", " ",
+                                           "x", ".", "*", "sin", "^-"};
     for (int n = 1 + below(3); n > 0 && !text.empty(); --n) {
       const auto at = static_cast<std::size_t>(below(static_cast<int>(text.size())));
       switch (below(4)) {
@@ -152,7 +159,9 @@ class ExpressionGenerator {
     const int n = 26 + below(6);  // around the limits
     switch (below(5)) {
       case 0: return repeat("(", n) + inner + repeat(")", n);
-      case 1: return repeat("1+(", n / 2) + "1+" + inner + (chance(50) ? "*x" : "") + repeat(")", n / 2);
+      case 1:
+        return repeat("1+(", n / 2) + "1+" + inner + (chance(50) ? "*x" : "") +
+               repeat(")", n / 2);
       case 2:  // the last value is the 31st when n is 29
         return "(1)1" + repeat("(", n - 1) + inner + repeat(")" + atom(3), n - 2) + ")" +
                (chance(50) ? "x" : atom(3));
@@ -201,8 +210,9 @@ TEST(CompiledExpression, AgreesWithEpcOnRandomTextsAtRandomX) {
 
 TEST(CompiledExpression, AgreesWithEpcForAnyXText) {
   // x texts that are no single's text: blanks, signs, exponents, overflow, garbage.
-  const char* const xTexts[] = {"1", " 2 ", "-0", "+3", "1E-05", "1e39", "-1e39", "1d2",
-                                "abc", "", ".", "1.2.3", "0.00000000000000000000000000000000000000000001"};
+  const char* const xTexts[] = {"1",     " 2 ",  "-0",    "+3",  "1E-05", "1e39", "-1e39",
+                                "1d2",   "abc",  "",      ".",   "1.2.3",
+                                "0.00000000000000000000000000000000000000000001"};
   ExpressionGenerator generator(77u);
   for (int t = 0; t < kDifferentialTexts / 13; ++t) {
     const std::string text = generator.next();
@@ -345,7 +355,8 @@ void expectSameAsTexts(float v) {
   const float value = assignSingleTextAndValue(text, v);
   ASSERT_EQ(text, want) << std::hexfloat << v;
   ASSERT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(wantValue)) << want;
-  ASSERT_EQ(std::bit_cast<std::uint32_t>(singleTextValue(v)), std::bit_cast<std::uint32_t>(wantValue))
+  ASSERT_EQ(std::bit_cast<std::uint32_t>(singleTextValue(v)),
+            std::bit_cast<std::uint32_t>(wantValue))
       << want;
   assignSingleText(text, v);
   ASSERT_EQ(text, want);
@@ -423,7 +434,9 @@ TEST(CompiledExpression, SquareIsPowOfTwo) {
 }
 
 TEST(CompiledExpression, DISABLED_SquareIsPowOfTwoForEverySingle) {
-  for (std::uint32_t bits = 0; bits < 0x7f800000u; ++bits) expectSquareAsPow(std::bit_cast<float>(bits));
+  for (std::uint32_t bits = 0; bits < 0x7f800000u; ++bits) {
+    expectSquareAsPow(std::bit_cast<float>(bits));
+  }
 }
 
 // Every positive single of the fast range and beyond; run by hand (a few minutes):
