@@ -16,6 +16,9 @@ namespace {
 
 constexpr Subcommand kSubcommands[] = {
     {"calc", "evaluate an expression the way the plotter does", calcCommand},
+    {"add", "draw a curve and add it to a list file (.QVX)", addCommand},
+    {"list", "print the lines of a list file's curves", listCommand},
+    {"export", "write a list file's picture as BMP, PNG, SVG or PDF", exportCommand},
 };
 
 const Subcommand* findSubcommand(std::string_view name) {

@@ -28,5 +28,14 @@ struct Subcommand {
 // quorvel calc: evaluates an expression as the plotter does.
 int calcCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err);
+// quorvel add: draws a curve and adds it to a list file.
+int addCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+// quorvel list: prints the lines of a list file's curves.
+int listCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err);
+// quorvel export: writes a list file's picture (bitmap, PNG, SVG, PDF) or its trace.
+int exportCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
 
 }  // namespace quorvel::cli

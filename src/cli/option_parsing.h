@@ -1,0 +1,48 @@
+#pragma once
+// The words of a subcommand and the values of its options, read strictly. Pure
+// functions without any state: anything they do not take is refused with a reason.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel::cli {
+
+struct OptionSpec {
+  std::string_view name;  // with its dashes: "--size"
+  bool takesValue = false;
+};
+
+struct SplitWords {
+  std::map<std::string, std::string> values;  // option → value ("" for a flag)
+  std::vector<std::string> operands;          // the words that are no option
+  std::string problem;                        // empty when the words make sense
+  bool has(std::string_view option) const { return values.count(std::string(option)) != 0; }
+  const std::string* value(std::string_view option) const;
+};
+
+// Splits the words after the subcommand's name. An option's value is the next word
+// (whatever it looks like, so "--p1 -3" works) or follows "=" ("--p1=-3"); "--" ends
+// the options. An unknown option, a missing value, a value given to a flag and an
+// option given twice are problems.
+SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionSpec> specs);
+
+// A whole number in plain decimal digits (no sign, no blanks) from min to max.
+std::optional<int> parseBoundedInteger(std::string_view text, int min, int max);
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+inline constexpr int kMaxPicturePixels = 8000;  // per side
+// "WxH": two whole numbers from 1 to kMaxPicturePixels joined by a lower-case x.
+std::optional<PixelSize> parsePixelSize(std::string_view text);
+
+// "RRGGBB": six hexadecimal digits, red first, in either case; the result is the
+// program's colour value with red in the low byte.
+std::optional<std::int32_t> parseHexColour(std::string_view text);
+
+}  // namespace quorvel::cli

@@ -1,0 +1,134 @@
+#include "shell/headless_program.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+
+#include "catalogue/families.h"
+#include "shell/scripted_services.h"
+
+namespace quorvel {
+
+// Keeps every message with the record being replayed when it came, so that a run
+// over a whole list can say which record was refused.
+class HeadlessMessages : public MessageBoxService {
+ public:
+  void show(const std::string& prompt, const std::string& title) override {
+    const std::int32_t record = state != nullptr && state->redrawing ? state->recordNo : 0;
+    shown.push_back(RecordedMessage{record, title, prompt});
+  }
+  const mdlDeclare* state = nullptr;
+  std::vector<RecordedMessage> shown;
+};
+
+namespace {
+
+// A command line has no bitmap export of the window's surface; the picture exports
+// replay the list onto a surface of their own instead.
+class NoImageExporter : public ImageExporter {
+ public:
+  bool saveBmp(const Surface&, const std::filesystem::path&, std::string* error) override {
+    if (error != nullptr) *error = "no window surface to export";
+    return false;
+  }
+};
+
+std::filesystem::path makePrivateFolder() {
+  std::error_code ec;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+  std::string pattern = ((ec ? std::filesystem::path("/tmp") : base) / "quorvel-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot make a temporary folder in " + base.string());
+  }
+  return pattern;
+}
+
+}  // namespace
+
+std::string messageLine(const RecordedMessage& message) {
+  return message.title + ": " + message.prompt;
+}
+
+HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed) : folder_(makePrivateFolder()) {
+  Services services;
+  auto messages = std::make_unique<HeadlessMessages>();
+  auto files = std::make_unique<ScriptedFileDialog>();
+  auto colors = std::make_unique<ScriptedColorDialog>();
+  auto printer = std::make_unique<ScriptedPrinter>();
+  printer->noPrinter = true;
+  messages_ = messages.get();
+  files_ = files.get();
+  colors_ = colors.get();
+  services.messages = std::move(messages);
+  services.files = std::move(files);
+  services.colors = std::move(colors);
+  services.printer = std::move(printer);
+  services.exporter = std::make_unique<NoImageExporter>();
+  services.links = std::make_unique<ScriptedLinkOpener>();
+  services.random = std::make_unique<ScriptedRandom>(seed);
+  services.programFolder = folder_;
+  program_ = std::make_unique<Program>(surface, std::move(services));
+  messages_->state = &program_->g;
+  program_->panel.Form_Load();
+}
+
+HeadlessProgram::~HeadlessProgram() {
+  program_.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+const std::vector<RecordedMessage>& HeadlessProgram::messages() const { return messages_->shown; }
+
+void HeadlessProgram::clickToolbar(const std::string& caption) {
+  Toolbar& toolbar = program_->main.tbMain;
+  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
+    if (toolbar.button(position).Caption == caption) {
+      program_->main.tbMain_ButtonClick(position);
+      return;
+    }
+  }
+}
+
+bool HeadlessProgram::openList(const std::filesystem::path& file) {
+  const std::size_t before = messages_->shown.size();
+  files_->answers.assign(1, file.string());
+  clickToolbar("打开");
+  files_->answers.clear();
+  // The open itself reports outside any replayed record.
+  for (std::size_t i = before; i < messages_->shown.size(); ++i) {
+    if (messages_->shown[i].record == 0) return false;
+  }
+  return true;
+}
+
+bool HeadlessProgram::saveList(const std::filesystem::path& file) {
+  const std::size_t before = messages_->shown.size();
+  files_->answers.assign(1, file.string());
+  clickToolbar("保存");
+  files_->answers.clear();
+  return messages_->shown.size() == before;
+}
+
+bool HeadlessProgram::chooseFamily(int familyIndex, int formIndex) {
+  if (form(familyIndex, formIndex) == nullptr) return false;
+  frmControl& p = program_->panel;
+  if (p.cboFuncName.ListIndex() == familyIndex) {
+    p.cboFuncName_Click();
+  } else {
+    p.cboFuncName.setListIndex(familyIndex);
+  }
+  p.cboStyle[familyIndex].setListIndex(formIndex);
+  return true;
+}
+
+void HeadlessProgram::choosePenColor(std::int32_t rgb) {
+  frmControl& p = program_->panel;
+  p.chkAutoColor.setValue(0);
+  colors_->answers.assign(1, rgb);
+  p.cmdColor.click();
+  colors_->answers.clear();
+}
+
+}  // namespace quorvel

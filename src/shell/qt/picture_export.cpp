@@ -1,0 +1,256 @@
+#include "shell/qt/picture_export.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRect>
+#include <QSize>
+#include <QSvgGenerator>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <functional>
+
+#include "plot/recording_surface.h"
+#include "shell/qt/raster_surface.h"
+#include "shell/qt/vector_surface.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kScreenDotsPerInch = 96;
+
+void report(std::string* error, const std::string& text) {
+  if (error != nullptr) *error = text;
+}
+
+std::string lowerCase(std::string text) {
+  for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return text;
+}
+
+// Mode for the new file: the existing target's, otherwise what a newly created file
+// would get (the temporary file itself is created private).
+mode_t modeFor(const std::filesystem::path& out) {
+  struct stat info {};
+  if (stat(out.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
+using FileWriter = std::function<bool(const std::string& temporary, std::string* error)>;
+
+// Has `write` fill a new temporary file beside `out`, then renames it over `out`: the
+// target is either the whole new picture or as it was.
+bool replaceFile(const std::filesystem::path& out, const FileWriter& write, std::string* error) {
+  if (!out.has_filename()) {
+    report(error, "'" + out.string() + "' names no file");
+    return false;
+  }
+  const std::filesystem::path folder = out.has_parent_path() ? out.parent_path() : ".";
+  std::string pattern = (folder / ("." + out.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(pattern.data());
+  if (fd < 0) {
+    report(error, "cannot create a file in '" + folder.string() + "': " + std::strerror(errno));
+    return false;
+  }
+  const std::string temporary = pattern;
+  const mode_t mode = modeFor(out);
+  const bool modeSet = fchmod(fd, mode) == 0;
+  const int modeError = errno;
+  ::close(fd);
+  std::string problem;
+  bool ok = false;
+  if (modeSet) {
+    ok = write(temporary, &problem);
+  } else {
+    problem = std::string("cannot set the mode of a new file: ") + std::strerror(modeError);
+  }
+  if (ok && std::rename(temporary.c_str(), out.c_str()) != 0) {
+    problem = "cannot replace '" + out.string() + "': " + std::strerror(errno);
+    ok = false;
+  }
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    report(error, problem.empty() ? "cannot write '" + out.string() + "'" : problem);
+  }
+  return ok;
+}
+
+bool paintSvg(const VectorSurface& surface, const std::string& file, std::string* error) {
+  const int width = surface.AreaWidthPixels();
+  const int height = surface.AreaHeightPixels();
+  QSvgGenerator generator;
+  generator.setFileName(QString::fromStdString(file));
+  generator.setSize(QSize(width, height));
+  generator.setViewBox(QRect(0, 0, width, height));
+  generator.setResolution(kScreenDotsPerInch);
+  generator.setTitle(QStringLiteral("Quorvel"));
+  QPainter painter;
+  if (!painter.begin(&generator)) {
+    report(error, "cannot write the SVG picture");
+    return false;
+  }
+  surface.paint(painter);
+  return painter.end();
+}
+
+bool paintPdf(const VectorSurface& surface, const std::string& file, std::string* error) {
+  const int width = surface.AreaWidthPixels();
+  const int height = surface.AreaHeightPixels();
+  QPdfWriter writer(QString::fromStdString(file));
+  writer.setCreator(QStringLiteral("Quorvel"));
+  writer.setTitle(QStringLiteral("Quorvel"));
+  writer.setResolution(kScreenDotsPerInch);
+  // One page exactly the picture's size, one painter unit per pixel.
+  const QPageSize page(QSizeF(width / double{kScreenDotsPerInch}, height / double{kScreenDotsPerInch}),
+                       QPageSize::Inch, QString(), QPageSize::ExactMatch);
+  writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  QPainter painter;
+  if (!painter.begin(&writer)) {
+    report(error, "cannot write the PDF picture");
+    return false;
+  }
+  surface.paint(painter);
+  return painter.end();
+}
+
+// Builds a program on `surface` with the options and opens the list in it, which
+// replays every entry. `beforeOpen` runs just before the opening.
+PictureOutcome replayList(Surface& surface, const std::filesystem::path& listFile,
+                          const PictureOptions& options, const std::function<void()>& beforeOpen) {
+  PictureOutcome outcome;
+  HeadlessProgram headless(surface);
+  frmControl& panel = headless.panel();
+  panel.sldZoom.setValue(options.scale);
+  panel.sldLevel.setValue(options.level);
+  panel.sldPenWidth.setValue(options.penWidth);
+  if (options.view) {
+    // A graph on the screen keeps its view: the first replayed entry does not centre it.
+    mdlDeclare& g = headless.program().g;
+    static_cast<ViewState&>(g) = *options.view;
+    g.graphOnScreen = true;
+  }
+  beforeOpen();
+  outcome.listOpened = headless.openList(listFile);
+  outcome.messages = headless.messages();
+  return outcome;
+}
+
+}  // namespace
+
+std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& file) {
+  const std::string extension = lowerCase(file.extension().string());
+  if (extension == ".bmp") return PictureFormat::Bmp;
+  if (extension == ".png") return PictureFormat::Png;
+  if (extension == ".svg") return PictureFormat::Svg;
+  if (extension == ".pdf") return PictureFormat::Pdf;
+  return std::nullopt;
+}
+
+const char* extensionOf(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Bmp: return "bmp";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::Svg: return "svg";
+    case PictureFormat::Pdf: return "pdf";
+    case PictureFormat::Trace: return "txt";
+  }
+  return "";
+}
+
+bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::path& out,
+                        PictureFormat format, std::string* error) {
+  if (format != PictureFormat::Bmp && format != PictureFormat::Png) {
+    report(error, "a raster surface writes bitmaps and PNG only");
+    return false;
+  }
+  return replaceFile(
+      out,
+      [&surface, format](const std::string& temporary, std::string* problem) {
+        // Both from the one image, so they hold the same pixels.
+        const bool ok = format == PictureFormat::Bmp
+                            ? surface.saveBmp(temporary)
+                            : surface.image().save(QString::fromStdString(temporary), "PNG");
+        if (!ok) report(problem, "cannot write the image to '" + temporary + "'");
+        return ok;
+      },
+      error);
+}
+
+bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::path& out,
+                        PictureFormat format, std::string* error) {
+  if (format != PictureFormat::Svg && format != PictureFormat::Pdf) {
+    report(error, "a vector surface writes SVG and PDF only");
+    return false;
+  }
+  return replaceFile(
+      out,
+      [&surface, format](const std::string& temporary, std::string* problem) {
+        return format == PictureFormat::Svg ? paintSvg(surface, temporary, problem)
+                                            : paintPdf(surface, temporary, problem);
+      },
+      error);
+}
+
+bool writeTextFile(const std::string& text, const std::filesystem::path& out, std::string* error) {
+  return replaceFile(
+      out,
+      [&text](const std::string& temporary, std::string* problem) {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+        if (!file) report(problem, "cannot write '" + temporary + "'");
+        return static_cast<bool>(file);
+      },
+      error);
+}
+
+PictureOutcome writeListPicture(const std::filesystem::path& listFile,
+                                const std::filesystem::path& out, PictureFormat format,
+                                const PictureOptions& options) {
+  const int w = options.widthPixels;
+  const int h = options.heightPixels;
+  PictureOutcome outcome;
+  switch (format) {
+    case PictureFormat::Trace: {
+      RecordingSurface surface(w, h, 0);
+      outcome = replayList(surface, listFile, options, [&surface] { surface.clearCalls(); });
+      if (outcome.listOpened) {
+        outcome.written = writeTextFile(surface.traceText(), out, &outcome.writeError);
+      }
+      break;
+    }
+    case PictureFormat::Bmp:
+    case PictureFormat::Png: {
+      RasterSurface surface(w, h, 0);
+      outcome = replayList(surface, listFile, options, [] {});
+      if (outcome.listOpened) {
+        outcome.written = writeRasterPicture(surface, out, format, &outcome.writeError);
+      }
+      break;
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf: {
+      VectorSurface surface(w, h, 0);
+      outcome = replayList(surface, listFile, options, [] {});
+      if (outcome.listOpened) {
+        outcome.written = writeVectorPicture(surface, out, format, &outcome.writeError);
+      }
+      break;
+    }
+  }
+  return outcome;
+}
+
+}  // namespace quorvel

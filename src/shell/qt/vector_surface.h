@@ -1,0 +1,74 @@
+#pragma once
+// A drawing surface for vector pictures (SVG, PDF). It keeps what was drawn since the
+// last Cls, in pixels of the drawing area mapped exactly as the raster surface maps
+// user units, and paints it on any QPainter whose unit is one pixel: lines and dots
+// as strokes, text as text in a face with Chinese glyphs. Needs a QGuiApplication
+// for the text.
+//
+// Painting joins each run of segments that continue one another (the end of one is
+// the start of the next, same colour and width) into one polyline, leaves out the
+// dots that such a polyline already covers (a dot at one of its points is the round
+// join there) and cuts away what lies wholly outside the picture. The picture stays
+// the same: strokes of one colour cover the union of their shapes whatever their
+// order, and round caps and joins cover the same discs as the separate segments.
+#include <QFont>
+#include <QPointF>
+#include <QRgb>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "plot/surface.h"
+
+class QPainter;
+
+namespace quorvel {
+
+class VectorSurface : public Surface {
+ public:
+  // The default is an 800 × 800-pixel picture without a border.
+  explicit VectorSurface(int widthPixels = 800, int heightPixels = 800, int borderPixels = 0);
+
+  // One shape as it is painted, in pixels from the drawing area's top-left corner.
+  struct Shape {
+    enum class Kind { Polyline, Dot, Text };
+    Kind kind = Kind::Dot;
+    QRgb colour = 0;
+    int width = 1;                // pen width in pixels (lines and dots)
+    std::vector<QPointF> points;  // polyline: two or more; dot: its centre; text: top-left
+    QString text;
+  };
+
+  // The shapes in painting order: what was drawn since the last Cls, joined and cut
+  // as described above.
+  std::vector<Shape> shapes() const;
+
+  // Paints the drawing area (white) and the shapes on `painter`.
+  void paint(QPainter& painter) const;
+
+  QString fontFamily() const { return font_.family(); }
+
+ protected:
+  void onCls() override;
+  void onLine(float x1, float y1, float x2, float y2) override;
+  void onPSet(float x, float y) override;
+  void onPrint(float x, float y, const std::string& text) override;
+
+ private:
+  // One drawing call in pixels, with the pen it was drawn with.
+  struct Mark {
+    enum class Kind { Line, Dot, Text };
+    Kind kind;
+    QPointF from, to;  // a dot and a text use `from` only
+    QRgb colour;
+    int width;
+    QString text;
+  };
+
+  QRgb penColour() const;
+
+  std::vector<Mark> marks_;
+  QFont font_;
+};
+
+}  // namespace quorvel

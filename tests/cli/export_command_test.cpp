@@ -1,0 +1,275 @@
+// quorvel export: the trace against a golden file, the bitmap and PNG pixel for pixel,
+// the SVG and PDF as vector pictures in the same place, and the failures that must
+// leave the target as it was.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+#include "shell/qt/picture_export.h"
+
+namespace quorvel::cli::test {
+namespace {
+
+const std::string kWorksheet = dataPath("cli_worksheet.qvx").string();
+
+TEST(ExportCommand, TraceOfTheWorksheetMatchesTheGoldenFile) {
+  const TempFolder dir;
+  const auto trace = dir / "trace.txt";
+  const Outcome o = runCli({"export", kWorksheet, trace.string(), "--trace", "--size", "300x200",
+                            "--scale", "1000", "--level", "40", "--pen", "3"});
+  ASSERT_EQ(o.exit, 0) << o.err;
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "");
+  // To renew it after a deliberate change of the drawing:
+  //   quorvel export tests/data/cli_worksheet.qvx tests/data/cli_worksheet_trace.txt
+  //     --trace --size 300x200 --scale 1000 --level 40 --pen 3
+  EXPECT_EQ(readFile(trace), readFile(dataPath("cli_worksheet_trace.txt")));
+}
+
+TEST(ExportCommand, ATraceStartsWithTheCentredViewOfItsSize) {
+  const TempFolder dir;
+  const auto trace = dir / "t";
+  ASSERT_EQ(runCli({"export", kWorksheet, trace.string(), "--trace", "--size", "801x99"}).exit, 0);
+  const std::string text = readFile(trace);
+  // 801 pixels are 12015 twips: half of it rounds to even.
+  EXPECT_EQ(text.rfind("Cls\nDrawWidth\t2\nAutoRedraw\t1\nScale\t-6008\t742\t6008\t-742\n", 0), 0u)
+      << text.substr(0, 80);
+}
+
+TEST(ExportCommand, TheViewOfTheWindowCanBeKept) {
+  const TempFolder dir;
+  const auto trace = dir / "t";
+  PictureOptions options;
+  options.view = ViewState{.viewLeft = -1000, .viewRight = 11000, .viewBottom = -2000, .viewTop = 10000};
+  const PictureOutcome outcome =
+      writeListPicture(dataPath("cli_worksheet.qvx"), trace, PictureFormat::Trace, options);
+  ASSERT_TRUE(outcome.listOpened && outcome.written) << outcome.writeError;
+  EXPECT_NE(readFile(trace).find("Scale\t-1000\t10000\t11000\t-2000\n"), std::string::npos);
+}
+
+QImage loadImage(const std::filesystem::path& file) {
+  QImage image(QString::fromStdString(file.string()));
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(ExportCommand, PngAndBitmapHoldTheSamePixels) {
+  const TempFolder dir;
+  const auto bmp = dir / "w.bmp";
+  const auto png = dir / "w.PNG";  // the extension in any case
+  for (const auto& file : {bmp, png}) {
+    const Outcome o = runCli({"export", kWorksheet, file.string(), "--size", "320x240"});
+    ASSERT_EQ(o.exit, 0) << o.err;
+  }
+  const std::string header = readFile(bmp).substr(0, 30);
+  EXPECT_EQ(header.substr(0, 2), "BM");
+  EXPECT_EQ(header[28], 24);  // bits per pixel
+  const QImage fromBmp = loadImage(bmp);
+  const QImage fromPng = loadImage(png);
+  ASSERT_EQ(fromBmp.size(), QSize(320, 240));
+  ASSERT_EQ(fromPng.size(), QSize(320, 240));
+  int differing = 0;
+  int blue = 0;
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 320; ++x) {
+      differing += fromBmp.pixel(x, y) != fromPng.pixel(x, y);
+      blue += fromPng.pixel(x, y) == 0xFF0000FFu;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(blue, 100);  // the hyperbola is drawn
+}
+
+struct SvgOutline {
+  bool parsed = false;
+  QString viewBox;
+  std::size_t longestBluePolyline = 0;
+  std::vector<QString> texts;
+  int images = 0;
+};
+
+// Reads the SVG as XML: the stroke of each polyline comes from the group around it.
+SvgOutline readSvg(const std::filesystem::path& file) {
+  SvgOutline outline;
+  QFile in(QString::fromStdString(file.string()));
+  if (!in.open(QIODevice::ReadOnly)) return outline;
+  QXmlStreamReader xml(&in);
+  std::vector<QString> strokes{QString()};
+  while (!xml.atEnd()) {
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      const QXmlStreamAttributes a = xml.attributes();
+      strokes.push_back(a.hasAttribute("stroke") ? a.value("stroke").toString() : strokes.back());
+      const QStringView name = xml.name();
+      if (name == QLatin1String("svg")) outline.viewBox = a.value("viewBox").toString();
+      if (name == QLatin1String("image")) ++outline.images;
+      if (name == QLatin1String("polyline") && strokes.back() == QLatin1String("#0000ff")) {
+        const auto count =
+            static_cast<std::size_t>(a.value("points").toString().split(' ', Qt::SkipEmptyParts).size());
+        outline.longestBluePolyline = std::max(outline.longestBluePolyline, count);
+      }
+      if (name == QLatin1String("text")) outline.texts.push_back(xml.readElementText().trimmed());
+    }
+    if (token == QXmlStreamReader::EndElement) strokes.pop_back();
+  }
+  outline.parsed = !xml.hasError();
+  return outline;
+}
+
+TEST(ExportCommand, SvgIsXmlWithTheCurvesAsPolylinesAndTheLabelsAsText) {
+  const TempFolder dir;
+  const auto svg = dir / "w.svg";
+  const Outcome o = runCli({"export", kWorksheet, svg.string()});
+  ASSERT_EQ(o.exit, 0) << o.err;
+  const SvgOutline outline = readSvg(svg);
+  ASSERT_TRUE(outline.parsed);
+  EXPECT_EQ(outline.viewBox, "0 0 800 800");
+  // Each branch of y=6/x is one polyline of several hundred points.
+  EXPECT_GT(outline.longestBluePolyline, 500u);
+  EXPECT_EQ(outline.images, 0);
+  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("O")), outline.texts.end());
+  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("-11")), outline.texts.end());
+}
+
+bool bluish(QRgb p) { return qBlue(p) > 200 && qRed(p) < 128 && qGreen(p) < 128; }
+
+// Whether a pixel within one of (x, y) is bluish.
+bool blueNear(const QImage& image, int x, int y) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (bluish(image.pixel(x + dx, y + dy))) return true;
+    }
+  }
+  return false;
+}
+
+TEST(ExportCommand, SvgAndPngShowTheCurveInTheSamePlace) {
+  const TempFolder dir;
+  const auto svg = dir / "w.svg";
+  const auto png = dir / "w.png";
+  ASSERT_EQ(runCli({"export", kWorksheet, svg.string()}).exit, 0);
+  ASSERT_EQ(runCli({"export", kWorksheet, png.string()}).exit, 0);
+  QSvgRenderer renderer(QString::fromStdString(svg.string()));
+  ASSERT_TRUE(renderer.isValid());
+  QImage fromSvg(800, 800, QImage::Format_RGB32);
+  fromSvg.fill(Qt::black);
+  {
+    QPainter painter(&fromSvg);
+    renderer.render(&painter);
+  }
+  const QImage fromPng = loadImage(png);
+  // y=6/x at x = 2 and x = -4 (500 view units per curve unit, 15 per pixel).
+  const struct {
+    int x, y;
+  } onCurve[] = {{467, 300}, {267, 450}};
+  for (const auto& p : onCurve) {
+    EXPECT_TRUE(blueNear(fromSvg, p.x, p.y)) << p.x << "," << p.y;
+    EXPECT_TRUE(blueNear(fromPng, p.x, p.y)) << p.x << "," << p.y;
+  }
+  for (const QImage* image : {static_cast<const QImage*>(&fromSvg), &fromPng}) {
+    EXPECT_EQ(image->pixel(467, 320), 0xFFFFFFFFu);  // white below the curve
+    EXPECT_EQ(image->pixel(700, 700), 0xFFFFFFFFu);
+  }
+}
+
+TEST(ExportCommand, PdfIsOnePageOfThePicturesSizeWithoutABitmap) {
+  const TempFolder dir;
+  const auto pdf = dir / "w.pdf";
+  const Outcome o = runCli({"export", kWorksheet, pdf.string(), "--size", "400x300"});
+  ASSERT_EQ(o.exit, 0) << o.err;
+  const std::string bytes = readFile(pdf);
+  EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos);
+  // 400 × 300 pixels at 96 per inch are 300 × 225 points.
+  EXPECT_NE(bytes.find("/MediaBox [0 0 300"), std::string::npos);
+  EXPECT_NE(bytes.find(" 225"), std::string::npos);
+  EXPECT_EQ(bytes.find("/Subtype /Image"), std::string::npos);
+  EXPECT_EQ(bytes.find("/Subtype/Image"), std::string::npos);
+}
+
+TEST(ExportCommand, ARefusedRecordIsLeftOutAndReported) {
+  const TempFolder dir;
+  const auto trace = dir / "t";
+  const std::string list = dataPath("cli_bad_record.qvx").string();
+  const Outcome o = runCli({"export", list, trace.string(), "--trace"});
+  EXPECT_EQ(o.exit, 1);
+  EXPECT_EQ(o.err, "quorvel export: " + list + ": record 2: 错误: 括号错误\n");
+  // The other two are drawn: one view and axes each.
+  const std::string text = readFile(trace);
+  std::size_t scales = 0;
+  for (std::size_t at = text.find("\nScale\t"); at != std::string::npos; at = text.find("\nScale\t", at + 1)) {
+    ++scales;
+  }
+  EXPECT_EQ(scales, 2u);
+}
+
+TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
+  const TempFolder dir;
+  const auto out = dir / "out.png";
+  writeFile(out, "old picture");
+  writeFile(dir / "short.qvx", std::string(200, '\0'));
+  std::filesystem::create_directory(dir / "taken.svg");
+  writeFile(dir / "taken.svg" / "inside", "kept");
+  const struct {
+    std::vector<std::string> args;
+    int exit;
+    std::string err;  // the start of the message
+  } cases[] = {
+      {{"export", (dir / "short.qvx").string(), out.string()}, 1, "错误: 打开列表文件错误\n"},
+      {{"export", (dir / "none.qvx").string(), out.string()}, 3,
+       "quorvel export: cannot read '" + (dir / "none.qvx").string() + "': no such file"},
+      {{"export", kWorksheet, (dir / "taken.svg").string()}, 3,
+       "quorvel export: cannot write '" + (dir / "taken.svg").string() + "': cannot replace"},
+      {{"export", kWorksheet, (dir / "no" / "p.pdf").string()}, 3,
+       "quorvel export: cannot write '" + (dir / "no" / "p.pdf").string() + "': cannot create"},
+      {{"export", kWorksheet, out.string(), "--size", "800x0"}, 2, "quorvel export: --size"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = runCli(c.args);
+    EXPECT_EQ(o.exit, c.exit) << c.args[2];
+    EXPECT_EQ(o.err.rfind(c.err, 0), 0u) << o.err;
+    EXPECT_EQ(o.out, "");
+  }
+  EXPECT_EQ(readFile(out), "old picture");
+  EXPECT_EQ(readFile(dir / "taken.svg" / "inside"), "kept");
+  // No temporary file is left behind.
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"out.png", "short.qvx", "taken.svg"}));
+  // A complete picture does replace it.
+  ASSERT_EQ(runCli({"export", kWorksheet, out.string(), "--size", "10x10"}).exit, 0);
+  EXPECT_EQ(loadImage(out).size(), QSize(10, 10));
+}
+
+TEST(ExportCommand, WrongUsage) {
+  const struct {
+    std::vector<std::string> args;
+    const char* problem;
+  } cases[] = {
+      {{"export", "a.qvx"}, "give the list file LIST.QVX and the picture file OUT"},
+      {{"export", "a.qvx", "b.png", "c.png"}, "give the list file"},
+      {{"export", "a.qvx", "b.gif"}, "must end in .bmp, .png, .svg or .pdf (or give --trace), not 'b.gif'"},
+      {{"export", "a.qvx", "png"}, "not 'png'"},
+      {{"export", "a.qvx", "b.png", "--size", "800"}, "--size must be WxH"},
+      {{"export", "a.qvx", "b.png", "--size", "9000x10"}, "from 1 to 8000"},
+      {{"export", "a.qvx", "b.png", "--scale", "16001"}, "--scale must be a whole number from 0 to 16000"},
+      {{"export", "a.qvx", "b.png", "--scale", "-1"}, "--scale must be"},
+      {{"export", "a.qvx", "b.png", "--level", "0"}, "--level must be a whole number from 1 to 10000"},
+      {{"export", "a.qvx", "b.png", "--pen", "6"}, "--pen must be a whole number from 1 to 5, not '6'"},
+      {{"export", "a.qvx", "b.png", "--pen", "2.5"}, "--pen must be"},
+      {{"export", "a.qvx", "b.png", "--trace=1"}, "--trace takes no value"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = runCli(c.args);
+    EXPECT_EQ(o.exit, 2) << c.problem;
+    EXPECT_NE(o.err.find(c.problem), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("Usage: quorvel export"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::cli::test
