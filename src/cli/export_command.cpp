@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/command_support.h"
@@ -118,6 +119,11 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
   if (const std::string why = unreadableReason(list); !why.empty()) {
     err << "quorvel export: cannot read '" << list.string() << "': " << why << '\n';
     return kExitFileError;
+  }
+  std::error_code ec;
+  if (std::filesystem::equivalent(list, outFile, ec)) {
+    return usageError(err, "export", "the picture would replace the list file itself",
+                      kExportUsage);
   }
   try {
     // Fonts and painting need the application; the trace draws nothing.

@@ -236,6 +236,12 @@ TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
     EXPECT_EQ(o.err.rfind(c.err, 0), 0u) << o.err;
     EXPECT_EQ(o.out, "");
   }
+  // A list named like a picture is not written over by its own picture.
+  writeFile(dir / "list.svg", readFile(dataPath("cli_worksheet.qvx")));
+  const Outcome itself = runCli({"export", (dir / "list.svg").string(), (dir / "list.svg").string()});
+  EXPECT_EQ(itself.exit, 2);
+  EXPECT_EQ(readFile(dir / "list.svg"), readFile(dataPath("cli_worksheet.qvx")));
+  std::filesystem::remove(dir / "list.svg");
   EXPECT_EQ(readFile(out), "old picture");
   EXPECT_EQ(readFile(dir / "taken.svg" / "inside"), "kept");
   // No temporary file is left behind.
