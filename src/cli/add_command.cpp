@@ -82,6 +82,8 @@ std::string readRequest(const SplitWords& words, AddRequest& request) {
                                   : "give exactly one list file";
   }
   request.list = words.operands.front();
+  // An empty name is what a cancelled save dialog answers: nothing would be saved.
+  if (request.list.empty()) return "the list file name is empty";
   const std::string* familyText = words.value("--family");
   if (familyText == nullptr) return "--family is needed";
   const std::optional<int> f = parseBoundedInteger(*familyText, 0, kFamilyCount - 1);

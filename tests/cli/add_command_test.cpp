@@ -175,6 +175,7 @@ TEST(AddCommand, WrongUsageChangesNothing) {
   } cases[] = {
       {{"add"}, "the list file LIST.QVX is needed"},
       {{"add", "a.qvx", "b.qvx", "--family", "2"}, "give exactly one list file"},
+      {{"add", "", "--family", "2", "--p1", "1"}, "the list file name is empty"},
       {{"add", "a.qvx"}, "--family is needed"},
       {{"add", "a.qvx", "--family", "14"}, "--family must be a whole number from 0 to 13"},
       {{"add", "a.qvx", "--family", "-1"}, "--family must be a whole number from 0 to 13"},
@@ -190,7 +191,7 @@ TEST(AddCommand, WrongUsageChangesNothing) {
       {{"add", "a.qvx", "--family", "13", "--expr", "x", "--int"}, "--int does not apply"},
   };
   for (auto c : cases) {
-    if (c.args.size() > 1) c.args[1] = list.string();
+    if (c.args.size() > 1 && !c.args[1].empty()) c.args[1] = list.string();
     const Outcome o = runCli(c.args);
     EXPECT_EQ(o.exit, 2) << c.problem;
     EXPECT_NE(o.err.find(c.problem), std::string::npos) << o.err;
