@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each one for the
 # given number of seconds (default 60), starting from its seed corpus in
 # fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/<target>/, findings to
-# build-fuzz/artifacts/. Exits non-zero when a target finds a failure.
+# build-fuzz/artifacts/. One input that runs longer than 10 s counts as a hang.
+# Exits non-zero when a target finds a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -21,7 +22,7 @@ for corpus in fuzz/corpus/*/; do
   dict=()
   [ -f "fuzz/$target.dict" ] && dict=("-dict=fuzz/$target.dict")
   echo "== $target for ${seconds}s"
-  if ! "build-fuzz/fuzz/$target" "${dict[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+  if ! "build-fuzz/fuzz/$target" "${dict[@]}" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
       -artifact_prefix="build-fuzz/artifacts/$target-" \
       "build-fuzz/corpus/$target" "$corpus"; then
     echo "$target found a failure; the input is in build-fuzz/artifacts/" >&2
