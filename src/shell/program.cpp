@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace quorvel {
 
@@ -17,7 +18,10 @@ Services checked(Services s) {
 }  // namespace
 
 Program::Program(Surface& picPic, Services s)
-    : services(checked(std::move(s))), main(*this, picPic), panel(*this) {}
+    : services(checked(std::move(s))),
+      working(services.programFolder),
+      main(*this, picPic),
+      panel(*this) {}
 
 void Program::message(const std::string& prompt, const std::string& title) {
   services.messages->show(prompt, title);

@@ -11,6 +11,7 @@
 #include "shell/frm_quorvel.h"
 #include "shell/mdl_declare.h"
 #include "shell/services.h"
+#include "shell/working_folder.h"
 
 namespace quorvel {
 
@@ -21,15 +22,18 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
+  // The program's folder: Quorvel.ini lives here.
   const std::filesystem::path& folder() const { return services.programFolder; }
-  // The working list beside the program and the delete command's temporary twin.
-  std::filesystem::path listPath() const { return folder() / "Funclist.dat"; }
-  std::filesystem::path tempListPath() const { return folder() / "Funclist.tmp"; }
+  // The working list and the delete command's temporary twin, in the folder this
+  // running copy owns (the program folder unless another copy is running there).
+  std::filesystem::path listPath() const { return working.path() / "Funclist.dat"; }
+  std::filesystem::path tempListPath() const { return working.path() / "Funclist.tmp"; }
 
   // A message box with the stop icon and one OK button.
   void message(const std::string& prompt, const std::string& title);
 
   Services services;
+  WorkingFolder working;
   mdlDeclare g;
   frmQuorvel main;   // before the panel: the panel draws on main's picPic
   frmControl panel;
