@@ -5,6 +5,7 @@
 // files beside this one.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "plot/surface.h"
 #include "shell/named_controls.h"
@@ -26,6 +27,30 @@ struct Toolbar : Control {
   }
 };
 
+// An image list: the pictures (numbers of the program's artwork) in the order they
+// were added; indexes count from 1.
+class ImageList : public Observable {
+ public:
+  void Add(int picture) {
+    pictures_.push_back(picture);
+    notify();
+  }
+  int Count() const { return static_cast<int>(pictures_.size()); }
+  // The picture at index (from 1), 0 when there is none.
+  int Picture(int index) const {
+    return index >= 1 && index <= Count() ? pictures_[static_cast<std::size_t>(index - 1)] : 0;
+  }
+
+ private:
+  std::vector<int> pictures_;
+};
+
+// The screen's size in twips, given by the toolkit before the window loads.
+struct ScreenSize {
+  int Width = 12000;
+  int Height = 9000;
+};
+
 class frmQuorvel : public Window {
  public:
   frmQuorvel(Program& program, Surface& surface);
@@ -38,6 +63,20 @@ class frmQuorvel : public Window {
   Label lblCoordinate{"lblCoordinate"};
   Surface& picPic;
   Timer tmrSplash;
+  ImageList imgTransfer;  // the toolbar's images, filled at load
+  ScreenSize Screen;
+
+  // ---- the window's events (main_window_lifecycle.cpp) ----
+  // Start-up: runs once; later calls do nothing.
+  void Form_Load();
+  bool Loaded() const { return loaded_; }
+  // The layout, from the window's Width, Height, ScaleHeight and State, which the
+  // toolkit sets from the real window first.
+  void Form_Resize();
+  void Form_Activate();
+  // Shut-down: the working list goes and the settings are written; the toolkit then
+  // ends the program.
+  void Form_Unload();
 
   // The toolbar's button-click event: runs the command named by the button's caption
   // with zoomMode suspended.
@@ -63,6 +102,7 @@ class frmQuorvel : public Window {
   void showAbout();
 
   Program& program_;
+  bool loaded_ = false;
 };
 
 }  // namespace quorvel

@@ -1,15 +1,56 @@
+// quorvel with a subcommand runs the headless command line; without one it opens
+// the windows.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "shell/qt/app_font.h"
+#include "shell/qt/desktop_program.h"
+#include "shell/qt/program_folder.h"
+#include "shell/qt/qt_services.h"
+
+namespace {
+
+// Without a display server (and no platform chosen by hand) Qt would abort.
+bool displayAvailable() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (quorvel::cli::isCommandLine(args)) {
     return quorvel::cli::run(args, std::cin, std::cout, std::cerr);
   }
-  std::cerr << "quorvel: the windows are not part of this build yet; "
-               "see `quorvel --help` for the commands.\n";
-  return 2;
+  if (!displayAvailable()) {
+    std::cerr << "quorvel: no display to open the windows on (neither DISPLAY nor "
+                 "WAYLAND_DISPLAY is set).\n"
+                 "The commands that need no display are listed by `quorvel --help`.\n";
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quorvel"));
+  QApplication::setApplicationVersion(QStringLiteral("1.1.0.83"));
+  // Qt's own buttons and dialogs speak the program's language.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
+  quorvel::useChineseApplicationFont();
+
+  const std::filesystem::path folder = quorvel::applicationProgramFolder();
+  quorvel::DesktopProgram desktop(quorvel::makeQtServices(folder));
+  desktop.mainWindow->onUnloaded = [] { QCoreApplication::quit(); };
+  desktop.start();
+  return QApplication::exec();
 }

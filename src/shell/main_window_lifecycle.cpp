@@ -1,0 +1,128 @@
+// The main window's start-up, layout, activation and shut-down.
+#include <filesystem>
+#include <system_error>
+
+#include "eval/single_math.h"
+#include "plot/view.h"
+#include "shell/frm_quorvel.h"
+#include "shell/program.h"
+#include "shell/settings_file.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* kCaption = "Quorvel 1.1.0.83";
+constexpr const char* kSettingsFile = "Quorvel.ini";
+// An 800 × 600 screen keeps the designed size; any other sizes the window to it.
+constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
+// The designed window: a client area of 7485 × 8100 inside its frame.
+constexpr int kDesignedWidth = 7605, kDesignedHeight = 8610, kDesignedInnerHeight = 8100;
+constexpr int kToolbarImages = 12;
+
+void removeIfPresent(const std::filesystem::path& file) {
+  std::error_code ignored;
+  std::filesystem::remove(file, ignored);
+}
+
+}  // namespace
+
+void frmQuorvel::Form_Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  if (Width == 0 && Height == 0) {
+    Width = kDesignedWidth;
+    Height = kDesignedHeight;
+    ScaleHeight = kDesignedInnerHeight;
+  }
+  frmControl& panel = program_.panel;
+  mdlDeclare& g = program_.g;
+
+  setCaption(kCaption);
+  // A list left over from an earlier run is never reused.
+  removeIfPresent(program_.listPath());
+  panel.Form_Load();  // selects "自定义", with its family handling and defaults
+  panel.Show();
+  Top = 0;
+  if (Screen.Width != kDesignedScreenWidth || Screen.Height != kDesignedScreenHeight) {
+    Height = Screen.Height - 390;
+    Width = Height - 1005;
+  }
+  g.graphOnScreen = false;
+  g.redrawing = false;
+  g.zoomPending = false;
+  g.listFromFile = false;
+
+  const Settings initial{panel.sldLevel.Value(), panel.sldPenWidth.Value(),
+                         panel.sldZoom.Value(), panel.cboFuncName.ListIndex()};
+  const std::filesystem::path settingsPath = program_.folder() / kSettingsFile;
+  std::error_code ec;
+  if (std::filesystem::exists(settingsPath, ec)) {
+    const Settings s = readSettings(settingsPath, initial);
+    panel.sldLevel.setValue(s.level);
+    panel.sldPenWidth.setValue(s.penWidth);
+    panel.sldZoom.setValue(s.zoom);
+    panel.cboFuncName.setListIndex(s.family);  // runs the family handling when it changes
+  }
+  g.zoomScale = panel.sldZoom.Value();
+
+  for (int i = 1; i <= kToolbarImages; ++i) {
+    imgTransfer.Add(i);
+    tbMain.button(i + 1).Image = i;
+  }
+}
+
+void frmQuorvel::Form_Resize() {
+  frmControl& panel = program_.panel;
+  mdlDeclare& g = program_.g;
+  // Each step stands alone: one that cannot be carried out (a negative size when the
+  // window is very small) is skipped and the next one runs.
+  if (State == WindowState::Minimized) {
+    tbMain.button(2).setValue(false);  // the panel itself is left alone
+  } else {
+    if (State == WindowState::Maximized) panel.chkAutoRedraw.setValue(1);
+    tbMain.button(2).setValue(true);
+    tbMain_ButtonClick(2);  // shows the panel
+
+    // The placeholder pushes the commands towards the middle of the bar.
+    const double gap = roundHalfEven(static_cast<double>(Width) / 3 - 2200);
+    if (gap >= 0) tbMain.button(1).setWidth(static_cast<int>(gap));
+
+    const int surfaceHeight = ScaleHeight - 600;
+    const int surfaceWidth = Width - 105;
+    picPic.Resize(static_cast<float>(surfaceWidth >= 0 ? surfaceWidth : picPic.Width()),
+                  static_cast<float>(surfaceHeight >= 0 ? surfaceHeight : picPic.Height()));
+
+    ProgressBarWorking.setLeft(Width - 1485);
+    picCoordinate.setLeft(Width - 1405);
+
+    // Origin in the middle of the surface, one view unit per twip.
+    centreView(g, picPic.Width(), picPic.Height());
+    picPic.Scale(static_cast<float>(g.viewLeft), static_cast<float>(g.viewTop),
+                 static_cast<float>(g.viewRight), static_cast<float>(g.viewBottom));
+  }
+
+  if (g.graphOnScreen) {
+    setMousePointer(kArrowHourglass);
+    picPic.Cls();
+    panel.cmdRedraw_Click();
+  }
+  setMousePointer(kDefaultPointer);
+}
+
+void frmQuorvel::Form_Activate() {
+  // A maximized window brings the panel back in front (or keeps it hidden).
+  if (State == WindowState::Maximized) tbMain_ButtonClick(2);
+}
+
+void frmQuorvel::Form_Unload() {
+  removeIfPresent(program_.listPath());
+  const frmControl& panel = program_.panel;
+  const Settings current{panel.sldLevel.Value(), panel.sldPenWidth.Value(),
+                         panel.sldZoom.Value(), panel.cboFuncName.ListIndex()};
+  // Nobody is left to tell at shut-down: a settings file that cannot be written
+  // leaves the old one in place.
+  writeSettings(program_.folder() / kSettingsFile, current);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,58 @@
+#include "shell/qt/bind_toolbar.h"
+
+#include <QEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
+
+#include "shell/qt/twips.h"
+
+namespace quorvel {
+
+ToolbarButtonBinder::ToolbarButtonBinder(ToolbarButton& model, QToolBar* bar,
+                                         std::function<void()> click,
+                                         std::function<QIcon(int)> icon)
+    : Binder(model, bar),
+      model_(model),
+      action_(bar->addAction(qtText(model.Caption))),
+      icon_(std::move(icon)) {
+  action_->setCheckable(model.Style == ButtonStyle::Check);
+  action_->setObjectName(qtText(model.Name()));
+  if (QWidget* button = bar->widgetForAction(action_)) {
+    nameWidget(button, model.Name());
+    // A button without a tooltip shows none (Qt would show its caption instead).
+    button->installEventFilter(this);
+  }
+  connect(action_, &QAction::triggered, this, [click = std::move(click)] { click(); });
+  watch();
+}
+
+bool ToolbarButtonBinder::eventFilter(QObject*, QEvent* event) {
+  return event->type() == QEvent::ToolTip && model_.ToolTipText().empty();
+}
+
+void ToolbarButtonBinder::refresh() {
+  const QSignalBlocker block(action_);
+  const QString caption = qtText(model_.Caption);
+  if (action_->text() != caption) action_->setText(caption);
+  action_->setToolTip(qtText(model_.ToolTipText()));
+  if (action_->isChecked() != model_.Value()) action_->setChecked(model_.Value());
+  action_->setEnabled(model_.Enabled());
+  action_->setVisible(model_.Visible());
+  action_->setIcon(icon_ ? icon_(model_.Image) : QIcon());
+}
+
+ToolbarSpacerBinder::ToolbarSpacerBinder(ToolbarButton& model, QToolBar* bar)
+    : Binder(model, bar), model_(model), spacer_(new QWidget(bar)) {
+  nameWidget(spacer_, model.Name());
+  bar->addWidget(spacer_);
+  spacer_->setFixedHeight(1);
+  watch();
+}
+
+void ToolbarSpacerBinder::refresh() {
+  // A width the layout could not set (below zero) leaves the gap closed.
+  spacer_->setFixedWidth(std::max(0, toPixelsFromTwips(model_.Width())));
+}
+
+}  // namespace quorvel

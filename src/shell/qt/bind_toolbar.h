@@ -1,0 +1,45 @@
+#pragma once
+// The main toolbar's buttons. A command button is a QAction on the QToolBar (a
+// check button a checkable one); the placeholder is an empty widget whose width
+// follows the model. A user's click goes to the form's button click, which changes
+// a check button's pressed state first; a pressed state set by code only shows.
+#include <QAction>
+#include <QIcon>
+#include <QToolBar>
+#include <functional>
+
+#include "shell/qt/binder.h"
+
+namespace quorvel {
+
+class ToolbarButtonBinder : public Binder {
+ public:
+  // icon(image index) gives the picture for the model's image index (none for 0).
+  ToolbarButtonBinder(ToolbarButton& model, QToolBar* bar, std::function<void()> click,
+                      std::function<QIcon(int)> icon);
+  QAction* action() const { return action_; }
+  // Shows the model again (its caption, style and image are plain fields).
+  void sync() { refresh(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void refresh() override;
+  ToolbarButton& model_;
+  QAction* action_;
+  std::function<QIcon(int)> icon_;
+};
+
+class ToolbarSpacerBinder : public Binder {
+ public:
+  ToolbarSpacerBinder(ToolbarButton& model, QToolBar* bar);
+  QWidget* spacer() const { return spacer_; }
+
+ private:
+  void refresh() override;
+  ToolbarButton& model_;
+  QWidget* spacer_;
+};
+
+}  // namespace quorvel

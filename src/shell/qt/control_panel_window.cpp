@@ -1,0 +1,251 @@
+#include "shell/qt/control_panel_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+
+#include "shell/program.h"
+#include "shell/qt/artwork.h"
+#include "shell/qt/bind_check_box.h"
+#include "shell/qt/bind_check_list.h"
+#include "shell/qt/bind_combo_box.h"
+#include "shell/qt/bind_command_button.h"
+#include "shell/qt/bind_label.h"
+#include "shell/qt/bind_picture_button.h"
+#include "shell/qt/bind_slider.h"
+#include "shell/qt/bind_tab_strip.h"
+#include "shell/qt/bind_text_box.h"
+#include "shell/qt/bind_window.h"
+#include "shell/qt/twips.h"
+
+namespace quorvel {
+
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      form_(program.panel) {
+  setObjectName(QStringLiteral("frmControl"));
+  setFixedSize(toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height));
+
+  // The tab strip draws its tabs; the frame below them is the strip's body.
+  frame_ = new QFrame(this);
+  frame_->setFrameShape(QFrame::StyledPanel);
+  tabs_ = new QTabBar(this);
+  new TabStripBinder(form_.tbsControl, tabs_);
+  const int tabHeight = tabs_->sizeHint().height();
+  tabs_->setGeometry(0, 0, width(), tabHeight);
+  frame_->setGeometry(0, tabHeight - 1, width(), height() - tabHeight + 1);
+
+  for (int index = 1; index <= 3; ++index) {
+    pages_[index] = new QWidget(this);
+    pages_[index]->setAutoFillBackground(true);  // a page covers the pages below it
+    new ControlBinder(form_.picControl[index], pages_[index]);
+  }
+  buildDrawPage(pages_[1]);
+  buildViewPage(pages_[2]);
+  buildSettingsPage(pages_[3]);
+  pages_[1]->raise();
+
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { trackFocus(now); });
+  if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().topLeft());
+  new WindowBinder(form_, this);
+}
+
+void ControlPanelWindow::addIcon(Control& model, const char* picture, QWidget* page) {
+  auto* icon = new QLabel(page);
+  icon->setPixmap(artPixmap(QString::fromLatin1(picture), QSize(16, 16), devicePixelRatioF()));
+  new ControlBinder(model, icon);
+}
+
+void ControlPanelWindow::addLabel(Label& model, QWidget* page) {
+  new LabelBinder(model, new LabelWidget(page));
+}
+
+void ControlPanelWindow::addPicture(PictureButton& model, const char* picture, QWidget* page) {
+  auto* w = new PictureWidget(page);
+  w->setIcon(artIcon(QString::fromLatin1(picture)));
+  new PictureButtonBinder(model, w);
+}
+
+void ControlPanelWindow::addCommand(CommandButton& model, PictureButton& icon,
+                                    const char* picture, QWidget* page) {
+  new CommandButtonBinder(model, new QPushButton(page));
+  // Over the left end of its button, where the caption's leading blanks leave room.
+  addPicture(icon, picture, page);
+}
+
+void ControlPanelWindow::addCheck(CheckBox& model, QWidget* page) {
+  new CheckBoxBinder(model, new QCheckBox(page));
+}
+
+void ControlPanelWindow::addCombo(ComboBox& model, bool editable, QWidget* page) {
+  new ComboBoxBinder(model, new QComboBox(page),
+                     editable ? ComboBoxBinder::Kind::Editable
+                              : ComboBoxBinder::Kind::DropDownList);
+}
+
+void ControlPanelWindow::addLineEdit(TextBox& model, QWidget* page) {
+  new LineEditBinder(model, new QLineEdit(page));
+}
+
+void ControlPanelWindow::addSlider(Slider& model, QWidget* page) {
+  new SliderBinder(model, new QSlider(page));
+}
+
+void ControlPanelWindow::buildDrawPage(QWidget* page) {
+  frmControl& f = form_;
+  addIcon(f.imgFuncName, "ic_func_name", page);
+  addLabel(f.lblFuncName, page);
+  addCombo(f.cboFuncName, false, page);
+  addIcon(f.imgStyle, "ic_style", page);
+  addLabel(f.lblStyle, page);
+  for (ComboBox& style : f.cboStyle) addCombo(style, false, page);
+  addIcon(f.imgParameter, "ic_parameter", page);
+  for (Label& caption : f.lblParameter) addLabel(caption, page);
+  for (int i = 1; i <= 3; ++i) addLineEdit(f.txtParameter[i], page);
+  addCheck(f.chkIntX, page);
+  addIcon(f.imgRangeX, "ic_range_x", page);
+  addLabel(f.lblRangeX, page);
+  addIcon(f.imgRangeY, "ic_range_y", page);
+  addLabel(f.lblRangeY, page);
+  for (Label* l : {&f.lblOpenX, &f.lblCommaX, &f.lblCloseX, &f.lblOpenY, &f.lblCommaY,
+                   &f.lblCloseY}) {
+    addLabel(*l, page);
+  }
+  for (ComboBox* c : {&f.cboRangeX1, &f.cboRangeX2, &f.cboRangeY1, &f.cboRangeY2}) {
+    addCombo(*c, true, page);
+  }
+  addCommand(f.cmdDraw, f.picDraw, "ic_draw", page);
+  addCommand(f.cmdClear, f.picClear, "ic_clear", page);
+  // The expression box lies over the parameter boxes when it is moved onto the page.
+  auto* expression = new QPlainTextEdit(page);
+  expression->setTabChangesFocus(true);
+  expression->installEventFilter(this);
+  new PlainTextBinder(f.txtExpression, expression);
+}
+
+void ControlPanelWindow::buildViewPage(QWidget* page) {
+  frmControl& f = form_;
+  addPicture(f.picUp, "pad_up", page);
+  addPicture(f.picLeft, "pad_left", page);
+  addPicture(f.picRight, "pad_right", page);
+  addPicture(f.picDown, "pad_down", page);
+  addPicture(f.picCentre, "pad_centre", page);
+  addPicture(f.picSize, "pad_size", page);
+  addPicture(f.picZoomIn, "pad_plate", page);
+  addPicture(f.picZoomOut, "pad_plate", page);
+  buildZoomSign(f.lblAdd, QStringLiteral("picZoomIn"));
+  buildZoomSign(f.lblMinus, QStringLiteral("picZoomOut"));
+  auto* distance = new QLineEdit(page);
+  distance->setAlignment(Qt::AlignCenter);
+  new LineEditBinder(f.txtValue, distance);
+  addIcon(f.imgExist, "ic_exist", page);
+  addLabel(f.lblExist, page);
+  new CheckListBinder(f.lstExist, new QListWidget(page));
+  addCommand(f.cmdDelete, f.picDelete, "ic_delete", page);
+  addCommand(f.cmdRedraw, f.picRedraw, "ic_redraw", page);
+}
+
+void ControlPanelWindow::buildZoomSign(Label& sign, const QString& button) {
+  auto* plate = findChild<QWidget*>(button);
+  auto* label = new LabelWidget(plate);
+  // The sign is part of its button: clicks go through it to the button.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label->setAlignment(Qt::AlignCenter);
+  QFont font = label->font();
+  font.setPointSizeF(16);
+  font.setBold(true);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor(0x1d, 0x3f, 0x7a));
+  label->setPalette(palette);
+  new LabelBinder(sign, label);
+}
+
+void ControlPanelWindow::buildSettingsPage(QWidget* page) {
+  frmControl& f = form_;
+  addIcon(f.imgZoom, "ic_zoom", page);
+  addLabel(f.lblZoom, page);
+  addSlider(f.sldZoom, page);
+  addIcon(f.imgLevel, "ic_level", page);
+  addLabel(f.lblLevel, page);
+  addSlider(f.sldLevel, page);
+  addIcon(f.imgPenWidth, "ic_pen_width", page);
+  addLabel(f.lblPenWidth, page);
+  addSlider(f.sldPenWidth, page);
+  for (CheckBox* c : {&f.chkLink, &f.chkSkip, &f.chkfixx, &f.chky, &f.chkAutoRedraw,
+                      &f.chkAutoColor}) {
+    addCheck(*c, page);
+  }
+  addCommand(f.cmdColor, f.picColor, "ic_color", page);
+  addCommand(f.cmdDefault, f.picDefault, "ic_default", page);
+}
+
+QWidget* ControlPanelWindow::controlWidget(const QString& name) const {
+  return findChild<QWidget*>(name);
+}
+
+void ControlPanelWindow::trackFocus(QWidget* now) {
+  // Only a control of this window counts; elsewhere no control of the panel has it.
+  form_.ActiveControlName = (now != nullptr && now->window() == this) ? controlNameOf(now) : "";
+}
+
+void ControlPanelWindow::pressDefaultButton() {
+  frmControl& f = form_;
+  for (CommandButton* b :
+       {&f.cmdDraw, &f.cmdClear, &f.cmdDelete, &f.cmdRedraw, &f.cmdColor, &f.cmdDefault}) {
+    if (b->Default() && b->Enabled()) {
+      b->click();
+      return;
+    }
+  }
+}
+
+void ControlPanelWindow::keyPressEvent(QKeyEvent* event) {
+  if (!isEnter(event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  // A focused button takes Enter for itself; otherwise the default button does.
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+    button->click();
+  } else {
+    pressDefaultButton();
+  }
+}
+
+bool ControlPanelWindow::eventFilter(QObject*, QEvent* event) {
+  // Enter in the expression box draws, as in every other box of the page;
+  // Shift+Enter still starts a new line.
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (!isEnter(key) || (key->modifiers() & Qt::ShiftModifier)) return false;
+  pressDefaultButton();
+  return true;
+}
+
+void ControlPanelWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  form_.Form_QueryUnload();
+}
+
+}  // namespace quorvel

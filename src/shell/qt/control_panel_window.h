@@ -1,0 +1,54 @@
+#pragma once
+// The control panel (the face of frmControl): a fixed tool window with the tab bar
+// and three pages holding every control at its designed place. Enter presses the
+// focused command button, else the default one (绘制); the focused control's name
+// is kept in the form; the close box only hides the panel.
+#include <QFrame>
+#include <QTabBar>
+#include <QWidget>
+
+#include "shell/toolkit/controls.h"
+
+namespace quorvel {
+
+class Program;
+class frmControl;
+
+class ControlPanelWindow : public QWidget {
+ public:
+  ControlPanelWindow(Program& program, QWidget* owner);
+
+  // The widget that shows the control named NAME ("cmdDraw", "cboStyle(3)", ...).
+  QWidget* controlWidget(const QString& name) const;
+  QWidget* page(int index) const { return pages_[index]; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildDrawPage(QWidget* page);
+  void buildViewPage(QWidget* page);
+  void buildSettingsPage(QWidget* page);
+  void addIcon(Control& model, const char* picture, QWidget* page);
+  void addLabel(Label& model, QWidget* page);
+  void addPicture(PictureButton& model, const char* picture, QWidget* page);
+  void addCommand(CommandButton& model, PictureButton& icon, const char* picture,
+                  QWidget* page);
+  void addCheck(CheckBox& model, QWidget* page);
+  void addCombo(ComboBox& model, bool editable, QWidget* page);
+  void addLineEdit(TextBox& model, QWidget* page);
+  void addSlider(Slider& model, QWidget* page);
+  // The "+" and "-" inside the zoom buttons of the pan pad.
+  void buildZoomSign(Label& sign, const QString& button);
+  void pressDefaultButton();
+  void trackFocus(QWidget* now);
+
+  frmControl& form_;
+  QTabBar* tabs_ = nullptr;
+  QFrame* frame_ = nullptr;
+  QWidget* pages_[4] = {nullptr, nullptr, nullptr, nullptr};
+};
+
+}  // namespace quorvel

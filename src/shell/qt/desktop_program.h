@@ -1,0 +1,35 @@
+#pragma once
+// The windowed program: the drawing surface, the program on it and its three
+// windows, built in the order each needs the others.
+#include <filesystem>
+#include <memory>
+
+#include "shell/program.h"
+#include "shell/qt/about_window.h"
+#include "shell/qt/control_panel_window.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/surface_widget.h"
+
+namespace quorvel {
+
+class DesktopProgram {
+ public:
+  explicit DesktopProgram(Services services);
+  ~DesktopProgram();
+  DesktopProgram(const DesktopProgram&) = delete;
+  DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+  // Start-up: the screen's size goes to the main form, then the about box loads,
+  // which shows the main window (whose load shows the control panel) and starts the
+  // splash timer, and then shows itself.
+  void start();
+
+  WindowSurface surface;  // picPic, 500 × 500 pixels with a one-pixel border at first
+  Program program;
+  // The panel and the about box are children of the main window and go with it.
+  std::unique_ptr<MainWindow> mainWindow;
+  ControlPanelWindow* panelWindow;
+  AboutWindow* aboutWindow;
+};
+
+}  // namespace quorvel

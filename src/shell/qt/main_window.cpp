@@ -1,0 +1,174 @@
+#include "shell/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "shell/program.h"
+#include "shell/qt/artwork.h"
+#include "shell/qt/bind_label.h"
+#include "shell/qt/bind_progress_bar.h"
+#include "shell/qt/bind_window.h"
+#include "shell/qt/twips.h"
+
+namespace quorvel {
+
+namespace {
+
+// The drawing surface's designed top edge, just below the toolbar's band.
+constexpr int kSurfaceTopTwips = 630;
+// The window's designed left edge on the screen (right of the control panel).
+constexpr int kWindowLeftTwips = 2460;
+
+// Shows the toolbar's pictures again whenever the image list changes.
+class ImageListBinder : public Binder {
+ public:
+  ImageListBinder(ImageList& model, QWidget* owner, std::function<void()> changed)
+      : Binder(model, owner), changed_(std::move(changed)) {
+    watch();
+  }
+
+ private:
+  void refresh() override { changed_(); }
+  std::function<void()> changed_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program, WindowSurface& surface)
+    : program_(program), form_(program.main), surface_(surface) {
+  setObjectName(QStringLiteral("frmQuorvel"));
+  buildToolbar();
+  buildSurface();
+  buildToolbarBand();
+  new TimerBinder(form_.tmrSplash, this);
+  new WindowBinder(form_, this, [this] { placeFromForm(); });
+}
+
+void MainWindow::buildToolbar() {
+  toolbar_ = new QToolBar(this);
+  toolbar_->setObjectName(QStringLiteral("tbMain"));
+  toolbar_->setMovable(false);
+  toolbar_->setIconSize(QSize(16, 16));
+  toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
+    ToolbarButton& model = form_.tbMain.button(position);
+    if (model.Style == ButtonStyle::Placeholder) {
+      new ToolbarSpacerBinder(model, toolbar_);
+      continue;
+    }
+    buttons_.push_back(new ToolbarButtonBinder(
+        model, toolbar_, [this, position] { form_.clickToolbarButton(position); },
+        [this](int image) { return toolbarImage(form_.imgTransfer.Picture(image)); }));
+  }
+  new ImageListBinder(form_.imgTransfer, toolbar_, [this] {
+    for (ToolbarButtonBinder* b : buttons_) b->sync();
+  });
+  toolbar_->setGeometry(0, 0, width(), toPixelsFromTwips(form_.tbMain.Height()));
+}
+
+void MainWindow::buildToolbarBand() {
+  // Both sit in the toolbar's band, over the bar, where the layout puts them.
+  progress_ = new QProgressBar(this);
+  new ProgressBarBinder(form_.ProgressBarWorking, progress_);
+  coordinateBox_ = new QWidget(this);
+  new ControlBinder(form_.picCoordinate, coordinateBox_);
+  coordinateLabel_ = new LabelWidget(coordinateBox_);
+  new LabelBinder(form_.lblCoordinate, coordinateLabel_);
+  coordinateLabel_->installEventFilter(this);
+  progress_->raise();
+  coordinateBox_->raise();
+}
+
+void MainWindow::buildSurface() {
+  picPic_ = new SurfaceWidget(surface_, this);
+  picPic_->setObjectName(QStringLiteral("picPic"));
+  picPic_->onMouseMove = [this](const SurfaceMouse& m) {
+    form_.picPic_MouseMove(m.button, m.shift, m.x, m.y);
+  };
+  picPic_->onMouseUp = [this](const SurfaceMouse& m) {
+    form_.picPic_MouseUp(m.button, m.shift, m.x, m.y);
+  };
+  applyLayout();
+}
+
+QAction* MainWindow::toolbarAction(int position) const {
+  const std::string name = form_.tbMain.button(position).Name();
+  for (const ToolbarButtonBinder* b : buttons_) {
+    if (b->action()->objectName() == qtText(name)) return b->action();
+  }
+  return nullptr;
+}
+
+void MainWindow::placeFromForm() {
+  // The form holds the outer size; the frame's share is known once the window has
+  // been shown (none before, and none without a window manager).
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(std::max(1, toPixelsFromTwips(form_.Width) - frame.width()),
+         std::max(1, toPixelsFromTwips(form_.Height) - frame.height()));
+  const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  const QRect available = s != nullptr ? s->availableGeometry() : QRect();
+  move(available.left() + toPixelsFromTwips(kWindowLeftTwips) - frame.width() / 2,
+       available.top() + toPixelsFromTwips(form_.Top));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  toolbar_->setGeometry(0, 0, width(), toPixelsFromTwips(form_.tbMain.Height()));
+  scheduleLayout();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    scheduleLayout();
+  } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    form_.Form_Activate();
+  }
+}
+
+void MainWindow::scheduleLayout() {
+  // A maximize brings a resize and a change of state, in either order: the layout
+  // runs once, after both, with the final state.
+  if (layoutQueued_) return;
+  layoutQueued_ = true;
+  QMetaObject::invokeMethod(this, [this] { layOutNow(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::layOutNow() {
+  layoutQueued_ = false;
+  if (isMinimized()) {
+    form_.State = WindowState::Minimized;
+  } else {
+    form_.State = isMaximized() ? WindowState::Maximized : WindowState::Normal;
+    form_.Width = toTwipsFromPixels(frameGeometry().width());
+    form_.Height = toTwipsFromPixels(frameGeometry().height());
+    form_.ScaleHeight = toTwipsFromPixels(height());
+  }
+  form_.Form_Resize();
+  applyLayout();
+}
+
+void MainWindow::applyLayout() {
+  picPic_->setGeometry(0, toPixelsFromTwips(kSurfaceTopTwips),
+                       static_cast<int>(surface_.Width()) / kTwipsPerPixel,
+                       static_cast<int>(surface_.Height()) / kTwipsPerPixel);
+  picPic_->update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  form_.Form_Unload();
+  event->accept();
+  if (onUnloaded) onUnloaded();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The read-out's box grows with its label, which sizes itself to its text.
+  if (watched == coordinateLabel_ && event->type() == QEvent::Resize) {
+    coordinateBox_->resize(coordinateBox_->size().expandedTo(coordinateLabel_->size()));
+  }
+  return false;
+}
+
+}  // namespace quorvel

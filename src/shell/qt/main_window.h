@@ -1,0 +1,64 @@
+#pragma once
+// The main window (the face of frmQuorvel): the toolbar with the progress bar and
+// the coordinate read-out in its band, and the drawing surface picPic below it. The
+// window tells the form its real size and state (in twips) before each layout, and
+// takes the sizes the layout chose.
+#include <QProgressBar>
+#include <QToolBar>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "shell/qt/bind_toolbar.h"
+#include "shell/qt/surface_widget.h"
+
+namespace quorvel {
+
+class Program;
+class frmQuorvel;
+class LabelWidget;
+
+class MainWindow : public QWidget {
+ public:
+  MainWindow(Program& program, WindowSurface& surface);
+
+  QToolBar* toolbar() const { return toolbar_; }
+  SurfaceWidget* surfaceWidget() const { return picPic_; }
+  QProgressBar* progressBar() const { return progress_; }
+  // The toolbar's command at position (2 to 13), as the user's click would trigger it.
+  QAction* toolbarAction(int position) const;
+
+  // Runs after the form's unload (the application ends there; tests watch it).
+  std::function<void()> onUnloaded;
+
+  // Reads the window into the form and runs its layout now (normally it runs once
+  // the events of a resize or a change of state are all in).
+  void layOutNow();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildToolbar();
+  void buildToolbarBand();
+  void buildSurface();
+  void placeFromForm();
+  void scheduleLayout();
+  void applyLayout();
+
+  Program& program_;
+  frmQuorvel& form_;
+  WindowSurface& surface_;
+  QToolBar* toolbar_ = nullptr;
+  std::vector<ToolbarButtonBinder*> buttons_;
+  QProgressBar* progress_ = nullptr;
+  QWidget* coordinateBox_ = nullptr;
+  LabelWidget* coordinateLabel_ = nullptr;
+  SurfaceWidget* picPic_ = nullptr;
+  bool layoutQueued_ = false;
+};
+
+}  // namespace quorvel

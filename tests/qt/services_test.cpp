@@ -1,0 +1,181 @@
+// The Qt services and helpers that have rules of their own: filters, default
+// extensions, the bitmap export, the program folder, random numbers, the mapping of
+// pointer positions, and the start without a display.
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "plot/recording_surface.h"
+#include "qt_fixture.h"
+#include "shell/qt/bind_text_box.h"
+#include "shell/qt/program_folder.h"
+#include "shell/qt/qt_services.h"
+#include "shell/qt/surface_widget.h"
+
+namespace quorvel::test {
+namespace {
+
+struct FilterCase {
+  const char* given;
+  const char* expected;
+};
+
+class NameFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(NameFilter, KeepsTheWordsAndAddsTheLowerCasePattern) {
+  EXPECT_EQ(qtNameFilter(GetParam().given).toStdString(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, NameFilter,
+    ::testing::Values(
+        FilterCase{"函数图像文件(*.QVX)|*.QVX", "函数图像文件(*.QVX) (*.QVX *.qvx)"},
+        FilterCase{"位图文件(*.BMP)|*.BMP", "位图文件(*.BMP) (*.BMP *.bmp)"},
+        FilterCase{"All|*.*", "All (*.*)"},
+        FilterCase{"A|*.A;*.B|C|*.c", "A (*.A *.a *.B *.b);;C (*.c)"},
+        FilterCase{"", ""}));
+
+struct ExtensionCase {
+  const char* name;
+  const char* expected;
+};
+
+class DefaultExtension : public ::testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(DefaultExtension, IsAddedOnlyWhenTheNameHasNone) {
+  EXPECT_EQ(withDefaultExtension(GetParam().name, "QVX"), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, DefaultExtension,
+                         ::testing::Values(ExtensionCase{"/t/list", "/t/list.QVX"},
+                                           ExtensionCase{"/t/list.QVX", "/t/list.QVX"},
+                                           ExtensionCase{"/t/list.qvx", "/t/list.qvx"},
+                                           ExtensionCase{"/t/list.txt", "/t/list.txt"},
+                                           ExtensionCase{"/t.d/list", "/t.d/list.QVX"},
+                                           ExtensionCase{"/t/.hidden", "/t/.hidden.QVX"},
+                                           ExtensionCase{"", ""}));
+
+class Exporter : public ::testing::Test {
+ protected:
+  ~Exporter() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  std::filesystem::path folder = makeTempFolder();
+  QtImageExporter exporter;
+};
+
+TEST_F(Exporter, ReplacesAnExistingFileWhole) {
+  RasterSurface surface(20, 10, 1);
+  surface.Scale(0, 0, 18, 8);
+  surface.setForeColor(rgbOf(255, 0, 0));
+  surface.PSet(3, 3);
+  const std::filesystem::path target = folder / "a.bmp";
+  std::ofstream(target) << std::string(100000, 'x');
+  std::string error;
+  ASSERT_TRUE(exporter.saveBmp(surface, target, &error)) << error;
+  const QImage read(QString::fromStdString(target.string()));
+  ASSERT_EQ(read.size(), QSize(18, 8));
+  EXPECT_EQ(read.pixel(3, 3), qRgb(255, 0, 0));
+  EXPECT_EQ(std::filesystem::file_size(target), 54u + 8u * 56u);  // rows padded to 4 bytes
+}
+
+TEST_F(Exporter, FailureLeavesNoTemporaryFile) {
+  RasterSurface surface(20, 10, 1);
+  std::string error;
+  const std::filesystem::path target = folder / "a folder";
+  std::filesystem::create_directory(target);
+  EXPECT_FALSE(exporter.saveBmp(surface, target, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(exporter.saveBmp(surface, folder / "missing" / "a.bmp", &error));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST_F(Exporter, NeedsARasterSurface) {
+  RecordingSurface surface;
+  std::string error;
+  EXPECT_FALSE(exporter.saveBmp(surface, folder / "a.bmp", &error));
+  EXPECT_FALSE(std::filesystem::exists(folder / "a.bmp"));
+}
+
+TEST(ProgramFolder, TheExecutablesFolderWhenWritableElseTheDataFolder) {
+  const std::filesystem::path base = makeTempFolder();
+  EXPECT_TRUE(folderIsWritable(base));
+  EXPECT_EQ(chooseProgramFolder(base, base / "data"), base);
+  EXPECT_FALSE(std::filesystem::exists(base / "data"));
+  const std::filesystem::path missing = base / "no such folder";
+  EXPECT_FALSE(folderIsWritable(missing));
+  EXPECT_EQ(chooseProgramFolder(missing, base / "data" / "Quorvel"), base / "data" / "Quorvel");
+  EXPECT_TRUE(std::filesystem::is_directory(base / "data" / "Quorvel"));
+  // The probe leaves nothing behind.
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(base)) ++entries;
+  EXPECT_EQ(entries, 1);
+  std::filesystem::remove_all(base);
+}
+
+TEST(ClockRandomSource, StaysInTheHalfOpenUnitInterval) {
+  ClockRandom random;
+  float low = 1, high = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const float r = random.next();
+    ASSERT_GE(r, 0.0f);
+    ASSERT_LT(r, 1.0f);
+    low = std::min(low, r);
+    high = std::max(high, r);
+  }
+  EXPECT_LT(low, 0.01f);
+  EXPECT_GT(high, 0.99f);
+}
+
+TEST(PointerMapping, InvertsTheSurfacesScaleAtPixelCorners) {
+  // 12 × 12 pixels with a one-pixel border: a drawing area of 10 × 10.
+  RecordingSurface surface(12, 12, 1);
+  surface.Scale(-75, 75, 75, -75);
+  struct {
+    int column, row;
+    float x, y;
+  } const cases[] = {{1, 1, -75, 75}, {6, 6, 0, 0}, {11, 1, 75, 75}, {0, 11, -90, -75}};
+  for (const auto& c : cases) {
+    const SurfaceMouse m = toUserUnits(surface, c.column, c.row);
+    EXPECT_EQ(m.x, c.x) << c.column;
+    EXPECT_EQ(m.y, c.y) << c.row;
+    // And back: the pixel corner lands where toPixels puts the point.
+    const PixelPoint p = surface.toPixels(m.x, m.y);
+    EXPECT_DOUBLE_EQ(p.column, c.column - 1);
+    EXPECT_DOUBLE_EQ(p.row, c.row - 1);
+  }
+}
+
+TEST(CharacterPositions, CountSurrogatePairsAsOneCharacter) {
+  const QString text = QString::fromUtf8("a\xF0\x9D\x91\xA5" "b");  // a, 𝑥, b
+  EXPECT_EQ(text.size(), 4);
+  EXPECT_EQ(characterIndex(text, 0), 0);
+  EXPECT_EQ(characterIndex(text, 1), 1);
+  EXPECT_EQ(characterIndex(text, 3), 2);
+  EXPECT_EQ(characterIndex(text, 4), 3);
+  EXPECT_EQ(utf16Index(text, 2), 3);
+  EXPECT_EQ(utf16Index(text, 3), 4);
+  EXPECT_EQ(utf16Index(text, 9), 4);
+}
+
+TEST(WithoutADisplay, TheProgramPointsToTheCommandLine) {
+  const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
+                              QUORVEL_EXE + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+  const int status = pclose(pipe);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(output.find("quorvel --help"), std::string::npos) << output;
+}
+
+}  // namespace
+}  // namespace quorvel::test
