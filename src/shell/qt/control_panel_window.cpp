@@ -87,8 +87,11 @@ void ControlPanelWindow::addPicture(PictureButton& model, const char* picture, Q
 
 void ControlPanelWindow::addCommand(CommandButton& model, PictureButton& icon,
                                     const char* picture, QWidget* page) {
-  new CommandButtonBinder(model, new QPushButton(page));
-  // Over the left end of its button, where the caption's leading blanks leave room.
+  auto* button = new QPushButton(page);
+  // The caption's leading blanks leave room for the icon over the button's left end;
+  // this font's blanks are narrow, so the text is moved a little further right.
+  button->setStyleSheet(QStringLiteral("QPushButton { padding-left: 12px; }"));
+  new CommandButtonBinder(model, button);
   addPicture(icon, picture, page);
 }
 
