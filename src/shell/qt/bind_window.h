@@ -27,7 +27,6 @@ class WindowBinder : public Binder {
 class TimerBinder : public Binder {
  public:
   TimerBinder(Timer& model, QWidget* owner);
-  const QTimer& timer() const { return timer_; }
 
  private:
   void refresh() override;

@@ -63,10 +63,16 @@ ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
   buildSettingsPage(pages_[3]);
   pages_[1]->raise();
 
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { trackFocus(now); });
+  focusTracking_ = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* now) { trackFocus(now); });
   if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().topLeft());
   new WindowBinder(form_, this);
+}
+
+ControlPanelWindow::~ControlPanelWindow() {
+  // The window loses the focus while QWidget's destructor hides it, when this
+  // object is no longer a panel window.
+  disconnect(focusTracking_);
 }
 
 void ControlPanelWindow::addIcon(Control& model, const char* picture, QWidget* page) {

@@ -17,6 +17,9 @@ class frmControl;
 class ControlPanelWindow : public QWidget {
  public:
   ControlPanelWindow(Program& program, QWidget* owner);
+  ~ControlPanelWindow() override;
+  ControlPanelWindow(const ControlPanelWindow&) = delete;
+  ControlPanelWindow& operator=(const ControlPanelWindow&) = delete;
 
   // The widget that shows the control named NAME ("cmdDraw", "cboStyle(3)", ...).
   QWidget* controlWidget(const QString& name) const;
@@ -49,6 +52,7 @@ class ControlPanelWindow : public QWidget {
   QTabBar* tabs_ = nullptr;
   QFrame* frame_ = nullptr;
   QWidget* pages_[4] = {nullptr, nullptr, nullptr, nullptr};
+  QMetaObject::Connection focusTracking_;
 };
 
 }  // namespace quorvel

@@ -37,7 +37,7 @@ class ImageListBinder : public Binder {
 }  // namespace
 
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
-    : program_(program), form_(program.main), surface_(surface) {
+    : form_(program.main), surface_(surface) {
   setObjectName(QStringLiteral("frmQuorvel"));
   buildToolbar();
   buildSurface();

@@ -49,7 +49,6 @@ class MainWindow : public QWidget {
   void scheduleLayout();
   void applyLayout();
 
-  Program& program_;
   frmQuorvel& form_;
   WindowSurface& surface_;
   QToolBar* toolbar_ = nullptr;
