@@ -15,7 +15,7 @@ namespace {
 
 using namespace quorvel::cli;
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"--size", true}, {"--p1", true}, {"--p2", true}, {"--color", true},
     {"--family", true}, {"--trace", false}, {"--quiet", false},
 };
@@ -58,11 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (const std::string& word : words) checkReaders(word);
 
-  const SplitWords split = splitWords(words, kSpecs);
+  const SplitWords split = splitWords(words, kRules);
   if (split.problem.empty()) {
     for (const auto& [option, value] : split.values) {
       bool known = false;
-      for (const OptionSpec& spec : kSpecs) known = known || spec.name == option;
+      for (const OptionRule& rule : kRules) known = known || rule.name == option;
       if (!known) fail("an unknown option was taken", option);
       checkReaders(value);
     }

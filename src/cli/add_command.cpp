@@ -17,7 +17,7 @@ namespace quorvel::cli {
 
 namespace {
 
-constexpr OptionSpec kAddOptions[] = {
+constexpr OptionRule kAddOptions[] = {
     {"--family", true}, {"--form", true},   {"--p1", true},     {"--p2", true},
     {"--p3", true},     {"--expr", true},   {"--x-from", true}, {"--x-to", true},
     {"--y-from", true}, {"--y-to", true},   {"--int", false},   {"--no-int", false},

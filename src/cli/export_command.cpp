@@ -18,7 +18,7 @@ namespace quorvel::cli {
 
 namespace {
 
-constexpr OptionSpec kExportOptions[] = {
+constexpr OptionRule kExportOptions[] = {
     {"--size", true}, {"--scale", true}, {"--level", true},
     {"--pen", true},  {"--trace", false}, {"--help", false},
 };

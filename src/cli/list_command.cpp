@@ -14,7 +14,7 @@ namespace quorvel::cli {
 
 namespace {
 
-constexpr OptionSpec kListOptions[] = {{"--help", false}};
+constexpr OptionRule kListOptions[] = {{"--help", false}};
 
 constexpr std::string_view kListUsage =
     "Usage: quorvel list LIST.QVX\n"

@@ -7,10 +7,10 @@ namespace quorvel::cli {
 
 namespace {
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
-  const auto it = std::find_if(specs.begin(), specs.end(),
-                               [name](const OptionSpec& s) { return s.name == name; });
-  return it != specs.end() ? &*it : nullptr;
+const OptionRule* findRule(std::span<const OptionRule> rules, std::string_view name) {
+  const auto it = std::find_if(rules.begin(), rules.end(),
+                               [name](const OptionRule& s) { return s.name == name; });
+  return it != rules.end() ? &*it : nullptr;
 }
 
 bool allDigits(std::string_view text) {
@@ -32,7 +32,7 @@ const std::string* SplitWords::value(std::string_view option) const {
   return it != values.end() ? &it->second : nullptr;
 }
 
-SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionSpec> specs) {
+SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionRule> rules) {
   SplitWords out;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -47,8 +47,8 @@ SplitWords splitWords(const std::vector<std::string>& args, std::span<const Opti
     }
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    const OptionSpec* spec = findSpec(specs, name);
-    if (spec == nullptr) {
+    const OptionRule* rule = findRule(rules, name);
+    if (rule == nullptr) {
       out.problem = "unknown option '" + name + "'";
       return out;
     }
@@ -58,12 +58,12 @@ SplitWords splitWords(const std::vector<std::string>& args, std::span<const Opti
     }
     std::string value;
     if (equals != std::string::npos) {
-      if (!spec->takesValue) {
+      if (!rule->takesValue) {
         out.problem = name + " takes no value";
         return out;
       }
       value = word.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (rule->takesValue) {
       if (i + 1 >= args.size()) {
         out.problem = name + " needs a value";
         return out;

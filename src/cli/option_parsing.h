@@ -11,7 +11,7 @@
 
 namespace quorvel::cli {
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;  // with its dashes: "--size"
   bool takesValue = false;
 };
@@ -28,7 +28,7 @@ struct SplitWords {
 // (whatever it looks like, so "--p1 -3" works) or follows "=" ("--p1=-3"); "--" ends
 // the options. An unknown option, a missing value, a value given to a flag and an
 // option given twice are problems.
-SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionSpec> specs);
+SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionRule> rules);
 
 // A whole number in plain decimal digits (no sign, no blanks) from min to max.
 std::optional<int> parseBoundedInteger(std::string_view text, int min, int max);

@@ -6,7 +6,7 @@
 namespace quorvel::cli {
 namespace {
 
-constexpr OptionSpec kSpecs[] = {{"--size", true}, {"--trace", false}, {"--p1", true}};
+constexpr OptionRule kRules[] = {{"--size", true}, {"--trace", false}, {"--p1", true}};
 
 TEST(SplitWords, TakesValuesFlagsAndOperands) {
   const struct {
@@ -25,7 +25,7 @@ TEST(SplitWords, TakesValuesFlagsAndOperands) {
       {{"-", "-x", "--", "--trace"}, {}, {"-", "-x", "--trace"}},
   };
   for (const auto& c : cases) {
-    const SplitWords w = splitWords(c.args, kSpecs);
+    const SplitWords w = splitWords(c.args, kRules);
     EXPECT_EQ(w.problem, "") << c.args.front();
     EXPECT_EQ(w.values, c.values) << c.args.front();
     EXPECT_EQ(w.operands, c.operands) << c.args.front();
@@ -46,7 +46,7 @@ TEST(SplitWords, RefusesWhatItCannotTake) {
       {{"--size", "1x1", "--size=2x2"}, "--size is given twice"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(splitWords(c.args, kSpecs).problem, c.problem) << c.args.front();
+    EXPECT_EQ(splitWords(c.args, kRules).problem, c.problem) << c.args.front();
   }
 }
 
