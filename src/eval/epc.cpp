@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "eval/number_text.h"
+#include "eval/expression_codes.h"
 #include "eval/single_math.h"
 #include "eval/status.h"
 
@@ -12,43 +13,7 @@ namespace quorvel {
 
 namespace {
 
-// Operator codes; the precedence class of a code is the code divided by 10.
-constexpr std::int32_t kEndMarker = 0;
-constexpr std::int32_t kCloseBracket = 1;
-constexpr std::int32_t kAdd = 10;
-constexpr std::int32_t kSubtract = 11;
-constexpr std::int32_t kMultiply = 40;
-constexpr std::int32_t kDivide = 41;
-constexpr std::int32_t kNegate = 50;
-constexpr std::int32_t kPower = 60;
-constexpr std::int32_t kSin = 70;
-constexpr std::int32_t kCos = 71;
-constexpr std::int32_t kTan = 72;
-constexpr std::int32_t kCot = 73;
-constexpr std::int32_t kAbs = 74;
-constexpr std::int32_t kSqr = 75;
-constexpr std::int32_t kLn = 76;
-constexpr std::int32_t kLg = 77;
-constexpr std::int32_t kOpenBracket = 100;
-constexpr std::int32_t kUndefinedCode = 99999;
-
-constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
-
-// The constants are the short single-precision values, not the full ones.
-constexpr float kPi = 3.14159f;
-constexpr float kE = 2.71828f;
-
-constexpr int kStackSize = 30;
-
-// A sub-expression (a negative exponent or a function argument without brackets)
-// holds only ".", digits and "x" after an optional "-", so it never needs a
-// sub-expression of its own. The limit makes that bound explicit whatever the text.
-constexpr int kMaxSubexpressionDepth = 1;
-
-// Every step reads a character, puts one back, empties the number buffer, reduces
-// by one operator or ends, so an evaluation takes a few steps per character. The
-// guard only makes the bound explicit; no text comes near it.
-constexpr std::size_t kStepsPerCharacter = 64;
+using namespace expression_codes;
 
 enum class ScanState {
   kNothingRead = 0,     // nothing read yet

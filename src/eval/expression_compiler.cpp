@@ -11,6 +11,7 @@
 #include "eval/number_text.h"
 #include "eval/program_builder.h"
 #include "eval/program_runner.h"
+#include "eval/expression_codes.h"
 #include "eval/status.h"
 
 // The scan below follows Epc's step by step: the same tokens, scan states, put-backs,
@@ -21,32 +22,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::int32_t kEndMarker = 0;
-constexpr std::int32_t kCloseBracket = 1;
-constexpr std::int32_t kAdd = 10;
-constexpr std::int32_t kSubtract = 11;
-constexpr std::int32_t kMultiply = 40;
-constexpr std::int32_t kDivide = 41;
-constexpr std::int32_t kNegate = 50;
-constexpr std::int32_t kPower = 60;
-constexpr std::int32_t kSin = 70;
-constexpr std::int32_t kCos = 71;
-constexpr std::int32_t kTan = 72;
-constexpr std::int32_t kCot = 73;
-constexpr std::int32_t kAbs = 74;
-constexpr std::int32_t kSqr = 75;
-constexpr std::int32_t kLn = 76;
-constexpr std::int32_t kLg = 77;
-constexpr std::int32_t kOpenBracket = 100;
-constexpr std::int32_t kUndefinedCode = 99999;
-
-constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
-
-constexpr float kPi = 3.14159f;
-constexpr float kE = 2.71828f;
-constexpr int kStackSize = 30;
-constexpr int kMaxSubexpressionDepth = 1;
-constexpr std::size_t kStepsPerCharacter = 64;
+using namespace expression_codes;
 
 enum class ScanState { kNothingRead, kOperand, kReduced, kOperatorPushed };
 enum class Flow { kContinue, kFinished };
