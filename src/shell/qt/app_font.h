@@ -10,6 +10,7 @@ namespace quorvel {
 QString chineseFontFamily();
 
 // Makes that face (at 9 points) the application's font; returns the family used.
+// Needs a QApplication (the windows' library); the surfaces use only the family.
 QString useChineseApplicationFont();
 
 }  // namespace quorvel

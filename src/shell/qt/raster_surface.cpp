@@ -1,6 +1,5 @@
 #include "shell/qt/raster_surface.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPointF>
 #include <QRect>
@@ -8,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "plot/clip_segment.h"
+#include "shell/qt/app_font.h"
 
 namespace quorvel {
 
@@ -17,22 +19,9 @@ constexpr QRgb kWhite = 0xFFFFFFFFu;
 // 9 points at 96 dots per inch (15 twips per pixel).
 constexpr int kFontPixelSize = 12;
 
-// A sans-serif face with Chinese glyphs: the two usual ones by name, else any face
-// that writes Simplified Chinese (proportional first), else the default sans.
-QString chooseFontFamily() {
-  for (const char* name : {"WenQuanYi Micro Hei", "Noto Sans CJK SC"}) {
-    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) return QString::fromLatin1(name);
-  }
-  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-  for (const QString& family : chinese) {
-    if (!QFontDatabase::isFixedPitch(family)) return family;
-  }
-  if (!chinese.isEmpty()) return chinese.front();
-  return {};
-}
-
 QFont surfaceFont() {
-  static const QString family = chooseFontFamily();
+  // Looked up once: the font database does not change while the program runs.
+  static const QString family = chineseFontFamily();
   QFont font;
   if (!family.isEmpty()) font.setFamily(family);
   font.setStyleHint(QFont::SansSerif);
@@ -46,62 +35,10 @@ QImage whiteImage(int width, int height) {
   return image;
 }
 
-// Cuts the segment (x0, y0)-(x1, y1) to the rectangle [lo, xHi] × [lo, yHi]
-// (Liang–Barsky). False when nothing of it lies inside. A cut end is put on the edge
-// exactly and its other coordinate is interpolated from the end nearer to that edge,
-// so that an end far away (1e30) does not wash out the part that is seen.
-bool clipSegment(double& x0, double& y0, double& x1, double& y1, double lo, double xHi,
-                 double yHi) {
-  const double dx = x1 - x0;
-  const double dy = y1 - y0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - lo, xHi - x0, y0 - lo, yHi - y0};
-  const double edge[4] = {lo, xHi, lo, yHi};
-  double t0 = 0;
-  double t1 = 1;
-  int enter = -1;
-  int leave = -1;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      if (t > t1) return false;
-      if (t > t0) {
-        t0 = t;
-        enter = i;
-      }
-    } else {
-      if (t < t0) return false;
-      if (t < t1) {
-        t1 = t;
-        leave = i;
-      }
-    }
-  }
-  auto pointOnEdge = [&](int i, double& x, double& y) {
-    const double e = edge[i];
-    if (i < 2) {  // a vertical edge x = e; dx is not 0 here
-      const bool fromStart = std::abs(e - x0) <= std::abs(e - x1);
-      x = e;
-      y = (fromStart ? y0 : y1) + (e - (fromStart ? x0 : x1)) * (dy / dx);
-    } else {
-      const bool fromStart = std::abs(e - y0) <= std::abs(e - y1);
-      y = e;
-      x = (fromStart ? x0 : x1) + (e - (fromStart ? y0 : y1)) * (dx / dy);
-    }
-  };
-  double nx0 = x0, ny0 = y0, nx1 = x1, ny1 = y1;
-  if (enter >= 0) pointOnEdge(enter, nx0, ny0);
-  if (leave >= 0) pointOnEdge(leave, nx1, ny1);
-  // Rounding may leave a cut end a hair outside; the rectangle bounds the result.
-  x0 = std::clamp(nx0, lo, xHi);
-  y0 = std::clamp(ny0, lo, yHi);
-  x1 = std::clamp(nx1, lo, xHi);
-  y1 = std::clamp(ny1, lo, yHi);
-  return true;
+// The pixels around the picture that a stroke of some width can still reach.
+ClipBox reachBox(const QImage& image, int penWidth) {
+  const double margin = penWidth + 2.0;
+  return ClipBox{-margin, -margin, image.width() + margin, image.height() + margin};
 }
 
 }  // namespace
@@ -239,9 +176,7 @@ void RasterSurface::rasterLine(double c0, double r0, double c1, double r1) {
   if (image_.isNull()) return;
   // Beyond this margin no dot reaches the image; cutting there keeps the loop short
   // and the numbers small, however far away the ends lie.
-  const double margin = std::min(DrawWidth(), kMaxStampWidth) + 2.0;
-  if (!clipSegment(c0, r0, c1, r1, -margin, image_.width() + margin,
-                   image_.height() + margin)) {
+  if (!clipSegment(c0, r0, c1, r1, reachBox(image_, std::min(DrawWidth(), kMaxStampWidth)))) {
     return;
   }
   int x = static_cast<int>(std::floor(c0 + anchorShift_));
@@ -284,10 +219,7 @@ void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
   }
   if (image_.isNull()) return;
   double c0 = a.column, r0 = a.row, c1 = b.column, r1 = b.row;
-  const double margin = DrawWidth() + 2.0;
-  if (!clipSegment(c0, r0, c1, r1, -margin, image_.width() + margin, image_.height() + margin)) {
-    return;
-  }
+  if (!clipSegment(c0, r0, c1, r1, reachBox(image_, DrawWidth()))) return;
   QPainter& painter = activePainter();
   if (c0 == c1 && r0 == r1) {
     painter.drawPoint(QPointF(c0, r0));

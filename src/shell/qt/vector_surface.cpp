@@ -1,7 +1,6 @@
 #include "shell/qt/vector_surface.h"
 
 #include <QColor>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -11,6 +10,9 @@
 #include <map>
 #include <utility>
 
+#include "plot/clip_segment.h"
+#include "shell/qt/app_font.h"
+
 namespace quorvel {
 
 namespace {
@@ -18,21 +20,9 @@ namespace {
 // 9 points at 96 dots per inch, as on the screen.
 constexpr int kFontPixelSize = 12;
 
-// A sans-serif face with Chinese glyphs: the two usual ones by name, else any face
-// that writes Simplified Chinese (proportional first), else the default sans.
-QString chineseFamily() {
-  for (const char* name : {"WenQuanYi Micro Hei", "Noto Sans CJK SC"}) {
-    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) return QString::fromLatin1(name);
-  }
-  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-  for (const QString& family : chinese) {
-    if (!QFontDatabase::isFixedPitch(family)) return family;
-  }
-  return chinese.isEmpty() ? QString() : chinese.front();
-}
-
 QFont pictureFont() {
-  static const QString family = chineseFamily();
+  // Looked up once: the font database does not change while the program runs.
+  static const QString family = chineseFontFamily();
   QFont font;
   if (!family.isEmpty()) font.setFamily(family);
   font.setStyleHint(QFont::SansSerif);
@@ -46,75 +36,28 @@ bool samePoint(const QPointF& a, const QPointF& b) { return a.x() == b.x() && a.
 bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // The area a stroke of some width can be seen from: the picture and a margin.
-struct Box {
-  double left, top, right, bottom;
-  bool contains(const QPointF& p) const {
-    return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
-  }
-};
-
-Box boxFor(int areaWidth, int areaHeight, int penWidth) {
+ClipBox boxFor(int areaWidth, int areaHeight, int penWidth) {
   const double margin = penWidth + 2.0;
-  return Box{-margin, -margin, areaWidth + margin, areaHeight + margin};
+  return ClipBox{-margin, -margin, areaWidth + margin, areaHeight + margin};
 }
 
-// Cuts the segment a-b to the box (Liang–Barsky); false when nothing of it is inside.
-// A cut end is put on the edge and its other coordinate is interpolated from the end
-// nearer to that edge, so a far end (1e30) does not wash out the part that is seen.
-bool clipSegment(QPointF& a, QPointF& b, const Box& box) {
-  if (box.contains(a) && box.contains(b)) return true;
-  const double dx = b.x() - a.x();
-  const double dy = b.y() - a.y();
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {a.x() - box.left, box.right - a.x(), a.y() - box.top, box.bottom - a.y()};
-  const double edge[4] = {box.left, box.right, box.top, box.bottom};
-  double t0 = 0;
-  double t1 = 1;
-  int enter = -1;
-  int leave = -1;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      if (t > t1) return false;
-      if (t > t0) {
-        t0 = t;
-        enter = i;
-      }
-    } else {
-      if (t < t0) return false;
-      if (t < t1) {
-        t1 = t;
-        leave = i;
-      }
-    }
-  }
-  const QPointF start = a;
-  const QPointF end = b;
-  auto onEdge = [&](int i) {
-    const double e = edge[i];
-    if (i < 2) {  // a vertical edge; dx is not 0 here
-      const QPointF& near = std::abs(e - start.x()) <= std::abs(e - end.x()) ? start : end;
-      return QPointF(e, near.y() + (e - near.x()) * (dy / dx));
-    }
-    const QPointF& near = std::abs(e - start.y()) <= std::abs(e - end.y()) ? start : end;
-    return QPointF(near.x() + (e - near.y()) * (dx / dy), e);
-  };
-  if (enter >= 0) a = onEdge(enter);
-  if (leave >= 0) b = onEdge(leave);
-  // Rounding may leave a cut end a hair outside; the box bounds the result.
-  a = QPointF(std::clamp(a.x(), box.left, box.right), std::clamp(a.y(), box.top, box.bottom));
-  b = QPointF(std::clamp(b.x(), box.left, box.right), std::clamp(b.y(), box.top, box.bottom));
+bool contains(const ClipBox& box, const QPointF& p) {
+  return p.x() >= box.left && p.x() <= box.right && p.y() >= box.top && p.y() <= box.bottom;
+}
+
+// Cuts the segment a-b to the box; false when nothing of it is inside.
+bool clipToBox(QPointF& a, QPointF& b, const ClipBox& box) {
+  double x0 = a.x(), y0 = a.y(), x1 = b.x(), y1 = b.y();
+  if (!clipSegment(x0, y0, x1, y1, box)) return false;
+  a = QPointF(x0, y0);
+  b = QPointF(x1, y1);
   return true;
 }
 
 using Shape = VectorSurface::Shape;
 
 // Appends the parts of `chain` that lie in the box as polylines.
-void appendClipped(const std::vector<QPointF>& chain, const Box& box, const Shape& pen,
+void appendClipped(const std::vector<QPointF>& chain, const ClipBox& box, const Shape& pen,
                    std::vector<Shape>& out) {
   std::vector<QPointF> piece;
   auto finish = [&] {
@@ -129,7 +72,7 @@ void appendClipped(const std::vector<QPointF>& chain, const Box& box, const Shap
   for (std::size_t i = 1; i < chain.size(); ++i) {
     QPointF a = chain[i - 1];
     QPointF b = chain[i];
-    if (!clipSegment(a, b, box)) {
+    if (!clipToBox(a, b, box)) {
       finish();
       continue;
     }
@@ -230,10 +173,10 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
     Shape pen;
     pen.colour = colour;
     pen.width = width;
-    const Box box = boxFor(areaWidth, areaHeight, width);
+    const ClipBox box = boxFor(areaWidth, areaHeight, width);
     for (const auto& chain : chains) appendClipped(chain, box, pen, out);
     for (const QPointF& dot : dots) {
-      if (!box.contains(dot)) continue;
+      if (!contains(box, dot)) continue;
       if (std::binary_search(corners.begin(), corners.end(), std::make_pair(dot.x(), dot.y()))) {
         continue;
       }

@@ -1,0 +1,22 @@
+// The choice of the Chinese face, apart from the application font so that the
+// surfaces (which need no widgets) can share it.
+#include <QFontDatabase>
+#include <QStringList>
+
+#include "shell/qt/app_font.h"
+
+namespace quorvel {
+
+QString chineseFontFamily() {
+  for (const char* name : {"WenQuanYi Micro Hei", "Noto Sans CJK SC"}) {
+    const QString family = QString::fromLatin1(name);
+    if (QFontDatabase::hasFamily(family)) return family;
+  }
+  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const QString& family : chinese) {
+    if (!QFontDatabase::isFixedPitch(family)) return family;
+  }
+  return chinese.isEmpty() ? QString() : chinese.front();
+}
+
+}  // namespace quorvel
