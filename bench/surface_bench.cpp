@@ -1,13 +1,16 @@
 // What one curve costs on the raster surface: the plotter's worst case is sldLevel =
 // 10000 steps, each a short line joining the dots plus the dot itself, and a replay
 // repeats that for every ticked curve. Compared with the same curve painted through
-// QPainter with a round-capped pen, the obvious way to do it.
+// QPainter with a round-capped pen, the obvious way to do it. Also what writing such
+// a picture as PNG costs (the export's last step).
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QTemporaryDir>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -127,12 +130,40 @@ void BM_Cls(benchmark::State& state) {
   }
 }
 
+// Writing that curve's picture as PNG: the image as it is (32-bit RGB, which the
+// encoder filters and compresses as 24-bit) against savePng (a palette image).
+void writePng(benchmark::State& state, bool palette) {
+  QTemporaryDir dir;
+  RasterSurface surface(kAreaWidth + 2, kAreaHeight + 2, 1);
+  surface.Scale(-kHalfWidth, kHalfHeight, kHalfWidth, -kHalfHeight);
+  surface.setDrawWidth(2);
+  surface.Line(-kHalfWidth, 0, kHalfWidth, 0);
+  surface.Line(0, -kHalfHeight, 0, kHalfHeight);
+  surface.setForeColor(quorvel::rgbOf(255, 0, 0));
+  const std::vector<Point> points = sineCurve();
+  for (int i = 1; i <= kSteps; ++i) {
+    surface.Line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+  }
+  const std::string path = dir.filePath(QStringLiteral("curve.png")).toStdString();
+  for (auto _ : state) {
+    const bool ok = palette ? surface.savePng(path)
+                            : surface.image().save(QString::fromStdString(path), "PNG");
+    if (!ok) state.SkipWithError("cannot write the PNG file");
+  }
+  state.counters["bytes"] = static_cast<double>(QFileInfo(QString::fromStdString(path)).size());
+}
+
+void BM_PngOfTheImageAsItIs(benchmark::State& state) { writePng(state, false); }
+void BM_PngWithPalette(benchmark::State& state) { writePng(state, true); }
+
 BENCHMARK(BM_CurveAliased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveAntialiased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveQPainterRoundPenReference)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AxesAliased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AxesAntialiased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cls)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PngOfTheImageAsItIs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PngWithPalette)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

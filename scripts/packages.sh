@@ -29,5 +29,6 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei)
 # The libFuzzer targets in fuzz/ (fuzz/run.sh).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The side-by-side evaluator benchmark (bench/compare.sh); muparser is for it only.
-BENCH_PACKAGES=(libmuparser-dev)
+# The side-by-side benchmarks: muparser for bench/compare.sh, gnuplot for
+# bench/export_compare.sh.
+BENCH_PACKAGES=(libmuparser-dev gnuplot-nox)

@@ -5,8 +5,10 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -294,6 +296,59 @@ TEST(RasterSurface, CopiesOfTheImageDoNotChangeWithLaterDrawing) {
   EXPECT_NE(s.image().pixel(8, 5), kWhite);
 }
 
+// The aliased path leaves out a dot stamped again on one of the last two anchors.
+// The plain path is had by switching antialiasing off again before every call, which
+// forgets the stamps; both must give the same pixels over a plotter-like walk of
+// dots and short joins with far jumps across the edges, colour changes (white too),
+// width changes, text and clearing.
+TEST(RasterSurface, LeavingOutRepeatedDotsDrawsTheSamePixelsAsStampingEveryOne) {
+  RasterSurface fast(202, 152, 1);
+  RasterSurface plain(202, 152, 1);
+  const std::int32_t colours[] = {rgbOf(255, 0, 0), rgbOf(0, 0, 255), rgbOf(255, 255, 255)};
+  std::mt19937 random(12345);
+  auto below = [&random](std::uint32_t n) { return static_cast<int>(random() % n); };
+  float x = 0;
+  float y = 0;
+  for (RasterSurface* s : {&fast, &plain}) s->Scale(-1500, 1125, 1500, -1125);
+  int differences = 0;
+  for (int step = 0; step < 20000; ++step) {
+    const int what = below(1000);
+    const float prevX = x;
+    const float prevY = y;
+    if (what < 5) {
+      x = static_cast<float>(below(2) == 0 ? 1e7 : -1e7);  // far out: the join is cut
+    } else if (what < 30) {
+      x = static_cast<float>(below(3000) - 1500);
+      y = static_cast<float>(below(2250) - 1125);
+    } else {
+      // Mostly under a pixel (15 units), sometimes a few pixels.
+      x = std::clamp(x + static_cast<float>(below(61) - 30) * (below(10) == 0 ? 3.0f : 0.5f),
+                     -2000.0f, 2000.0f);
+      y = std::clamp(y + static_cast<float>(below(61) - 30) * 0.5f, -1500.0f, 1500.0f);
+    }
+    const std::int32_t colour = colours[below(3)];
+    const int width = 1 + below(5);
+    for (RasterSurface* s : {&fast, &plain}) {
+      if (what < 40) s->setForeColor(colour);
+      if (what >= 40 && what < 50) s->setDrawWidth(width);
+      if (what == 50) {
+        s->setCurrentX(x);
+        s->setCurrentY(y);
+        s->Print("12");
+      }
+      if (what == 51) s->Cls();
+      if (s == &plain) s->setAntialiasing(false);  // forget every stamp
+      s->PSet(x, y);
+      if (s == &plain) s->setAntialiasing(false);
+      s->Line(prevX, prevY, x, y);
+    }
+    if (step % 1000 == 999 && fast.image() != plain.image()) ++differences;
+  }
+  EXPECT_EQ(differences, 0);
+  EXPECT_TRUE(fast.image() == plain.image());
+  EXPECT_GT(countNonWhite(fast.image()), 1000);  // the walk did draw
+}
+
 TEST(RasterSurface, AntialiasedDotsCentredOnAPixelFillIt) {
   RasterSurface s;
   s.setAntialiasing(true);
@@ -390,6 +445,59 @@ TEST(RasterSurface, SavesA24BitWindowsBitmapOfTheImage) {
   }
   EXPECT_EQ(mismatches, 0);
   EXPECT_EQ(image.pixel(100, 0), qRgb(0, 100, 255));
+}
+
+// PNG: a picture of up to 256 colours is written with a palette, a richer one as
+// RGB; both read back as the very pixels of the image.
+struct PngCase {
+  const char* name;
+  int colours;      // distinct dot colours besides the white paper
+  bool antialiased;
+  bool palette;     // written as 8-bit indexes
+};
+
+class RasterPng : public ::testing::TestWithParam<PngCase> {};
+
+TEST_P(RasterPng, ReadsBackAsTheSamePixels) {
+  const PngCase& c = GetParam();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  RasterSurface s(42, 42, 1);
+  s.Scale(0, 0, 40, 40);
+  s.setAntialiasing(c.antialiased);
+  for (int i = 0; i < c.colours; ++i) {
+    s.setForeColor(rgbOf(i % 256, i / 256, 200));
+    s.PSet(static_cast<float>(i % 40) + 0.5f, static_cast<float>(i / 40) + 0.5f);
+  }
+  s.setForeColor(rgbOf(0, 0, 0));
+  s.setDrawWidth(3);
+  s.Line(2, 38, 38, 30);
+  s.setCurrentX(1);
+  s.setCurrentY(20);
+  s.Print("图2");
+  const QString path = dir.filePath(QStringLiteral("图像.png"));
+  ASSERT_TRUE(s.savePng(path.toStdString()));
+  const QImage back(path);
+  ASSERT_FALSE(back.isNull());
+  EXPECT_EQ(back.format() == QImage::Format_Indexed8, c.palette);
+  EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == s.image());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RasterPng,
+    ::testing::Values(PngCase{"AliasedFewColours", 3, false, true},
+                      // White, black and 254 dot colours: 256 exactly.
+                      PngCase{"Exactly256Colours", 254, false, true},
+                      PngCase{"Over256Colours", 255, false, false},
+                      // The blended greys of a black stroke and its text.
+                      PngCase{"AntialiasedGreys", 0, true, true}),
+    [](const ::testing::TestParamInfo<PngCase>& param) { return std::string(param.param.name); });
+
+TEST(RasterSurface, PngToAMissingFolderFails) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  RasterSurface s;
+  EXPECT_FALSE(s.savePng(dir.filePath(QStringLiteral("no/such/folder/x.png")).toStdString()));
 }
 
 TEST(RasterSurface, SavingToAMissingFolderFails) {

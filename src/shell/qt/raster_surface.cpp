@@ -1,12 +1,14 @@
 #include "shell/qt/raster_surface.h"
 
 #include <QFontMetrics>
+#include <QList>
 #include <QPointF>
 #include <QRect>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "plot/clip_segment.h"
 #include "shell/qt/app_font.h"
@@ -41,6 +43,41 @@ ClipBox reachBox(const QImage& image, int penWidth) {
   return ClipBox{-margin, -margin, image.width() + margin, image.height() + margin};
 }
 
+// The image as 8-bit indexes into a table of its colours, the same pixels; nothing
+// when it has more than 256 colours.
+std::optional<QImage> withPalette(const QImage& picture) {
+  constexpr std::size_t kMaxColours = 256;
+  QImage indexed(picture.size(), QImage::Format_Indexed8);
+  if (picture.isNull() || indexed.isNull()) return std::nullopt;
+  QList<QRgb> table;
+  table.reserve(kMaxColours);
+  QRgb last = 0;
+  uchar lastIndex = 0;
+  bool haveLast = false;
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    uchar* out = indexed.scanLine(y);
+    for (int x = 0; x < picture.width(); ++x) {
+      // Runs of one colour are the rule: white paper, a stroke a few pixels wide.
+      if (!haveLast || in[x] != last) {
+        last = in[x];
+        haveLast = true;
+        const auto found = std::find(table.cbegin(), table.cend(), last);
+        if (found != table.cend()) {
+          lastIndex = static_cast<uchar>(found - table.cbegin());
+        } else {
+          if (static_cast<std::size_t>(table.size()) == kMaxColours) return std::nullopt;
+          lastIndex = static_cast<uchar>(table.size());
+          table.push_back(last);
+        }
+      }
+      out[x] = lastIndex;
+    }
+  }
+  indexed.setColorTable(table);
+  return indexed;
+}
+
 }  // namespace
 
 RasterSurface::RasterSurface(int widthPixels, int heightPixels, int borderPixels)
@@ -70,8 +107,16 @@ bool RasterSurface::saveBmp(const std::string& path) const {
   return rgb.save(QString::fromStdString(path), "BMP");
 }
 
+bool RasterSurface::savePng(const std::string& path) const {
+  const QImage& picture = image();
+  const QString file = QString::fromStdString(path);
+  const std::optional<QImage> indexed = withPalette(picture);
+  return indexed ? indexed->save(file, "PNG") : picture.save(file, "PNG");
+}
+
 void RasterSurface::setAntialiasing(bool on) {
   antialiasing_ = on;
+  recent_ = {};
   // Aliased text keeps every pixel either the pen colour or untouched.
   font_.setStyleStrategy(on ? QFont::PreferDefault : QFont::NoAntialias);
   if (painter_.isActive()) {
@@ -82,6 +127,7 @@ void RasterSurface::setAntialiasing(bool on) {
 }
 
 QPainter& RasterSurface::activePainter() {
+  recent_ = {};  // the painter may write any pixel
   if (!painter_.isActive() && painter_.begin(&image_)) {
     painter_.setRenderHint(QPainter::Antialiasing, antialiasing_);
     painter_.setRenderHint(QPainter::TextAntialiasing, antialiasing_);
@@ -101,6 +147,7 @@ void RasterSurface::applyPenToPainter() {
 
 void RasterSurface::onResize(float, float) {
   endPainting();
+  recent_ = {};
   // The part of the old picture that still fits stays: growing the window loses nothing.
   QImage resized = whiteImage(AreaWidthPixels(), AreaHeightPixels());
   if (!resized.isNull() && !image_.isNull()) {
@@ -112,12 +159,14 @@ void RasterSurface::onResize(float, float) {
 
 void RasterSurface::onCls() {
   endPainting();
+  recent_ = {};
   image_.fill(kWhite);
 }
 
 void RasterSurface::onForeColor() {
   const int rgb = ForeColor();
   penRgb_ = qRgb(redOf(rgb), greenOf(rgb), blueOf(rgb));
+  recent_ = {};
   pen_.setColor(QColor::fromRgb(penRgb_));
   applyPenToPainter();
 }
@@ -133,6 +182,7 @@ void RasterSurface::onDrawWidth() {
 // the anchor pixel's top-left corner, the pixel corner nearest to the point, so the
 // dot covers w pixels across and always the pixel the point lies in.
 void RasterSurface::rebuildStamp() {
+  recent_ = {};
   const int w = std::min(DrawWidth(), kMaxStampWidth);
   const bool odd = (w % 2) != 0;
   const int lo = odd ? -(w - 1) / 2 : -w / 2;
@@ -188,11 +238,25 @@ void RasterSurface::rasterLine(double c0, double r0, double c1, double r1) {
   const int sx = x < xEnd ? 1 : -1;
   const int sy = y < yEnd ? 1 : -1;
   int err = dx + dy;
-  QRgb* bits = reinterpret_cast<QRgb*>(image_.bits());
+  // Asked before the first stamp, which may push the end out of the recent ones.
+  const bool endStamped = recent_.has(xEnd, yEnd);
+  // The usual join at a fine level: no pixel between its ends, both on dots
+  // already there.
+  if (endStamped && dx <= 1 && dy >= -1 && recent_.has(x, y)) {
+    recent_.add(x, y);
+    recent_.add(xEnd, yEnd);
+    return;
+  }
+  QRgb* bits = nullptr;  // bits() may copy a shared image: only when a dot is stamped
   const qsizetype wordsPerLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   for (;;) {
-    stamp(bits, wordsPerLine, x, y);
-    if (x == xEnd && y == yEnd) break;
+    const bool atEnd = x == xEnd && y == yEnd;
+    if (!(atEnd ? endStamped : recent_.has(x, y))) {
+      if (bits == nullptr) bits = reinterpret_cast<QRgb*>(image_.bits());
+      stamp(bits, wordsPerLine, x, y);
+    }
+    recent_.add(x, y);
+    if (atEnd) break;
     const int e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;

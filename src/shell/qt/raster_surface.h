@@ -32,6 +32,10 @@ class RasterSurface : public Surface {
   const QImage& image() const;
   // Writes the image as a 24-bit Windows bitmap; false when it cannot be written.
   bool saveBmp(const std::string& path) const;
+  // Writes the image as PNG with the same pixels. A picture of at most 256 colours
+  // (every aliased one is) goes as a palette image, a quarter of the bytes to filter
+  // and compress; false when it cannot be written.
+  bool savePng(const std::string& path) const;
 
   // Off (the default): aliased, every pixel fully in ForeColor or untouched, like the
   // platform's picture box. On: smooth lines, dots and text through QPainter.
@@ -58,6 +62,27 @@ class RasterSurface : public Surface {
     int dy, dx0, dx1;
   };
 
+  // The last two anchor pixels stamped, in the pen and width in force, with nothing
+  // else written since. A dot stamped again there would change no pixel: the plotter
+  // sets a dot and then joins the previous one to it, and at fine levels most joins
+  // stay on one or two anchors.
+  struct RecentStamps {
+    int count = 0;
+    int x[2] = {0, 0};
+    int y[2] = {0, 0};
+    bool has(int ax, int ay) const {
+      return (count > 0 && x[1] == ax && y[1] == ay) || (count > 1 && x[0] == ax && y[0] == ay);
+    }
+    void add(int ax, int ay) {
+      if (count > 0 && x[1] == ax && y[1] == ay) return;
+      x[0] = x[1];
+      y[0] = y[1];
+      x[1] = ax;
+      y[1] = ay;
+      count = count < 2 ? count + 1 : 2;
+    }
+  };
+
   QPainter& activePainter();
   void endPainting() const;
   void applyPenToPainter();
@@ -76,6 +101,7 @@ class RasterSurface : public Surface {
   // (dots centred on a pixel corner); see rebuildStamp.
   double anchorShift_ = 0;
   std::vector<StampRow> stamp_;
+  RecentStamps recent_;
   // Declared after image_ so that it ends before the image goes.
   mutable QPainter painter_;
 };

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Every benchmark of the project and one table of the figures that have targets.
+# Runs bench/compare.sh (the evaluator table, printed as it comes), bench_replay,
+# bench_plot and bench_surface (medians of REPS repetitions, default 5) and
+# bench/export_compare.sh (RUNS alternating runs, default 20). Times are wall
+# medians; the machine should be quiet (other builds raise them all).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+
+REPS=${REPS:-5}
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
+fi
+cmake --build build --target bench_replay bench_plot bench_surface quorvel >/dev/null
+
+echo "== evaluators (bench/compare.sh)"
+bench/compare.sh || echo "(bench/compare.sh failed; the table below goes on without it)"
+echo
+
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
+# NAME MEDIAN_MS (wall) MEDIAN_CPU_MS, one line per benchmark.
+for bench in bench_replay bench_plot bench_surface; do
+  "./build/bench/$bench" --benchmark_format=csv --benchmark_repetitions="$REPS" \
+      --benchmark_report_aggregates_only=true 2>/dev/null |
+  awk -F, '$1 ~ /_median"$/ {
+    name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+    scale = ($5 == "ns") ? 1e-6 : ($5 == "us") ? 1e-3 : ($5 == "s") ? 1e3 : 1
+    printf "%s %.3f %.3f\n", name, $3 * scale, $4 * scale
+  }' >>"$results"
+done
+echo "== export against gnuplot (bench/export_compare.sh)"
+bench/export_compare.sh | tee /dev/stderr | awk '$1 == "export_ratio" { print "ExportRatio", $4, $2, $3 }' >>"$results" 2>/dev/null
+echo
+
+awk '
+  { value[$1] = $2; cpu[$1] = $3 }
+  function row(what, name, limit, unit,    v, ok) {
+    if (!(name in value)) { printf "%-44s %10s %10s %10s  %s\n", what, "-", limit unit, "-", "not run"; return }
+    v = value[name]; ok = v <= limit
+    printf "%-44s %10.2f %10s %9.2fx  %s\n", what, v, limit unit, v / limit, ok ? "met" : "NOT met"
+  }
+  function info(what, name) {
+    if (name in value) printf "%-44s %10.2f %10s %10s  %s\n", what, value[name], "-", "-", "(cpu " cpu[name] " ms)"
+  }
+  END {
+    printf "%-44s %10s %10s %10s  %s\n", "figure (medians, ms)", "value", "target", "of target", ""
+    row("one 10000-step curve, sin(x)*x^2, raster", "UserCurveOnRaster", 4, " ms")
+    info("  its 10000 lines + dots alone (aliased)", "BM_CurveAliased")
+    info("  antialiased (QPainter)", "BM_CurveAntialiased")
+    info("  axes (aliased)", "BM_AxesAliased")
+    row("15-entry replay, level 10000, 1600 x 1000", "BM_Replay15/Full_Aliased", 60, " ms")
+    row("  the same, stretch target", "BM_Replay15/Full_Aliased", 16, " ms")
+    info("  antialiased (not used by the window)", "BM_Replay15/Full_Antialiased")
+    row("15-entry replay, level 2000, 1000 x 700", "BM_Replay15/Window_Level2000", 100, " ms")
+    info("  antialiased (not used by the window)", "BM_Replay15/Window_Level2000_Antialiased")
+    row("export PNG / gnuplot pngcairo (ratio)", "ExportRatio", 0.75, "x")
+    info("  PNG of a curve, image as it is", "BM_PngOfTheImageAsItIs")
+    info("  PNG of a curve, savePng (palette)", "BM_PngWithPalette")
+  }' "$results"
