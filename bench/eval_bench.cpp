@@ -27,7 +27,7 @@ void evaluateAcrossX(benchmark::State& state, const char* expression) {
   std::size_t i = 0;
   for (auto _ : state) {
     quorvel::Epc(eval, expression, texts[i]);
-    benchmark::DoNotOptimize(eval.evalResult.data());
+    benchmark::DoNotOptimize(eval.evalResult.text().data());
     if (++i == texts.size()) i = 0;
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));

@@ -74,7 +74,7 @@ void referenceEpc(benchmark::State& state, const Formula& formula) {
   for (auto _ : state) {
     for (const std::string& xText : texts) {
       quorvel::Epc(eval, formula.text, xText);
-      benchmark::DoNotOptimize(eval.evalResult.data());
+      benchmark::DoNotOptimize(eval.evalResult.text().data());
     }
   }
   reportPoints(state);

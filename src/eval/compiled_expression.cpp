@@ -1,7 +1,5 @@
 #include "eval/compiled_expression.h"
 
-#include <cmath>
-
 #include "eval/expression_compiler.h"
 #include "eval/number_text.h"
 #include "eval/program_runner.h"
@@ -15,12 +13,6 @@ XValue XValue::fromText(std::string_view xText) {
   return x;
 }
 
-XValue XValue::fromSingle(float x) {
-  // The text of a finite single always reads back; "NaN" and "Infinity" do not.
-  if (!std::isfinite(x)) return {kTypeMismatch, 0.0f};
-  return {kOk, singleTextValue(x)};
-}
-
 CompiledExpression::CompiledExpression() : program_(compileExpression("")) {}
 
 CompiledExpression::CompiledExpression(std::string_view expression)
@@ -31,11 +23,12 @@ EvalOutcome CompiledExpression::evaluate(const XValue& x) const { return runProg
 void CompiledExpression::evaluate(EvalState& state, const XValue& x) const {
   const EvalOutcome outcome = runProgram(program_, x);
   state.evalStatus = outcome.status;
-  if (outcome.status == kOk) {
-    assignSingleText(state.evalResult, outcome.value);
-  } else {
-    state.evalResult.assign(1, '0');
-  }
+  // A failure leaves "0", the text of 0.
+  state.evalResult.setPendingSingle(outcome.status == kOk ? outcome.value : 0.0f);
+}
+
+void CompiledExpressionCache::rebuild(const std::string& text) {
+  compiled_ = CompiledExpression(text);
 }
 
 }  // namespace quorvel

@@ -165,9 +165,7 @@ class Evaluation {
       state_.evalStatus = kMalformed;  // unreachable; counts as a failed inner evaluation
       state_.evalResult = "0";
     }
-    std::string result = std::move(state_.evalResult);
-    state_.evalResult.clear();
-    return result;
+    return state_.evalResult.take();
   }
 
   // --- step 2 ---------------------------------------------------------------------
@@ -387,31 +385,10 @@ class Evaluation {
     float b = 0.0f, a = 0.0f;
     if (!operands_.pop(b) || !operands_.pop(a)) return fail(kStackExhausted);
     float result = 0.0f;
-    const Status s = powerRule(a, b, result);
+    const Status s = powerRuleSingle(a, b, result);  // step 10
     if (s != kOk) return fail(s);
     scan_ = ScanState::kReduced;
     return pushOperand(result);
-  }
-
-  // Step 10: a negative base keeps a real value only for a whole exponent or for an
-  // odd root: the fraction d of b gives n = 1/d rounded (halves to even); odd n is
-  // the real odd root, even n has no real value, b = 0 divides by zero.
-  static Status powerRule(float a, float b, float& out) {
-    const float whole = std::trunc(b);
-    if (a >= 0.0f || (b == whole && std::fabs(b) >= 1.0f)) return powSingle(a, b, out);
-    float d = 0.0f;
-    Status s = subSingle(b, whole, d);
-    if (s != kOk) return s;
-    float reciprocal = 0.0f;
-    s = divSingle(1.0f, d, reciprocal);
-    if (s != kOk) return s;
-    const double n = roundHalfEven(static_cast<double>(reciprocal));
-    if (std::fmod(n, 2.0) == 0.0) return kInvalidArgument;
-    float root = 0.0f;
-    s = powSingle(-a, b, root);
-    if (s != kOk) return s;
-    out = -root;
-    return kOk;
   }
 
   Flow reduceFunction(std::int32_t function) {

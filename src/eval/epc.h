@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "eval/result_text.h"
+
 namespace quorvel {
 
 // What an evaluation leaves behind: the outcome code (see eval/status.h) and the
 // value text ("0" after any failure).
 struct EvalState {
   std::int32_t evalStatus = 0;
-  std::string evalResult;
+  ResultText evalResult;
 };
 
 // Operator code of a token: "#" 0, ")" 1, "+" 10, "-" 11, "*" 40, "/" 41, "-!" 50,

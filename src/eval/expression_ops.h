@@ -26,10 +26,12 @@ inline Status divideStep(float a, float b, float& out) {
   return finiteOrOverflow(a / b, out);
 }
 
-// a ^ b where a negative base keeps a real value only for a whole exponent or for an
-// odd root: the fraction d of b gives n = 1/d rounded (halves to even); odd n is the
-// real odd root, even n has no real value, b = 0 divides by zero.
-Status powerRuleStep(float a, float b, float& out);
+// a ^ b by the power rule, the one the reference evaluator applies too.
+// A base of 0 or more (the common case) is the plain power there too.
+inline Status powerRuleStep(float a, float b, float& out) {
+  if (a >= 0.0f) return powSingle(a, b, out);
+  return powerRuleSingle(a, b, out);
+}
 
 // v ^ 2 as the power rule takes it: pow(v, 2) in double, rounded to single. A single
 // squared has at most 48 significant bits, so the double product is exact, and a pow

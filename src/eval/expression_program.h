@@ -37,6 +37,7 @@ enum class OpCode : std::uint8_t {
   kSubtractX,
   kMultiplyX,
   kDivideX,
+  kPowerX,               // v -> v ^ x by the negative-base rule
   kAddConstant,
   kSubtractConstant,
   kMultiplyConstant,
@@ -61,6 +62,10 @@ struct ExpressionProgram {
   std::vector<Op> ops;  // ends with kFail or kEnd
   std::vector<ExpressionProgram> subexpressions;
   bool usesX = false;   // some op of it or of a sub-expression reads x
+  // The value it ends with is x or a sub-expression's result (possibly made absolute),
+  // each already a text read back; reading its text back again gives it unchanged
+  // (the read-back is idempotent: the tests check every single).
+  bool endsReadBack = false;
 };
 
 }  // namespace quorvel

@@ -14,6 +14,7 @@ OpCode fusedWithX(OpCode code) {
     case OpCode::kSubtract: return OpCode::kSubtractX;
     case OpCode::kMultiply: return OpCode::kMultiplyX;
     case OpCode::kDivide: return OpCode::kDivideX;
+    case OpCode::kPower: return OpCode::kPowerX;
     default: return code;
   }
 }
@@ -41,6 +42,18 @@ Op failOp(Status status) {
   op.code = OpCode::kFail;
   op.status = status;
   return op;
+}
+
+// The last value before kEnd is x or a sub-expression's result, or the absolute value
+// of one (the read-back treats a sign apart from the digits). Not a negation: -0 would
+// read back as 0.
+bool endsWithReadBackValue(const std::vector<Op>& ops) {
+  if (ops.empty() || ops.back().code != OpCode::kEnd) return false;
+  std::size_t i = ops.size() - 1;
+  while (i > 0 && ops[i - 1].code == OpCode::kAbs) --i;
+  if (i == 0) return false;
+  const OpCode last = ops[i - 1].code;
+  return last == OpCode::kPushX || last == OpCode::kPushArgument;
 }
 
 }  // namespace
@@ -171,6 +184,7 @@ ExpressionProgram ProgramBuilder::finish() {
     fused.push_back(ops[i]);
   }
   program_.ops = std::move(fused);
+  program_.endsReadBack = endsWithReadBackValue(program_.ops);
   return std::move(program_);
 }
 

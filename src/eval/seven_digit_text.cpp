@@ -221,6 +221,35 @@ void writeText(const SevenDigits& d, std::string& out) {
   for (std::size_t i = 0; i < length; ++i) text[i] = buffer[i];
 }
 
+// The bits of the smallest single at or above each binade's bound; the largest bits
+// (never reached) where the inline path does not apply.
+constexpr std::array<std::uint32_t, 256> decadeBounds() {
+  std::array<std::uint32_t, 256> bounds{};
+  for (std::size_t biased = 0; biased < bounds.size(); ++biased) {
+    bounds[biased] = 0xffffffffu;
+    const double bound = kBinades[biased].nextPower;
+    if (kBinades[biased].scaling != Scaling::kMultiply) continue;
+    const auto nearest = static_cast<float>(bound);
+    const auto bits = std::bit_cast<std::uint32_t>(nearest);
+    bounds[biased] = static_cast<double>(nearest) < bound ? bits + 1 : bits;
+  }
+  return bounds;
+}
+
+constexpr std::array<seven_digit_detail::ReadBackScales, 512> readBackScales() {
+  std::array<seven_digit_detail::ReadBackScales, 512> scales{};
+  for (std::size_t biased = 0; biased < 256; ++biased) {
+    const Binade& b = kBinades[biased];
+    if (b.scaling != Scaling::kMultiply) continue;
+    // 10^(k-6) and 10^(k-5), both at most 10^0 here.
+    scales[2 * biased] = {b.lowScale,
+                          kNearestNegativePowersOfTen[static_cast<std::size_t>(6 - b.exponent)]};
+    scales[2 * biased + 1] = {b.highScale,
+                              kNearestNegativePowersOfTen[static_cast<std::size_t>(5 - b.exponent)]};
+  }
+  return scales;
+}
+
 float readBack(const std::string& text) {
   float value = 0.0f;
   textToSingle(text, value);  // a text of a finite single always reads back
@@ -229,12 +258,19 @@ float readBack(const std::string& text) {
 
 }  // namespace
 
-float singleTextValue(float v) {
+namespace seven_digit_detail {
+
+constexpr std::array<std::uint32_t, 256> kDecadeBounds = decadeBounds();
+constexpr std::array<ReadBackScales, 512> kReadBackScales = readBackScales();
+
+float singleTextValueGeneral(float v) {
   if (v == 0.0f) return 0.0f;
   SevenDigits d;
   if (splitSevenDigits(v, d)) return valueOf(d);
   return readBack(singleText(v));
 }
+
+}  // namespace seven_digit_detail
 
 void assignSingleText(std::string& out, float v) {
   SevenDigits d;

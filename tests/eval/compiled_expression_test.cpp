@@ -317,7 +317,7 @@ TEST(CompiledExpression, CurveFormulaMatchesTheTextRoundTrip) {
       const float x = generator.nextX();
       const EvalState want = reference(c.expression, singleText(x));
       float wantY = 0.0f;
-      if (textToSingle(want.evalResult, wantY) != kOk) wantY = 0.0f;
+      if (textToSingle(want.evalResult.text(), wantY) != kOk) wantY = 0.0f;
       float y = 12345.0f;
       ASSERT_EQ(f(c, eval, x, y), kOk);
       ASSERT_EQ(eval.evalStatus, want.evalStatus) << describe(c.expression, singleText(x));

@@ -319,7 +319,7 @@ TEST(Epc, AnyTextEndsInAKnownStatusWithAConsistentResult) {
       EXPECT_EQ(s.evalResult, "0") << text;
     } else {
       float value = 0.0f;
-      ASSERT_EQ(textToSingle(s.evalResult, value), kOk) << text;
+      ASSERT_EQ(textToSingle(s.evalResult.text(), value), kOk) << text;
       EXPECT_EQ(singleText(value), s.evalResult) << text;
     }
   }

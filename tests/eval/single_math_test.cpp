@@ -159,3 +159,40 @@ TEST(SingleFunctions, ReportDomainAndRangeFailures) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The power rule of "^", shared by the evaluator and the compiled form.
+TEST(PowerRule, NegativeBasesKeepOnlyWholeExponentsAndOddRoots) {
+  const struct {
+    float a, b;
+    Status status;
+    float out;
+  } cases[] = {
+      {2.0f, 0.5f, kOk, static_cast<float>(std::sqrt(2.0))},
+      {-2.0f, 2.0f, kOk, 4.0f},             // whole exponent: plain power
+      {-2.0f, -1.0f, kOk, -0.5f},
+      {-8.0f, 1.0f / 3.0f, kOk, -2.0f},     // n = 3: the real odd root
+      {-32.0f, 0.2f, kOk, -2.0f},           // n = 5
+      {-8.0f, -1.0f / 3.0f, kOk, -0.5f},    // n = -3 is odd too
+      {-8.0f, 2.0f / 3.0f, kInvalidArgument, 0.0f},  // 1/(2/3) = 1.5 rounds to 2
+      {-32.0f, 0.4f, kInvalidArgument, 0.0f},        // 2.5 rounds to 2 (halves to even)
+      {-4.0f, 0.5f, kInvalidArgument, 0.0f},
+      {-2.0f, 1.5f, kInvalidArgument, 0.0f},         // fraction 0.5 of 1.5
+      {-2.0f, 0.0f, kDivisionByZero, 0.0f},          // 1 / 0
+      {-0.5f, 0.0f, kDivisionByZero, 0.0f},
+      {0.0f, -1.0f, kDivisionByZero, 0.0f},
+      {10.0f, 39.0f, kOverflow, 0.0f},
+      {-10.0f, 39.0f, kOverflow, 0.0f},
+      {-2.0f, 2e-39f, kOverflow, 0.0f},              // 1 / d leaves single precision
+  };
+  for (const auto& c : cases) {
+    float out = 12345.0f;
+    EXPECT_EQ(powerRuleSingle(c.a, c.b, out), c.status) << c.a << " ^ " << c.b;
+    EXPECT_EQ(out, c.status == kOk ? c.out : 12345.0f) << c.a << " ^ " << c.b;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel
