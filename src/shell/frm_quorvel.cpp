@@ -20,7 +20,10 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kListFilter = "函数图像文件(*.QVX)|*.QVX";
-constexpr const char* kBitmapFilter = "位图文件(*.BMP)|*.BMP";
+
+// The export's formats in the order of its filter's pairs.
+constexpr ExportFormat kExportFormats[] = {ExportFormat::Bmp, ExportFormat::Png,
+                                           ExportFormat::Svg, ExportFormat::Pdf};
 
 struct ButtonDesign {
   const char* caption;
@@ -80,7 +83,35 @@ bool looksLikeListFile(const std::filesystem::path& file) {
   return true;
 }
 
+std::string upperCase(std::string text) {
+  for (char& ch : text) {
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  }
+  return text;
+}
+
 }  // namespace
+
+ExportTarget exportTargetFor(const std::string& chosen, int filterIndex) {
+  const FileDialogRequest filter{"", kExportFilter, "", ""};
+  if (filterIndex < 0 || filterIndex >= filter.filterCount()) filterIndex = 0;
+  ExportTarget target{std::filesystem::path(chosen),
+                      kExportFormats[static_cast<std::size_t>(filterIndex)]};
+  // A leading dot names a hidden file, not an extension.
+  const std::string last = target.file.filename().string();
+  const std::size_t dot = last.rfind('.');
+  if (dot == std::string::npos || dot == 0) {
+    if (!last.empty()) target.file += "." + filter.filterExtension(filterIndex);
+    return target;
+  }
+  const std::string extension = upperCase(last.substr(dot + 1));
+  for (int i = 0; i < filter.filterCount(); ++i) {
+    if (extension == filter.filterExtension(i)) {
+      target.format = kExportFormats[static_cast<std::size_t>(i)];
+    }
+  }
+  return target;
+}
 
 frmQuorvel::frmQuorvel(Program& program, Surface& surface) : picPic(surface), program_(program) {
   buildToolbar();
@@ -167,7 +198,7 @@ void frmQuorvel::showOrHidePanel() {
 
 bool frmQuorvel::openList() {
   const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
-  const std::string chosen = program_.services.files->showOpen(request);
+  const std::string chosen = program_.services.files->showOpen(request).fileName;
   if (chosen.empty()) return true;
 
   // The working list is replaced only by a readable list file, in one step, so a
@@ -186,7 +217,7 @@ bool frmQuorvel::openList() {
 
 void frmQuorvel::saveList() {
   const FileDialogRequest request{"保存图像", kListFilter, "", "QVX"};
-  const std::string chosen = program_.services.files->showSave(request);
+  const std::string chosen = program_.services.files->showSave(request).fileName;
   if (chosen.empty()) return;
   // The check comes after the dialog: the user picks a name before being told.
   if (!program_.g.graphOnScreen) {
@@ -199,13 +230,44 @@ void frmQuorvel::saveList() {
 }
 
 void frmQuorvel::exportImage() {
-  const FileDialogRequest request{"导出图像", kBitmapFilter, "", "BMP"};
-  const std::string chosen = program_.services.files->showSave(request);
-  if (chosen.empty()) return;
-  std::string error;
-  if (!program_.services.exporter->saveBmp(picPic, std::filesystem::path(chosen), &error)) {
+  const FileDialogRequest request{"导出图像", kExportFilter, "", "BMP"};
+  const FileDialogResult chosen = program_.services.files->showSave(request);
+  if (chosen.fileName.empty()) return;
+  if (!writePicture(exportTargetFor(chosen.fileName, chosen.filterIndex))) {
     program_.message("导出图像错误", kTitleError);
   }
+}
+
+bool frmQuorvel::writePicture(const ExportTarget& target) {
+  // A picture written over the working list would lose every curve.
+  std::error_code ec;
+  if (std::filesystem::equivalent(target.file, program_.listPath(), ec)) return false;
+  ImageExporter& exporter = *program_.services.exporter;
+  std::string error;
+  switch (target.format) {
+    case ExportFormat::Bmp: return exporter.saveBmp(picPic, target.file, &error);
+    case ExportFormat::Png: return exporter.savePng(picPic, target.file, &error);
+    case ExportFormat::Svg:
+    case ExportFormat::Pdf: break;
+  }
+  // The vector picture replays what the surface shows: the ticked lines, in the
+  // surface's view, with the panel's sliders.
+  const frmControl& panel = program_.panel;
+  ListPicture picture;
+  picture.listFile = program_.listPath();
+  picture.widthPixels = picPic.AreaWidthPixels();
+  picture.heightPixels = picPic.AreaHeightPixels();
+  picture.borderPixels = picPic.BorderPixels();
+  picture.scale = panel.sldZoom.Value();
+  picture.level = panel.sldLevel.Value();
+  picture.penWidth = panel.sldPenWidth.Value();
+  picture.view = program_.g;
+  for (int line = 0; line < panel.lstExist.ListCount(); ++line) {
+    picture.ticked.push_back(panel.lstExist.Selected(line));
+  }
+  const VectorFormat format =
+      target.format == ExportFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf;
+  return exporter.saveVector(picture, format, target.file, &error);
 }
 
 void frmQuorvel::printImage() { program_.services.printer->print(picPic); }

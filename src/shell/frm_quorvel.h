@@ -4,6 +4,7 @@
 // Start-up, layout on resize, the settings file and shut-down live in their own
 // files beside this one.
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,24 @@ struct ScreenSize {
   int Width = 12000;
   int Height = 9000;
 };
+
+// The toolbar's export: its dialog's filter (the bitmap first, as the default) and
+// where and in which format a chosen name is written.
+enum class ExportFormat { Bmp, Png, Svg, Pdf };
+
+inline constexpr const char* kExportFilter =
+    "位图文件(*.BMP)|*.BMP|PNG 图像(*.PNG)|*.PNG|SVG 矢量图(*.SVG)|*.SVG|PDF 文档(*.PDF)|*.PDF";
+
+struct ExportTarget {
+  std::filesystem::path file;
+  ExportFormat format = ExportFormat::Bmp;
+  bool operator==(const ExportTarget&) const = default;
+};
+
+// The format the name's extension names (in any case), otherwise the chosen filter's
+// (the bitmap for a filter index outside the list); a name without an extension gets
+// the filter's extension.
+ExportTarget exportTargetFor(const std::string& chosen, int filterIndex);
 
 class frmQuorvel : public Window {
  public:
@@ -98,6 +117,7 @@ class frmQuorvel : public Window {
   bool openList();
   void saveList();
   void exportImage();
+  bool writePicture(const ExportTarget& target);
   void printImage();
   void showAbout();
 

@@ -8,19 +8,24 @@ void ScriptedMessageBox::show(const std::string& prompt, const std::string& titl
   shown.emplace_back(title, prompt);
 }
 
-std::string ScriptedFileDialog::answer() {
-  if (answers.empty()) return {};
-  std::string a = std::move(answers.front());
+FileDialogResult ScriptedFileDialog::answer() {
+  FileDialogResult a;
+  if (!filters.empty()) {
+    a.filterIndex = filters.front();
+    filters.pop_front();
+  }
+  if (answers.empty()) return a;
+  a.fileName = std::move(answers.front());
   answers.pop_front();
   return a;
 }
 
-std::string ScriptedFileDialog::showOpen(const FileDialogRequest& request) {
+FileDialogResult ScriptedFileDialog::showOpen(const FileDialogRequest& request) {
   shown.push_back(Shown{false, request});
   return answer();
 }
 
-std::string ScriptedFileDialog::showSave(const FileDialogRequest& request) {
+FileDialogResult ScriptedFileDialog::showSave(const FileDialogRequest& request) {
   shown.push_back(Shown{true, request});
   return answer();
 }
@@ -40,16 +45,34 @@ void ScriptedPrinter::print(const Surface& /*surface*/) {
   if (!noPrinter) ++printed;
 }
 
-bool ScriptedExporter::saveBmp(const Surface& /*surface*/, const std::filesystem::path& file,
-                               std::string* error) {
+bool ScriptedExporter::write(const std::string& format, const std::filesystem::path& file,
+                             std::string* error) {
   if (fail) {
     if (error) *error = "cannot write " + file.string();
     return false;
   }
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << "BM";
-  saved.push_back(file);
+  out << format;
+  pictures.push_back(Saved{format, file});
   return static_cast<bool>(out);
+}
+
+bool ScriptedExporter::saveBmp(const Surface& /*surface*/, const std::filesystem::path& file,
+                               std::string* error) {
+  const bool ok = write("BMP", file, error);
+  if (ok) saved.push_back(file);
+  return ok;
+}
+
+bool ScriptedExporter::savePng(const Surface& /*surface*/, const std::filesystem::path& file,
+                               std::string* error) {
+  return write("PNG", file, error);
+}
+
+bool ScriptedExporter::saveVector(const ListPicture& picture, VectorFormat format,
+                                  const std::filesystem::path& file, std::string* error) {
+  vectorPictures.push_back(picture);
+  return write(format == VectorFormat::Svg ? "SVG" : "PDF", file, error);
 }
 
 ScriptedRandom::ScriptedRandom(std::vector<float> sequence)

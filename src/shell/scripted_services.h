@@ -21,12 +21,15 @@ class ScriptedMessageBox : public MessageBoxService {
   std::vector<std::pair<std::string, std::string>> shown;
 };
 
-// Answers from a queue; an empty queue answers "" (cancelled). Every request is kept.
+// Answers from a queue; an empty queue answers "" (cancelled). The filter of each
+// answer comes from a queue of its own; an empty one answers the first filter. Every
+// request is kept.
 class ScriptedFileDialog : public FileDialogService {
  public:
-  std::string showOpen(const FileDialogRequest& request) override;
-  std::string showSave(const FileDialogRequest& request) override;
+  FileDialogResult showOpen(const FileDialogRequest& request) override;
+  FileDialogResult showSave(const FileDialogRequest& request) override;
   std::deque<std::string> answers;
+  std::deque<int> filters;
   struct Shown {
     bool save = false;
     FileDialogRequest request;
@@ -34,7 +37,7 @@ class ScriptedFileDialog : public FileDialogService {
   std::vector<Shown> shown;
 
  private:
-  std::string answer();
+  FileDialogResult answer();
 };
 
 // Answers from a queue; nullopt (or an empty queue) is a cancel, which returns the
@@ -59,13 +62,28 @@ class ScriptedPrinter : public PrinterService {
   bool noPrinter = false;
 };
 
-// Records the files asked for; writes a marker file so a test can see it, or fails.
+// Records the pictures asked for; writes a marker file so a test can see it, or fails.
 class ScriptedExporter : public ImageExporter {
  public:
   bool saveBmp(const Surface& surface, const std::filesystem::path& file,
                std::string* error) override;
-  std::vector<std::filesystem::path> saved;
+  bool savePng(const Surface& surface, const std::filesystem::path& file,
+               std::string* error) override;
+  bool saveVector(const ListPicture& picture, VectorFormat format,
+                  const std::filesystem::path& file, std::string* error) override;
+  // Every picture written, in order, with its format: "BMP", "PNG", "SVG" or "PDF".
+  struct Saved {
+    std::string format;
+    std::filesystem::path file;
+    bool operator==(const Saved&) const = default;
+  };
+  std::vector<Saved> pictures;
+  std::vector<std::filesystem::path> saved;  // the bitmaps only
+  std::vector<ListPicture> vectorPictures;   // what each vector picture was asked with
   bool fail = false;
+
+ private:
+  bool write(const std::string& format, const std::filesystem::path& file, std::string* error);
 };
 
 class ScriptedLinkOpener : public LinkOpener {

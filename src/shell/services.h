@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "plot/view.h"
 
 namespace quorvel {
 
@@ -18,20 +21,51 @@ class MessageBoxService {
   virtual void show(const std::string& prompt, const std::string& title) = 0;
 };
 
-// What a file dialog is given before it is shown. The filter is "text|pattern".
+// What a file dialog is given before it is shown. The filter is "text|pattern", or
+// several such pairs joined by "|"; the first pair is the one selected at first.
 struct FileDialogRequest {
   std::string title;
   std::string filter;
   std::string fileName;          // always empty when shown: an empty answer is a cancel
   std::string defaultExtension;  // added to a typed name without an extension
+
+  // The number of "text|pattern" pairs of the filter.
+  int filterCount() const {
+    int bars = 0;
+    for (const char ch : filter) bars += ch == '|' ? 1 : 0;
+    return (bars + 1) / 2;
+  }
+  // The extension that the first pattern of pair `index` (from 0) names: "SVG" for
+  // "*.SVG;*.SVGZ"; "" when there is no such pair or its pattern names none ("*.*").
+  std::string filterExtension(int index) const {
+    if (index < 0) return {};
+    std::size_t start = 0;
+    for (int bar = 0; bar < 2 * index + 1; ++bar) {
+      start = filter.find('|', start);
+      if (start == std::string::npos) return {};
+      ++start;
+    }
+    const std::size_t end = filter.find_first_of("|;", start);
+    const std::string pattern =
+        filter.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0) return {};
+    const std::string extension = pattern.substr(2);
+    return extension.find_first_of("*?.") == std::string::npos ? extension : std::string();
+  }
 };
 
-// Returns the chosen file name, or "" when the user cancelled.
+// What the user chose: the file name ("" when cancelled) and the filter pair that was
+// selected when the dialog closed (from 0).
+struct FileDialogResult {
+  std::string fileName;
+  int filterIndex = 0;
+};
+
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
-  virtual std::string showOpen(const FileDialogRequest& request) = 0;
-  virtual std::string showSave(const FileDialogRequest& request) = 0;
+  virtual FileDialogResult showOpen(const FileDialogRequest& request) = 0;
+  virtual FileDialogResult showSave(const FileDialogRequest& request) = 0;
 };
 
 // Returns the chosen colour (red in the low byte); a cancel returns the colour the
@@ -50,13 +84,44 @@ class PrinterService {
   virtual void print(const Surface& surface) = 0;
 };
 
-// Writes the surface's persistent image as a 24-bit Windows bitmap. On failure
-// returns false and, when asked, a short reason.
+// The vector formats of the window's export.
+enum class VectorFormat { Svg, Pdf };
+
+// A vector picture of what the drawing surface shows: the list replayed on a drawing
+// area of the surface's size, in its view, with the panel's sliders. Only the ticked
+// lines are drawn (line i is record i + 1); a record without a line is not drawn.
+struct ListPicture {
+  std::filesystem::path listFile;
+  int widthPixels = 0;   // the drawing area, which is the picture
+  int heightPixels = 0;
+  int borderPixels = 0;  // the surface's border: its outer size sets the tick length
+  int scale = 500;       // sldZoom
+  int level = 2000;      // sldLevel
+  int penWidth = 2;      // sldPenWidth
+  ViewState view;
+  std::vector<bool> ticked;
+};
+
+// Writes pictures of the drawing surface. Each method returns false on failure and,
+// when asked, a short reason; the target is then as it was. A platform without PNG
+// or vector pictures keeps the refusals below.
 class ImageExporter {
  public:
   virtual ~ImageExporter() = default;
+  // The surface's persistent image as a 24-bit Windows bitmap.
   virtual bool saveBmp(const Surface& surface, const std::filesystem::path& file,
                        std::string* error) = 0;
+  // The same pixels as a PNG picture.
+  virtual bool savePng(const Surface& /*surface*/, const std::filesystem::path& /*file*/,
+                       std::string* error) {
+    if (error != nullptr) *error = "no PNG pictures here";
+    return false;
+  }
+  virtual bool saveVector(const ListPicture& /*picture*/, VectorFormat /*format*/,
+                          const std::filesystem::path& /*file*/, std::string* error) {
+    if (error != nullptr) *error = "no vector pictures here";
+    return false;
+  }
 };
 
 // Opens a URI (mailto:, http:) with the desktop's default program.

@@ -205,7 +205,7 @@ TEST_F(Windows, ExportWritesA24BitBitmapOfThePersistentImage) {
   const std::filesystem::path target = folder / "graph.BMP";
   kit.files->answers.push_back(target.string());
   clickToolbar(5);  // 导出
-  EXPECT_EQ(kit.files->shown.back().request.filter, "位图文件(*.BMP)|*.BMP");
+  EXPECT_EQ(kit.files->shown.back().request.filter, kExportFilter);
   EXPECT_EQ(kit.files->shown.back().request.defaultExtension, "BMP");
   ASSERT_TRUE(std::filesystem::exists(target));
   EXPECT_TRUE(kit.messages->shown.empty());

@@ -177,7 +177,7 @@ TEST_F(ToolbarTest, ExportWritesThroughTheExporter) {
   click(kExport);
   ASSERT_EQ(kit.files->shown.size(), 2u);
   EXPECT_EQ(kit.files->shown[1].request.title, "导出图像");
-  EXPECT_EQ(kit.files->shown[1].request.filter, "位图文件(*.BMP)|*.BMP");
+  EXPECT_EQ(kit.files->shown[1].request.filter, kExportFilter);
   EXPECT_EQ(kit.files->shown[1].request.defaultExtension, "BMP");
   EXPECT_EQ(kit.exporter->saved, std::vector<std::filesystem::path>{folder / "picture.BMP"});
   kit.exporter->fail = true;

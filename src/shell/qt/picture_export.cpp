@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QSize>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -126,14 +127,24 @@ bool paintPdf(const VectorSurface& surface, const std::string& file, std::string
 }
 
 // Builds a program on `surface` with the options and opens the list in it, which
-// replays every entry. `beforeOpen` runs just before the opening.
+// replays every entry; with ticks, the redraw then replays the ticked ones. The
+// surface is drawn afresh by that last replay, which `beforeReplay` runs just before.
 PictureOutcome replayList(Surface& surface, const std::filesystem::path& listFile,
-                          const PictureOptions& options, const std::function<void()>& beforeOpen) {
+                          const PictureOptions& options, const std::function<void()>& beforeReplay) {
   PictureOutcome outcome;
+  if (options.ticked && std::find(options.ticked->begin(), options.ticked->end(), true) ==
+                            options.ticked->end()) {
+    // Nothing ticked, nothing shown: an empty picture, whatever the list holds.
+    beforeReplay();
+    outcome.listOpened = true;
+    return outcome;
+  }
   HeadlessProgram headless(surface);
   frmControl& panel = headless.panel();
   panel.sldZoom.setValue(options.scale);
-  panel.sldLevel.setValue(options.level);
+  // With ticks the opening only has to rebuild the list, which the lowest precision
+  // does quickly; the redraw draws at the chosen one.
+  panel.sldLevel.setValue(options.ticked ? panel.sldLevel.Min() : options.level);
   panel.sldPenWidth.setValue(options.penWidth);
   if (options.view) {
     // A graph on the screen keeps its view: the first replayed entry does not centre it.
@@ -141,9 +152,24 @@ PictureOutcome replayList(Surface& surface, const std::filesystem::path& listFil
     static_cast<ViewState&>(g) = *options.view;
     g.graphOnScreen = true;
   }
-  beforeOpen();
+  if (!options.ticked) beforeReplay();
   outcome.listOpened = headless.openList(listFile);
-  outcome.messages = headless.messages();
+  if (!outcome.listOpened || !options.ticked) {
+    outcome.messages = headless.messages();
+    return outcome;
+  }
+  panel.sldLevel.setValue(options.level);
+  // The panel shows its first page, so a changed tick starts no redraw of its own.
+  const std::vector<bool>& ticked = *options.ticked;
+  for (int line = 0; line < panel.lstExist.ListCount(); ++line) {
+    const auto i = static_cast<std::size_t>(line);
+    panel.lstExist.setSelected(line, i < ticked.size() && ticked[i]);
+  }
+  const std::size_t before = headless.messages().size();
+  beforeReplay();
+  panel.cmdRedraw_Click();
+  const std::vector<RecordedMessage>& shown = headless.messages();
+  outcome.messages.assign(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end());
   return outcome;
 }
 
@@ -219,12 +245,14 @@ bool writeTextFile(const std::string& text, const std::filesystem::path& out, st
 PictureOutcome writeListPicture(const std::filesystem::path& listFile,
                                 const std::filesystem::path& out, PictureFormat format,
                                 const PictureOptions& options) {
-  const int w = options.widthPixels;
-  const int h = options.heightPixels;
+  // The outer size: the drawing area and the border on each side.
+  const int b = std::max(0, options.borderPixels);
+  const int w = options.widthPixels + 2 * b;
+  const int h = options.heightPixels + 2 * b;
   PictureOutcome outcome;
   switch (format) {
     case PictureFormat::Trace: {
-      RecordingSurface surface(w, h, 0);
+      RecordingSurface surface(w, h, b);
       outcome = replayList(surface, listFile, options, [&surface] { surface.clearCalls(); });
       if (outcome.listOpened) {
         outcome.written = writeTextFile(surface.traceText(), out, &outcome.writeError);
@@ -233,7 +261,7 @@ PictureOutcome writeListPicture(const std::filesystem::path& listFile,
     }
     case PictureFormat::Bmp:
     case PictureFormat::Png: {
-      RasterSurface surface(w, h, 0);
+      RasterSurface surface(w, h, b);
       outcome = replayList(surface, listFile, options, [] {});
       if (outcome.listOpened) {
         outcome.written = writeRasterPicture(surface, out, format, &outcome.writeError);
@@ -242,7 +270,7 @@ PictureOutcome writeListPicture(const std::filesystem::path& listFile,
     }
     case PictureFormat::Svg:
     case PictureFormat::Pdf: {
-      VectorSurface surface(w, h, 0);
+      VectorSurface surface(w, h, b);
       outcome = replayList(surface, listFile, options, [] {});
       if (outcome.listOpened) {
         outcome.written = writeVectorPicture(surface, out, format, &outcome.writeError);

@@ -8,7 +8,8 @@
 // and of a vector picture of its list (replayed in a program of its own):
 //   PictureOptions o{.widthPixels = ..., .heightPixels = ..., .scale = sldZoom.Value(),
 //                    .level = sldLevel.Value(), .penWidth = sldPenWidth.Value(),
-//                    .view = program.g};   // the view on the screen; nullopt: centred
+//                    .view = program.g,    // the view on the screen; nullopt: centred
+//                    .ticked = ...};       // lstExist's ticks; nullopt: every record
 //   writeListPicture(program.listPath(), file, PictureFormat::Svg, o)
 // Bitmap, PNG, SVG and PDF need a QGuiApplication (fonts); the trace does not.
 #include <cstdint>
@@ -39,13 +40,19 @@ std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& file);
 const char* extensionOf(PictureFormat format);
 
 struct PictureOptions {
-  int widthPixels = 800;  // the drawing area; the picture has no border
+  int widthPixels = 800;  // the drawing area, which is the picture
   int heightPixels = 800;
+  // A border around the drawing area, left out of the picture; the surface's outer
+  // size (area + 2 × border) sets the axes' tick length, as on the window's surface.
+  int borderPixels = 0;
   int scale = 500;     // sldZoom
   int level = 2000;    // sldLevel
   int penWidth = 2;    // sldPenWidth
   // The view to draw in (view units of this picture's size); nullopt: the centred view.
   std::optional<ViewState> view;
+  // The lines of lstExist that are ticked (line i is record i + 1): only those records
+  // are drawn, as the redraw draws them. nullopt: every record, as an opened list.
+  std::optional<std::vector<bool>> ticked;
 };
 
 struct PictureOutcome {
@@ -57,8 +64,9 @@ struct PictureOutcome {
   std::vector<RecordedMessage> messages;
 };
 
-// Replays every entry of the list file on a surface of the format with the options
-// and writes the picture to `out`. Nothing is written when the list is refused.
+// Replays the entries of the list file (every one, or the ticked ones) on a surface of
+// the format with the options and writes the picture to `out`. Nothing is written
+// when the list is refused. With ticks, the messages are those of the ticked records.
 PictureOutcome writeListPicture(const std::filesystem::path& listFile,
                                 const std::filesystem::path& out, PictureFormat format,
                                 const PictureOptions& options);

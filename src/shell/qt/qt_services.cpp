@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <chrono>
+#include <exception>
 
 #include "shell/qt/picture_export.h"
 #include "shell/qt/raster_surface.h"
@@ -55,24 +56,44 @@ std::string withDefaultExtension(const std::string& name, const std::string& ext
   return name + "." + extension;
 }
 
-std::string QtFileDialog::showOpen(const FileDialogRequest& request) {
+int filterIndexOf(const std::string& filter, const QString& selected) {
+  const qsizetype index = qtNameFilter(filter).split(QStringLiteral(";;")).indexOf(selected);
+  return index < 0 ? 0 : static_cast<int>(index);
+}
+
+FileDialogResult QtFileDialog::showOpen(const FileDialogRequest& request) {
   return run(request, false);
 }
 
-std::string QtFileDialog::showSave(const FileDialogRequest& request) { return run(request, true); }
+FileDialogResult QtFileDialog::showSave(const FileDialogRequest& request) {
+  return run(request, true);
+}
 
-std::string QtFileDialog::run(const FileDialogRequest& request, bool save) {
+FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(QApplication::activeWindow(), fromUtf8(request.title), lastFolder_);
   dialog.setNameFilter(qtNameFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
+  const auto extensionOf = [&request](int index) {
+    const std::string extension = request.filterExtension(index);
+    return extension.empty() ? request.defaultExtension : extension;
+  };
+  dialog.setDefaultSuffix(fromUtf8(extensionOf(0)));
+  // The dialog asks about overwriting the name with the suffix: it follows the filter.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, &request, &extensionOf](const QString& selected) {
+                     dialog.setDefaultSuffix(
+                         fromUtf8(extensionOf(filterIndexOf(request.filter, selected))));
+                   });
   dialog.selectFile(fromUtf8(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  FileDialogResult result;
+  result.filterIndex = filterIndexOf(request.filter, dialog.selectedNameFilter());
   const QString chosen = dialog.selectedFiles().front();
   lastFolder_ = QFileInfo(chosen).absolutePath();
   const std::string name = chosen.toStdString();
-  return save ? withDefaultExtension(name, request.defaultExtension) : name;
+  result.fileName = save ? withDefaultExtension(name, extensionOf(result.filterIndex)) : name;
+  return result;
 }
 
 std::int32_t QtColorDialog::choose() {
@@ -98,12 +119,57 @@ void QtPrinter::print(const Surface& surface) {
 
 bool QtImageExporter::saveBmp(const Surface& surface, const std::filesystem::path& file,
                               std::string* error) {
+  return saveRaster(surface, file, false, error);
+}
+
+bool QtImageExporter::savePng(const Surface& surface, const std::filesystem::path& file,
+                              std::string* error) {
+  return saveRaster(surface, file, true, error);
+}
+
+bool QtImageExporter::saveRaster(const Surface& surface, const std::filesystem::path& file,
+                                 bool png, std::string* error) {
   const auto* raster = dynamic_cast<const RasterSurface*>(&surface);
   if (raster == nullptr) {
     if (error != nullptr) *error = "the surface keeps no image";
     return false;
   }
-  return writeRasterPicture(*raster, file, PictureFormat::Bmp, error);
+  return writeRasterPicture(*raster, file, png ? PictureFormat::Png : PictureFormat::Bmp, error);
+}
+
+bool QtImageExporter::saveVector(const ListPicture& picture, VectorFormat format,
+                                 const std::filesystem::path& file, std::string* error) {
+  const auto fail = [error](const std::string& reason) {
+    if (error != nullptr) *error = reason;
+    return false;
+  };
+  if (picture.widthPixels < 1 || picture.heightPixels < 1) {
+    return fail("the drawing surface has no area");
+  }
+  PictureOptions options;
+  options.widthPixels = picture.widthPixels;
+  options.heightPixels = picture.heightPixels;
+  options.borderPixels = picture.borderPixels;
+  options.scale = picture.scale;
+  options.level = picture.level;
+  options.penWidth = picture.penWidth;
+  options.view = picture.view;
+  options.ticked = picture.ticked;
+  try {
+    const PictureOutcome outcome =
+        writeListPicture(picture.listFile, file,
+                         format == VectorFormat::Svg ? PictureFormat::Svg : PictureFormat::Pdf,
+                         options);
+    if (!outcome.listOpened) {
+      return fail(outcome.messages.empty() ? "the list was refused"
+                                           : messageLine(outcome.messages.back()));
+    }
+    if (!outcome.written) return fail(outcome.writeError);
+    return true;
+  } catch (const std::exception& e) {
+    // No private folder for the replay, or no memory for the picture.
+    return fail(e.what());
+  }
 }
 
 void QtLinkOpener::open(const std::string& uri) {

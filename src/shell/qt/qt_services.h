@@ -18,13 +18,15 @@ class QtMessageBox : public MessageBoxService {
   void show(const std::string& prompt, const std::string& title) override;
 };
 
+// A save dialog adds the selected filter's extension to a name typed without one
+// (the request's default extension when that filter names none).
 class QtFileDialog : public FileDialogService {
  public:
-  std::string showOpen(const FileDialogRequest& request) override;
-  std::string showSave(const FileDialogRequest& request) override;
+  FileDialogResult showOpen(const FileDialogRequest& request) override;
+  FileDialogResult showSave(const FileDialogRequest& request) override;
 
  private:
-  std::string run(const FileDialogRequest& request, bool save);
+  FileDialogResult run(const FileDialogRequest& request, bool save);
   QString lastFolder_;
 };
 
@@ -44,12 +46,21 @@ class QtPrinter : public PrinterService {
   void print(const Surface& surface) override;
 };
 
-// Writes a RasterSurface's image as a 24-bit bitmap into a temporary file beside the
-// target and renames it into place, so a failure never leaves half a file.
+// Writes a RasterSurface's image as a 24-bit bitmap or PNG, or replays a list as an
+// SVG or PDF picture, into a temporary file beside the target that is renamed into
+// place, so a failure never leaves half a file.
 class QtImageExporter : public ImageExporter {
  public:
   bool saveBmp(const Surface& surface, const std::filesystem::path& file,
                std::string* error) override;
+  bool savePng(const Surface& surface, const std::filesystem::path& file,
+               std::string* error) override;
+  bool saveVector(const ListPicture& picture, VectorFormat format,
+                  const std::filesystem::path& file, std::string* error) override;
+
+ private:
+  bool saveRaster(const Surface& surface, const std::filesystem::path& file, bool png,
+                  std::string* error);
 };
 
 class QtLinkOpener : public LinkOpener {
@@ -73,6 +84,8 @@ Services makeQtServices(const std::filesystem::path& programFolder);
 // given and in lower case: "函数图像文件(*.QVX)|*.QVX" gives
 // "函数图像文件(*.QVX) (*.QVX *.qvx)".
 QString qtNameFilter(const std::string& filter);
+// The filter pair (from 0) whose Qt name filter is `selected`; 0 when none is.
+int filterIndexOf(const std::string& filter, const QString& selected);
 // The name with ".EXTENSION" added when its last part has no extension of its own.
 std::string withDefaultExtension(const std::string& name, const std::string& extension);
 

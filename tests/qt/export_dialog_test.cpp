@@ -1,0 +1,307 @@
+// The toolbar's 导出 from the real window objects: PNG with the bitmap's pixels, SVG and
+// PDF replayed from the list with only the ticked lines, in the view on the screen;
+// the list picture's ticks; and the Qt file dialog's filter choice.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "qt_fixture.h"
+#include "shell/qt/picture_export.h"
+#include "shell/qt/qt_services.h"
+
+namespace quorvel::test {
+namespace {
+
+constexpr int kExport = 5;
+constexpr int kLeft = 8;
+enum Filter { kBitmap, kPng, kSvg, kPdf };
+
+// The polylines of an SVG with the stroke each takes from the groups around it.
+struct SvgPolyline {
+  QString stroke;
+  std::vector<QPointF> points;
+};
+
+struct SvgPicture {
+  bool parsed = false;
+  std::vector<SvgPolyline> polylines;
+  int count(const QString& stroke) const {
+    return static_cast<int>(std::count_if(polylines.begin(), polylines.end(),
+                                          [&](const SvgPolyline& p) { return p.stroke == stroke; }));
+  }
+};
+
+SvgPicture readSvg(const std::filesystem::path& file) {
+  SvgPicture picture;
+  QFile in(QString::fromStdString(file.string()));
+  if (!in.open(QIODevice::ReadOnly)) return picture;
+  QXmlStreamReader xml(&in);
+  std::vector<QString> strokes{QString()};
+  while (!xml.atEnd()) {
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      const QXmlStreamAttributes a = xml.attributes();
+      strokes.push_back(a.hasAttribute("stroke") ? a.value("stroke").toString() : strokes.back());
+      if (xml.name() == QLatin1String("polyline")) {
+        SvgPolyline line{strokes.back(), {}};
+        for (const QString& pair : a.value("points").toString().split(' ', Qt::SkipEmptyParts)) {
+          const QStringList xy = pair.split(',');
+          if (xy.size() == 2) line.points.emplace_back(xy[0].toDouble(), xy[1].toDouble());
+        }
+        picture.polylines.push_back(std::move(line));
+      }
+    }
+    if (token == QXmlStreamReader::EndElement) strokes.pop_back();
+  }
+  picture.parsed = !xml.hasError();
+  return picture;
+}
+
+// The x of the black vertical line that spans most of the picture: the y axis.
+std::optional<double> yAxisColumn(const SvgPicture& picture, double height) {
+  for (const SvgPolyline& p : picture.polylines) {
+    if (p.stroke != QLatin1String("#000000") || p.points.size() != 2) continue;
+    const QPointF& a = p.points[0];
+    const QPointF& b = p.points[1];
+    if (a.x() == b.x() && std::fabs(a.y() - b.y()) > 0.9 * height) return a.x();
+  }
+  return std::nullopt;
+}
+
+std::string firstBytes(const std::filesystem::path& file, std::size_t n) {
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes(n, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(n));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+class ExportDialog : public DesktopTest {
+ protected:
+  // y = a·x + b in the colour `rgb`, chosen with the colour button.
+  void drawLine(const std::string& a, const std::string& b, std::int32_t rgb) {
+    panel.chkAutoColor.setValue(0);
+    kit.colors->answers.push_back(rgb);
+    panel.cmdColor.click();
+    panel.cboFuncName.setListIndex(0);
+    panel.cboStyle[0].setListIndex(0);
+    panel.txtParameter[1].setText(a);
+    panel.txtParameter[2].setText(b);
+    panel.cmdDraw.click();
+  }
+  void exportAs(const std::string& name, int filter) {
+    kit.files->answers.push_back((folder / name).string());
+    kit.files->filters.push_back(filter);
+    clickToolbar(kExport);
+  }
+  int surfaceHeight() const { return desktop->surface.AreaHeightPixels(); }
+};
+
+TEST_F(ExportDialog, SvgHoldsOnlyTheTickedCurveAsXml) {
+  drawLine("1", "0", rgbOf(255, 0, 0));
+  drawLine("-1", "0", rgbOf(0, 0, 255));
+  panel.tbsControl.select(2);  // 视图, where the list is
+  panel.lstExist.setSelected(0, false);
+  exportAs("two", kSvg);
+  EXPECT_TRUE(kit.messages->shown.empty());
+  const SvgPicture svg = readSvg(folder / "two.SVG");
+  ASSERT_TRUE(svg.parsed);
+  EXPECT_EQ(svg.count("#0000ff"), 1);
+  EXPECT_EQ(svg.count("#ff0000"), 0);
+  EXPECT_GT(svg.count("#000000"), 2);  // the axes and their ticks
+
+  // Ticked again, both are in the picture.
+  panel.lstExist.setSelected(0, true);
+  exportAs("both.svg", kBitmap);
+  const SvgPicture both = readSvg(folder / "both.svg");
+  EXPECT_EQ(both.count("#0000ff"), 1);
+  EXPECT_EQ(both.count("#ff0000"), 1);
+}
+
+TEST_F(ExportDialog, PdfIsADocument) {
+  drawLine("2", "1", rgbOf(0, 128, 0));
+  exportAs("graph", kPdf);
+  EXPECT_TRUE(kit.messages->shown.empty());
+  EXPECT_EQ(firstBytes(folder / "graph.PDF", 5), "%PDF-");
+}
+
+TEST_F(ExportDialog, PngHasTheBitmapsPixels) {
+  drawLine("1", "0", rgbOf(255, 0, 0));
+  exportAs("s.bmp", kPng);
+  exportAs("s", kPng);
+  EXPECT_TRUE(kit.messages->shown.empty());
+  EXPECT_EQ(firstBytes(folder / "s.bmp", 2), "BM");
+  EXPECT_EQ(firstBytes(folder / "s.PNG", 4), "\x89PNG");
+  const QImage bmp(QString::fromStdString((folder / "s.bmp").string()));
+  const QImage png(QString::fromStdString((folder / "s.PNG").string()));
+  ASSERT_FALSE(bmp.isNull());
+  ASSERT_EQ(png.size(), desktop->surface.image().size());
+  EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), bmp.convertToFormat(QImage::Format_RGB32));
+}
+
+// The column of the screen's image with the most black pixels: the y axis.
+int blackestColumn(const QImage& image) {
+  int best = -1;
+  int bestCount = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) n += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+    if (n > bestCount) {
+      best = x;
+      bestCount = n;
+    }
+  }
+  return best;
+}
+
+TEST_F(ExportDialog, VectorPictureUsesTheViewOnTheScreen) {
+  drawLine("1", "0", rgbOf(255, 0, 0));
+  exportAs("before.svg", kSvg);
+  clickToolbar(kLeft);  // 左方: the picture moves right
+  exportAs("after.svg", kSvg);
+  const std::optional<double> before = yAxisColumn(readSvg(folder / "before.svg"), surfaceHeight());
+  const std::optional<double> after = yAxisColumn(readSvg(folder / "after.svg"), surfaceHeight());
+  ASSERT_TRUE(before && after);
+  EXPECT_NEAR(*before, desktop->surface.AreaWidthPixels() / 2.0, 1.0);
+  EXPECT_GT(*after, *before + 10);
+  // Where the screen has its axis now.
+  EXPECT_NEAR(*after, blackestColumn(desktop->surface.image()), 1.5);
+}
+
+TEST_F(ExportDialog, FailureIsReportedAndTheOldFileKept) {
+  drawLine("1", "0", rgbOf(255, 0, 0));
+  std::filesystem::create_directory(folder / "taken.svg");
+  exportAs("taken.svg", kSvg);
+  ASSERT_EQ(kit.messages->shown.size(), 1u);
+  EXPECT_EQ(kit.messages->shown[0], (std::pair<std::string, std::string>{"错误", "导出图像错误"}));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.svg"));
+}
+
+// The list picture with ticks replays only the ticked records, as the redraw does;
+// without, every record, as the command line's export does.
+TEST_F(ExportDialog, ListPictureReplaysTheTickedRecordsOnly) {
+  drawLine("1", "0", rgbOf(255, 0, 0));
+  drawLine("2", "0", rgbOf(0, 255, 0));
+  drawLine("3", "0", rgbOf(0, 0, 255));
+  const auto curvesIn = [this](const std::optional<std::vector<bool>>& ticked) {
+    PictureOptions options;
+    options.widthPixels = 300;
+    options.heightPixels = 200;
+    options.ticked = ticked;
+    const std::filesystem::path trace = folder / "trace.txt";
+    const PictureOutcome outcome =
+        writeListPicture(program.listPath(), trace, PictureFormat::Trace, options);
+    EXPECT_TRUE(outcome.listOpened && outcome.written) << outcome.writeError;
+    std::ifstream in(trace);
+    std::vector<std::string> colours;
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.rfind("ForeColor\t", 0) == 0 && line != "ForeColor\t0") colours.push_back(line);
+    }
+    return colours;
+  };
+  const std::string red = "ForeColor\t255";
+  const std::string green = "ForeColor\t65280";
+  const std::string blue = "ForeColor\t16711680";
+  EXPECT_EQ(curvesIn(std::nullopt), (std::vector<std::string>{red, green, blue}));
+  EXPECT_EQ(curvesIn(std::vector<bool>{true, false, true}), (std::vector<std::string>{red, blue}));
+  EXPECT_EQ(curvesIn(std::vector<bool>{false, true}), (std::vector<std::string>{green}));
+  EXPECT_EQ(curvesIn(std::vector<bool>{false, false, false}), std::vector<std::string>{});
+  // Nothing ticked needs no list at all: an empty picture.
+  PictureOptions none;
+  none.ticked = std::vector<bool>{};
+  const PictureOutcome empty =
+      writeListPicture(folder / "no such list", folder / "empty.svg", PictureFormat::Svg, none);
+  EXPECT_TRUE(empty.written);
+  EXPECT_EQ(readSvg(folder / "empty.svg").polylines.size(), 0u);
+}
+
+// Drives the modal dialog once it shows: `act` gets it; a dialog that never shows
+// ends the wait after five seconds with a failure.
+void whenTheDialogShows(const std::function<void(QFileDialog&)>& act) {
+  auto* poll = new QTimer(qApp);
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      poll->deleteLater();
+      poll->stop();
+      act(*dialog);
+    } else if (++*tries > 500) {
+      poll->stop();
+      poll->deleteLater();
+      ADD_FAILURE() << "the file dialog did not show";
+    }
+  });
+  poll->start(10);
+}
+
+// Picks the filter pair `index` with the keyboard, as a user does, then the name.
+void chooseFilterAndName(QFileDialog& dialog, int index, const QString& name) {
+  auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  if (types == nullptr) {
+    ADD_FAILURE() << "no filter list in the dialog";
+    dialog.reject();
+    return;
+  }
+  for (int i = types->currentIndex(); i < index; ++i) QTest::keyClick(types, Qt::Key_Down);
+  dialog.selectFile(name);
+  static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept, as OK runs it
+}
+
+class QtSaveDialog : public ::testing::Test {
+ protected:
+  ~QtSaveDialog() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  FileDialogResult save() { return dialog.showSave({"导出图像", kExportFilter, "", "BMP"}); }
+  QString inFolder(const std::string& name) const {
+    return QString::fromStdString((folder / name).string());
+  }
+  std::filesystem::path folder = makeTempFolder();
+  QtFileDialog dialog;
+};
+
+TEST_F(QtSaveDialog, ReportsTheChosenFilterAndGivesItsExtension) {
+  whenTheDialogShows([this](QFileDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("导出图像"));
+    EXPECT_EQ(d.nameFilters().size(), 4);
+    EXPECT_EQ(d.selectedNameFilter(), QStringLiteral("位图文件(*.BMP) (*.BMP *.bmp)"));
+    chooseFilterAndName(d, kSvg, inFolder("pic"));
+  });
+  const FileDialogResult chosen = save();
+  EXPECT_EQ(chosen.filterIndex, kSvg);
+  EXPECT_EQ(chosen.fileName, (folder / "pic.SVG").string());
+}
+
+TEST_F(QtSaveDialog, KeepsATypedExtensionAndTheBitmapByDefault) {
+  whenTheDialogShows([this](QFileDialog& d) { chooseFilterAndName(d, kBitmap, inFolder("pic")); });
+  FileDialogResult chosen = save();
+  EXPECT_EQ(chosen.filterIndex, kBitmap);
+  EXPECT_EQ(chosen.fileName, (folder / "pic.BMP").string());
+  whenTheDialogShows([this](QFileDialog& d) { chooseFilterAndName(d, kPdf, inFolder("pic.png")); });
+  chosen = save();
+  EXPECT_EQ(chosen.filterIndex, kPdf);
+  EXPECT_EQ(chosen.fileName, (folder / "pic.png").string());
+  whenTheDialogShows([](QFileDialog& d) { d.reject(); });
+  EXPECT_EQ(save().fileName, "");
+}
+
+}  // namespace
+}  // namespace quorvel::test
