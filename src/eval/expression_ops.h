@@ -27,10 +27,15 @@ inline Status divideStep(float a, float b, float& out) {
 }
 
 // a ^ b by the power rule, the one the reference evaluator applies too.
-// A base of 0 or more (the common case) is the plain power there too.
+// A base of 0 or more (the common case) is the plain power there too. The negative
+// base's result goes through a local of its own: `out` is often the top of a program's
+// stack, which must not lose its register to an address handed out of line.
 inline Status powerRuleStep(float a, float b, float& out) {
   if (a >= 0.0f) return powSingle(a, b, out);
-  return powerRuleSingle(a, b, out);
+  float result = 0.0f;
+  const Status s = powerRuleSingle(a, b, result);
+  if (s == kOk) out = result;
+  return s;
 }
 
 // v ^ 2 as the power rule takes it: pow(v, 2) in double, rounded to single. A single

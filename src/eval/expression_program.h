@@ -44,6 +44,13 @@ enum class OpCode : std::uint8_t {
   kDivideConstant,
   kPowerConstant,        // v -> v ^ constant by the negative-base rule
   kSquare,               // v -> v ^ 2: the power rule's pow(v, 2) is the exact v * v
+  // x pushed and at once combined with `constant`, the commonest pairs.
+  kPushXAddConstant,     // push x + constant
+  kPushXSubtractConstant,
+  kPushXMultiplyConstant,
+  kPushXDivideConstant,
+  kPushXSquare,          // push x ^ 2
+  kPushConstantMultiplyX,  // push constant * x
   kCheckX,               // fails as kPushX would, pushes nothing
   kFail,                 // ends with `status`
   kEnd,                  // ends with the top value

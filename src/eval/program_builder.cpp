@@ -44,6 +44,41 @@ Op failOp(Status status) {
   return op;
 }
 
+// A push of x followed by an operation with a constant operand, and a constant times x,
+// as one operation; kEnd where there is none.
+OpCode pairedWithPushX(OpCode next) {
+  switch (next) {
+    case OpCode::kAddConstant: return OpCode::kPushXAddConstant;
+    case OpCode::kSubtractConstant: return OpCode::kPushXSubtractConstant;
+    case OpCode::kMultiplyConstant: return OpCode::kPushXMultiplyConstant;
+    case OpCode::kDivideConstant: return OpCode::kPushXDivideConstant;
+    case OpCode::kSquare: return OpCode::kPushXSquare;
+    default: return OpCode::kEnd;
+  }
+}
+
+std::vector<Op> pairedOperations(const std::vector<Op>& ops) {
+  std::vector<Op> paired;
+  paired.reserve(ops.size());
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (i + 1 < ops.size()) {
+      const Op& next = ops[i + 1];
+      if (ops[i].code == OpCode::kPushX && pairedWithPushX(next.code) != OpCode::kEnd) {
+        paired.push_back(Op{.code = pairedWithPushX(next.code), .constant = next.constant});
+        ++i;
+        continue;
+      }
+      if (ops[i].code == OpCode::kPushConstant && next.code == OpCode::kMultiplyX) {
+        paired.push_back(Op{.code = OpCode::kPushConstantMultiplyX, .constant = ops[i].constant});
+        ++i;
+        continue;
+      }
+    }
+    paired.push_back(ops[i]);
+  }
+  return paired;
+}
+
 // The last value before kEnd is x or a sub-expression's result, or the absolute value
 // of one (the read-back treats a sign apart from the digits). Not a negation: -0 would
 // read back as 0.
@@ -183,8 +218,8 @@ ExpressionProgram ProgramBuilder::finish() {
     }
     fused.push_back(ops[i]);
   }
-  program_.ops = std::move(fused);
-  program_.endsReadBack = endsWithReadBackValue(program_.ops);
+  program_.endsReadBack = endsWithReadBackValue(fused);
+  program_.ops = pairedOperations(fused);
   return std::move(program_);
 }
 

@@ -123,6 +123,36 @@ template <bool kXReadable>
       case OpCode::kSquare:
         s = squareStep(top, r);
         break;
+      case OpCode::kPushXAddConstant:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = addStep(xValue, op->constant, r);
+        break;
+      case OpCode::kPushXSubtractConstant:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = subtractStep(xValue, op->constant, r);
+        break;
+      case OpCode::kPushXMultiplyConstant:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = multiplyStep(xValue, op->constant, r);
+        break;
+      case OpCode::kPushXDivideConstant:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = divideStep(xValue, op->constant, r);
+        break;
+      case OpCode::kPushXSquare:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = squareStep(xValue, r);
+        break;
+      case OpCode::kPushConstantMultiplyX:
+        if (!kXReadable) return {x.status, 0.0f};
+        below[n++] = top;
+        s = multiplyStep(op->constant, xValue, r);
+        break;
       case OpCode::kPowerByConstant:
         s = powSingle(top, op->constant, r);
         break;

@@ -291,7 +291,9 @@ TEST(CompiledExpression, ConstantPartsAreComputedOnceAndFailWhereTheScanWould) {
   } cases[] = {
       {"ln(10)", 2, 0, "2.302585"},         // push constant, end
       {"2*pi", 2, 0, "6.28318"},
-      {"x+ln(10)", 3, 0, "3.302585"},       // x, add constant, end
+      {"x+ln(10)", 2, 0, "3.302585"},       // x plus a constant, end
+      {"3*x+1", 3, 0, "4"},                 // constant times x, add constant, end
+      {"x^2/2", 3, 0, "0.5"},               // x squared, divide by constant, end
       {"1/0", 1, 11, "0"},                  // fails at once
       {"x+1/0", 2, 11, "0"},                // x is read first, then 11
       {"sqr 2+x", 3, 0, "2.414214"},        // a constant argument: one constant
