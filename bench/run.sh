@@ -29,7 +29,7 @@ for bench in bench_replay bench_plot bench_surface; do
     name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
     scale = ($5 == "ns") ? 1e-6 : ($5 == "us") ? 1e-3 : ($5 == "s") ? 1e3 : 1
     printf "%s %.3f %.3f\n", name, $3 * scale, $4 * scale
-  }' >>"$results"
+  }' >>"$results" || echo "($bench failed; its figures are left out)"
 done
 echo "== export against gnuplot (bench/export_compare.sh)"
 bench/export_compare.sh | tee /dev/stderr | awk '$1 == "export_ratio" { print "ExportRatio", $4, $2, $3 }' >>"$results" 2>/dev/null

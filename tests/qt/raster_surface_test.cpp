@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -347,6 +349,36 @@ TEST(RasterSurface, LeavingOutRepeatedDotsDrawsTheSamePixelsAsStampingEveryOne) 
   EXPECT_EQ(differences, 0);
   EXPECT_TRUE(fast.image() == plain.image());
   EXPECT_GT(countNonWhite(fast.image()), 1000);  // the walk did draw
+}
+
+// Aliased text is written from a mask drawn once per text. Against the painter
+// writing the same text straight into an image: the same pixels, for labels at
+// many places, partly outside each edge too, and in two colours.
+TEST(RasterSurface, AliasedTextFromItsMaskIsWhatThePainterWrites) {
+  RasterSurface s(82, 62, 1);  // 80 × 60
+  s.Scale(0, 0, 80, 60);       // one unit a pixel
+  QImage expected(80, 60, QImage::Format_RGB32);
+  expected.fill(kWhite);
+  QPainter painter(&expected);
+  painter.setFont(s.font());
+  const char* texts[] = {"-12", "0.5", "O", "坐标", "1.234", "Wj"};
+  int written = 0;
+  for (int y = -14; y <= 62; y += 9) {
+    for (int x = -30; x <= 82; x += 13) {
+      const char* text = texts[written % 6];
+      const std::int32_t colour = written % 2 == 0 ? rgbOf(200, 0, 0) : rgbOf(0, 0, 90);
+      s.setForeColor(colour);
+      s.setCurrentX(static_cast<float>(x) + 0.75f);  // floored to whole pixels
+      s.setCurrentY(static_cast<float>(y) + 0.25f);
+      s.Print(text);
+      painter.setPen(QColor::fromRgb(qtColour(colour)));
+      painter.drawText(QPointF(x, y + QFontMetrics(s.font()).ascent()), QString::fromUtf8(text));
+      ++written;
+    }
+  }
+  painter.end();
+  EXPECT_TRUE(s.image() == expected);
+  EXPECT_GT(countNonWhite(expected), 500);
 }
 
 TEST(RasterSurface, AntialiasedDotsCentredOnAPixelFillIt) {

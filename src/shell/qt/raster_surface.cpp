@@ -331,8 +331,58 @@ void RasterSurface::onPrint(float x, float y, const std::string& text) {
   if (left >= image_.width() || top >= image_.height() || top <= -fontHeight_) return;
   const QString qtext = QString::fromStdString(text);
   if (left < 0 && left + QFontMetrics(font_).horizontalAdvance(qtext) <= 0) return;
-  QPainter& painter = activePainter();
-  painter.drawText(QPointF(left, top + fontAscent_), qtext);
+  if (antialiasing_) {
+    QPainter& painter = activePainter();
+    painter.drawText(QPointF(left, top + fontAscent_), qtext);
+    return;
+  }
+  // Aliased text at whole pixels: the pixels of its mask, in the pen colour. The dots
+  // stamped so far stay as they were (text only adds pixels of the pen colour).
+  endPainting();
+  const std::vector<TextPixel>& mask = textMask(text, qtext);
+  const int x0 = static_cast<int>(left);
+  const int y0 = static_cast<int>(top);
+  const int width = image_.width();
+  const int height = image_.height();
+  QRgb* bits = nullptr;
+  const qsizetype wordsPerLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  for (const TextPixel& t : mask) {
+    const int column = x0 + t.dx;
+    const int row = y0 + t.dy;
+    if (column < 0 || row < 0 || column >= width || row >= height) continue;
+    if (bits == nullptr) bits = reinterpret_cast<QRgb*>(image_.bits());
+    bits[row * wordsPerLine + column] = penRgb_;
+  }
+}
+
+// What the painter colours for `text` written aliased with its top-left corner at
+// (0, 0): drawn once in black on white with a margin of a line height all round, so
+// that no overhanging stroke is cut. Axis labels repeat on every replay.
+const std::vector<RasterSurface::TextPixel>& RasterSurface::textMask(const std::string& text,
+                                                                     const QString& qtext) {
+  const auto found = textMasks_.find(text);
+  if (found != textMasks_.end()) return found->second;
+  if (textMasks_.size() >= kMaxTextMasks) textMasks_.clear();
+  const int margin = fontHeight_;
+  const int advance = QFontMetrics(font_).horizontalAdvance(qtext);
+  QImage scratch(std::max(1, advance) + 2 * margin, fontHeight_ + 2 * margin, QImage::Format_RGB32);
+  scratch.fill(kWhite);
+  {
+    QPainter painter(&scratch);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setPen(QColor(Qt::black));
+    painter.setFont(font_);
+    painter.drawText(QPointF(margin, margin + fontAscent_), qtext);
+  }
+  std::vector<TextPixel> pixels;
+  for (int y = 0; y < scratch.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    for (int x = 0; x < scratch.width(); ++x) {
+      if (line[x] != kWhite) pixels.push_back(TextPixel{x - margin, y - margin});
+    }
+  }
+  return textMasks_.emplace(text, std::move(pixels)).first->second;
 }
 
 }  // namespace quorvel

@@ -11,8 +11,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "plot/surface.h"
@@ -45,6 +47,8 @@ class RasterSurface : public Surface {
   // The family the surface writes its text in (a sans-serif face with Chinese glyphs
   // when the system has one).
   QString fontFamily() const { return font_.family(); }
+  // The font itself (12 pixels; aliased unless antialiasing is on).
+  const QFont& font() const { return font_; }
 
  protected:
   void onResize(float widthTwips, float heightTwips) override;
@@ -83,6 +87,14 @@ class RasterSurface : public Surface {
     }
   };
 
+  // A pixel that aliased text colours, from the text's top-left corner.
+  struct TextPixel {
+    int dx, dy;
+  };
+  // Distinct texts kept; a replay writes a few dozen axis labels.
+  static constexpr std::size_t kMaxTextMasks = 1024;
+  const std::vector<TextPixel>& textMask(const std::string& text, const QString& qtext);
+
   QPainter& activePainter();
   void endPainting() const;
   void applyPenToPainter();
@@ -102,6 +114,7 @@ class RasterSurface : public Surface {
   double anchorShift_ = 0;
   std::vector<StampRow> stamp_;
   RecentStamps recent_;
+  std::unordered_map<std::string, std::vector<TextPixel>> textMasks_;
   // Declared after image_ so that it ends before the image goes.
   mutable QPainter painter_;
 };
