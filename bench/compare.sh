@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs bench_evaluators and prints, for each expression, the points per second of the
-# reference Epc, the compiled form through f, the compiled form without the result
-# text ("no text"), muparser and the hand-written formula, and the ratio of f to
+# reference Epc, the compiled form through f, the compiled form alone without f's
+# dispatch, cache and state ("value"), muparser and the hand-written formula, and the ratio of f to
 # Epc, muparser and native (medians of the repetitions), then which of the speed
 # targets the run meets. Extra arguments go to the benchmark (for example
 # --benchmark_min_time=1).
@@ -29,7 +29,7 @@ awk -F, '
   function ratio(a, b) { return (a == "" || b == "") ? "-" : sprintf("%.2fx", a / b) }
   END {
     printf "%-18s %9s %9s %9s %9s %9s   %8s %8s %8s\n", "points (M/s)", "Epc", "f", \
-           "no text", "muparser", "native", "f/Epc", "f/mupar", "f/native"
+           "value", "muparser", "native", "f/Epc", "f/mupar", "f/native"
     for (i = 1; i <= count; ++i) {
       e = order[i]
       c = rate["CompiledF", e]

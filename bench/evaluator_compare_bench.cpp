@@ -96,8 +96,9 @@ void compiledThroughF(benchmark::State& state, const Formula& formula) {
   reportPoints(state);
 }
 
-// The same without writing evalResult: y only (what f would cost if no caller needed
-// the result text of every point).
+// The compiled form alone, x read back, the program run and its result read back:
+// f without its dispatch, cache lookup and state (f leaves the result text unwritten
+// until someone reads it, so neither writes it).
 void compiledValueOnly(benchmark::State& state, const Formula& formula) {
   const quorvel::CompiledExpression compiled(formula.text);
   for (auto _ : state) {

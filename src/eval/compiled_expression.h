@@ -40,7 +40,8 @@ class CompiledExpression {
   ExpressionProgram program_;
 };
 
-[[gnu::always_inline]] inline float CompiledExpression::evaluateAtSingle(EvalState& state, float x) const {
+[[gnu::always_inline]] inline float CompiledExpression::evaluateAtSingle(EvalState& state,
+                                                                       float x) const {
   const EvalOutcome outcome = runProgram(program_, XValue::fromSingle(x));
   state.evalStatus = outcome.status;
   if (outcome.status != kOk) {

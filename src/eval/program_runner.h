@@ -47,7 +47,8 @@ float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x
 // keeps the first failure where the scan meets it. The top of the stack stays in a
 // local (a register); `below` holds the values under it, with one unused slot first.
 template <bool kXReadable>
-[[gnu::always_inline]] inline EvalOutcome replayProgram(const ExpressionProgram& program, const XValue& x) {
+[[gnu::always_inline]] inline EvalOutcome replayProgram(const ExpressionProgram& program,
+                                                      const XValue& x) {
   // The builder keeps every program within 30 operands, as the scan's stack.
   std::array<float, expression_codes::kStackSize> below;
   std::size_t n = 0;
@@ -203,7 +204,8 @@ template <bool kXReadable>
 }
 
 // Replays a program at x on a stack of 30 singles; the first failing step ends it.
-[[gnu::always_inline]] inline EvalOutcome runProgram(const ExpressionProgram& program, const XValue& x) {
+[[gnu::always_inline]] inline EvalOutcome runProgram(const ExpressionProgram& program,
+                                                   const XValue& x) {
   if (x.status == kOk) return replayProgram<true>(program, x);
   return replayProgram<false>(program, x);
 }

@@ -242,10 +242,9 @@ constexpr std::array<seven_digit_detail::ReadBackScales, 512> readBackScales() {
     const Binade& b = kBinades[biased];
     if (b.scaling != Scaling::kMultiply) continue;
     // 10^(k-6) and 10^(k-5), both at most 10^0 here.
-    scales[2 * biased] = {b.lowScale,
-                          kNearestNegativePowersOfTen[static_cast<std::size_t>(6 - b.exponent)]};
-    scales[2 * biased + 1] = {b.highScale,
-                              kNearestNegativePowersOfTen[static_cast<std::size_t>(5 - b.exponent)]};
+    const auto low = static_cast<std::size_t>(6 - b.exponent);
+    scales[2 * biased] = {b.lowScale, kNearestNegativePowersOfTen[low]};
+    scales[2 * biased + 1] = {b.highScale, kNearestNegativePowersOfTen[low - 1]};
   }
   return scales;
 }
