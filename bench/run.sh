@@ -32,7 +32,9 @@ for bench in bench_replay bench_plot bench_surface; do
   }' >>"$results" || echo "($bench failed; its figures are left out)"
 done
 echo "== export against gnuplot (bench/export_compare.sh)"
-bench/export_compare.sh | tee /dev/stderr | awk '$1 == "export_ratio" { print "ExportRatio", $4, $2, $3 }' >>"$results" 2>/dev/null
+exported=$(bench/export_compare.sh) || echo "(bench/export_compare.sh failed)"
+echo "$exported" | grep -v '^export_ratio ' || true
+echo "$exported" | awk '$1 == "export_ratio" { print "ExportRatio", $4, $2, $3 }' >>"$results"
 echo
 
 awk '
