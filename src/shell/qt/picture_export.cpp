@@ -207,7 +207,7 @@ bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::pat
         // Both from the one image, so they hold the same pixels.
         const bool ok = format == PictureFormat::Bmp
                             ? surface.saveBmp(temporary)
-                            : surface.image().save(QString::fromStdString(temporary), "PNG");
+                            : surface.savePng(temporary);
         if (!ok) report(problem, "cannot write the image to '" + temporary + "'");
         return ok;
       },
