@@ -42,7 +42,11 @@ class CompiledExpression {
 
 [[gnu::always_inline]] inline float CompiledExpression::evaluateAtSingle(EvalState& state,
                                                                        float x) const {
-  const EvalOutcome outcome = runProgram(program_, XValue::fromSingle(x));
+  // Only the replay for an x that reads back is inline; a NaN or infinite x (whose text
+  // does not read back) takes the general one.
+  const XValue xValue = XValue::fromSingle(x);
+  const EvalOutcome outcome =
+      xValue.status == kOk ? replayProgram<true>(program_, xValue) : evaluate(xValue);
   state.evalStatus = outcome.status;
   if (outcome.status != kOk) {
     state.evalResult.setPendingSingle(0.0f);  // the text "0"
