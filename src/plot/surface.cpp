@@ -74,18 +74,23 @@ void Surface::PSet(float x, float y) {
   currentY_ = y;
 }
 
-void Surface::Print(const std::string& text) { onPrint(currentX_, currentY_, text); }
-
-PixelPoint Surface::toPixels(float x, float y) const {
-  PixelPoint p;
-  // A degenerate scale maps everything to the corner rather than dividing by zero.
-  if (scaleWidth_ != 0) {
-    p.column = (static_cast<double>(x) - scaleLeft_) * AreaWidthPixels() / scaleWidth_;
-  }
-  if (scaleHeight_ != 0) {
-    p.row = (static_cast<double>(y) - scaleTop_) * AreaHeightPixels() / scaleHeight_;
-  }
-  return p;
+void Surface::PlotDots(const PlotDot* dots, std::size_t count) {
+  if (count == 0) return;
+  onPlotDots(dots, count);
+  // Every dot's last call (its PSet, or the Line that ends on it) leaves the
+  // position on it.
+  currentX_ = dots[count - 1].x;
+  currentY_ = dots[count - 1].y;
 }
+
+void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const PlotDot& d = dots[i];
+    PSet(d.x, d.y);
+    if (d.joined) Line(d.fromX, d.fromY, d.x, d.y);
+  }
+}
+
+void Surface::Print(const std::string& text) { onPrint(currentX_, currentY_, text); }
 
 }  // namespace quorvel

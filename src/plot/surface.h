@@ -3,6 +3,7 @@
 // twips (15 per pixel); after Scale every drawing call is in user units, and the
 // surface maps them to pixels of its drawing area (the outer size less the border).
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,16 @@ constexpr int kTwipsPerPixel = 15;
 struct PixelPoint {
   double column = 0;
   double row = 0;
+};
+
+// One point of a plotted curve: a dot at (x, y), then, when `joined`, the line from
+// (fromX, fromY) to it. PlotDots draws a run of them as these PSet and Line calls.
+struct PlotDot {
+  float x = 0;
+  float y = 0;
+  float fromX = 0;
+  float fromY = 0;
+  bool joined = false;
 };
 
 class Surface {
@@ -56,6 +67,9 @@ class Surface {
   void Line(float x1, float y1, float x2, float y2);
   // A dot DrawWidth pixels across; the current position moves to it.
   void PSet(float x, float y);
+  // The same drawing as PSet and Line for each dot in turn; a surface may draw the
+  // run faster than one call at a time.
+  void PlotDots(const PlotDot* dots, std::size_t count);
   float CurrentX() const { return currentX_; }
   float CurrentY() const { return currentY_; }
   void setCurrentX(float x) { currentX_ = x; }
@@ -63,8 +77,18 @@ class Surface {
   // Text with its top-left corner at the current position, in ForeColor.
   void Print(const std::string& text);
 
-  // User units to pixels of the drawing area.
-  PixelPoint toPixels(float x, float y) const;
+  // User units to pixels of the drawing area (inline: every plotted point passes here).
+  PixelPoint toPixels(float x, float y) const {
+    PixelPoint p;
+    // A degenerate scale maps everything to the corner rather than dividing by zero.
+    if (scaleWidth_ != 0) {
+      p.column = (static_cast<double>(x) - scaleLeft_) * AreaWidthPixels() / scaleWidth_;
+    }
+    if (scaleHeight_ != 0) {
+      p.row = (static_cast<double>(y) - scaleTop_) * AreaHeightPixels() / scaleHeight_;
+    }
+    return p;
+  }
 
  protected:
   // What the implementations do; the state above is already updated when they run.
@@ -79,6 +103,9 @@ class Surface {
   virtual void onLine(float x1, float y1, float x2, float y2) = 0;
   virtual void onPSet(float x, float y) = 0;
   virtual void onPrint(float x, float y, const std::string& text) = 0;
+  // By default PSet and Line one dot after the other, so that every call is seen.
+  // An override draws exactly the same pixels; PlotDots sets the current position.
+  virtual void onPlotDots(const PlotDot* dots, std::size_t count);
 
  private:
   void resetScale();

@@ -162,7 +162,7 @@ Status snapToStep(float& t, float step) {
 Status progressValue(float t, float tStart, double range, std::int32_t& value) {
   // Computed in double: a progress value must not overflow where the curve does not.
   if (range == 0) return kDivisionByZero;
-  const double share = (static_cast<double>(t) - tStart) * 100 / range;
+  const double share = progressShare(t, tStart, range);
   std::int32_t rounded = 0;
   if (Status s = roundToInt32(share, rounded); s != kOk) return s;
   value = rounded % 100;  // the sign of the dividend is kept

@@ -48,6 +48,11 @@ bool isFarOut(float v, double lo, double hi, const SmartSkipRule& rule);
 // t = step × round(t / step), halves to even; t is unchanged on failure (overflow).
 Status snapToStep(float& t, float step);
 
+// (t − tStart) × 100 / range in double, the share of the sweep done (before rounding).
+inline double progressShare(float t, float tStart, double range) {
+  return (static_cast<double>(t) - tStart) * 100 / range;
+}
+
 // round((t − tStart) × 100 / range) Mod 100, the sign kept (so it may be negative,
 // which the progress bar refuses). kDivisionByZero for a range of 0.
 Status progressValue(float t, float tStart, double range, std::int32_t& value);

@@ -1,6 +1,8 @@
 #include "plot/sweeps.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "eval/single_math.h"
 
@@ -18,12 +20,27 @@ struct Branch {
   float prevY = 0;
 };
 
+// The dots of a sweep go to the surface in runs: nothing else draws while the sweep
+// runs, so the calls and their order are the same as one at a time.
+constexpr std::size_t kDotsPerRun = 512;
+
+// The last progress value worked out, and the shares that round to it for certain
+// (ties excluded): a step whose share lies strictly between them shows the same
+// value with the same outcome, and the bar is not asked again.
+struct ShownProgress {
+  bool known = false;
+  bool accepted = false;
+  double low = 0;
+  double high = 0;
+};
+
 class Sweeper {
  public:
   Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan)
       : ctx_(ctx), options_(options), plan_(plan), p_(ctx.points) {}
 
   void run();
+  void flushDots();
 
  private:
   // Each step returns true when Smart Skip asks to move on an extra distance.
@@ -39,6 +56,7 @@ class Sweeper {
   bool farOut(float v) const { return isFarOut(v, plan_.lo, plan_.hi, plan_.skip); }
   bool notPassed(float t) const;
   bool isBeyond(float t, float previous) const;
+  void addDot(float x, float y, const Branch& branch);
 
   PlotContext& ctx_;
   const PlotOptions& options_;
@@ -47,7 +65,25 @@ class Sweeper {
   Branch first_;
   Branch second_;
   float runningSum_ = 0;  // "Ｓｘ＝": the sum of every evaluated value so far
+  ShownProgress shown_;
+  std::array<PlotDot, kDotsPerRun> dots_{};
+  std::size_t dotCount_ = 0;
 };
+
+void Sweeper::addDot(float x, float y, const Branch& branch) {
+  PlotDot& d = dots_[dotCount_];
+  d.x = x;
+  d.y = y;
+  d.joined = options_.link && branch.joined;
+  d.fromX = branch.prevX;
+  d.fromY = branch.prevY;
+  if (++dotCount_ == dots_.size()) flushDots();
+}
+
+void Sweeper::flushDots() {
+  ctx_.canvas.PlotDots(dots_.data(), dotCount_);
+  dotCount_ = 0;
+}
 
 bool Sweeper::notPassed(float t) const {
   if (plan_.step > 0) return t <= plan_.tEnd;
@@ -97,8 +133,15 @@ bool Sweeper::setProgress(float t) {
     // The x sweeps leave the bar alone over a single value; the y sweeps show 0
     // rather than dividing by the zero range.
     if (sweepsAlongX(plan_.kind)) return true;
-  } else if (progressValue(t, plan_.tStart, plan_.range, value) != kOk) {
-    return false;
+  } else {
+    const double share = progressShare(t, plan_.tStart, plan_.range);
+    if (shown_.known && shown_.low < share && share < shown_.high) return shown_.accepted;
+    std::int32_t rounded = 0;
+    if (roundToInt32(share, rounded) != kOk) return false;
+    value = rounded % 100;  // the sign of the dividend is kept
+    const bool accepted = ctx_.progress.setValue(value);
+    shown_ = {true, accepted, rounded - 0.5, rounded + 0.5};
+    return accepted;
   }
   // The bar refuses a value outside 0..100, which fails the step.
   return ctx_.progress.setValue(value);
@@ -162,8 +205,7 @@ bool Sweeper::plotInBranch(Branch& branch, float x, float y, float v) {
     branch.joined = false;
     return false;
   }
-  ctx_.canvas.PSet(x, y);
-  if (options_.link && branch.joined) ctx_.canvas.Line(branch.prevX, branch.prevY, x, y);
+  addDot(x, y, branch);
   branch.prevX = x;
   branch.prevY = y;
   branch.joined = true;
@@ -209,6 +251,7 @@ bool Sweeper::twoValueStep(float t) {
 void runSweep(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan) {
   Sweeper sweeper(ctx, options, plan);
   sweeper.run();
+  sweeper.flushDots();
 }
 
 }  // namespace quorvel

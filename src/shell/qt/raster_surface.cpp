@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -89,6 +90,7 @@ RasterSurface::RasterSurface(int widthPixels, int heightPixels, int borderPixels
   fontHeight_ = metrics.height();
   pen_.setCapStyle(Qt::RoundCap);
   pen_.setJoinStyle(Qt::RoundJoin);
+  noteImageSize();
   onForeColor();
   onDrawWidth();
   setAntialiasing(false);
@@ -155,6 +157,15 @@ void RasterSurface::onResize(float, float) {
     copier.drawImage(0, 0, image_);
   }
   image_ = std::move(resized);
+  noteImageSize();
+}
+
+void RasterSurface::noteImageSize() {
+  imageWidth_ = image_.width();
+  imageHeight_ = image_.height();
+  hasPixels_ = !image_.isNull();
+  wordsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  reach_ = reachBox(image_, std::min(DrawWidth(), kMaxStampWidth));
 }
 
 void RasterSurface::onCls() {
@@ -190,6 +201,9 @@ void RasterSurface::rebuildStamp() {
   const double centre = odd ? 0.0 : -0.5;  // offset of the centre from a pixel's middle
   const double radius2 = (w / 2.0) * (w / 2.0);
   anchorShift_ = odd ? 0.0 : 0.5;
+  stampLo_ = lo;
+  stampHi_ = hi;
+  noteImageSize();
   stamp_.clear();
   for (int dy = lo; dy <= hi; ++dy) {
     int dx0 = hi + 1;
@@ -206,10 +220,19 @@ void RasterSurface::rebuildStamp() {
   }
 }
 
-void RasterSurface::stamp(QRgb* bits, qsizetype wordsPerLine, int ax, int ay) const {
-  const int width = image_.width();
-  const int height = image_.height();
+void RasterSurface::stamp(QRgb* bits, int ax, int ay) const {
+  const int width = imageWidth_;
+  const int height = imageHeight_;
+  const qsizetype wordsPerLine = wordsPerLine_;
   const QRgb colour = penRgb_;  // a local: the pixel writes cannot change it
+  // Most dots lie wholly inside: no row or column to cut.
+  if (ax + stampLo_ >= 0 && ay + stampLo_ >= 0 && ax + stampHi_ < width && ay + stampHi_ < height) {
+    for (const StampRow& row : stamp_) {
+      QRgb* line = bits + (ay + row.dy) * wordsPerLine + ax;
+      for (int dx = row.dx0; dx <= row.dx1; ++dx) line[dx] = colour;
+    }
+    return;
+  }
   for (const StampRow& row : stamp_) {
     const int y = ay + row.dy;
     if (y < 0 || y >= height) continue;
@@ -222,17 +245,29 @@ void RasterSurface::stamp(QRgb* bits, qsizetype wordsPerLine, int ax, int ay) co
 
 // Bresenham from the anchor pixel of one end to that of the other, the dot stamped
 // at every step: a line DrawWidth pixels wide with round ends.
-void RasterSurface::rasterLine(double c0, double r0, double c1, double r1) {
-  if (image_.isNull()) return;
+QRgb* RasterSurface::writableBits(QRgb*& bits) {
+  if (bits == nullptr) bits = reinterpret_cast<QRgb*>(image_.bits());
+  return bits;
+}
+
+// The dot of PSet: what rasterLine does for a segment of one point.
+void RasterSurface::rasterDot(double c, double r, QRgb*& bits) {
+  if (!hasPixels_ || !insideReach(c, r)) return;
+  anchorDot(anchorOf(c), anchorOf(r), bits);
+}
+
+void RasterSurface::rasterLine(double c0, double r0, double c1, double r1, QRgb*& bits) {
+  if (!hasPixels_) return;
   // Beyond this margin no dot reaches the image; cutting there keeps the loop short
-  // and the numbers small, however far away the ends lie.
-  if (!clipSegment(c0, r0, c1, r1, reachBox(image_, std::min(DrawWidth(), kMaxStampWidth)))) {
+  // and the numbers small, however far away the ends lie. A segment wholly inside
+  // is left as it is, so the cut is only tried for the others.
+  if (!(insideReach(c0, r0) && insideReach(c1, r1)) && !clipSegment(c0, r0, c1, r1, reach_)) {
     return;
   }
-  int x = static_cast<int>(std::floor(c0 + anchorShift_));
-  int y = static_cast<int>(std::floor(r0 + anchorShift_));
-  const int xEnd = static_cast<int>(std::floor(c1 + anchorShift_));
-  const int yEnd = static_cast<int>(std::floor(r1 + anchorShift_));
+  anchorLine(anchorOf(c0), anchorOf(r0), anchorOf(c1), anchorOf(r1), bits);
+}
+
+void RasterSurface::anchorLine(int x, int y, int xEnd, int yEnd, QRgb*& bits) {
   const int dx = std::abs(xEnd - x);
   const int dy = -std::abs(yEnd - y);
   const int sx = x < xEnd ? 1 : -1;
@@ -247,14 +282,9 @@ void RasterSurface::rasterLine(double c0, double r0, double c1, double r1) {
     recent_.add(xEnd, yEnd);
     return;
   }
-  QRgb* bits = nullptr;  // bits() may copy a shared image: only when a dot is stamped
-  const qsizetype wordsPerLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   for (;;) {
     const bool atEnd = x == xEnd && y == yEnd;
-    if (!(atEnd ? endStamped : recent_.has(x, y))) {
-      if (bits == nullptr) bits = reinterpret_cast<QRgb*>(image_.bits());
-      stamp(bits, wordsPerLine, x, y);
-    }
+    if (!(atEnd ? endStamped : recent_.has(x, y))) stamp(writableBits(bits), x, y);
     recent_.add(x, y);
     if (atEnd) break;
     const int e2 = 2 * err;
@@ -278,7 +308,8 @@ void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
   }
   if (!antialiasing_) {
     endPainting();
-    rasterLine(a.column, a.row, b.column, b.row);
+    QRgb* bits = nullptr;
+    rasterLine(a.column, a.row, b.column, b.row, bits);
     return;
   }
   if (image_.isNull()) return;
@@ -297,7 +328,8 @@ void RasterSurface::onPSet(float x, float y) {
   if (!std::isfinite(p.column) || !std::isfinite(p.row)) return;
   if (!antialiasing_) {
     endPainting();
-    rasterLine(p.column, p.row, p.column, p.row);
+    QRgb* bits = nullptr;
+    rasterDot(p.column, p.row, bits);
     return;
   }
   const double margin = DrawWidth() + 2.0;
@@ -312,6 +344,60 @@ void RasterSurface::onPSet(float x, float y) {
                      QColor::fromRgb(penRgb_));
   } else {
     painter.drawPoint(QPointF(p.column, p.row));
+  }
+}
+
+void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
+  if (antialiasing_) {
+    Surface::onPlotDots(dots, count);
+    return;
+  }
+  endPainting();
+  // The pixels of the last few dots: a join starts on the previous dot of its branch,
+  // one or two dots back.
+  struct Converted {
+    float x, y;
+    PixelPoint p;
+    bool finite, inside;  // inside the reach; then (ax, ay) is the anchor pixel
+    int ax, ay;
+  };
+  constexpr std::size_t kRemembered = 4;
+  Converted remembered[kRemembered] = {};
+  std::size_t rememberedCount = 0;
+  auto pixelsOf = [&](float x, float y) {
+    // Compared bit for bit: 0 and −0 (or two NaNs) are not taken for one another.
+    for (std::size_t i = 0; i < std::min(rememberedCount, kRemembered); ++i) {
+      const Converted& c = remembered[i];
+      if (std::bit_cast<std::uint32_t>(c.x) == std::bit_cast<std::uint32_t>(x) &&
+          std::bit_cast<std::uint32_t>(c.y) == std::bit_cast<std::uint32_t>(y)) {
+        return c;
+      }
+    }
+    Converted c{x, y, toPixels(x, y), false, false, 0, 0};
+    c.finite = std::isfinite(c.p.column) && std::isfinite(c.p.row);
+    c.inside = c.finite && insideReach(c.p.column, c.p.row);
+    if (c.inside) {
+      c.ax = anchorOf(c.p.column);
+      c.ay = anchorOf(c.p.row);
+    }
+    remembered[rememberedCount++ % kRemembered] = c;
+    return c;
+  };
+  QRgb* bits = nullptr;
+  if (!hasPixels_) return;  // nothing to draw on, as in rasterLine
+  for (std::size_t i = 0; i < count; ++i) {
+    const PlotDot& d = dots[i];
+    const Converted b = pixelsOf(d.x, d.y);
+    if (b.inside) anchorDot(b.ax, b.ay, bits);
+    if (!d.joined) continue;
+    const Converted a = pixelsOf(d.fromX, d.fromY);
+    if (!a.finite || !b.finite) continue;
+    // Ends inside the reach are not cut, so their anchors are the ones worked out.
+    if (a.inside && b.inside) {
+      anchorLine(a.ax, a.ay, b.ax, b.ay, bits);
+    } else {
+      rasterLine(a.p.column, a.p.row, b.p.column, b.p.row, bits);
+    }
   }
 }
 

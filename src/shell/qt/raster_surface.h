@@ -11,12 +11,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "plot/clip_segment.h"
 #include "plot/surface.h"
 
 namespace quorvel {
@@ -58,6 +60,9 @@ class RasterSurface : public Surface {
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
+  // Aliased: the same pixels as PSet and Line one by one, each point converted to
+  // pixels once and the image's figures read once per run.
+  void onPlotDots(const PlotDot* dots, std::size_t count) override;
 
  private:
   // One row of the dot stamped for a DrawWidth: pixels from dx0 to dx1 at row dy,
@@ -99,8 +104,25 @@ class RasterSurface : public Surface {
   void endPainting() const;
   void applyPenToPainter();
   void rebuildStamp();
-  void stamp(QRgb* bits, qsizetype wordsPerLine, int ax, int ay) const;
-  void rasterLine(double c0, double r0, double c1, double r1);
+  void noteImageSize();
+  void stamp(QRgb* bits, int ax, int ay) const;
+  // The image's pixels for writing; bits() may copy a shared image, so it is asked
+  // only when a dot is stamped, once per call or run (`bits` starts null).
+  QRgb* writableBits(QRgb*& bits);
+  bool insideReach(double c, double r) const {
+    return c >= reach_.left && c <= reach_.right && r >= reach_.top && r <= reach_.bottom;
+  }
+  // The anchor pixel of a column or row inside the reach.
+  int anchorOf(double v) const { return static_cast<int>(std::floor(v + anchorShift_)); }
+  // The dot at an anchor, left out when it is one of the last two stamped.
+  void anchorDot(int x, int y, QRgb*& bits) {
+    if (!recent_.has(x, y)) stamp(writableBits(bits), x, y);
+    recent_.add(x, y);
+  }
+  void rasterDot(double c, double r, QRgb*& bits);
+  void rasterLine(double c0, double r0, double c1, double r1, QRgb*& bits);
+  // rasterLine after the cut, from anchor to anchor.
+  void anchorLine(int x, int y, int xEnd, int yEnd, QRgb*& bits);
 
   QImage image_;
   QFont font_;
@@ -113,6 +135,17 @@ class RasterSurface : public Surface {
   // (dots centred on a pixel corner); see rebuildStamp.
   double anchorShift_ = 0;
   std::vector<StampRow> stamp_;
+  // The stamp's extent around its anchor (rows and columns), for the unclipped path.
+  int stampLo_ = 0;
+  int stampHi_ = 0;
+  // The image's figures, read from it whenever it is replaced (the drawing loops
+  // would otherwise call into the library for each).
+  int imageWidth_ = 0;
+  int imageHeight_ = 0;
+  bool hasPixels_ = false;
+  qsizetype wordsPerLine_ = 0;
+  // Where an aliased dot (capped width) still reaches the image: segments are cut here.
+  ClipBox reach_;
   RecentStamps recent_;
   std::unordered_map<std::string, std::vector<TextPixel>> textMasks_;
   // Declared after image_ so that it ends before the image goes.
