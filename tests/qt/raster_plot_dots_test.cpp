@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "plot/plotter.h"
+#include "plot/recording_surface.h"
 #include "shell/qt/raster_surface.h"
 
 namespace quorvel {
@@ -148,6 +150,68 @@ TEST(RasterPlotDots, ASurfaceWithoutPixelsTakesARunAndMovesThePosition) {
   EXPECT_EQ(s.CurrentY(), 40);
   EXPECT_TRUE(s.image().isNull());
 }
+
+// Whole curves through the plotter: the raster drawn by draw() against a raster that
+// gets the recorded PSet and Line calls of the same draw one at a time.
+struct CurveCase {
+  const char* name;
+  std::int16_t family, form;
+  float a, b;
+  const char* expression;
+};
+
+class RasterPlottedCurve : public ::testing::TestWithParam<CurveCase> {};
+
+TEST_P(RasterPlottedCurve, IsThePictureOfItsRecordedCalls) {
+  const CurveCase& c = GetParam();
+  for (int pen = 1; pen <= 3; ++pen) {
+    RasterSurface drawn(402, 302, 1);
+    RecordingSurface recorded(402, 302, 1);
+    Surface* const surfaces[] = {&drawn, &recorded};
+    for (Surface* s : surfaces) {
+      s->Scale(-3000, 2250, 3000, -2250);
+      s->setDrawWidth(pen);
+      ViewState view{-3000, 3000, -2250, 2250, 500};
+      CurveParams curve;
+      curve.funcFamily = c.family;
+      curve.funcForm = c.form;
+      curve.paramA = curve.paramK = curve.paramP = curve.paramR = c.a;
+      curve.paramB = c.b;
+      curve.paramOmega = 1;
+      curve.expression = c.expression;
+      EvalState eval;
+      CurvePoints points;
+      std::int32_t colour = 0;
+      ProgressBar progress;
+      PlotContext ctx{*s, view, curve, eval, points, 3000, 2250, false, pen, colour, progress};
+      draw(ctx, PlotOptions{3000, true, true, true, true, false}, PlotRange{}, false);
+    }
+    RasterSurface replayed(402, 302, 1);
+    replayed.Scale(-3000, 2250, 3000, -2250);
+    replayed.setDrawWidth(pen);
+    std::size_t drawing = 0;
+    for (const SurfaceCall& call : recorded.calls()) {
+      const auto& v = call.args;
+      if (call.kind == SurfaceCallKind::ForeColor) replayed.setForeColor(call.value);
+      if (call.kind == SurfaceCallKind::PSet) replayed.PSet(v[0], v[1]);
+      if (call.kind == SurfaceCallKind::Line) replayed.Line(v[0], v[1], v[2], v[3]);
+      drawing += call.kind == SurfaceCallKind::PSet || call.kind == SurfaceCallKind::Line;
+    }
+    EXPECT_GT(drawing, 100u) << "pen " << pen;
+    EXPECT_TRUE(drawn.image() == replayed.image()) << "pen " << pen;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, RasterPlottedCurve,
+    ::testing::Values(CurveCase{"InverseProportion", 2, 0, 6, 0, ""},
+                      CurveCase{"Exponential", 3, 0, 2, 0, ""},
+                      CurveCase{"Tangent", 7, 0, 1, 1, ""},
+                      CurveCase{"Circle", 8, 0, 3, 0, ""},
+                      CurveCase{"Hyperbola", 10, 0, 2, 1, ""},
+                      CurveCase{"SidewaysParabola", 11, 0, 1, 0, ""},
+                      CurveCase{"Expression", 13, 0, 0, 0, "sin(x)*x^2"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 }  // namespace
 }  // namespace quorvel
