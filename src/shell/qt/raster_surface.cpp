@@ -355,42 +355,43 @@ void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
   endPainting();
   // The pixels of the last few dots: a join starts on the previous dot of its branch,
   // one or two dots back.
+  // Keyed by the point's bits: 0 and −0 (or two NaNs) are not taken for one another.
   struct Converted {
-    float x, y;
+    std::uint64_t key;
     PixelPoint p;
-    bool finite, inside;  // inside the reach; then (ax, ay) is the anchor pixel
-    int ax, ay;
+    int ax, ay;            // the anchor pixel, when inside
+    int finite, inside;    // whole words: filled one field at a time, read back at once
   };
   constexpr std::size_t kRemembered = 4;
   Converted remembered[kRemembered] = {};
   std::size_t rememberedCount = 0;
-  auto pixelsOf = [&](float x, float y) {
-    // Compared bit for bit: 0 and −0 (or two NaNs) are not taken for one another.
-    for (std::size_t i = 0; i < std::min(rememberedCount, kRemembered); ++i) {
-      const Converted& c = remembered[i];
-      if (std::bit_cast<std::uint32_t>(c.x) == std::bit_cast<std::uint32_t>(x) &&
-          std::bit_cast<std::uint32_t>(c.y) == std::bit_cast<std::uint32_t>(y)) {
-        return c;
-      }
+  auto pixelsOf = [&](float x, float y) -> const Converted& {
+    const std::uint64_t key = (std::uint64_t{std::bit_cast<std::uint32_t>(x)} << 32) |
+                              std::bit_cast<std::uint32_t>(y);
+    const std::size_t known = std::min(rememberedCount, kRemembered);
+    for (std::size_t i = 0; i < known; ++i) {
+      if (remembered[i].key == key) return remembered[i];
     }
-    Converted c{x, y, toPixels(x, y), false, false, 0, 0};
+    Converted& c = remembered[rememberedCount++ % kRemembered];
+    c.key = key;
+    c.p = toPixels(x, y);
     c.finite = std::isfinite(c.p.column) && std::isfinite(c.p.row);
     c.inside = c.finite && insideReach(c.p.column, c.p.row);
     if (c.inside) {
       c.ax = anchorOf(c.p.column);
       c.ay = anchorOf(c.p.row);
     }
-    remembered[rememberedCount++ % kRemembered] = c;
     return c;
   };
   QRgb* bits = nullptr;
   if (!hasPixels_) return;  // nothing to draw on, as in rasterLine
   for (std::size_t i = 0; i < count; ++i) {
     const PlotDot& d = dots[i];
-    const Converted b = pixelsOf(d.x, d.y);
+    // A dot's slot is not reused for its join's start: that takes the next one.
+    const Converted& b = pixelsOf(d.x, d.y);
     if (b.inside) anchorDot(b.ax, b.ay, bits);
     if (!d.joined) continue;
-    const Converted a = pixelsOf(d.fromX, d.fromY);
+    const Converted& a = pixelsOf(d.fromX, d.fromY);
     if (!a.finite || !b.finite) continue;
     // Ends inside the reach are not cut, so their anchors are the ones worked out.
     if (a.inside && b.inside) {
