@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstddef>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -62,6 +64,29 @@ void plotCurve(benchmark::State& state, bool antialiasing) {
 }
 
 void BM_CurveAliased(benchmark::State& state) { plotCurve(state, false); }
+
+// The same dots in the order the plotter gives them (dot, then the join to it), as
+// runs of 512 through PlotDots, the way a sweep hands them over.
+void BM_CurveAliasedInRuns(benchmark::State& state) {
+  RasterSurface surface(kAreaWidth + 2, kAreaHeight + 2, 1);
+  surface.Scale(-kHalfWidth, kHalfHeight, kHalfWidth, -kHalfHeight);
+  surface.setDrawWidth(2);
+  surface.setForeColor(quorvel::rgbOf(255, 0, 0));
+  const std::vector<Point> points = sineCurve();
+  std::vector<quorvel::PlotDot> dots;
+  for (int i = 0; i <= kSteps; ++i) {
+    const Point from = points[i == 0 ? 0 : i - 1];
+    dots.push_back({points[i].x, points[i].y, from.x, from.y, i > 0});
+  }
+  constexpr std::size_t kRun = 512;
+  for (auto _ : state) {
+    for (std::size_t at = 0; at < dots.size(); at += kRun) {
+      surface.PlotDots(dots.data() + at, std::min(kRun, dots.size() - at));
+    }
+    benchmark::DoNotOptimize(surface.image().constBits());
+  }
+  state.SetLabel("one curve: 10001 dots + 10000 joins in runs of 512, width 2");
+}
 void BM_CurveAntialiased(benchmark::State& state) { plotCurve(state, true); }
 
 // The same curve straight through QPainter, aliased, round-capped pen of width 2.
@@ -159,6 +184,7 @@ void BM_PngOfTheImageAsItIs(benchmark::State& state) { writePng(state, false); }
 void BM_PngWithPalette(benchmark::State& state) { writePng(state, true); }
 
 BENCHMARK(BM_CurveAliased)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CurveAliasedInRuns)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveAntialiased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CurveQPainterRoundPenReference)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AxesAliased)->Unit(benchmark::kMillisecond);
