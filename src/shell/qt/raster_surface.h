@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -113,7 +112,13 @@ class RasterSurface : public Surface {
     return c >= reach_.left && c <= reach_.right && r >= reach_.top && r <= reach_.bottom;
   }
   // The anchor pixel of a column or row inside the reach.
-  int anchorOf(double v) const { return static_cast<int>(std::floor(v + anchorShift_)); }
+  // floor by truncation: the reach keeps v well inside int, and this needs no
+  // rounding-mode instruction the baseline processor may lack.
+  int anchorOf(double v) const {
+    const double shifted = v + anchorShift_;
+    const int truncated = static_cast<int>(shifted);
+    return shifted < truncated ? truncated - 1 : truncated;
+  }
   // The dot at an anchor, left out when it is one of the last two stamped.
   void anchorDot(int x, int y, QRgb*& bits) {
     if (!recent_.has(x, y)) stamp(writableBits(bits), x, y);
