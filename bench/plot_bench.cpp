@@ -5,7 +5,6 @@
 // formula is native, shows how much of the time is the evaluator's.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdint>
 #include <string>
 
@@ -97,15 +96,3 @@ BENCHMARK(BM_DrawOnRecording<useLinear>)->Name("LinearOnRecording")->Unit(benchm
 BENCHMARK(BM_DrawOnRaster<useLinear>)->Name("LinearOnRaster")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // The raster surface writes text, which needs a QGuiApplication; offscreen needs
-  // no display.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -10,7 +10,6 @@
 // dragging or zooming.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -111,14 +110,3 @@ BENCHMARK_CAPTURE(BM_Replay15, Window_Level2000_Antialiased, 1000, 700, 2000, tr
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Text needs a QGuiApplication; the offscreen platform needs no display.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
