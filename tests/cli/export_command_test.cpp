@@ -7,12 +7,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 #include <string>
 #include <vector>
 
 #include "cli_test_support.h"
 #include "shell/qt/picture_export.h"
+#include "support/svg_reader.h"
 
 namespace quorvel::cli::test {
 namespace {
@@ -86,52 +86,16 @@ TEST(ExportCommand, PngAndBitmapHoldTheSamePixels) {
   EXPECT_GT(blue, 100);  // the hyperbola is drawn
 }
 
-struct SvgOutline {
-  bool parsed = false;
-  QString viewBox;
-  std::size_t longestBluePolyline = 0;
-  std::vector<QString> texts;
-  int images = 0;
-};
-
-// Reads the SVG as XML: the stroke of each polyline comes from the group around it.
-SvgOutline readSvg(const std::filesystem::path& file) {
-  SvgOutline outline;
-  QFile in(QString::fromStdString(file.string()));
-  if (!in.open(QIODevice::ReadOnly)) return outline;
-  QXmlStreamReader xml(&in);
-  std::vector<QString> strokes{QString()};
-  while (!xml.atEnd()) {
-    const QXmlStreamReader::TokenType token = xml.readNext();
-    if (token == QXmlStreamReader::StartElement) {
-      const QXmlStreamAttributes a = xml.attributes();
-      strokes.push_back(a.hasAttribute("stroke") ? a.value("stroke").toString() : strokes.back());
-      const QStringView name = xml.name();
-      if (name == QLatin1String("svg")) outline.viewBox = a.value("viewBox").toString();
-      if (name == QLatin1String("image")) ++outline.images;
-      if (name == QLatin1String("polyline") && strokes.back() == QLatin1String("#0000ff")) {
-        const auto count =
-            static_cast<std::size_t>(a.value("points").toString().split(' ', Qt::SkipEmptyParts).size());
-        outline.longestBluePolyline = std::max(outline.longestBluePolyline, count);
-      }
-      if (name == QLatin1String("text")) outline.texts.push_back(xml.readElementText().trimmed());
-    }
-    if (token == QXmlStreamReader::EndElement) strokes.pop_back();
-  }
-  outline.parsed = !xml.hasError();
-  return outline;
-}
-
 TEST(ExportCommand, SvgIsXmlWithTheCurvesAsPolylinesAndTheLabelsAsText) {
   const TempFolder dir;
   const auto svg = dir / "w.svg";
   const Outcome o = runCli({"export", kWorksheet, svg.string()});
   ASSERT_EQ(o.exit, 0) << o.err;
-  const SvgOutline outline = readSvg(svg);
+  const quorvel::test::SvgPicture outline = quorvel::test::readSvg(svg);
   ASSERT_TRUE(outline.parsed);
   EXPECT_EQ(outline.viewBox, "0 0 800 800");
   // Each branch of y=6/x is one polyline of several hundred points.
-  EXPECT_GT(outline.longestBluePolyline, 500u);
+  EXPECT_GT(outline.longestPolyline("#0000ff"), 500u);
   EXPECT_EQ(outline.images, 0);
   EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("O")), outline.texts.end());
   EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("-11")), outline.texts.end());

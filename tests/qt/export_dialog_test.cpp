@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -24,6 +23,7 @@
 #include "qt_fixture.h"
 #include "shell/qt/picture_export.h"
 #include "shell/qt/qt_services.h"
+#include "support/svg_reader.h"
 
 namespace quorvel::test {
 namespace {
@@ -31,47 +31,6 @@ namespace {
 constexpr int kExport = 5;
 constexpr int kLeft = 8;
 enum Filter { kBitmap, kPng, kSvg, kPdf };
-
-// The polylines of an SVG with the stroke each takes from the groups around it.
-struct SvgPolyline {
-  QString stroke;
-  std::vector<QPointF> points;
-};
-
-struct SvgPicture {
-  bool parsed = false;
-  std::vector<SvgPolyline> polylines;
-  int count(const QString& stroke) const {
-    return static_cast<int>(std::count_if(polylines.begin(), polylines.end(),
-                                          [&](const SvgPolyline& p) { return p.stroke == stroke; }));
-  }
-};
-
-SvgPicture readSvg(const std::filesystem::path& file) {
-  SvgPicture picture;
-  QFile in(QString::fromStdString(file.string()));
-  if (!in.open(QIODevice::ReadOnly)) return picture;
-  QXmlStreamReader xml(&in);
-  std::vector<QString> strokes{QString()};
-  while (!xml.atEnd()) {
-    const QXmlStreamReader::TokenType token = xml.readNext();
-    if (token == QXmlStreamReader::StartElement) {
-      const QXmlStreamAttributes a = xml.attributes();
-      strokes.push_back(a.hasAttribute("stroke") ? a.value("stroke").toString() : strokes.back());
-      if (xml.name() == QLatin1String("polyline")) {
-        SvgPolyline line{strokes.back(), {}};
-        for (const QString& pair : a.value("points").toString().split(' ', Qt::SkipEmptyParts)) {
-          const QStringList xy = pair.split(',');
-          if (xy.size() == 2) line.points.emplace_back(xy[0].toDouble(), xy[1].toDouble());
-        }
-        picture.polylines.push_back(std::move(line));
-      }
-    }
-    if (token == QXmlStreamReader::EndElement) strokes.pop_back();
-  }
-  picture.parsed = !xml.hasError();
-  return picture;
-}
 
 // The x of the black vertical line that spans most of the picture: the y axis.
 std::optional<double> yAxisColumn(const SvgPicture& picture, double height) {
