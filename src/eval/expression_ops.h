@@ -11,20 +11,7 @@
 
 namespace quorvel {
 
-// A float result of float operands is finite unless the step overflowed.
-inline Status finiteOrOverflow(float r, float& out) {
-  if (!std::isfinite(r)) return kOverflow;
-  out = r;
-  return kOk;
-}
-
-inline Status addStep(float a, float b, float& out) { return finiteOrOverflow(a + b, out); }
-inline Status subtractStep(float a, float b, float& out) { return finiteOrOverflow(a - b, out); }
-inline Status multiplyStep(float a, float b, float& out) { return finiteOrOverflow(a * b, out); }
-inline Status divideStep(float a, float b, float& out) {
-  if (b == 0.0f) return a == 0.0f ? kOverflow : kDivisionByZero;
-  return finiteOrOverflow(a / b, out);
-}
+// The arithmetic steps are single_math's addSingle, subSingle, mulSingle and divSingle.
 
 // a ^ b by the power rule, the one the reference evaluator applies too.
 // A base of 0 or more (the common case) is the plain power there too. The negative
@@ -50,10 +37,10 @@ inline Status squareStep(float v, float& out) {
 // The binary operations by their plain code (kAdd .. kDivide, kPower).
 inline Status binaryStep(OpCode code, float a, float b, float& out) {
   switch (code) {
-    case OpCode::kAdd: return addStep(a, b, out);
-    case OpCode::kSubtract: return subtractStep(a, b, out);
-    case OpCode::kMultiply: return multiplyStep(a, b, out);
-    case OpCode::kDivide: return divideStep(a, b, out);
+    case OpCode::kAdd: return addSingle(a, b, out);
+    case OpCode::kSubtract: return subSingle(a, b, out);
+    case OpCode::kMultiply: return mulSingle(a, b, out);
+    case OpCode::kDivide: return divSingle(a, b, out);
     default: return powerRuleStep(a, b, out);
   }
 }

@@ -72,51 +72,51 @@ template <bool kXReadable>
         top = subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x);
         continue;
       case OpCode::kAdd:
-        s = addStep(below[--n], top, r);
+        s = addSingle(below[--n], top, r);
         break;
       case OpCode::kSubtract:
-        s = subtractStep(below[--n], top, r);
+        s = subSingle(below[--n], top, r);
         break;
       case OpCode::kMultiply:
-        s = multiplyStep(below[--n], top, r);
+        s = mulSingle(below[--n], top, r);
         break;
       case OpCode::kDivide:
-        s = divideStep(below[--n], top, r);
+        s = divSingle(below[--n], top, r);
         break;
       case OpCode::kPower:
         s = powerRuleStep(below[--n], top, r);
         break;
       case OpCode::kAddX:
         if (!kXReadable) return {x.status, 0.0f};
-        s = addStep(top, xValue, r);
+        s = addSingle(top, xValue, r);
         break;
       case OpCode::kSubtractX:
         if (!kXReadable) return {x.status, 0.0f};
-        s = subtractStep(top, xValue, r);
+        s = subSingle(top, xValue, r);
         break;
       case OpCode::kMultiplyX:
         if (!kXReadable) return {x.status, 0.0f};
-        s = multiplyStep(top, xValue, r);
+        s = mulSingle(top, xValue, r);
         break;
       case OpCode::kDivideX:
         if (!kXReadable) return {x.status, 0.0f};
-        s = divideStep(top, xValue, r);
+        s = divSingle(top, xValue, r);
         break;
       case OpCode::kPowerX:
         if (!kXReadable) return {x.status, 0.0f};
         s = powerRuleStep(top, xValue, r);
         break;
       case OpCode::kAddConstant:
-        s = addStep(top, op->constant, r);
+        s = addSingle(top, op->constant, r);
         break;
       case OpCode::kSubtractConstant:
-        s = subtractStep(top, op->constant, r);
+        s = subSingle(top, op->constant, r);
         break;
       case OpCode::kMultiplyConstant:
-        s = multiplyStep(top, op->constant, r);
+        s = mulSingle(top, op->constant, r);
         break;
       case OpCode::kDivideConstant:
-        s = divideStep(top, op->constant, r);
+        s = divSingle(top, op->constant, r);
         break;
       case OpCode::kPowerConstant:
         s = powerRuleStep(top, op->constant, r);
@@ -127,22 +127,22 @@ template <bool kXReadable>
       case OpCode::kPushXAddConstant:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
-        s = addStep(xValue, op->constant, r);
+        s = addSingle(xValue, op->constant, r);
         break;
       case OpCode::kPushXSubtractConstant:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
-        s = subtractStep(xValue, op->constant, r);
+        s = subSingle(xValue, op->constant, r);
         break;
       case OpCode::kPushXMultiplyConstant:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
-        s = multiplyStep(xValue, op->constant, r);
+        s = mulSingle(xValue, op->constant, r);
         break;
       case OpCode::kPushXDivideConstant:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
-        s = divideStep(xValue, op->constant, r);
+        s = divSingle(xValue, op->constant, r);
         break;
       case OpCode::kPushXSquare:
         if (!kXReadable) return {x.status, 0.0f};
@@ -152,7 +152,7 @@ template <bool kXReadable>
       case OpCode::kPushConstantMultiplyX:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
-        s = multiplyStep(op->constant, xValue, r);
+        s = mulSingle(op->constant, xValue, r);
         break;
       case OpCode::kPowerByConstant:
         s = powSingle(top, op->constant, r);
