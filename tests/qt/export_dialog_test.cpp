@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -191,13 +192,16 @@ TEST_F(ExportDialog, ListPictureReplaysTheTickedRecordsOnly) {
   EXPECT_EQ(readSvg(folder / "empty.svg").polylines.size(), 0u);
 }
 
-// Drives the modal dialog once it shows: `act` gets it; a dialog that never shows
-// ends the wait after five seconds with a failure.
+// Drives the modal dialog once it runs its own event loop (a dialog closed from
+// inside show(), before exec() enters its loop, would leave that loop waiting):
+// `act` gets it; a dialog that never shows ends the wait after five seconds with a
+// failure.
 void whenTheDialogShows(const std::function<void(QFileDialog&)>& act) {
   auto* poll = new QTimer(qApp);
   auto tries = std::make_shared<int>(0);
   QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
-    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog != nullptr && QThread::currentThread()->loopLevel() > 0) {
       poll->deleteLater();
       poll->stop();
       act(*dialog);
@@ -220,7 +224,9 @@ void chooseFilterAndName(QFileDialog& dialog, int index, const QString& name) {
   }
   for (int i = types->currentIndex(); i < index; ++i) QTest::keyClick(types, Qt::Key_Down);
   dialog.selectFile(name);
-  static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept, as OK runs it
+  // QDialog's accept, not QFileDialog's: the file dialog's own may refuse while its
+  // file system model is still loading the folder, and leave the dialog open.
+  dialog.QDialog::accept();
 }
 
 class QtSaveDialog : public ::testing::Test {
