@@ -31,6 +31,7 @@ void Surface::Resize(float widthTwips, float heightTwips) {
   heightPixels_ = toPixels(heightTwips);
   resetScale();
   onResize(widthTwips, heightTwips);
+  onPictureChanged();
 }
 
 void Surface::Scale(float x1, float y1, float x2, float y2) {
@@ -45,6 +46,7 @@ void Surface::Cls() {
   currentX_ = 0;
   currentY_ = 0;
   onCls();
+  onPictureChanged();
 }
 
 void Surface::setForeColor(std::int32_t rgb) {
@@ -66,12 +68,14 @@ void Surface::Line(float x1, float y1, float x2, float y2) {
   onLine(x1, y1, x2, y2);
   currentX_ = x2;
   currentY_ = y2;
+  onPictureChanged();
 }
 
 void Surface::PSet(float x, float y) {
   onPSet(x, y);
   currentX_ = x;
   currentY_ = y;
+  onPictureChanged();
 }
 
 void Surface::PlotDots(const PlotDot* dots, std::size_t count) {
@@ -81,6 +85,7 @@ void Surface::PlotDots(const PlotDot* dots, std::size_t count) {
   // position on it.
   currentX_ = dots[count - 1].x;
   currentY_ = dots[count - 1].y;
+  onPictureChanged();
 }
 
 void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
@@ -91,6 +96,9 @@ void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
   }
 }
 
-void Surface::Print(const std::string& text) { onPrint(currentX_, currentY_, text); }
+void Surface::Print(const std::string& text) {
+  onPrint(currentX_, currentY_, text);
+  onPictureChanged();
+}
 
 }  // namespace quorvel

@@ -106,6 +106,10 @@ class Surface {
   // By default PSet and Line one dot after the other, so that every call is seen.
   // An override draws exactly the same pixels; PlotDots sets the current position.
   virtual void onPlotDots(const PlotDot* dots, std::size_t count);
+  // After every call that changes the picture (Resize, Cls, Line, PSet, PlotDots,
+  // Print), runs or batched alike: the one place a window learns that it must show
+  // the picture again.
+  virtual void onPictureChanged() {}
 
  private:
   void resetScale();

@@ -6,31 +6,6 @@
 
 namespace quorvel {
 
-void WindowSurface::onResize(float widthTwips, float heightTwips) {
-  RasterSurface::onResize(widthTwips, heightTwips);
-  tell();
-}
-
-void WindowSurface::onCls() {
-  RasterSurface::onCls();
-  tell();
-}
-
-void WindowSurface::onLine(float x1, float y1, float x2, float y2) {
-  RasterSurface::onLine(x1, y1, x2, y2);
-  tell();
-}
-
-void WindowSurface::onPSet(float x, float y) {
-  RasterSurface::onPSet(x, y);
-  tell();
-}
-
-void WindowSurface::onPrint(float x, float y, const std::string& text) {
-  RasterSurface::onPrint(x, y, text);
-  tell();
-}
-
 SurfaceMouse toUserUnits(const Surface& surface, int column, int row) {
   SurfaceMouse m;
   const double c = column - surface.BorderPixels();

@@ -18,14 +18,7 @@ class WindowSurface : public RasterSurface {
   std::function<void()> changed;
 
  protected:
-  void onResize(float widthTwips, float heightTwips) override;
-  void onCls() override;
-  void onLine(float x1, float y1, float x2, float y2) override;
-  void onPSet(float x, float y) override;
-  void onPrint(float x, float y, const std::string& text) override;
-
- private:
-  void tell() const {
+  void onPictureChanged() override {
     if (changed) changed();
   }
 };
