@@ -167,5 +167,31 @@ TEST(Twips, RoundToTheNearestPixel) {
   EXPECT_EQ(toPixelsFromTwips(8), 1);
 }
 
+TEST(WindowPlacement, TheFrameLiesInsideTheAvailableArea) {
+  struct Case {
+    QRect available;
+    QMargins frame;
+    int left, top, width, height;
+    QRect inside;
+  };
+  const QMargins openbox(1, 20, 1, 5);
+  const Case cases[] = {
+      // A 1366 × 768 screen: the frame starts at the top, its caption on the screen.
+      {{0, 0, 1366, 768}, openbox, 164, 0, 675, 742, {165, 20, 673, 717}},
+      // A task bar at the top: the frame starts below it.
+      {{0, 32, 1366, 736}, openbox, 164, 0, 675, 710, {165, 52, 673, 685}},
+      // Too wide and too tall for the area: kept inside, shrunk.
+      {{0, 0, 800, 600}, openbox, 700, 0, 900, 700, {1, 20, 798, 575}},
+      // Too far right: moved back so the right edge stays on the screen.
+      {{0, 0, 1024, 768}, openbox, 900, 10, 300, 300, {725, 30, 298, 275}},
+      // No frame known yet (no window manager): the inside is the outer size.
+      {{0, 0, 1024, 768}, QMargins(), 164, 0, 500, 700, {164, 0, 500, 700}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(clientRectInside(c.available, c.frame, c.left, c.top, c.width, c.height), c.inside)
+        << c.left << "," << c.top << " " << c.width << "x" << c.height;
+  }
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -1,6 +1,8 @@
 #include "shell/qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
+#include <QWindow>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -101,16 +103,33 @@ QAction* MainWindow::toolbarAction(int position) const {
   return nullptr;
 }
 
+QMargins MainWindow::frameMargins() const {
+  const QRect frame = frameGeometry();
+  const QRect inside = geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(),
+          frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
 void MainWindow::placeFromForm() {
-  // The form holds the outer size; the frame's share is known once the window has
-  // been shown (none before, and none without a window manager).
-  const QSize frame = frameGeometry().size() - geometry().size();
-  resize(std::max(1, toPixelsFromTwips(form_.Width) - frame.width()),
-         std::max(1, toPixelsFromTwips(form_.Height) - frame.height()));
+  // The form holds the outer size and the top; the frame goes inside the screen's
+  // available area (panels and task bars left out). Its thickness is known only once
+  // the window manager has framed the window: until then the window is placed as if
+  // it had none, and placed again when the frame shows up (see eventFilter).
+  const QMargins frame = frameMargins();
+  framePlaced_ = !frame.isNull();
   const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-  const QRect available = s != nullptr ? s->availableGeometry() : QRect();
-  move(available.left() + toPixelsFromTwips(kWindowLeftTwips) - frame.width() / 2,
-       available.top() + toPixelsFromTwips(form_.Top));
+  if (s == nullptr) return;
+  const QRect available = s->availableGeometry();
+  // The designed left edge is the inside's; the frame's border is a few pixels.
+  const int left = toPixelsFromTwips(kWindowLeftTwips) - frame.left();
+  setGeometry(clientRectInside(available, frame, left, toPixelsFromTwips(form_.Top),
+                               toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height)));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The frame is known once the window manager has framed the window.
+  if (!framePlaced_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -164,6 +183,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    // Any event of the framed window will do; the first that knows the frame places
+    // the window again (once: the filter then goes).
+    if (!framePlaced_ && !frameMargins().isNull()) {
+      framePlaced_ = true;
+      windowHandle()->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, [this] { placeFromForm(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
   // The read-out's box grows with its label, which sizes itself to its text.
   if (watched == coordinateLabel_ && event->type() == QEvent::Resize) {
     coordinateBox_->resize(coordinateBox_->size().expandedTo(coordinateLabel_->size()));

@@ -37,6 +37,7 @@ class MainWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +47,7 @@ class MainWindow : public QWidget {
   void buildToolbarBand();
   void buildSurface();
   void placeFromForm();
+  QMargins frameMargins() const;
   void scheduleLayout();
   void applyLayout();
 
@@ -58,6 +60,8 @@ class MainWindow : public QWidget {
   LabelWidget* coordinateLabel_ = nullptr;
   SurfaceWidget* picPic_ = nullptr;
   bool layoutQueued_ = false;
+  // The window was placed knowing its frame's thickness.
+  bool framePlaced_ = false;
 };
 
 }  // namespace quorvel
