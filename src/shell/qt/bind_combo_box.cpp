@@ -1,6 +1,8 @@
 #include "shell/qt/bind_combo_box.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QStyle>
 #include <QSignalBlocker>
 
 namespace quorvel {
@@ -35,6 +37,16 @@ void ComboBoxBinder::userPicked(int index) {
   refresh();
 }
 
+void ComboBoxBinder::fitDropDownToItems() {
+  // The closed combo keeps its designed width; the open list shows every item whole.
+  QAbstractItemView* view = widget_->view();
+  const int frame = 2 * view->frameWidth();
+  const int scrollBar = widget_->count() > widget_->maxVisibleItems()
+                            ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                            : 0;
+  view->setMinimumWidth(view->sizeHintForColumn(0) + frame + scrollBar);
+}
+
 void ComboBoxBinder::refresh() {
   const QSignalBlocker block(widget_);
   const std::vector<std::string>& items = model_.List();
@@ -45,6 +57,7 @@ void ComboBoxBinder::refresh() {
   if (!same) {
     widget_->clear();
     for (const std::string& item : items) widget_->addItem(qtText(item));
+    fitDropDownToItems();
   }
   if (widget_->currentIndex() != model_.ListIndex()) widget_->setCurrentIndex(model_.ListIndex());
   if (widget_->isEditable() && !forwarding()) {

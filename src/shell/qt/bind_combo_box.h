@@ -17,6 +17,7 @@ class ComboBoxBinder : public Binder {
  private:
   void refresh() override;
   void userPicked(int index);
+  void fitDropDownToItems();
   ComboBox& model_;
   QComboBox* widget_;
 };
