@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 #include <iterator>
+#include <string_view>
 
 #include "cli/commands.h"
 
@@ -45,11 +46,85 @@ void printHelp(std::ostream& out) {
          "`quorvel COMMAND --help` describes a command.\n";
 }
 
+// How one of the toolkit's own options takes its value.
+enum class ToolkitValue {
+  None,          // a flag: -reverse
+  Next,          // the next word: -platform offscreen
+  NextOrJoined,  // the next word or after "=": -style fusion, -style=fusion
+};
+
+struct ToolkitOption {
+  std::string_view name;  // without the dash
+  ToolkitValue value;
+};
+
+// The options Qt 6.4 takes out of the words itself (QCoreApplication, QGuiApplication,
+// QApplication and the xcb platform plugin), each spelt with one dash or two. Qt reads
+// -geometry, -title and -icon (the X11 names of -qwindow...) and the xcb ones only on
+// X11; on the other platforms they are left over and ignored.
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", ToolkitValue::Next},
+    {"platformpluginpath", ToolkitValue::Next},
+    {"platformtheme", ToolkitValue::Next},
+    {"plugin", ToolkitValue::Next},
+    {"qwindowgeometry", ToolkitValue::Next},
+    {"qwindowicon", ToolkitValue::Next},
+    {"qwindowtitle", ToolkitValue::Next},
+    {"session", ToolkitValue::Next},
+    {"reverse", ToolkitValue::None},
+    {"testability", ToolkitValue::None},
+    {"style", ToolkitValue::NextOrJoined},
+    {"stylesheet", ToolkitValue::NextOrJoined},
+    {"widgetcount", ToolkitValue::None},
+    {"qmljsdebugger", ToolkitValue::NextOrJoined},
+    {"qdevel", ToolkitValue::None},  // obsolete, ignored
+    {"qdebug", ToolkitValue::None},  // obsolete, ignored
+    {"geometry", ToolkitValue::Next},
+    {"title", ToolkitValue::Next},
+    {"icon", ToolkitValue::Next},
+    {"display", ToolkitValue::Next},
+    {"name", ToolkitValue::Next},
+    {"visual", ToolkitValue::Next},
+    {"nograb", ToolkitValue::None},
+    {"dograb", ToolkitValue::None},
+};
+
+const ToolkitOption* findToolkitOption(std::string_view name) {
+  const auto it = std::find_if(std::begin(kToolkitOptions), std::end(kToolkitOptions),
+                               [name](const ToolkitOption& o) { return o.name == name; });
+  return it != std::end(kToolkitOptions) ? &*it : nullptr;
+}
+
 }  // namespace
 
-bool isCommandLine(const std::vector<std::string>& args) {
-  if (args.empty()) return false;
-  return args[0] == "--help" || args[0] == "--version" || findSubcommand(args[0]) != nullptr;
+LaunchChoice chooseLaunch(const std::vector<std::string>& args) {
+  if (!args.empty() &&
+      (args[0] == "--help" || args[0] == "--version" || findSubcommand(args[0]) != nullptr)) {
+    return {Launch::CommandLine, ""};
+  }
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (!word.starts_with('-')) return {Launch::Refused, "unknown command '" + word + "'"};
+    // Qt reads --OPTION as -OPTION.
+    std::string_view name = std::string_view(word).substr(word.starts_with("--") ? 2 : 1);
+    const std::size_t equals = name.find('=');
+    const ToolkitOption* option = findToolkitOption(name.substr(0, equals));
+    if (option == nullptr ||
+        (equals != std::string_view::npos && option->value != ToolkitValue::NextOrJoined)) {
+      return {Launch::Refused, "unknown option '" + word + "'"};
+    }
+    if (equals == std::string_view::npos && option->value != ToolkitValue::None) {
+      if (i + 1 >= args.size()) return {Launch::Refused, word + " needs a value"};
+      ++i;  // the value, whatever it looks like, as Qt takes it
+    }
+  }
+  return {Launch::Windows, ""};
+}
+
+int refuse(const std::string& problem, std::ostream& err) {
+  err << "quorvel: " << problem << "\n\n";
+  printHelp(err);
+  return kExitUsage;
 }
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -68,9 +143,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   const Subcommand* command = findSubcommand(args[0]);
   if (command == nullptr) {
-    err << "quorvel: unknown command '" << args[0] << "'\n\n";
-    printHelp(err);
-    return kExitUsage;
+    return refuse("unknown command '" + args[0] + "'", err);
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   return command->run(rest, in, out, err);

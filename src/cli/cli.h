@@ -5,8 +5,25 @@
 
 namespace quorvel::cli {
 
-// True when `word` names a subcommand (calc, ...) or is --help / --version.
-bool isCommandLine(const std::vector<std::string>& args);
+// What the program does with its argument words.
+enum class Launch {
+  CommandLine,  // the first word is a subcommand (calc, ...) or --help / --version
+  Windows,      // no words, or only the toolkit's own options (-platform NAME, ...)
+  Refused,      // any other word: wrong usage
+};
+
+struct LaunchChoice {
+  Launch launch = Launch::Windows;
+  std::string refusal;  // when Refused: the problem, e.g. "unknown option '--bogus'"
+};
+
+// Chooses the launch for the words after the program's name. It needs no display and
+// makes no application object, so a refusal can be printed before either.
+LaunchChoice chooseLaunch(const std::vector<std::string>& args);
+
+// Prints "quorvel: PROBLEM", a blank line and the usage on `err`; returns the
+// wrong-usage status (2).
+int refuse(const std::string& problem, std::ostream& err);
 
 // Runs the subcommand in args (args[0] is the subcommand). Returns the exit status:
 // 0 done, 1 refused, 2 wrong usage, 3 a file could not be read or written.

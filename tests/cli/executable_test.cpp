@@ -64,5 +64,25 @@ TEST(Executable, HelpListsTheCommands) {
   EXPECT_EQ(runExecutable({"--version"}).out, "quorvel 1.1\n");
 }
 
+// Were the windows to open (on the offscreen platform they never close), `timeout`
+// would end the program: the status would be 124 or 137, not 2, and the test fails
+// instead of hanging.
+TEST(Executable, UnknownWordsAreRefusedWithoutOpeningTheWindows) {
+  const std::string usage = runExecutable({"--help"}).out;
+  const struct {
+    std::vector<std::string> args;
+    const char* problem;
+  } cases[] = {
+      {{"exprot", "sheet.qvx"}, "quorvel: unknown command 'exprot'\n"},
+      {{"--bogus"}, "quorvel: unknown option '--bogus'\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = runExecutable(c.args, "timeout -k 10 120 env QT_QPA_PLATFORM=offscreen");
+    EXPECT_EQ(o.exit, 2) << c.problem;
+    EXPECT_EQ(o.out, "") << c.problem;
+    EXPECT_EQ(o.err, c.problem + ("\n" + usage)) << c.problem;
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::cli::test

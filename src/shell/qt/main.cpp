@@ -1,5 +1,5 @@
-// quorvel with a subcommand runs the headless command line; without one it opens
-// the windows.
+// quorvel with a subcommand runs the headless command line; without one (or with
+// only Qt's own options) it opens the windows; any other word is refused.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -27,8 +27,14 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (quorvel::cli::isCommandLine(args)) {
-    return quorvel::cli::run(args, std::cin, std::cout, std::cerr);
+  const quorvel::cli::LaunchChoice choice = quorvel::cli::chooseLaunch(args);
+  switch (choice.launch) {
+    case quorvel::cli::Launch::CommandLine:
+      return quorvel::cli::run(args, std::cin, std::cout, std::cerr);
+    case quorvel::cli::Launch::Refused:
+      return quorvel::cli::refuse(choice.refusal, std::cerr);
+    case quorvel::cli::Launch::Windows:
+      break;
   }
   if (!displayAvailable()) {
     std::cerr << "quorvel: no display to open the windows on (neither DISPLAY nor "
