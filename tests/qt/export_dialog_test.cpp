@@ -223,7 +223,15 @@ void chooseFilterAndName(QFileDialog& dialog, int index, const QString& name) {
     return;
   }
   for (int i = types->currentIndex(); i < index; ++i) QTest::keyClick(types, Qt::Key_Down);
-  dialog.selectFile(name);
+  // Typed into the name box, as a user types: QFileDialog::selectFile leaves the box
+  // alone while it has the focus, which it may or may not have by now.
+  auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (nameBox == nullptr) {
+    ADD_FAILURE() << "no name box in the dialog";
+    dialog.reject();
+    return;
+  }
+  nameBox->setText(name);
   // QDialog's accept, not QFileDialog's: the file dialog's own may refuse while its
   // file system model is still loading the folder, and leave the dialog open.
   dialog.QDialog::accept();
@@ -265,6 +273,12 @@ TEST_F(QtSaveDialog, KeepsATypedExtensionAndTheBitmapByDefault) {
   EXPECT_EQ(chosen.filterIndex, kPdf);
   EXPECT_EQ(chosen.fileName, (folder / "pic.png").string());
   whenTheDialogShows([](QFileDialog& d) { d.reject(); });
+  EXPECT_EQ(save().fileName, "");
+  // Closed with the name box empty, the dialog names its folder: that is no file.
+  whenTheDialogShows([this](QFileDialog& d) {
+    d.setDirectory(inFolder(""));
+    chooseFilterAndName(d, kPng, QString());
+  });
   EXPECT_EQ(save().fileName, "");
 }
 

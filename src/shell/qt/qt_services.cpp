@@ -90,6 +90,8 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
   FileDialogResult result;
   result.filterIndex = filterIndexOf(request.filter, dialog.selectedNameFilter());
   const QString chosen = dialog.selectedFiles().front();
+  // A folder is never a file to write or read: the dialog closed without a name.
+  if (QFileInfo(chosen).isDir()) return {};
   lastFolder_ = QFileInfo(chosen).absolutePath();
   const std::string name = chosen.toStdString();
   result.fileName = save ? withDefaultExtension(name, extensionOf(result.filterIndex)) : name;
