@@ -24,9 +24,10 @@ ensure_packages() {
 
 # What building and testing need.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei)
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n)
 # What running the windows needs on top (a display server is the user's).
-RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei)
+# Qt's own texts (dialog buttons) in Chinese come with qt6-translations-l10n.
+RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei qt6-translations-l10n)
 # The libFuzzer targets in fuzz/ (fuzz/run.sh).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The side-by-side benchmarks: muparser for bench/compare.sh, gnuplot for

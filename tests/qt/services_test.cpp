@@ -1,7 +1,9 @@
 // The Qt services and helpers that have rules of their own: filters, default
 // extensions, the bitmap export, the program folder, random numbers, the mapping of
 // pointer positions, and the start without a display.
+#include <QDialogButtonBox>
 #include <QImage>
+#include <QPushButton>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_services.h"
+#include "shell/qt/qt_texts.h"
 #include "shell/qt/surface_widget.h"
 
 namespace quorvel::test {
@@ -175,6 +178,18 @@ TEST(WithoutADisplay, TheProgramPointsToTheCommandLine) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_NE(output.find("quorvel --help"), std::string::npos) << output;
+}
+
+TEST(QtTexts, DialogButtonsSpeakChinese) {
+  ASSERT_TRUE(useChineseQtTexts()) << "Qt's Chinese translations are not installed";
+  QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel |
+                           QDialogButtonBox::Open);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().remove(QLatin1Char('&')).left(2),
+            QStringLiteral("保存"));
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')).left(2),
+            QStringLiteral("取消"));
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')).left(2),
+            QStringLiteral("打开"));
 }
 
 }  // namespace

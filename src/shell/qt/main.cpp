@@ -1,9 +1,6 @@
 // quorvel with a subcommand runs the headless command line; without one (or with
 // only Qt's own options) it opens the windows; any other word is refused.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +10,7 @@
 #include "shell/qt/desktop_program.h"
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_services.h"
+#include "shell/qt/qt_texts.h"
 
 namespace {
 
@@ -46,12 +44,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setApplicationVersion(QStringLiteral("1.1.0.83"));
-  // Qt's own buttons and dialogs speak the program's language.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  quorvel::useChineseQtTexts();
   quorvel::useChineseApplicationFont();
 
   const std::filesystem::path folder = quorvel::applicationProgramFolder();
