@@ -134,12 +134,20 @@ bool frmControl::evaluateConstantText(std::string& text) {
 }
 
 bool frmControl::evaluateParameterBoxes() {
-  // Every box, shown or not: a hidden box with a bad text still stops the run.
+  // Only the boxes the family and form read are checked: a box they hide, or the
+  // boxes under the expression box, cannot stop the run with a text the user does
+  // not see. An empty box still becomes "0", as the stored entry has always held.
+  const FormInfo* info =
+      funcFamily >= 0 && funcFamily < kFamilyCount ? form(funcFamily, funcForm) : nullptr;
   bool inputError = false;
   for (loopCounter = 1; loopCounter <= 3; ++loopCounter) {
     TextBox& box = txtParameter[loopCounter];
     if (box.Text().empty()) {
       box.setText("0");
+      continue;
+    }
+    if (info != nullptr && info->boxes[static_cast<std::size_t>(loopCounter - 1)].slot ==
+                               Slot::None) {
       continue;
     }
     std::string text = box.Text();

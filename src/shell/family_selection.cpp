@@ -60,6 +60,10 @@ void frmControl::cboStyle_Click(int index) {
       lblParameter[3].setCaption("");
       txtParameter[3].setVisible(false);
     }
+    // Only the running sum takes whole numbers: every other form leaves 整数 as
+    // ｙ＝ does (its click unticks 连线; the defaults that follow set it again).
+    chkIntX.setEnabled(false);
+    chkIntX.setValue(0);
   } else if (info != nullptr) {
     // chkIntX's own click unticks chkLink; chkLink is set after it so its value stays.
     if (funcForm == 0) {

@@ -8,6 +8,7 @@
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
 #include "shell/frm_control.h"
+#include "shell/panel_inputs.h"
 #include "shell/panel_text.h"
 #include "shell/parameter_slots.h"
 #include "shell/program.h"
@@ -85,6 +86,9 @@ void frmControl::cmdRedraw_Click() {
     redrawRunning_ = false;
     return;
   }
+  // Each entry is loaded into the panel to be drawn; what the user had there comes
+  // back afterwards.
+  const PanelInputs userInputs = PanelInputs::of(*this, g_);
   std::int32_t loaded = 0;
   {
     ListFile file(program_.listPath());
@@ -102,6 +106,7 @@ void frmControl::cmdRedraw_Click() {
     // Only whole records count: an empty file gives an empty list.
     g_.funcCount = loaded + 1;
   }
+  userInputs.restore(*this, g_);
   redrawRunning_ = false;
 }
 
@@ -112,6 +117,11 @@ void frmControl::replayEntry(ListFile& file, std::int32_t& loaded) {
   g_.redrawing = true;
   listEntry = *entry;
   g_.activeFamily = static_cast<float>(listEntry.family);
+  // The entry's own form chooses its defaults, and its 整数 box starts unticked as on
+  // a fresh panel (the draw command then loads the stored value): nothing the
+  // previous entry left decides how this one is drawn.
+  funcForm = listEntry.form;
+  chkIntX.setValue(0);
   cmdDefault_Click();
   const int linesBefore = lstExist.ListCount();
   cmdDraw_Click();

@@ -69,9 +69,9 @@ const std::vector<Curve>& curves() {
        {"--family", "13", "--form", "1", "--expr", "X^2+1"}},
       {2, 0, {"6", "", ""}, "", {}, 0, 0x563412,
        {"--family", "2", "--p1", "6", "--color", "123456"}},
-      {5, 0, {"2", "3", "1"}, "", {" -∞", " +∞", "-1", "1"}, 1, -1,
+      {5, 0, {"2", "3", "1"}, "", {" -∞", " +∞", "-1", "1"}, 0, -1,
        {"--family", "5", "--p1", "2", "--p2", "3", "--p3", "1", "--y-from", "-1", "--y-to", "1",
-        "--int"}},
+        "--no-int"}},
       {13, 1, {"", "", ""}, "1/x", {"1", " +∞", " -∞", " +∞"}, 0, -1,
        {"--family", "13", "--form", "1", "--expr", "1/x", "--x-from", "1", "--no-int"}},
   };
@@ -142,8 +142,8 @@ TEST(AddCommand, ARefusedCurveLeavesTheListAsItWas) {
   } cases[] = {
       {{"--family", "2", "--p1", "0"}, "参数错误: ｋ≠０\n"},
       {{"--family", "2", "--p1", "2x"}, "错误: 数据错误\n"},
-      // A hidden box is checked too.
-      {{"--family", "2", "--p1", "6", "--p3", "x"}, "错误: 数据错误\n"},
+      // Only the boxes the form reads are checked: a hidden one is not.
+      {{"--family", "1", "--p1", "1", "--p2", "0", "--p3", "x"}, "错误: 数据错误\n"},
       {{"--family", "2", "--p1", "6", "--x-from", "1", "--x-to", "1"}, "错误: 数据错误\n"},
       // The open marker needs its leading blank; without it the text is evaluated.
       {{"--family", "2", "--p1", "6", "--x-from", "-∞"}, "错误: 数据错误\n"},

@@ -78,18 +78,17 @@ TEST_F(ShellTest, CustomFormsListTheLowerCasedExpression) {
 // ---- the boxes after a run ----
 
 TEST_F(ShellTest, BlankBoxesBecomeZeroAndExpressionsTheirValues) {
-  chooseFamily(0, 0);
+  chooseFamily(0, 1);
   setBoxes("2*3", "", "pi");
   panel.cmdDraw_Click();
   EXPECT_EQ(panel.txtParameter[1].Text(), "6");
   EXPECT_EQ(panel.txtParameter[2].Text(), "0");
-  // Box 3 is hidden for y=kx+b but evaluated all the same.
   EXPECT_EQ(panel.txtParameter[3].Text(), "3.14159");
-  EXPECT_EQ(lines(), std::vector<std::string>{"y=6x+0"});
+  EXPECT_EQ(lines(), std::vector<std::string>{"y-0=3.14159(x-6)"});
 }
 
 TEST_F(ShellTest, BoxesKeepTheirValuesWhenALaterCheckFails) {
-  chooseFamily(0, 0);
+  chooseFamily(0, 2);
   setBoxes("1+1", "x", "2*2");
   setRanges("1+2", "1", " -∞", " +∞");
   panel.cmdDraw_Click();
@@ -116,24 +115,37 @@ TEST_F(ShellTest, RangesShowTheirValuesAfterAWrongOrder) {
 }
 
 TEST_F(ShellTest, FamilyRuleFailureStillShowsTheValues) {
-  chooseFamily(2);
+  chooseFamily(12);
   setBoxes("0*5", "7-7");
   panel.cmdDraw_Click();
-  EXPECT_EQ(messages(), (std::vector<Message>{{"参数错误", "ｋ≠０"}}));
+  EXPECT_EQ(messages(), (std::vector<Message>{{"参数错误", "ａ≠０，ｂ≠０"}}));
   EXPECT_EQ(panel.txtParameter[1].Text(), "0");
   EXPECT_EQ(panel.txtParameter[2].Text(), "0");
   EXPECT_EQ(curvesDrawn(), 0u);
 }
 
-TEST_F(ShellTest, HiddenBoxWithAnXStopsTheRun) {
+TEST_F(ShellTest, OnlyTheBoxesTheFormUsesAreChecked) {
+  // A text the user no longer sees, in a box the form hides or under the
+  // expression box, neither stops the run nor is changed by it.
   chooseFamily(0, 1);
   setBoxes("1", "2", "2x");
   chooseFamily(2);  // box 3 is hidden now, its text kept
   EXPECT_FALSE(panel.txtParameter[3].Visible());
   panel.txtParameter[1].setText("6");
   panel.cmdDraw_Click();
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(lines(), std::vector<std::string>{"y=6/x"});
+  EXPECT_EQ(panel.txtParameter[3].Text(), "2x");
+  chooseFamily(13);
+  panel.txtExpression.setText("x^2");
+  panel.cmdDraw_Click();
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(curvesDrawn(), 2u);
+  // A box the form reads is still checked.
+  chooseFamily(0, 1);
+  setBoxes("1", "2", "2x");
+  panel.cmdDraw_Click();
   EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "数据错误"}}));
-  EXPECT_EQ(curvesDrawn(), 0u);
 }
 
 // ---- messages and their classes ----
@@ -191,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"MarkerWithoutBlank", 2, 0, "6", "", "", "-∞", " +∞", kDataError},
         MessageCase{"EmptiedRange", 2, 0, "6", "", "", "", " +∞", kDataError},
         MessageCase{"UpperCaseXInRange", 2, 0, "6", "", "", "X", " +∞", kDataError},
-        MessageCase{"UndefinedTokenInBox", 2, 0, "6", "abc", "", " -∞", " +∞", kDataError},
+        MessageCase{"UndefinedTokenInBox", 12, 0, "6", "abc", "", " -∞", " +∞", kDataError},
         MessageCase{"HBeyond32Bits", 1, 2, "3000000000", "0", "1", " -∞", " +∞", kDataError},
         MessageCase{"ParabolaP0", 11, 0, "0", "", "", " -∞", " +∞", kNone},
         MessageCase{"TwoPBeyondSingle", 11, 0, "3*10^38", "", "", " -∞", " +∞",

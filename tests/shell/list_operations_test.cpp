@@ -120,24 +120,32 @@ TEST_F(ListOperationsTest, RedrawReplaysOnlyTickedEntriesInRecordOrder) {
   EXPECT_FALSE(g.redrawing);
 }
 
-TEST_F(ListOperationsTest, ReplayLoadsThePanelFromTheStoredEntry) {
+TEST_F(ListOperationsTest, ReplayLeavesThePanelAsTheUserLeftIt) {
   drawCurve(5, 0, "2", "3", "1");
+  drawExpression("x", 1);  // Ｓｘ＝: 整数 ticked and enabled, 连线 unticked
   chooseFamily(0, 0);
   setBoxes("7", "8", "9");
+  panel.chkSkip.setValue(0);
   ASSERT_EQ(panel.chky.Value(), 1);
+  ASSERT_EQ(panel.chkIntX.Value(), 0);
+  ASSERT_FALSE(panel.chkIntX.Enabled());
+  const std::int32_t colour = g.penColor;
+  surface.clearCalls();
   panel.cmdRedraw_Click();
-  // The boxes show the replayed entry; the family combo keeps the user's choice.
-  EXPECT_EQ(panel.txtParameter[1].Text(), "2");
-  EXPECT_EQ(panel.txtParameter[2].Text(), "3");
-  EXPECT_EQ(panel.txtParameter[3].Text(), "1");
-  EXPECT_EQ(panel.cboFuncName.ListIndex(), 0);
-  EXPECT_EQ(panel.funcFamily, 5);
-  EXPECT_EQ(g.activeFamily, 5.0f);
-  // The options follow the replayed family's defaults.
-  EXPECT_EQ(panel.chky.Value(), 0);
-  EXPECT_FALSE(panel.chky.Enabled());
-  EXPECT_EQ(panel.chkSkip.Value(), 0);
   EXPECT_EQ(curvesDrawn(), 2u);
+  EXPECT_EQ(panel.txtParameter[1].Text(), "7");
+  EXPECT_EQ(panel.txtParameter[2].Text(), "8");
+  EXPECT_EQ(panel.txtParameter[3].Text(), "9");
+  EXPECT_EQ(panel.cboFuncName.ListIndex(), 0);
+  EXPECT_EQ(panel.funcFamily, 0);
+  EXPECT_EQ(g.activeFamily, 0.0f);
+  EXPECT_EQ(panel.chky.Value(), 1);
+  EXPECT_TRUE(panel.chky.Enabled());
+  EXPECT_EQ(panel.chkSkip.Value(), 0);
+  EXPECT_EQ(panel.chkLink.Value(), 1);
+  EXPECT_EQ(panel.chkIntX.Value(), 0);
+  EXPECT_FALSE(panel.chkIntX.Enabled());
+  EXPECT_EQ(g.penColor, colour);
 }
 
 TEST_F(ListOperationsTest, RedrawWithNothingCurrentOnlyClears) {
@@ -192,7 +200,7 @@ TEST_F(ListOperationsTest, FailedReplayClearsTheRedrawingFlag) {
   surface.clearCalls();
   panel.cmdRedraw_Click();
   EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}}));
-  EXPECT_EQ(panel.txtExpression.Text(), expression.substr(0, 50));
+  EXPECT_EQ(panel.txtExpression.Text(), expression);  // as the user left it
   EXPECT_EQ(curvesDrawn(), 0u);
   EXPECT_FALSE(g.redrawing);
   // The next press of 绘制 is a new curve, not a replay of record 1.
