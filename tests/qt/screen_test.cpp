@@ -2,6 +2,7 @@
 // with the keyboard and the mouse, and after each action the main window's backing
 // store (what was flushed to the screen, not a fresh paint of the picture) must be
 // the persistent picture, with every ticked curve's colour on it.
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -19,6 +20,7 @@
 
 #include "catalogue/list_file.h"
 #include "qt_fixture.h"
+#include "shell/qt/binder.h"
 
 namespace quorvel::test {
 namespace {
@@ -163,6 +165,93 @@ TEST_F(Screen, EveryTickedCurveIsOnTheScreenAfterEachAction) {
   ASSERT_EQ(panel.lstExist.ListCount(), 2);
   expectScreenShowsThePicture("打开");
   EXPECT_EQ(tickedColours().size(), 2u);
+}
+
+// Enter draws only from an input of the 绘制 page while it is shown.
+TEST_F(Screen, EnterDrawsOnlyFromTheDrawPage) {
+  QApplication::setActiveWindow(desktop->panelWindow);
+  pickFamily(2);
+  panel.txtParameter[1].setText("6");
+  const struct {
+    int page;  // tab index, from 0
+    const char* control;
+    bool draws;
+  } cases[] = {
+      {0, "txtParameter(1)", true}, {0, "cboRangeX1", true}, {0, "cboFuncName", true},
+      {1, "txtValue", false},       {1, "lstExist", false},  {2, "sldZoom", false},
+      {2, "chkLink", false},
+  };
+  for (const auto& c : cases) {
+    showPage(c.page);
+    QWidget* w = widget<QWidget>(c.control);
+    w->setFocus();
+    const int before = panel.lstExist.ListCount();
+    QTest::keyClick(w, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(panel.lstExist.ListCount(), before + (c.draws ? 1 : 0)) << c.control;
+  }
+}
+
+// Tab goes through the controls of the shown page that can be seen, in reading
+// order, and comes back to where it started.
+TEST_F(Screen, TabFollowsTheShownPageInReadingOrder) {
+  QApplication::setActiveWindow(desktop->panelWindow);
+  const auto walk = [this](const char* start) {
+    std::vector<QWidget*> visited;
+    QWidget* first = widget<QWidget>(start);
+    first->setFocus();
+    for (QWidget* at = first; visited.size() < 40;) {
+      // The tab bar is on the way round too: it is how Tab reaches the other pages.
+      if (qobject_cast<QTabBar*>(at) == nullptr) visited.push_back(at);
+      QTest::keyClick(at, Qt::Key_Tab);
+      at = QApplication::focusWidget();
+      if (at == first || at == nullptr) break;
+    }
+    return visited;
+  };
+  const auto names = [](const std::vector<QWidget*>& ws) {
+    std::set<std::string> out;
+    for (const QWidget* w : ws) out.insert(controlNameOf(w));
+    return out;
+  };
+  const auto expectReadingOrder = [this](const std::vector<QWidget*>& ws, int page) {
+    QWidget* container = desktop->panelWindow->page(page);
+    for (std::size_t i = 0; i < ws.size(); ++i) {
+      EXPECT_TRUE(container->isAncestorOf(ws[i])) << controlNameOf(ws[i]);
+      EXPECT_TRUE(ws[i]->isVisible()) << controlNameOf(ws[i]);
+      if (i == 0) continue;
+      const QPoint a = ws[i - 1]->mapTo(container, QPoint());
+      const QPoint b = ws[i]->mapTo(container, QPoint());
+      EXPECT_TRUE(a.y() < b.y() || (a.y() == b.y() && a.x() < b.x()))
+          << controlNameOf(ws[i - 1]) << " before " << controlNameOf(ws[i]);
+    }
+  };
+
+  // 自定义: the expression box, not the parameter boxes under it.
+  auto custom = walk("cboFuncName");
+  expectReadingOrder(custom, 1);
+  EXPECT_EQ(names(custom).count("txtExpression"), 1u);
+  EXPECT_EQ(names(custom).count("txtParameter(1)"), 0u);
+  EXPECT_EQ(names(custom).count("cmdDraw"), 1u);
+
+  // 反比例函数: box 1 only, not the parked expression box or the hidden boxes.
+  pickFamily(2);
+  auto inverse = walk("cboFuncName");
+  expectReadingOrder(inverse, 1);
+  EXPECT_EQ(names(inverse).count("txtParameter(1)"), 1u);
+  EXPECT_EQ(names(inverse).count("txtParameter(2)"), 0u);
+  EXPECT_EQ(names(inverse).count("txtExpression"), 0u);
+
+  showPage(1);  // 视图
+  auto view = walk("txtValue");
+  expectReadingOrder(view, 2);
+  EXPECT_EQ(names(view).count("lstExist"), 1u);
+  EXPECT_EQ(names(view).count("cboFuncName"), 0u);
+
+  showPage(2);  // 设置
+  auto settings = walk("sldZoom");
+  expectReadingOrder(settings, 3);
+  EXPECT_EQ(names(settings).count("cmdDefault"), 1u);
 }
 
 }  // namespace

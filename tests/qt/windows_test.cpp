@@ -256,6 +256,7 @@ TEST_F(Windows, EnterPressesTheDefaultButton) {
   panelWidget<QComboBox>("cboFuncName")->activated(2);  // the user picks 反比例函数
   ASSERT_EQ(panel.cboFuncName.ListIndex(), 2);
   auto* k = panelWidget<QLineEdit>("txtParameter(1)");
+  k->setFocus();  // keys go to the focused box
   QTest::keyClicks(k, QStringLiteral("6"));
   EXPECT_EQ(panel.txtParameter[1].Text(), "6");
   QTest::keyClick(k, Qt::Key_Return);
@@ -272,6 +273,7 @@ TEST_F(Windows, EnterPressesTheDefaultButton) {
 TEST_F(Windows, EnterInTheExpressionBoxDraws) {
   auto* expression = desktop->panelWindow->findChild<QWidget*>(QStringLiteral("txtExpression"));
   ASSERT_NE(expression, nullptr);
+  expression->setFocus();
   QTest::keyClicks(expression, QStringLiteral("x^2"));
   QTest::keyClick(expression, Qt::Key_Return);
   EXPECT_EQ(panel.txtExpression.Text(), "x^2") << "Enter adds no line";
@@ -335,6 +337,7 @@ TEST_F(Windows, FocusNamesTheActiveControl) {
   settle();
   EXPECT_EQ(panel.ActiveControlName, "txtParameter(1)");
   // The defaults button resets the sliders only when it is clicked itself.
+  panel.tbsControl.select(3);
   panel.sldLevel.setValue(3000);
   QTest::mouseClick(panelWidget<QWidget>("picDefault"), Qt::LeftButton);
   EXPECT_EQ(panel.ActiveControlName, "picDefault");

@@ -6,6 +6,7 @@
 // when it goes.
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 #include "shell/toolkit/controls.h"
 
@@ -61,6 +62,20 @@ std::string modelText(const QString& text);
 }  // namespace quorvel
 
 namespace quorvel {
+
+// Runs a function on every change of a model: for a window that follows a model
+// without showing it in one widget of its own.
+class ModelWatcher : public Binder {
+ public:
+  ModelWatcher(Observable& model, QWidget* owner, std::function<void()> changed)
+      : Binder(model, owner), changed_(std::move(changed)) {
+    watch();
+  }
+
+ private:
+  void refresh() override { changed_(); }
+  std::function<void()> changed_;
+};
 
 // A control with nothing of its own to show: a page, a label's icon, a container.
 class ControlBinder : public Binder {

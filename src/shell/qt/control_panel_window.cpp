@@ -25,6 +25,7 @@
 #include "shell/qt/bind_tab_strip.h"
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/bind_window.h"
+#include "shell/qt/page_focus.h"
 #include "shell/qt/twips.h"
 
 namespace quorvel {
@@ -62,6 +63,13 @@ ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
   buildViewPage(pages_[2]);
   buildSettingsPage(pages_[3]);
   pages_[1]->raise();
+
+  focus_ = new PageFocus({nullptr, pages_[1], pages_[2], pages_[3]},
+                         [this] { return form_.tbsControl.SelectedIndex(); }, this);
+  // The page shown, and the expression box moving onto or off its page, change
+  // which controls Tab reaches.
+  new ModelWatcher(form_.tbsControl, this, [this] { focus_->update(); });
+  new ModelWatcher(form_.txtExpression, this, [this] { focus_->update(); });
 
   focusTracking_ = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget*, QWidget* now) { trackFocus(now); });
@@ -234,12 +242,18 @@ void ControlPanelWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  // A focused button takes Enter for itself; otherwise the default button does.
+  // A focused button takes Enter for itself. Otherwise Enter draws only from the
+  // inputs of the 绘制 page while it is shown: in the pan distance, on a list line or
+  // on the other pages it does nothing.
   if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
     button->click();
-  } else {
+  } else if (entersDraw()) {
     pressDefaultButton();
   }
+}
+
+bool ControlPanelWindow::entersDraw() const {
+  return form_.tbsControl.SelectedIndex() == 1 && focus_->onShownPage(focusWidget());
 }
 
 bool ControlPanelWindow::eventFilter(QObject*, QEvent* event) {
@@ -248,7 +262,7 @@ bool ControlPanelWindow::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (!isEnter(key) || (key->modifiers() & Qt::ShiftModifier)) return false;
-  pressDefaultButton();
+  if (entersDraw()) pressDefaultButton();
   return true;
 }
 

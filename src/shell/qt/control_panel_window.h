@@ -1,8 +1,9 @@
 #pragma once
 // The control panel (the face of frmControl): a fixed tool window with the tab bar
 // and three pages holding every control at its designed place. Enter presses the
-// focused command button, else the default one (绘制); the focused control's name
-// is kept in the form; the close box only hides the panel.
+// focused command button, else, from an input of the 绘制 page, the default one
+// (绘制); Tab follows the shown page in reading order; the focused control's name is
+// kept in the form; the close box only hides the panel.
 #include <QFrame>
 #include <QTabBar>
 #include <QWidget>
@@ -13,6 +14,7 @@ namespace quorvel {
 
 class Program;
 class frmControl;
+class PageFocus;
 
 class ControlPanelWindow : public QWidget {
  public:
@@ -46,6 +48,8 @@ class ControlPanelWindow : public QWidget {
   // The "+" and "-" inside the zoom buttons of the pan pad.
   void buildZoomSign(Label& sign, const QString& button);
   void pressDefaultButton();
+  // Enter in the focused control presses 绘制.
+  bool entersDraw() const;
   void trackFocus(QWidget* now);
 
   frmControl& form_;
@@ -53,6 +57,7 @@ class ControlPanelWindow : public QWidget {
   QFrame* frame_ = nullptr;
   QWidget* pages_[4] = {nullptr, nullptr, nullptr, nullptr};
   QMetaObject::Connection focusTracking_;
+  PageFocus* focus_ = nullptr;
 };
 
 }  // namespace quorvel

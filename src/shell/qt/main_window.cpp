@@ -23,19 +23,6 @@ constexpr int kSurfaceTopTwips = 630;
 // The window's designed left edge on the screen (right of the control panel).
 constexpr int kWindowLeftTwips = 2460;
 
-// Shows the toolbar's pictures again whenever the image list changes.
-class ImageListBinder : public Binder {
- public:
-  ImageListBinder(ImageList& model, QWidget* owner, std::function<void()> changed)
-      : Binder(model, owner), changed_(std::move(changed)) {
-    watch();
-  }
-
- private:
-  void refresh() override { changed_(); }
-  std::function<void()> changed_;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
@@ -64,7 +51,8 @@ void MainWindow::buildToolbar() {
         model, toolbar_, [this, position] { form_.clickToolbarButton(position); },
         [this](int image) { return toolbarImage(form_.imgTransfer.Picture(image)); }));
   }
-  new ImageListBinder(form_.imgTransfer, toolbar_, [this] {
+  // The toolbar's pictures again whenever the image list changes.
+  new ModelWatcher(form_.imgTransfer, toolbar_, [this] {
     for (ToolbarButtonBinder* b : buttons_) b->sync();
   });
   toolbar_->setGeometry(0, 0, width(), toPixelsFromTwips(form_.tbMain.Height()));
