@@ -270,7 +270,14 @@ bool frmQuorvel::writePicture(const ExportTarget& target) {
   return exporter.saveVector(picture, format, target.file, &error);
 }
 
-void frmQuorvel::printImage() { program_.services.printer->print(picPic); }
+void frmQuorvel::printImage() {
+  // Only the message is new: the picture, the list and the view stay as they were.
+  switch (program_.services.printer->print(picPic)) {
+    case PrintOutcome::Printed: return;
+    case PrintOutcome::NoPrinter: program_.message("没有可用的打印机", kTitleError); return;
+    case PrintOutcome::Failed: program_.message("打印错误", kTitleError); return;
+  }
+}
 
 void frmQuorvel::showAbout() { program_.about.Show(); }
 

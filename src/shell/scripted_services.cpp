@@ -40,9 +40,12 @@ std::int32_t ScriptedColorDialog::choose() {
   return current_;
 }
 
-void ScriptedPrinter::print(const Surface& /*surface*/) {
+PrintOutcome ScriptedPrinter::print(const Surface& /*surface*/) {
   ++attempts;
-  if (!noPrinter) ++printed;
+  if (noPrinter) return PrintOutcome::NoPrinter;
+  if (fail) return PrintOutcome::Failed;
+  ++printed;
+  return PrintOutcome::Printed;
 }
 
 bool ScriptedExporter::write(const std::string& format, const std::filesystem::path& file,

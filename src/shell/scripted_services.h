@@ -52,14 +52,16 @@ class ScriptedColorDialog : public ColorDialogService {
   std::int32_t current_ = 0;
 };
 
-// Counts the prints; can be told to act as if no printer were present (nothing then
-// reaches the paper, and nothing is reported).
+// Counts the prints; can be told to act as if no printer were present, or as if the
+// printer refused the page (nothing then reaches the paper, and the print answers
+// NoPrinter or Failed; noPrinter wins when both are set).
 class ScriptedPrinter : public PrinterService {
  public:
-  void print(const Surface& surface) override;
+  PrintOutcome print(const Surface& surface) override;
   int printed = 0;
   int attempts = 0;
   bool noPrinter = false;
+  bool fail = false;
 };
 
 // Records the pictures asked for; writes a marker file so a test can see it, or fails.

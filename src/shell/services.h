@@ -76,12 +76,16 @@ class ColorDialogService {
   virtual std::int32_t choose() = 0;
 };
 
-// Sends the surface's persistent image to the default printer at (0, 0). Failures
-// (no printer) are the service's to swallow.
+// How a print ended: the page went to the printer, there was no printer to send it
+// to, or the page could not be printed (the printer would not start or finish it).
+enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+// Sends the surface's persistent image to the default printer, from the corner of the
+// printable area, and says how that went; the caller tells the user.
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
-  virtual void print(const Surface& surface) = 0;
+  virtual PrintOutcome print(const Surface& surface) = 0;
 };
 
 // The vector formats of the window's export.

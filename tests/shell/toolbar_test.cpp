@@ -186,13 +186,61 @@ TEST_F(ToolbarTest, ExportWritesThroughTheExporter) {
   EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "导出图像错误"}}));
 }
 
-TEST_F(ToolbarTest, PrintFailuresAreSilent) {
+struct PrintCase {
+  const char* name;
+  bool noPrinter;
+  bool fail;
+  std::vector<Message> shown;
+};
+
+class PrintCommand : public ToolbarTest, public ::testing::WithParamInterface<PrintCase> {};
+
+TEST_P(PrintCommand, SaysWhyNothingWasPrintedAndChangesNothingElse) {
+  drawCurve(2, 0, "6");
+  g.zoomMode = 1;
+  const std::vector<unsigned char> list = listBytes();
+  const std::vector<std::string> listed = lines();
+  const std::vector<bool> ticked = ticks();
+  const std::size_t calls = surface.calls().size();
+  const ViewState view = g;
+  const bool onScreen = g.graphOnScreen;
+  kit.printer->noPrinter = GetParam().noPrinter;
+  kit.printer->fail = GetParam().fail;
   click(kPrint);
-  EXPECT_EQ(kit.printer->printed, 1);
+  EXPECT_EQ(kit.printer->attempts, 1);
+  EXPECT_EQ(kit.printer->printed, GetParam().shown.empty() ? 1 : 0);
+  EXPECT_EQ(messages(), GetParam().shown);
+  // The picture, the list and the view are as they were.
+  EXPECT_EQ(surface.calls().size(), calls);
+  EXPECT_EQ(listBytes(), list);
+  EXPECT_EQ(lines(), listed);
+  EXPECT_EQ(ticks(), ticked);
+  EXPECT_EQ(g.viewLeft, view.viewLeft);
+  EXPECT_EQ(g.viewRight, view.viewRight);
+  EXPECT_EQ(g.viewBottom, view.viewBottom);
+  EXPECT_EQ(g.viewTop, view.viewTop);
+  EXPECT_EQ(g.zoomScale, view.zoomScale);
+  EXPECT_EQ(g.zoomMode, 1);
+  EXPECT_EQ(g.graphOnScreen, onScreen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, PrintCommand,
+    ::testing::Values(PrintCase{"Printed", false, false, {}},
+                      PrintCase{"NoPrinter", true, false, {{"错误", "没有可用的打印机"}}},
+                      PrintCase{"Failed", false, true, {{"错误", "打印错误"}}}),
+    [](const ::testing::TestParamInfo<PrintCase>& c) { return std::string(c.param.name); });
+
+TEST_F(ToolbarTest, EveryFailedPrintIsReportedAgain) {
   kit.printer->noPrinter = true;
   click(kPrint);
-  EXPECT_EQ(kit.printer->attempts, 2);
-  EXPECT_TRUE(messages().empty());
+  click(kPrint);
+  kit.printer->noPrinter = false;
+  click(kPrint);
+  EXPECT_EQ(kit.printer->attempts, 3);
+  EXPECT_EQ(kit.printer->printed, 1);
+  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "没有可用的打印机"},
+                                              {"错误", "没有可用的打印机"}}));
 }
 
 TEST_F(ToolbarTest, AboutAndTheSplashTimer) {

@@ -104,19 +104,38 @@ std::int32_t QtColorDialog::choose() {
   return rgbOf(current_.red(), current_.green(), current_.blue());
 }
 
-void QtPrinter::print(const Surface& surface) {
-  const auto* raster = dynamic_cast<const RasterSurface*>(&surface);
-  if (raster == nullptr) return;
+QRectF printPlacement(QSize imagePixels, const QRectF& printable, double dpi) {
+  const QPointF corner = printable.topLeft();
+  if (imagePixels.isEmpty() || printable.isEmpty() || !(dpi > 0)) return {corner, QSizeF(0, 0)};
+  // The picture keeps its size on paper: 96 of its pixels to the inch...
+  QSizeF size = QSizeF(imagePixels) * (dpi / 96.0);
+  // ...unless that runs past the printable area: then it is made just small enough.
+  if (size.width() > printable.width() || size.height() > printable.height()) {
+    size.scale(printable.size(), Qt::KeepAspectRatio);
+  }
+  return {corner, size};
+}
+
+PrintOutcome QtPrinter::print(const Surface& surface) {
   const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-  if (target.isNull()) return;
+  if (target.isNull()) return PrintOutcome::NoPrinter;
   QPrinter printer(target, QPrinter::HighResolution);
+  return printOn(printer, surface);
+}
+
+PrintOutcome QtPrinter::printOn(QPrinter& printer, const Surface& surface, QRectF* placed) {
+  const auto* raster = dynamic_cast<const RasterSurface*>(&surface);
+  if (raster == nullptr) return PrintOutcome::Failed;
   QPainter painter;
-  if (!painter.begin(&printer)) return;
-  // The picture keeps its size on paper: 96 of its pixels to the inch.
+  if (!painter.begin(&printer)) return PrintOutcome::Failed;
+  // The painter's origin is the printable area's corner; the device is that area.
   const QImage& image = raster->image();
-  const double scale = printer.resolution() / 96.0;
-  painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
-  painter.end();
+  const QRectF page(0, 0, printer.width(), printer.height());
+  const QRectF target = printPlacement(image.size(), page, printer.resolution());
+  painter.drawImage(target, image);
+  if (placed != nullptr) *placed = target;
+  // Ending the document sends the page (or writes the file), which can fail too.
+  return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 bool QtImageExporter::saveBmp(const Surface& surface, const std::filesystem::path& file,

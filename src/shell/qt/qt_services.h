@@ -3,6 +3,8 @@
 // printer, the bitmap export of the raster surface, the desktop's link handler and
 // a clock-seeded random source.
 #include <QColor>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
@@ -10,6 +12,8 @@
 #include <string>
 
 #include "shell/services.h"
+
+class QPrinter;
 
 namespace quorvel {
 
@@ -39,11 +43,24 @@ class QtColorDialog : public ColorDialogService {
   QColor current_ = Qt::black;
 };
 
-// Paints a RasterSurface's image on the default printer at (0, 0), at the size it
-// has on the screen; without a printer, or on any failure, nothing happens.
+// Where a picture of `imagePixels` goes on a page whose printable area is `printable`
+// (device units, in the painter's coordinates) on a device of `dpi` dots to the inch:
+// at the area's top-left corner, at 96 of its pixels to the inch when that fits the
+// area, else scaled down to just fit it, keeping its proportions. An empty picture,
+// an empty area or a resolution of 0 or less give an empty rectangle at the corner.
+QRectF printPlacement(QSize imagePixels, const QRectF& printable, double dpi);
+
+// Paints a RasterSurface's image on the default printer, placed by printPlacement in
+// the page's printable area, and says how that went: NoPrinter when there is no
+// default printer, Failed when the printer will not start or finish the page (or
+// the surface keeps no image).
 class QtPrinter : public PrinterService {
  public:
-  void print(const Surface& surface) override;
+  PrintOutcome print(const Surface& surface) override;
+  // The same on a printer of the caller's (a PDF file in the tests); `placed`, when
+  // given, receives the rectangle the picture was painted in (device units).
+  static PrintOutcome printOn(QPrinter& printer, const Surface& surface,
+                              QRectF* placed = nullptr);
 };
 
 // Writes a RasterSurface's image as a 24-bit bitmap or PNG, or replays a list as an
