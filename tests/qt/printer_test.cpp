@@ -74,20 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(c.param.name);
     });
 
-TEST(PrintPlacementRule, AlwaysInsideThePageAndNeverEnlarged) {
-  const QRectF page(40, 60, 9583, 13699);
-  for (int w = 1; w <= 3000; w += 137) {
-    for (int h = 1; h <= 3000; h += 211) {
-      const QRectF got = printPlacement(QSize(w, h), page, 1200);
-      ASSERT_EQ(got.topLeft(), page.topLeft()) << w << "x" << h;
-      EXPECT_LE(got.right(), page.right() + 1e-6) << w << "x" << h;
-      EXPECT_LE(got.bottom(), page.bottom() + 1e-6) << w << "x" << h;
-      EXPECT_LE(got.width(), w * 12.5 + 1e-6) << w << "x" << h;
-      EXPECT_NEAR(got.width() * h, got.height() * w, 1e-6 * w * h) << w << "x" << h;
-    }
-  }
-}
-
 // The real printer code on a PDF printer: an A4 page at 1200 dpi with Qt's default
 // margins, written to a file.
 class PdfPrint : public ::testing::Test {
