@@ -14,7 +14,7 @@
 #include "plot/recording_surface.h"
 #include "plot/view.h"
 #include "shell/qt/raster_surface.h"
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace {
 

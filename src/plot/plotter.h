@@ -8,7 +8,7 @@
 #include "eval/epc.h"
 #include "plot/surface.h"
 #include "plot/view.h"
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 // version and the team's addresses over a picture. Clicks on the picture, the title,
 // the school, the name or the background hide it; the web and mail addresses are
 // links, underlined while the pointer is over them.
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

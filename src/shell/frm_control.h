@@ -18,7 +18,7 @@
 #include "plot/view.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

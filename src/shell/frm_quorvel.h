@@ -10,7 +10,7 @@
 
 #include "plot/surface.h"
 #include "shell/named_controls.h"
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

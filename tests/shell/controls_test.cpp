@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 namespace {

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

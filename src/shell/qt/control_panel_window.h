@@ -8,7 +8,7 @@
 #include <QTabBar>
 #include <QWidget>
 
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 

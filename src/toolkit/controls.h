@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/toolkit/observable.h"
+#include "toolkit/observable.h"
 
 namespace quorvel {
 

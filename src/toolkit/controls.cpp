@@ -1,4 +1,4 @@
-#include "shell/toolkit/controls.h"
+#include "toolkit/controls.h"
 
 #include <algorithm>
 
