@@ -47,9 +47,4 @@ class ListFile {
 // or 0 (no records).
 bool wellFormedLength(std::uint64_t length);
 
-// Copies a whole file, writing a temporary file beside the destination and renaming
-// it into place, so a failure leaves any existing destination as it was.
-bool copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to,
-                    std::string* error = nullptr);
-
 }  // namespace quorvel

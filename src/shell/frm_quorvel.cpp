@@ -12,6 +12,7 @@
 #include "catalogue/families.h"
 #include "catalogue/func_record.h"
 #include "catalogue/list_file.h"
+#include "files/atomic_file.h"
 #include "plot/view.h"
 #include "shell/program.h"
 

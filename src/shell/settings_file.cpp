@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "files/atomic_file.h"
+
 namespace quorvel {
 
 namespace {
@@ -96,24 +98,7 @@ std::string settingsLine(const Settings& s) {
 }
 
 bool writeSettings(const std::filesystem::path& file, const Settings& settings) {
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  const std::string line = settingsLine(settings);
-  bool written = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
-    out.flush();
-    written = static_cast<bool>(out);
-  }
-  std::error_code ec;
-  if (written) std::filesystem::rename(temp, file, ec);
-  if (!written || ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  return replaceFileWith(file, settingsLine(settings));
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 // The list file: records by number in 128-byte slots, the count rule, and the
 // whole-file copy used to save and open lists.
 #include "catalogue/list_file.h"
+#include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

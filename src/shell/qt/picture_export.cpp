@@ -20,6 +20,7 @@
 #include <fstream>
 #include <functional>
 
+#include "files/atomic_file.h"
 #include "plot/recording_surface.h"
 #include "shell/qt/raster_surface.h"
 #include "shell/qt/vector_surface.h"
@@ -37,55 +38,6 @@ void report(std::string* error, const std::string& text) {
 std::string lowerCase(std::string text) {
   for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return text;
-}
-
-// Mode for the new file: the existing target's, otherwise what a newly created file
-// would get (the temporary file itself is created private).
-mode_t modeFor(const std::filesystem::path& out) {
-  struct stat info {};
-  if (stat(out.c_str(), &info) == 0) return info.st_mode & 07777;
-  const mode_t mask = umask(0);
-  umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
-}
-
-using FileWriter = std::function<bool(const std::string& temporary, std::string* error)>;
-
-// Has `write` fill a new temporary file beside `out`, then renames it over `out`: the
-// target is either the whole new picture or as it was.
-bool replaceFile(const std::filesystem::path& out, const FileWriter& write, std::string* error) {
-  if (!out.has_filename()) {
-    report(error, "'" + out.string() + "' names no file");
-    return false;
-  }
-  const std::filesystem::path folder = out.has_parent_path() ? out.parent_path() : ".";
-  std::string pattern = (folder / ("." + out.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(pattern.data());
-  if (fd < 0) {
-    report(error, "cannot create a file in '" + folder.string() + "': " + std::strerror(errno));
-    return false;
-  }
-  const std::string temporary = pattern;
-  const mode_t mode = modeFor(out);
-  const bool modeSet = fchmod(fd, mode) == 0;
-  const int modeError = errno;
-  ::close(fd);
-  std::string problem;
-  bool ok = false;
-  if (modeSet) {
-    ok = write(temporary, &problem);
-  } else {
-    problem = std::string("cannot set the mode of a new file: ") + std::strerror(modeError);
-  }
-  if (ok && std::rename(temporary.c_str(), out.c_str()) != 0) {
-    problem = "cannot replace '" + out.string() + "': " + std::strerror(errno);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    report(error, problem.empty() ? "cannot write '" + out.string() + "'" : problem);
-  }
-  return ok;
 }
 
 bool paintSvg(const VectorSurface& surface, const std::string& file, std::string* error) {
@@ -203,12 +155,12 @@ bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::pat
   }
   return replaceFile(
       out,
-      [&surface, format](const std::string& temporary, std::string* problem) {
+      [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
         // Both from the one image, so they hold the same pixels.
         const bool ok = format == PictureFormat::Bmp
-                            ? surface.saveBmp(temporary)
-                            : surface.savePng(temporary);
-        if (!ok) report(problem, "cannot write the image to '" + temporary + "'");
+                            ? surface.saveBmp(temporary.string())
+                            : surface.savePng(temporary.string());
+        if (!ok) report(problem, "cannot write the image to '" + temporary.string() + "'");
         return ok;
       },
       error);
@@ -222,24 +174,15 @@ bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::pat
   }
   return replaceFile(
       out,
-      [&surface, format](const std::string& temporary, std::string* problem) {
-        return format == PictureFormat::Svg ? paintSvg(surface, temporary, problem)
-                                            : paintPdf(surface, temporary, problem);
+      [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
+        return format == PictureFormat::Svg ? paintSvg(surface, temporary.string(), problem)
+                                            : paintPdf(surface, temporary.string(), problem);
       },
       error);
 }
 
 bool writeTextFile(const std::string& text, const std::filesystem::path& out, std::string* error) {
-  return replaceFile(
-      out,
-      [&text](const std::string& temporary, std::string* problem) {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) report(problem, "cannot write '" + temporary + "'");
-        return static_cast<bool>(file);
-      },
-      error);
+  return replaceFileWith(out, text, error);
 }
 
 PictureOutcome writeListPicture(const std::filesystem::path& listFile,

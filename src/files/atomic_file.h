@@ -1,0 +1,31 @@
+#pragma once
+// Files written so that a failure never destroys what was there: the new content goes
+// to a temporary file beside the target, reaches the disk, and is renamed over the
+// target in one step. The target is either the whole new file or as it was, and no
+// temporary file is left behind. Every save, copy and export writes through here.
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace quorvel {
+
+// Writes the whole new content to the temporary file it is given; false (with a
+// reason, when it has one) on failure.
+using FileFiller =
+    std::function<bool(const std::filesystem::path& temporary, std::string* error)>;
+
+// Puts what `fill` writes in place of `target`. The temporary file has the target's
+// permissions (or a new file's). False, with the reason in `error`, on failure.
+bool replaceFile(const std::filesystem::path& target, const FileFiller& fill,
+                 std::string* error = nullptr);
+
+// The bytes as the whole new content of `target`.
+bool replaceFileWith(const std::filesystem::path& target, const std::string& bytes,
+                     std::string* error = nullptr);
+
+// Every byte of `from` as the new content of `to` (a file copied onto itself stays
+// whole).
+bool copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to,
+                    std::string* error = nullptr);
+
+}  // namespace quorvel
