@@ -13,7 +13,7 @@
 #include "plot/plotter.h"
 #include "plot/recording_surface.h"
 #include "plot/view.h"
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 #include "toolkit/controls.h"
 
 namespace {

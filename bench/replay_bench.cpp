@@ -17,7 +17,7 @@
 
 #include "shell/frm_control.h"
 #include "shell/headless_program.h"
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 namespace {
 

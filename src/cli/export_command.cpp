@@ -12,7 +12,8 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "cli/option_parsing.h"
-#include "shell/qt/picture_export.h"
+#include "cli/list_picture.h"
+#include "render/picture_writer.h"
 
 namespace quorvel::cli {
 
@@ -70,9 +71,10 @@ std::string readNumber(const SplitWords& words, std::string_view option, int min
 }
 
 // Checks the words; returns the problem, or an empty text.
-std::string readRequest(const SplitWords& words, PictureFormat& format, PictureOptions& options) {
+std::string readRequest(const SplitWords& words, ListPictureRequest& request) {
   if (words.operands.size() != 2) return "give the list file LIST.QVX and the picture file OUT";
   const std::filesystem::path outFile = words.operands[1];
+  PictureFormat& format = request.picture.format;
   if (words.has("--trace")) {
     format = PictureFormat::Trace;
   } else if (const std::optional<PictureFormat> f = pictureFormatOf(outFile)) {
@@ -87,13 +89,13 @@ std::string readRequest(const SplitWords& words, PictureFormat& format, PictureO
       return "--size must be WxH, two whole numbers from 1 to " +
              std::to_string(kMaxPicturePixels) + " joined by x, not '" + *size + "'";
     }
-    options.widthPixels = s->width;
-    options.heightPixels = s->height;
+    request.picture.widthPixels = s->width;
+    request.picture.heightPixels = s->height;
   }
   for (const std::string& problem :
-       {readNumber(words, "--scale", 0, 16000, options.scale),
-        readNumber(words, "--level", 1, 10000, options.level),
-        readNumber(words, "--pen", 1, 5, options.penWidth)}) {
+       {readNumber(words, "--scale", 0, 16000, request.scale),
+        readNumber(words, "--level", 1, 10000, request.level),
+        readNumber(words, "--pen", 1, 5, request.penWidth)}) {
     if (!problem.empty()) return problem;
   }
   return {};
@@ -109,9 +111,8 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
     out << kExportUsage;
     return kExitDone;
   }
-  PictureFormat format = PictureFormat::Png;
-  PictureOptions options;
-  if (const std::string problem = readRequest(words, format, options); !problem.empty()) {
+  ListPictureRequest request;
+  if (const std::string problem = readRequest(words, request); !problem.empty()) {
     return usageError(err, "export", problem, kExportUsage);
   }
   const std::filesystem::path list = words.operands[0];
@@ -128,14 +129,15 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
   try {
     // Fonts and painting need the application; the trace draws nothing.
     std::optional<GuiApplicationScope> gui;
-    if (format != PictureFormat::Trace) gui.emplace();
-    const PictureOutcome outcome = writeListPicture(list, outFile, format, options);
+    if (request.picture.format != PictureFormat::Trace) gui.emplace();
+    FilePictureWriter writer;
+    const ListPictureOutcome outcome = writeListPicture(list, outFile, request, writer);
     if (!outcome.listOpened) {
       err << refusalLine(outcome.messages) << '\n';
       return kExitRefused;
     }
     const std::size_t refused = reportRecordMessages(err, "export", list, outcome.messages);
-    if (!outcome.written) {
+    if (!outcome.written()) {
       err << "quorvel export: cannot write '" << outFile.string() << "': " << outcome.writeError
           << '\n';
       return kExitFileError;

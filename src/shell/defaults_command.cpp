@@ -52,7 +52,7 @@ void frmControl::cmdDefault_Click() {
   // Only the 默认值 button itself resets the sliders and the colour; a family change,
   // a replay or a click on its icon (which leaves the focus elsewhere) does not.
   if (ActiveControlName == "cmdDefault") {
-    canvas.setForeColor(0);
+    canvas->setForeColor(0);
     sldZoom.setValue(500);
     sldLevel.setValue(500);
     sldPenWidth.setValue(2);

@@ -251,10 +251,10 @@ bool frmControl::customExpressionPasses() {
 void frmControl::prepareCanvas() {
   Window& mainWindow = program_.main;
   if (!mainWindow.Visible()) mainWindow.Show();
-  canvas.setDrawWidth(sldPenWidth.Value());
-  canvas.setAutoRedraw(chkAutoRedraw.Value() == 1);
-  canvasHeight = roundedOrZero(std::fabs(static_cast<double>(canvas.ScaleHeight())));
-  canvasWidth = roundedOrZero(std::fabs(static_cast<double>(canvas.ScaleWidth())));
+  canvas->setDrawWidth(sldPenWidth.Value());
+  canvas->setAutoRedraw(chkAutoRedraw.Value() == 1);
+  canvasHeight = roundedOrZero(std::fabs(static_cast<double>(canvas->ScaleHeight())));
+  canvasWidth = roundedOrZero(std::fabs(static_cast<double>(canvas->ScaleWidth())));
   halfHeight = roundedOrZero(canvasHeight / 2.0);
   halfWidth = roundedOrZero(canvasWidth / 2.0);
   if (g_.zoomPending) {
@@ -265,20 +265,20 @@ void frmControl::prepareCanvas() {
       sldZoom.setValue(roundedOrZero(sldZoom.Value() / 2.0));
     }
   } else if (!g_.graphOnScreen) {
-    centreView(g_, canvas.Width(), canvas.Height());
+    centreView(g_, canvas->Width(), canvas->Height());
   }
-  canvas.Scale(static_cast<float>(g_.viewLeft), static_cast<float>(g_.viewTop),
+  canvas->Scale(static_cast<float>(g_.viewLeft), static_cast<float>(g_.viewTop),
                static_cast<float>(g_.viewRight), static_cast<float>(g_.viewBottom));
-  canvas.setForeColor(0);
+  canvas->setForeColor(0);
   g_.graphOnScreen = true;
   // A scale of 0 would divide by zero everywhere: it counts as 1.
   g_.zoomScale = sldZoom.Value() == 0 ? 1 : sldZoom.Value();
 }
 
-void frmControl::coordinate() { quorvel::coordinate(canvas, g_); }
+void frmControl::coordinate() { quorvel::coordinate(*canvas, g_); }
 
 void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly) {
-  PlotContext context{.canvas = canvas,
+  PlotContext context{.canvas = *canvas,
                       .view = g_,
                       .curve = *this,
                       .eval = *this,

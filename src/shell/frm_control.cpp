@@ -7,7 +7,7 @@
 namespace quorvel {
 
 frmControl::frmControl(Program& program)
-    : canvas(program.main.picPic), program_(program), g_(program.g) {
+    : canvas(&program.main.picPic), program_(program), g_(program.g) {
   buildControls();
   wireHandlers();
 }

@@ -112,7 +112,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
 
   // ---- the panel's variables ----
   std::int32_t loopCounter = 0;
-  Surface& canvas;  // the main window's picPic
+  // The surface the draw command draws on: the main window's picPic, or a picture's
+  // surface while replayOnto draws the list there.
+  Surface* canvas;
   std::int32_t canvasHeight = 0, canvasWidth = 0, halfHeight = 0, halfWidth = 0;
   FuncRecord listEntry;  // the entry being written, replayed or moved
   // Name of the control that has the keyboard focus, kept by the toolkit.
@@ -143,6 +145,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void cmdDelete_Click();
   void cmdRedraw_Click();
   void lstExist_ItemCheck(int item);
+  // The picture the screen shows, drawn on `target` (a surface of picPic's size): the
+  // redraw's replay of the ticked entries in the current view. The program's state
+  // (view, scale, flags, list, panel) is as it was afterwards.
+  void replayOnto(Surface& target);
 
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();

@@ -23,8 +23,8 @@ namespace {
 constexpr const char* kListFilter = "函数图像文件(*.QVX)|*.QVX";
 
 // The export's formats in the order of its filter's pairs.
-constexpr ExportFormat kExportFormats[] = {ExportFormat::Bmp, ExportFormat::Png,
-                                           ExportFormat::Svg, ExportFormat::Pdf};
+constexpr PictureFormat kExportFormats[] = {PictureFormat::Bmp, PictureFormat::Png,
+                                            PictureFormat::Svg, PictureFormat::Pdf};
 
 struct ButtonDesign {
   const char* caption;
@@ -234,41 +234,26 @@ void frmQuorvel::exportImage() {
   const FileDialogRequest request{"导出图像", kExportFilter, "", "BMP"};
   const FileDialogResult chosen = program_.services.files->showSave(request);
   if (chosen.fileName.empty()) return;
-  if (!writePicture(exportTargetFor(chosen.fileName, chosen.filterIndex))) {
-    program_.message("导出图像错误", kTitleError);
+  const ExportTarget target = exportTargetFor(chosen.fileName, chosen.filterIndex);
+  if (const std::string problem = exportPicture(target.file, target.format); !problem.empty()) {
+    program_.message("导出图像错误\n" + problem, kTitleError);
   }
 }
 
-bool frmQuorvel::writePicture(const ExportTarget& target) {
+std::string frmQuorvel::exportPicture(const std::filesystem::path& file, PictureFormat format) {
   // A picture written over the working list would lose every curve.
   std::error_code ec;
-  if (std::filesystem::equivalent(target.file, program_.listPath(), ec)) return false;
-  ImageExporter& exporter = *program_.services.exporter;
-  std::string error;
-  switch (target.format) {
-    case ExportFormat::Bmp: return exporter.saveBmp(picPic, target.file, &error);
-    case ExportFormat::Png: return exporter.savePng(picPic, target.file, &error);
-    case ExportFormat::Svg:
-    case ExportFormat::Pdf: break;
+  if (std::filesystem::equivalent(file, program_.listPath(), ec)) {
+    return "不能覆盖正在使用的函数列表";
   }
-  // The vector picture replays what the surface shows: the ticked lines, in the
-  // surface's view, with the panel's sliders.
-  const frmControl& panel = program_.panel;
-  ListPicture picture;
-  picture.listFile = program_.listPath();
-  picture.widthPixels = picPic.AreaWidthPixels();
-  picture.heightPixels = picPic.AreaHeightPixels();
-  picture.borderPixels = picPic.BorderPixels();
-  picture.scale = panel.sldZoom.Value();
-  picture.level = panel.sldLevel.Value();
-  picture.penWidth = panel.sldPenWidth.Value();
-  picture.view = program_.g;
-  for (int line = 0; line < panel.lstExist.ListCount(); ++line) {
-    picture.ticked.push_back(panel.lstExist.Selected(line));
-  }
-  const VectorFormat format =
-      target.format == ExportFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf;
-  return exporter.saveVector(picture, format, target.file, &error);
+  // The picture is what the surface shows, drawn afresh by the redraw's own replay:
+  // the ticked lines in the surface's view, with the panel's sliders.
+  const PictureSpec spec{format, picPic.AreaWidthPixels(), picPic.AreaHeightPixels(),
+                         picPic.BorderPixels()};
+  return program_.services.pictures->write(spec, file, [this](Surface& target) {
+    program_.panel.replayOnto(target);
+    return true;
+  });
 }
 
 void frmQuorvel::printImage() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/picture.h"
 #include "plot/surface.h"
 #include "shell/named_controls.h"
 #include "toolkit/controls.h"
@@ -54,14 +55,13 @@ struct ScreenSize {
 
 // The toolbar's export: its dialog's filter (the bitmap first, as the default) and
 // where and in which format a chosen name is written.
-enum class ExportFormat { Bmp, Png, Svg, Pdf };
 
 inline constexpr const char* kExportFilter =
     "位图文件(*.BMP)|*.BMP|PNG 图像(*.PNG)|*.PNG|SVG 矢量图(*.SVG)|*.SVG|PDF 文档(*.PDF)|*.PDF";
 
 struct ExportTarget {
   std::filesystem::path file;
-  ExportFormat format = ExportFormat::Bmp;
+  PictureFormat format = PictureFormat::Bmp;
   bool operator==(const ExportTarget&) const = default;
 };
 
@@ -110,6 +110,10 @@ class frmQuorvel : public Window {
 
   void tmrSplash_Timer();
 
+  // The export below its dialog: the picture the surface shows, written to `file` in
+  // `format`. "" when written, else the reason; the file is then as it was.
+  std::string exportPicture(const std::filesystem::path& file, PictureFormat format);
+
  private:
   void buildToolbar();
   // The commands of the toolbar. A failed opening returns false: zoomMode then stays 0.
@@ -117,7 +121,6 @@ class frmQuorvel : public Window {
   bool openList();
   void saveList();
   void exportImage();
-  bool writePicture(const ExportTarget& target);
   void printImage();
   void showAbout();
 

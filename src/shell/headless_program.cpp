@@ -24,13 +24,13 @@ class HeadlessMessages : public MessageBoxService {
 
 namespace {
 
-// A command line has no bitmap export of the window's surface; the picture exports
-// replay the list onto a surface of their own instead.
-class NoImageExporter : public ImageExporter {
+// A program without windows writes no pictures of its own: the command line draws a
+// list's picture by building the program on the picture's surface.
+class NoPictures : public PictureWriter {
  public:
-  bool saveBmp(const Surface&, const std::filesystem::path&, std::string* error) override {
-    if (error != nullptr) *error = "no window surface to export";
-    return false;
+  std::string write(const PictureSpec&, const std::filesystem::path&,
+                    const DrawPicture&) override {
+    return "no pictures here";
   }
 };
 
@@ -64,7 +64,7 @@ HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed) : folder_
   services.files = std::move(files);
   services.colors = std::move(colors);
   services.printer = std::move(printer);
-  services.exporter = std::make_unique<NoImageExporter>();
+  services.pictures = std::make_unique<NoPictures>();
   services.links = std::make_unique<ScriptedLinkOpener>();
   services.random = std::make_unique<ScriptedRandom>(seed);
   services.programFolder = folder_;

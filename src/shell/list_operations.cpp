@@ -16,7 +16,7 @@
 namespace quorvel {
 
 void frmControl::cmdClear_Click() {
-  canvas.Cls();
+  canvas->Cls();
   g_.zoomMode = 0;
   sldZoom.setValue(500);
   g_.graphOnScreen = false;
@@ -81,7 +81,7 @@ void frmControl::cmdDelete_Click() {
 void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
-  canvas.Cls();
+  canvas->Cls();
   if (lstExist.ListIndex() == -1 && !g_.listFromFile) {
     redrawRunning_ = false;
     return;
@@ -108,6 +108,17 @@ void frmControl::cmdRedraw_Click() {
   }
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
+}
+
+void frmControl::replayOnto(Surface& target) {
+  const mdlDeclare state = g_;
+  Surface* const screen = canvas;
+  canvas = &target;
+  // A zoom still pending belongs to the screen's next draw, not to this picture.
+  g_.zoomPending = false;
+  cmdRedraw_Click();
+  canvas = screen;
+  g_ = state;
 }
 
 void frmControl::replayEntry(ListFile& file, std::int32_t& loaded) {

@@ -48,7 +48,7 @@ void frmControl::picZoomIn_Click() { zoomButton(1); }
 void frmControl::picZoomOut_Click() { zoomButton(2); }
 
 void frmControl::picCentre_Click() {
-  centreView(g_, canvas.Width(), canvas.Height());
+  centreView(g_, canvas->Width(), canvas->Height());
   cmdRedraw_Click();
 }
 

@@ -8,7 +8,7 @@ namespace quorvel {
 namespace {
 
 Services checked(Services s) {
-  if (!s.messages || !s.files || !s.colors || !s.printer || !s.exporter || !s.links ||
+  if (!s.messages || !s.files || !s.colors || !s.printer || !s.pictures || !s.links ||
       !s.random) {
     throw std::invalid_argument("every platform service must be given");
   }

@@ -48,34 +48,17 @@ PrintOutcome ScriptedPrinter::print(const Surface& /*surface*/) {
   return PrintOutcome::Printed;
 }
 
-bool ScriptedExporter::write(const std::string& format, const std::filesystem::path& file,
-                             std::string* error) {
-  if (fail) {
-    if (error) *error = "cannot write " + file.string();
-    return false;
-  }
+std::string ScriptedPictureWriter::write(const PictureSpec& spec,
+                                         const std::filesystem::path& file,
+                                         const DrawPicture& draw) {
+  if (fail) return "cannot write " + file.string();
+  RecordingSurface surface(spec.widthPixels + 2 * spec.borderPixels,
+                           spec.heightPixels + 2 * spec.borderPixels, spec.borderPixels);
+  if (!draw(surface)) return "nothing to write";
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << format;
-  pictures.push_back(Saved{format, file});
-  return static_cast<bool>(out);
-}
-
-bool ScriptedExporter::saveBmp(const Surface& /*surface*/, const std::filesystem::path& file,
-                               std::string* error) {
-  const bool ok = write("BMP", file, error);
-  if (ok) saved.push_back(file);
-  return ok;
-}
-
-bool ScriptedExporter::savePng(const Surface& /*surface*/, const std::filesystem::path& file,
-                               std::string* error) {
-  return write("PNG", file, error);
-}
-
-bool ScriptedExporter::saveVector(const ListPicture& picture, VectorFormat format,
-                                  const std::filesystem::path& file, std::string* error) {
-  vectorPictures.push_back(picture);
-  return write(format == VectorFormat::Svg ? "SVG" : "PDF", file, error);
+  out << extensionOf(spec.format);
+  pictures.push_back(Written{spec, file, surface.calls()});
+  return out ? "" : "cannot write " + file.string();
 }
 
 ScriptedRandom::ScriptedRandom(std::vector<float> sequence)
@@ -105,21 +88,21 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   auto f = std::make_unique<ScriptedFileDialog>();
   auto c = std::make_unique<ScriptedColorDialog>();
   auto p = std::make_unique<ScriptedPrinter>();
-  auto e = std::make_unique<ScriptedExporter>();
+  auto e = std::make_unique<ScriptedPictureWriter>();
   auto l = std::make_unique<ScriptedLinkOpener>();
   auto r = std::make_unique<ScriptedRandom>(seed);
   messages = m.get();
   files = f.get();
   colors = c.get();
   printer = p.get();
-  exporter = e.get();
+  pictures = e.get();
   links = l.get();
   random = r.get();
   bundle_.messages = std::move(m);
   bundle_.files = std::move(f);
   bundle_.colors = std::move(c);
   bundle_.printer = std::move(p);
-  bundle_.exporter = std::move(e);
+  bundle_.pictures = std::move(e);
   bundle_.links = std::move(l);
   bundle_.random = std::move(r);
   bundle_.programFolder = std::move(programFolder);

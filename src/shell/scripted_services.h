@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "plot/recording_surface.h"
 #include "shell/services.h"
 
 namespace quorvel {
@@ -64,28 +65,19 @@ class ScriptedPrinter : public PrinterService {
   bool fail = false;
 };
 
-// Records the pictures asked for; writes a marker file so a test can see it, or fails.
-class ScriptedExporter : public ImageExporter {
+// Records the pictures asked for and draws each on a recording surface of its size,
+// so a test sees what the program drew there; writes a marker file, or fails.
+class ScriptedPictureWriter : public PictureWriter {
  public:
-  bool saveBmp(const Surface& surface, const std::filesystem::path& file,
-               std::string* error) override;
-  bool savePng(const Surface& surface, const std::filesystem::path& file,
-               std::string* error) override;
-  bool saveVector(const ListPicture& picture, VectorFormat format,
-                  const std::filesystem::path& file, std::string* error) override;
-  // Every picture written, in order, with its format: "BMP", "PNG", "SVG" or "PDF".
-  struct Saved {
-    std::string format;
+  std::string write(const PictureSpec& spec, const std::filesystem::path& file,
+                    const DrawPicture& draw) override;
+  struct Written {
+    PictureSpec spec;
     std::filesystem::path file;
-    bool operator==(const Saved&) const = default;
+    std::vector<SurfaceCall> calls;  // what was drawn on the picture's surface
   };
-  std::vector<Saved> pictures;
-  std::vector<std::filesystem::path> saved;  // the bitmaps only
-  std::vector<ListPicture> vectorPictures;   // what each vector picture was asked with
+  std::vector<Written> pictures;
   bool fail = false;
-
- private:
-  bool write(const std::string& format, const std::filesystem::path& file, std::string* error);
 };
 
 class ScriptedLinkOpener : public LinkOpener {
@@ -123,7 +115,7 @@ class ScriptedServices {
   ScriptedFileDialog* files;
   ScriptedColorDialog* colors;
   ScriptedPrinter* printer;
-  ScriptedExporter* exporter;
+  ScriptedPictureWriter* pictures;
   ScriptedLinkOpener* links;
   ScriptedRandom* random;
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/picture.h"
 #include "plot/view.h"
 
 namespace quorvel {
@@ -88,46 +89,6 @@ class PrinterService {
   virtual PrintOutcome print(const Surface& surface) = 0;
 };
 
-// The vector formats of the window's export.
-enum class VectorFormat { Svg, Pdf };
-
-// A vector picture of what the drawing surface shows: the list replayed on a drawing
-// area of the surface's size, in its view, with the panel's sliders. Only the ticked
-// lines are drawn (line i is record i + 1); a record without a line is not drawn.
-struct ListPicture {
-  std::filesystem::path listFile;
-  int widthPixels = 0;   // the drawing area, which is the picture
-  int heightPixels = 0;
-  int borderPixels = 0;  // the surface's border: its outer size sets the tick length
-  int scale = 500;       // sldZoom
-  int level = 2000;      // sldLevel
-  int penWidth = 2;      // sldPenWidth
-  ViewState view;
-  std::vector<bool> ticked;
-};
-
-// Writes pictures of the drawing surface. Each method returns false on failure and,
-// when asked, a short reason; the target is then as it was. A platform without PNG
-// or vector pictures keeps the refusals below.
-class ImageExporter {
- public:
-  virtual ~ImageExporter() = default;
-  // The surface's persistent image as a 24-bit Windows bitmap.
-  virtual bool saveBmp(const Surface& surface, const std::filesystem::path& file,
-                       std::string* error) = 0;
-  // The same pixels as a PNG picture.
-  virtual bool savePng(const Surface& /*surface*/, const std::filesystem::path& /*file*/,
-                       std::string* error) {
-    if (error != nullptr) *error = "no PNG pictures here";
-    return false;
-  }
-  virtual bool saveVector(const ListPicture& /*picture*/, VectorFormat /*format*/,
-                          const std::filesystem::path& /*file*/, std::string* error) {
-    if (error != nullptr) *error = "no vector pictures here";
-    return false;
-  }
-};
-
 // Opens a URI (mailto:, http:) with the desktop's default program.
 class LinkOpener {
  public:
@@ -148,7 +109,8 @@ struct Services {
   std::unique_ptr<FileDialogService> files;
   std::unique_ptr<ColorDialogService> colors;
   std::unique_ptr<PrinterService> printer;
-  std::unique_ptr<ImageExporter> exporter;
+  // Writes the pictures the export command draws.
+  std::unique_ptr<PictureWriter> pictures;
   std::unique_ptr<LinkOpener> links;
   std::unique_ptr<RandomSource> random;
   // Where Funclist.dat and Quorvel.ini live.

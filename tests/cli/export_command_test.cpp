@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "cli_test_support.h"
-#include "shell/qt/picture_export.h"
 #include "support/svg_reader.h"
 
 namespace quorvel::cli::test {
@@ -41,17 +40,6 @@ TEST(ExportCommand, ATraceStartsWithTheCentredViewOfItsSize) {
   // 801 pixels are 12015 twips: half of it rounds to even.
   EXPECT_EQ(text.rfind("Cls\nDrawWidth\t2\nAutoRedraw\t1\nScale\t-6008\t742\t6008\t-742\n", 0), 0u)
       << text.substr(0, 80);
-}
-
-TEST(ExportCommand, TheViewOfTheWindowCanBeKept) {
-  const TempFolder dir;
-  const auto trace = dir / "t";
-  PictureOptions options;
-  options.view = ViewState{.viewLeft = -1000, .viewRight = 11000, .viewBottom = -2000, .viewTop = 10000};
-  const PictureOutcome outcome =
-      writeListPicture(dataPath("cli_worksheet.qvx"), trace, PictureFormat::Trace, options);
-  ASSERT_TRUE(outcome.listOpened && outcome.written) << outcome.writeError;
-  EXPECT_NE(readFile(trace).find("Scale\t-1000\t10000\t11000\t-2000\n"), std::string::npos);
 }
 
 QImage loadImage(const std::filesystem::path& file) {

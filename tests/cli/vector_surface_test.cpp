@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <limits>
 
-#include "shell/qt/vector_surface.h"
+#include "render/vector_surface.h"
 
 namespace quorvel {
 namespace {

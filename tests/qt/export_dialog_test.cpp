@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "qt_fixture.h"
-#include "shell/qt/picture_export.h"
 #include "shell/qt/qt_services.h"
 #include "support/svg_reader.h"
 
@@ -149,47 +148,27 @@ TEST_F(ExportDialog, FailureIsReportedAndTheOldFileKept) {
   std::filesystem::create_directory(folder / "taken.svg");
   exportAs("taken.svg", kSvg);
   ASSERT_EQ(kit.messages->shown.size(), 1u);
-  EXPECT_EQ(kit.messages->shown[0], (std::pair<std::string, std::string>{"错误", "导出图像错误"}));
+  EXPECT_EQ(kit.messages->shown[0].first, "错误");
+  // The writer's reason comes under the program's words.
+  EXPECT_EQ(kit.messages->shown[0].second.rfind("导出图像错误\ncannot replace", 0), 0u)
+      << kit.messages->shown[0].second;
   EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.svg"));
 }
 
-// The list picture with ticks replays only the ticked records, as the redraw does;
-// without, every record, as the command line's export does.
-TEST_F(ExportDialog, ListPictureReplaysTheTickedRecordsOnly) {
+// The bitmap is drawn afresh by the screen's own replay: after ticks and a pan it
+// holds exactly the pixels the screen's picture holds.
+TEST_F(ExportDialog, BitmapIsWhatTheScreenShows) {
   drawLine("1", "0", rgbOf(255, 0, 0));
   drawLine("2", "0", rgbOf(0, 255, 0));
   drawLine("3", "0", rgbOf(0, 0, 255));
-  const auto curvesIn = [this](const std::optional<std::vector<bool>>& ticked) {
-    PictureOptions options;
-    options.widthPixels = 300;
-    options.heightPixels = 200;
-    options.ticked = ticked;
-    const std::filesystem::path trace = folder / "trace.txt";
-    const PictureOutcome outcome =
-        writeListPicture(program.listPath(), trace, PictureFormat::Trace, options);
-    EXPECT_TRUE(outcome.listOpened && outcome.written) << outcome.writeError;
-    std::ifstream in(trace);
-    std::vector<std::string> colours;
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.rfind("ForeColor\t", 0) == 0 && line != "ForeColor\t0") colours.push_back(line);
-    }
-    return colours;
-  };
-  const std::string red = "ForeColor\t255";
-  const std::string green = "ForeColor\t65280";
-  const std::string blue = "ForeColor\t16711680";
-  EXPECT_EQ(curvesIn(std::nullopt), (std::vector<std::string>{red, green, blue}));
-  EXPECT_EQ(curvesIn(std::vector<bool>{true, false, true}), (std::vector<std::string>{red, blue}));
-  EXPECT_EQ(curvesIn(std::vector<bool>{false, true}), (std::vector<std::string>{green}));
-  EXPECT_EQ(curvesIn(std::vector<bool>{false, false, false}), std::vector<std::string>{});
-  // Nothing ticked needs no list at all: an empty picture.
-  PictureOptions none;
-  none.ticked = std::vector<bool>{};
-  const PictureOutcome empty =
-      writeListPicture(folder / "no such list", folder / "empty.svg", PictureFormat::Svg, none);
-  EXPECT_TRUE(empty.written);
-  EXPECT_EQ(readSvg(folder / "empty.svg").polylines.size(), 0u);
+  panel.tbsControl.select(2);  // 视图, where the list is
+  panel.lstExist.setSelected(1, false);
+  clickToolbar(kLeft);
+  exportAs("screen.bmp", kBitmap);
+  const QImage bmp(QString::fromStdString((folder / "screen.bmp").string()));
+  ASSERT_FALSE(bmp.isNull());
+  EXPECT_EQ(bmp.convertToFormat(QImage::Format_RGB32),
+            desktop->surface.image().convertToFormat(QImage::Format_RGB32));
 }
 
 // Drives the modal dialog once it runs its own event loop (a dialog closed from

@@ -13,7 +13,7 @@
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
 #include "shell/qt/qt_services.h"
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 namespace quorvel::test {
 namespace {

@@ -5,15 +5,16 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "render/picture_writer.h"
 #include "shell/qt/qt_services.h"
 
 namespace quorvel::test {
 
 namespace {
 
-Services withRealExporter(ScriptedServices& kit) {
+Services withRealPictures(ScriptedServices& kit) {
   Services s = kit.take();
-  s.exporter = std::make_unique<QtImageExporter>();
+  s.pictures = std::make_unique<FilePictureWriter>();
   return s;
 }
 
@@ -28,7 +29,7 @@ std::filesystem::path makeTempFolder() {
 DesktopTest::DesktopTest()
     : folder(makeTempFolder()),
       kit(folder),
-      desktop(std::make_unique<DesktopProgram>(withRealExporter(kit))),
+      desktop(std::make_unique<DesktopProgram>(withRealPictures(kit))),
       program(desktop->program),
       panel(program.panel),
       main(program.main) {

@@ -14,7 +14,7 @@
 
 #include "plot/plotter.h"
 #include "plot/recording_surface.h"
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 namespace quorvel {
 namespace {

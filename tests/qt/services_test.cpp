@@ -13,6 +13,7 @@
 #include "qt_fixture.h"
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
+#include "render/picture_writer.h"
 #include "shell/qt/qt_services.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/surface_widget.h"
@@ -60,49 +61,45 @@ INSTANTIATE_TEST_SUITE_P(Names, DefaultExtension,
                                            ExtensionCase{"/t/.hidden", "/t/.hidden.QVX"},
                                            ExtensionCase{"", ""}));
 
-class Exporter : public ::testing::Test {
+class Pictures : public ::testing::Test {
  protected:
-  ~Exporter() override {
+  ~Pictures() override {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
   }
+  // A bitmap of 18 × 8 pixels inside a one-pixel border with one red dot.
+  std::string writeDot(const std::filesystem::path& target, bool draw = true) {
+    return writer.write({PictureFormat::Bmp, 18, 8, 1}, target, [draw](Surface& surface) {
+      surface.Scale(0, 0, 18, 8);
+      surface.setForeColor(rgbOf(255, 0, 0));
+      surface.PSet(3, 3);
+      return draw;
+    });
+  }
   std::filesystem::path folder = makeTempFolder();
-  QtImageExporter exporter;
+  FilePictureWriter writer;
 };
 
-TEST_F(Exporter, ReplacesAnExistingFileWhole) {
-  RasterSurface surface(20, 10, 1);
-  surface.Scale(0, 0, 18, 8);
-  surface.setForeColor(rgbOf(255, 0, 0));
-  surface.PSet(3, 3);
+TEST_F(Pictures, ReplaceAnExistingFileWhole) {
   const std::filesystem::path target = folder / "a.bmp";
   std::ofstream(target) << std::string(100000, 'x');
-  std::string error;
-  ASSERT_TRUE(exporter.saveBmp(surface, target, &error)) << error;
+  ASSERT_EQ(writeDot(target), "");
   const QImage read(QString::fromStdString(target.string()));
   ASSERT_EQ(read.size(), QSize(18, 8));
   EXPECT_EQ(read.pixel(3, 3), qRgb(255, 0, 0));
   EXPECT_EQ(std::filesystem::file_size(target), 54u + 8u * 56u);  // rows padded to 4 bytes
 }
 
-TEST_F(Exporter, FailureLeavesNoTemporaryFile) {
-  RasterSurface surface(20, 10, 1);
-  std::string error;
+TEST_F(Pictures, FailureLeavesNoTemporaryFileAndDecliningWritesNothing) {
   const std::filesystem::path target = folder / "a folder";
   std::filesystem::create_directory(target);
-  EXPECT_FALSE(exporter.saveBmp(surface, target, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(exporter.saveBmp(surface, folder / "missing" / "a.bmp", &error));
+  EXPECT_NE(writeDot(target), "");
+  EXPECT_NE(writeDot(folder / "missing" / "a.bmp"), "");
+  EXPECT_NE(writeDot(folder / "declined.bmp", false), "");
+  EXPECT_FALSE(std::filesystem::exists(folder / "declined.bmp"));
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 1);
-}
-
-TEST_F(Exporter, NeedsARasterSurface) {
-  RecordingSurface surface;
-  std::string error;
-  EXPECT_FALSE(exporter.saveBmp(surface, folder / "a.bmp", &error));
-  EXPECT_FALSE(std::filesystem::exists(folder / "a.bmp"));
 }
 
 TEST(ProgramFolder, TheExecutablesFolderWhenWritableElseTheDataFolder) {

@@ -1,5 +1,5 @@
 // The toolbar's 导出: its dialog, the format and file a chosen name and filter give,
-// what a vector picture is asked with, and the failures.
+// the picture drawn (the screen's own replay) and the failures.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,7 +20,13 @@ class ExportDialogTest : public ShellTest {
     kit.files->filters.push_back(filter);
     program.main.clickToolbarButton(kExport);
   }
-  const ScriptedExporter& exporter() const { return *kit.exporter; }
+  const ScriptedPictureWriter& exporter() const { return *kit.pictures; }
+  // The format of picture i as its extension in capitals.
+  std::string formatOf(std::size_t i) const {
+    std::string name = extensionOf(exporter().pictures.at(i).spec.format);
+    for (char& ch : name) ch = static_cast<char>(ch - 'a' + 'A');
+    return name;
+  }
 };
 
 TEST_F(ExportDialogTest, OffersTheBitmapFirstThenPngSvgAndPdf) {
@@ -82,7 +88,7 @@ TEST_P(ExportTargets, ExtensionNamesTheFormatElseTheFilterDoes) {
   exportAs(c.typed, c.filter);
   EXPECT_TRUE(messages().empty());
   ASSERT_EQ(exporter().pictures.size(), 1u);
-  EXPECT_EQ(exporter().pictures[0].format, c.format);
+  EXPECT_EQ(formatOf(0), c.format);
   EXPECT_EQ(exporter().pictures[0].file, folder / c.written);
   EXPECT_EQ(exportTargetFor((folder / c.typed).string(), c.filter).file, folder / c.written);
 }
@@ -109,44 +115,45 @@ INSTANTIATE_TEST_SUITE_P(
                       TargetCase{"a", 7, "a.BMP", "BMP"}, TargetCase{"a", -1, "a.BMP", "BMP"}),
     [](const auto& p) { return "case" + std::to_string(p.index); });
 
-TEST_F(ExportDialogTest, VectorPictureIsAskedForWithTheTicksViewAndSliders) {
+TEST_F(ExportDialogTest, ThePictureIsTheScreensLastReplay) {
   drawCurve(2, 0, "6");
   drawCurve(2, 0, "-2");
   drawCurve(2, 0, "3");
   panel.tbsControl.select(2);  // 视图: an untick redraws
   panel.lstExist.setSelected(1, false);
-  panel.txtValue.setText("");
-  panel.picLeft_Click();
   panel.sldLevel.setValue(1500);
   panel.sldPenWidth.setValue(4);
-  panel.sldZoom.setValue(1000);
+  panel.txtValue.setText("");
+  surface.clearCalls();
+  panel.picLeft_Click();
+  const std::vector<SurfaceCall> screen = surface.calls();
+  const ViewState view = g;
+  const std::vector<std::string> before = lines();
   exportAs("p", kSvg);
-  ASSERT_EQ(exporter().vectorPictures.size(), 1u);
-  const ListPicture& p = exporter().vectorPictures[0];
-  EXPECT_EQ(p.listFile, program.listPath());
-  EXPECT_EQ(p.widthPixels, 498);  // the drawing area inside the one-pixel border
-  EXPECT_EQ(p.heightPixels, 498);
-  EXPECT_EQ(p.borderPixels, 1);
-  EXPECT_EQ(p.ticked, (std::vector<bool>{true, false, true}));
-  EXPECT_EQ(p.level, 1500);
-  EXPECT_EQ(p.penWidth, 4);
-  EXPECT_EQ(p.scale, 1000);
-  // The view the surface shows after the pan, not the centred one.
-  EXPECT_EQ(p.view.viewLeft, g.viewLeft);
-  EXPECT_EQ(p.view.viewRight, g.viewRight);
-  EXPECT_EQ(p.view.viewTop, g.viewTop);
-  EXPECT_EQ(p.view.viewBottom, g.viewBottom);
-  EXPECT_EQ(p.view.zoomScale, g.zoomScale);
+  ASSERT_EQ(exporter().pictures.size(), 1u);
+  const ScriptedPictureWriter::Written& p = exporter().pictures[0];
+  EXPECT_EQ(p.file, folder / "p.SVG");
+  EXPECT_EQ(p.spec.widthPixels, 498);  // the drawing area inside the one-pixel border
+  EXPECT_EQ(p.spec.heightPixels, 498);
+  EXPECT_EQ(p.spec.borderPixels, 1);
+  // The same calls as the screen's replay after the pan: the ticked curves, in the
+  // view the surface shows (not the centred one), with the panel's sliders.
   EXPECT_NE(g.viewLeft, -g.viewRight);
-  EXPECT_EQ(exporter().pictures,
-            (std::vector<ScriptedExporter::Saved>{{"SVG", folder / "p.SVG"}}));
+  EXPECT_EQ(p.calls, screen);
+  // Nothing of the program changed.
+  EXPECT_EQ(g.viewLeft, view.viewLeft);
+  EXPECT_EQ(g.viewTop, view.viewTop);
+  EXPECT_EQ(g.zoomScale, view.zoomScale);
+  EXPECT_EQ(lines(), before);
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(surface.calls(), screen);  // the screen was not drawn on
 }
 
-TEST_F(ExportDialogTest, NothingDrawnAsksForAnEmptyPicture) {
+TEST_F(ExportDialogTest, NothingDrawnGivesAnEmptyPicture) {
   exportAs("empty.pdf", kBitmap);
-  ASSERT_EQ(exporter().vectorPictures.size(), 1u);
-  EXPECT_TRUE(exporter().vectorPictures[0].ticked.empty());
-  EXPECT_EQ(exporter().pictures[0].format, "PDF");
+  ASSERT_EQ(exporter().pictures.size(), 1u);
+  EXPECT_EQ(formatOf(0), "PDF");
+  EXPECT_EQ(exporter().pictures[0].calls, std::vector<SurfaceCall>{SurfaceCall::cls()});
   EXPECT_TRUE(messages().empty());
 }
 
@@ -154,9 +161,12 @@ class ExportFailure : public ExportDialogTest, public ::testing::WithParamInterf
 
 TEST_P(ExportFailure, IsReportedInEveryFormat) {
   drawCurve(2, 0, "6");
-  kit.exporter->fail = true;
+  kit.pictures->fail = true;
   exportAs("picture", GetParam());
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "导出图像错误"}}));
+  // The writer's reason goes to the user under the program's own words.
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0].first, "错误");
+  EXPECT_EQ(messages()[0].second.rfind("导出图像错误\ncannot write ", 0), 0u) << messages()[0].second;
   EXPECT_TRUE(exporter().pictures.empty());
 }
 
@@ -168,7 +178,8 @@ TEST_F(ExportDialogTest, WorkingListIsNeverOverwrittenByAPicture) {
   kit.files->answers.push_back(program.listPath().string());
   kit.files->filters.push_back(kPng);
   program.main.clickToolbarButton(kExport);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "导出图像错误"}}));
+  EXPECT_EQ(messages(),
+            (std::vector<Message>{{"错误", "导出图像错误\n不能覆盖正在使用的函数列表"}}));
   EXPECT_TRUE(exporter().pictures.empty());
   EXPECT_EQ(listBytes(), before);
 }

@@ -172,18 +172,21 @@ TEST_F(ToolbarTest, SaveFailureIsReported) {
 TEST_F(ToolbarTest, ExportWritesThroughTheExporter) {
   drawCurve(2, 0, "6");
   click(kExport);  // cancelled
-  EXPECT_TRUE(kit.exporter->saved.empty());
+  EXPECT_TRUE(kit.pictures->pictures.empty());
   answer(folder / "picture.BMP");
   click(kExport);
   ASSERT_EQ(kit.files->shown.size(), 2u);
   EXPECT_EQ(kit.files->shown[1].request.title, "导出图像");
   EXPECT_EQ(kit.files->shown[1].request.filter, kExportFilter);
   EXPECT_EQ(kit.files->shown[1].request.defaultExtension, "BMP");
-  EXPECT_EQ(kit.exporter->saved, std::vector<std::filesystem::path>{folder / "picture.BMP"});
-  kit.exporter->fail = true;
+  ASSERT_EQ(kit.pictures->pictures.size(), 1u);
+  EXPECT_EQ(kit.pictures->pictures[0].file, folder / "picture.BMP");
+  EXPECT_EQ(kit.pictures->pictures[0].spec.format, PictureFormat::Bmp);
+  kit.pictures->fail = true;
   answer(folder / "again.BMP");
   click(kExport);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "导出图像错误"}}));
+  EXPECT_EQ(messages(), (std::vector<Message>{
+                            {"错误", "导出图像错误\ncannot write " + (folder / "again.BMP").string()}}));
 }
 
 struct PrintCase {

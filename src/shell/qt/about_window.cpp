@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "shell/program.h"
+#include "render/font_family.h"
 #include "shell/qt/app_font.h"
 #include "shell/qt/artwork.h"
 #include "shell/qt/bind_label.h"

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 
+#include "render/font_family.h"
+
 namespace quorvel {
 
 QString useChineseApplicationFont() {

@@ -14,8 +14,8 @@
 #include <chrono>
 #include <exception>
 
-#include "shell/qt/picture_export.h"
-#include "shell/qt/raster_surface.h"
+#include "render/picture_writer.h"
+#include "render/raster_surface.h"
 
 namespace quorvel {
 
@@ -138,61 +138,6 @@ PrintOutcome QtPrinter::printOn(QPrinter& printer, const Surface& surface, QRect
   return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-bool QtImageExporter::saveBmp(const Surface& surface, const std::filesystem::path& file,
-                              std::string* error) {
-  return saveRaster(surface, file, false, error);
-}
-
-bool QtImageExporter::savePng(const Surface& surface, const std::filesystem::path& file,
-                              std::string* error) {
-  return saveRaster(surface, file, true, error);
-}
-
-bool QtImageExporter::saveRaster(const Surface& surface, const std::filesystem::path& file,
-                                 bool png, std::string* error) {
-  const auto* raster = dynamic_cast<const RasterSurface*>(&surface);
-  if (raster == nullptr) {
-    if (error != nullptr) *error = "the surface keeps no image";
-    return false;
-  }
-  return writeRasterPicture(*raster, file, png ? PictureFormat::Png : PictureFormat::Bmp, error);
-}
-
-bool QtImageExporter::saveVector(const ListPicture& picture, VectorFormat format,
-                                 const std::filesystem::path& file, std::string* error) {
-  const auto fail = [error](const std::string& reason) {
-    if (error != nullptr) *error = reason;
-    return false;
-  };
-  if (picture.widthPixels < 1 || picture.heightPixels < 1) {
-    return fail("the drawing surface has no area");
-  }
-  PictureOptions options;
-  options.widthPixels = picture.widthPixels;
-  options.heightPixels = picture.heightPixels;
-  options.borderPixels = picture.borderPixels;
-  options.scale = picture.scale;
-  options.level = picture.level;
-  options.penWidth = picture.penWidth;
-  options.view = picture.view;
-  options.ticked = picture.ticked;
-  try {
-    const PictureOutcome outcome =
-        writeListPicture(picture.listFile, file,
-                         format == VectorFormat::Svg ? PictureFormat::Svg : PictureFormat::Pdf,
-                         options);
-    if (!outcome.listOpened) {
-      return fail(outcome.messages.empty() ? "the list was refused"
-                                           : messageLine(outcome.messages.back()));
-    }
-    if (!outcome.written) return fail(outcome.writeError);
-    return true;
-  } catch (const std::exception& e) {
-    // No private folder for the replay, or no memory for the picture.
-    return fail(e.what());
-  }
-}
-
 void QtLinkOpener::open(const std::string& uri) {
   QDesktopServices::openUrl(QUrl(fromUtf8(uri)));
 }
@@ -212,7 +157,7 @@ Services makeQtServices(const std::filesystem::path& programFolder) {
   s.files = std::make_unique<QtFileDialog>();
   s.colors = std::make_unique<QtColorDialog>();
   s.printer = std::make_unique<QtPrinter>();
-  s.exporter = std::make_unique<QtImageExporter>();
+  s.pictures = std::make_unique<FilePictureWriter>();
   s.links = std::make_unique<QtLinkOpener>();
   s.random = std::make_unique<ClockRandom>();
   s.programFolder = programFolder;

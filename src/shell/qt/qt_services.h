@@ -66,19 +66,6 @@ class QtPrinter : public PrinterService {
 // Writes a RasterSurface's image as a 24-bit bitmap or PNG, or replays a list as an
 // SVG or PDF picture, into a temporary file beside the target that is renamed into
 // place, so a failure never leaves half a file.
-class QtImageExporter : public ImageExporter {
- public:
-  bool saveBmp(const Surface& surface, const std::filesystem::path& file,
-               std::string* error) override;
-  bool savePng(const Surface& surface, const std::filesystem::path& file,
-               std::string* error) override;
-  bool saveVector(const ListPicture& picture, VectorFormat format,
-                  const std::filesystem::path& file, std::string* error) override;
-
- private:
-  bool saveRaster(const Surface& surface, const std::filesystem::path& file, bool png,
-                  std::string* error);
-};
 
 class QtLinkOpener : public LinkOpener {
  public:

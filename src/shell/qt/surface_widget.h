@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 namespace quorvel {
 

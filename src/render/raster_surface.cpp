@@ -1,4 +1,4 @@
-#include "shell/qt/raster_surface.h"
+#include "render/raster_surface.h"
 
 #include <QFontMetrics>
 #include <QList>
@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "plot/clip_segment.h"
-#include "shell/qt/app_font.h"
+#include "render/font_family.h"
 
 namespace quorvel {
 

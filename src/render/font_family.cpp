@@ -1,9 +1,7 @@
-// The choice of the Chinese face, apart from the application font so that the
-// surfaces (which need no widgets) can share it.
+#include "render/font_family.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-
-#include "shell/qt/app_font.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "shell/qt/vector_surface.h"
+#include "render/vector_surface.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "plot/clip_segment.h"
-#include "shell/qt/app_font.h"
+#include "render/font_family.h"
 
 namespace quorvel {
 

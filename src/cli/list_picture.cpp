@@ -1,0 +1,22 @@
+#include "cli/list_picture.h"
+
+namespace quorvel::cli {
+
+ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
+                                    const std::filesystem::path& out,
+                                    const ListPictureRequest& request, PictureWriter& writer) {
+  ListPictureOutcome outcome;
+  outcome.writeError = writer.write(request.picture, out, [&](Surface& surface) {
+    HeadlessProgram headless(surface);
+    frmControl& panel = headless.panel();
+    panel.sldZoom.setValue(request.scale);
+    panel.sldLevel.setValue(request.level);
+    panel.sldPenWidth.setValue(request.penWidth);
+    outcome.listOpened = headless.openList(listFile);
+    outcome.messages = headless.messages();
+    return outcome.listOpened;
+  });
+  return outcome;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,135 @@
+#include "render/picture_writer.h"
+
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRect>
+#include <QSize>
+#include <QSvgGenerator>
+#include <algorithm>
+
+#include "files/atomic_file.h"
+#include "plot/recording_surface.h"
+#include "render/raster_surface.h"
+#include "render/vector_surface.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kScreenDotsPerInch = 96;
+
+void report(std::string* error, const std::string& text) {
+  if (error != nullptr) *error = text;
+}
+
+bool paintSvg(const VectorSurface& surface, const std::string& file, std::string* error) {
+  const int width = surface.AreaWidthPixels();
+  const int height = surface.AreaHeightPixels();
+  QSvgGenerator generator;
+  generator.setFileName(QString::fromStdString(file));
+  generator.setSize(QSize(width, height));
+  generator.setViewBox(QRect(0, 0, width, height));
+  generator.setResolution(kScreenDotsPerInch);
+  generator.setTitle(QStringLiteral("Quorvel"));
+  QPainter painter;
+  if (!painter.begin(&generator)) {
+    report(error, "cannot write the SVG picture");
+    return false;
+  }
+  surface.paint(painter);
+  return painter.end();
+}
+
+bool paintPdf(const VectorSurface& surface, const std::string& file, std::string* error) {
+  const int width = surface.AreaWidthPixels();
+  const int height = surface.AreaHeightPixels();
+  QPdfWriter writer(QString::fromStdString(file));
+  writer.setCreator(QStringLiteral("Quorvel"));
+  writer.setTitle(QStringLiteral("Quorvel"));
+  writer.setResolution(kScreenDotsPerInch);
+  // One page exactly the picture's size, one painter unit per pixel.
+  const QPageSize page(QSizeF(width / double{kScreenDotsPerInch}, height / double{kScreenDotsPerInch}),
+                       QPageSize::Inch, QString(), QPageSize::ExactMatch);
+  writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  QPainter painter;
+  if (!painter.begin(&writer)) {
+    report(error, "cannot write the PDF picture");
+    return false;
+  }
+  surface.paint(painter);
+  return painter.end();
+}
+
+}  // namespace
+
+bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::path& out,
+                        PictureFormat format, std::string* error) {
+  if (format != PictureFormat::Bmp && format != PictureFormat::Png) {
+    report(error, "a raster surface writes bitmaps and PNG only");
+    return false;
+  }
+  return replaceFile(
+      out,
+      [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
+        // Both from the one image, so they hold the same pixels.
+        const bool ok = format == PictureFormat::Bmp ? surface.saveBmp(temporary.string())
+                                                     : surface.savePng(temporary.string());
+        if (!ok) report(problem, "cannot write the image to '" + temporary.string() + "'");
+        return ok;
+      },
+      error);
+}
+
+bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::path& out,
+                        PictureFormat format, std::string* error) {
+  if (format != PictureFormat::Svg && format != PictureFormat::Pdf) {
+    report(error, "a vector surface writes SVG and PDF only");
+    return false;
+  }
+  return replaceFile(
+      out,
+      [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
+        return format == PictureFormat::Svg ? paintSvg(surface, temporary.string(), problem)
+                                            : paintPdf(surface, temporary.string(), problem);
+      },
+      error);
+}
+
+std::string FilePictureWriter::write(const PictureSpec& spec, const std::filesystem::path& file,
+                                     const DrawPicture& draw) {
+  // The outer size: the drawing area and the border on each side.
+  const int b = std::max(0, spec.borderPixels);
+  const int w = spec.widthPixels + 2 * b;
+  const int h = spec.heightPixels + 2 * b;
+  constexpr const char* kNothing = "nothing to write";
+  std::string error;
+  switch (spec.format) {
+    case PictureFormat::Trace: {
+      RecordingSurface surface(w, h, b);
+      if (!draw(surface)) return kNothing;
+      replaceFileWith(file, surface.traceText(), &error);
+      break;
+    }
+    case PictureFormat::Bmp:
+    case PictureFormat::Png: {
+      RasterSurface surface(w, h, b);
+      if (!draw(surface)) return kNothing;
+      writeRasterPicture(surface, file, spec.format, &error);
+      break;
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf: {
+      VectorSurface surface(w, h, b);
+      if (!draw(surface)) return kNothing;
+      writeVectorPicture(surface, file, spec.format, &error);
+      break;
+    }
+  }
+  return error;
+}
+
+}  // namespace quorvel
