@@ -1,11 +1,12 @@
 #include "eval/epc.h"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 
-#include "eval/number_text.h"
 #include "eval/expression_codes.h"
+#include "eval/expression_reader.h"
+#include "eval/fixed_stack.h"
+#include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "eval/status.h"
 
@@ -14,79 +15,7 @@ namespace quorvel {
 namespace {
 
 using namespace expression_codes;
-
-enum class ScanState {
-  kNothingRead = 0,     // nothing read yet
-  kOperand = 1,         // a number, "x", "pi" or "e" was just read
-  kReduced = 2,         // an operator was applied or a bracket closed
-  kOperatorPushed = 3,  // an operator was just pushed
-};
-
-// A stack of 30 entries at positions 1..30. Pushing a 31st entry or popping an
-// empty stack exhausts it.
-template <typename T>
-class FixedStack {
- public:
-  bool push(T v) {
-    if (nextFree_ > kStackSize) return false;
-    items_[static_cast<std::size_t>(nextFree_ - 1)] = v;
-    ++nextFree_;
-    return true;
-  }
-  bool pop(T& v) {
-    if (nextFree_ <= 1) return false;
-    --nextFree_;
-    v = items_[static_cast<std::size_t>(nextFree_ - 1)];
-    return true;
-  }
-  T* top() { return nextFree_ > 1 ? &items_[static_cast<std::size_t>(nextFree_ - 2)] : nullptr; }
-  int count() const { return nextFree_ - 1; }
-
- private:
-  std::array<T, kStackSize> items_{};
-  int nextFree_ = 1;
-};
-
-// The text still to be read: whatever was put back in front of it, then the rest
-// of the expression. Reading never copies the expression.
-class RestOfInput {
- public:
-  explicit RestOfInput(std::string_view text) : text_(text) {}
-
-  bool empty() const { return putBack_.empty() && position_ >= text_.size(); }
-  // The next character, or '\0' when nothing is left.
-  char peek() const {
-    if (!putBack_.empty()) return putBack_.front();
-    return position_ < text_.size() ? text_[position_] : '\0';
-  }
-  char take() {
-    if (!putBack_.empty()) {
-      const char c = putBack_.front();
-      putBack_.erase(0, 1);
-      return c;
-    }
-    return text_[position_++];
-  }
-  void putBack(std::string_view token) { putBack_.insert(0, token); }
-  void skipBlanks() {
-    while (!empty() && peek() == ' ') take();
-  }
-  // The longest run of ".", digits and "x": the text of a sub-expression.
-  std::string takeArgumentRun() {
-    std::string run;
-    while (!empty() && isArgumentCharacter(peek())) run += take();
-    return run;
-  }
-  static bool isArgumentCharacter(char c) { return c == '.' || c == 'x' || (c >= '0' && c <= '9'); }
-
- private:
-  std::string putBack_;
-  std::string_view text_;
-  std::size_t position_ = 0;
-};
-
-bool isLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+using namespace expression_scan;
 
 void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth);
 
@@ -112,8 +41,6 @@ class Evaluation {
   }
 
  private:
-  enum class Flow { kContinue, kFinished };
-
   Flow nextStep() {
     if (isEndOfText()) return endTest();                            // step 2
     if (token_ == " ") return readNextCharacter();                  // step 3
@@ -144,8 +71,7 @@ class Evaluation {
   }
 
   std::int32_t topOperator() {
-    const std::int32_t* top = operators_.top();
-    return top != nullptr ? *top : kEndMarker;
+    return operators_.topOr(kEndMarker);
   }
 
   // The current token goes back in front of the rest of input and "*" is processed
@@ -270,9 +196,7 @@ class Evaluation {
   // after the name its argument is the run of ".", digits and "x" that follows,
   // evaluated now; the function itself waits on the operator stack.
   Flow readFunctionName() {
-    while (!rest_.empty() && isLowerCaseLetter(rest_.peek()) && rest_.peek() != 'x') {
-      token_ += rest_.take();
-    }
+    rest_.appendNameLetters(token_);
     rest_.skipBlanks();
     if (rest_.peek() == '(') return Flow::kContinue;
     const std::string argumentText = evaluateSubexpression(rest_.takeArgumentRun());
@@ -332,8 +256,7 @@ class Evaluation {
   }
 
   Flow popOperator() {
-    std::int32_t ignored = 0;
-    if (!operators_.pop(ignored)) return fail(kStackExhausted);
+    if (!operators_.pop()) return fail(kStackExhausted);
     return Flow::kContinue;
   }
 
@@ -422,14 +345,14 @@ class Evaluation {
   EvalState& state_;
   const std::string& xText_;
   const int depth_;
-  RestOfInput rest_;
+  ExpressionReader rest_;
   const std::size_t stepLimit_;
   std::string token_;
   ScanState scan_ = ScanState::kNothingRead;
   std::string numberBuffer_;
   std::string exponentText_;
-  FixedStack<float> operands_;
-  FixedStack<std::int32_t> operators_;
+  FixedStack<float, kStackSize> operands_;
+  FixedStack<std::int32_t, kStackSize> operators_;
 };
 
 void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth) {

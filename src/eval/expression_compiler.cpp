@@ -1,6 +1,5 @@
 #include "eval/expression_compiler.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,24 +7,24 @@
 
 #include "eval/compiled_expression.h"
 #include "eval/epc.h"
+#include "eval/expression_codes.h"
+#include "eval/expression_reader.h"
+#include "eval/fixed_stack.h"
 #include "eval/number_text.h"
 #include "eval/program_builder.h"
 #include "eval/program_runner.h"
-#include "eval/expression_codes.h"
 #include "eval/status.h"
 
-// The scan below follows Epc's step by step: the same tokens, scan states, put-backs,
-// operator stack and step guard, so it takes the same path. Where Epc computes a
-// value, it records the operation instead; where Epc fails for a reason the text
-// alone decides, the program ends with that failure.
+// The scan below follows Epc's step by step: the same reader, tokens, scan states,
+// put-backs, operator stack and step guard, so it takes the same path. Where Epc
+// computes a value, it records the operation instead; where Epc fails for a reason
+// the text alone decides, the program ends with that failure.
 namespace quorvel {
 
 namespace {
 
 using namespace expression_codes;
-
-enum class ScanState { kNothingRead, kOperand, kReduced, kOperatorPushed };
-enum class Flow { kContinue, kFinished };
+using namespace expression_scan;
 
 OpCode opCodeOf(std::int32_t code) {
   switch (code) {
@@ -43,68 +42,6 @@ OpCode opCodeOf(std::int32_t code) {
     default: return OpCode::kLg;
   }
 }
-
-// The operator stack: 30 codes, the end marker at position 1.
-class OperatorStack {
- public:
-  bool push(std::int32_t code) {
-    if (count_ >= kStackSize) return false;
-    codes_[static_cast<std::size_t>(count_++)] = code;
-    return true;
-  }
-  bool pop() {
-    if (count_ == 0) return false;
-    --count_;
-    return true;
-  }
-  std::int32_t top() const {
-    return count_ > 0 ? codes_[static_cast<std::size_t>(count_ - 1)] : kEndMarker;
-  }
-  int count() const { return count_; }
-
- private:
-  std::array<std::int32_t, kStackSize> codes_{};
-  int count_ = 0;
-};
-
-// The text still to be read: what was put back in front, then the rest of the text.
-class RestOfInput {
- public:
-  explicit RestOfInput(std::string_view text) : text_(text) {}
-
-  bool empty() const { return putBack_.empty() && position_ >= text_.size(); }
-  char peek() const {
-    if (!putBack_.empty()) return putBack_.front();
-    return position_ < text_.size() ? text_[position_] : '\0';
-  }
-  char take() {
-    if (!putBack_.empty()) {
-      const char c = putBack_.front();
-      putBack_.erase(0, 1);
-      return c;
-    }
-    return text_[position_++];
-  }
-  void putBack(std::string_view token) { putBack_.insert(0, token); }
-  void skipBlanks() {
-    while (!empty() && peek() == ' ') take();
-  }
-  std::string takeArgumentRun() {
-    std::string run;
-    while (!empty() && isArgumentCharacter(peek())) run += take();
-    return run;
-  }
-
- private:
-  static bool isArgumentCharacter(char c) { return c == '.' || c == 'x' || (c >= '0' && c <= '9'); }
-
-  std::string putBack_;
-  std::string_view text_;
-  std::size_t position_ = 0;
-};
-
-bool isLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 
 ExpressionProgram compileText(std::string_view textWithEnd, int depth);
 
@@ -129,7 +66,7 @@ class ScanCompiler {
 
  private:
   Flow nextStep() {
-    if (numberBuffer_.empty() && token_ == "#" && operators_.top() == kEndMarker) return endTest();
+    if (numberBuffer_.empty() && token_ == "#" && topOperator() == kEndMarker) return endTest();
     if (token_ == " ") return readNextCharacter();
     if (token_.size() == 1 && isDigitOrPoint(token_[0])) return appendToNumber();
     if (token_ == "x") return readVariableX();
@@ -137,6 +74,8 @@ class ScanCompiler {
     if (token_ == "p" && rest_.peek() == 'i') return readConstant('p', kPi);
     return otherToken();
   }
+
+  std::int32_t topOperator() const { return operators_.topOr(kEndMarker); }
 
   Flow fail(Status status) {
     builder_.fail(status);
@@ -244,7 +183,7 @@ class ScanCompiler {
 
   void markUnaryMinus() {
     token_ = "-!";
-    if (operators_.top() == kPower) {
+    if (topOperator() == kPower) {
       rest_.skipBlanks();
       exponent_ = subexpression("-" + rest_.takeArgumentRun());
       exponentComputed_ = true;
@@ -252,9 +191,7 @@ class ScanCompiler {
   }
 
   Flow readFunctionName() {
-    while (!rest_.empty() && isLowerCaseLetter(rest_.peek()) && rest_.peek() != 'x') {
-      token_ += rest_.take();
-    }
+    rest_.appendNameLetters(token_);
     rest_.skipBlanks();
     if (rest_.peek() == '(') return Flow::kContinue;
     SubexpressionResult argument = subexpression(rest_.takeArgumentRun());
@@ -266,7 +203,7 @@ class ScanCompiler {
   Flow operatorStep() {
     const std::int32_t code = numsign(token_);
     if (code == kUndefinedCode) return fail(kUndefinedToken);
-    const std::int32_t top = operators_.top();
+    const std::int32_t top = topOperator();
     if (precedenceClass(top) < precedenceClass(code)) return pushOperator(code);
     return reduceByTop(top, code);
   }
@@ -341,14 +278,14 @@ class ScanCompiler {
   }
 
   const int depth_;
-  RestOfInput rest_;
+  ExpressionReader rest_;
   const std::size_t stepLimit_;
   std::string token_;
   ScanState scan_ = ScanState::kNothingRead;
   std::string numberBuffer_;
   SubexpressionResult exponent_;  // the last exponent computed ahead, kept until replaced
   bool exponentComputed_ = false;
-  OperatorStack operators_;
+  FixedStack<std::int32_t, kStackSize> operators_;
   ProgramBuilder builder_;
 };
 
