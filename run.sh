@@ -7,4 +7,4 @@ source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target quorvel >&2
-exec build/src/shell/qt/quorvel "$@"
+exec build/quorvel "$@"

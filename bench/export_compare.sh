@@ -16,7 +16,7 @@ if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
 fi
 cmake --build build --target quorvel >/dev/null
-quorvel="$PWD/build/src/shell/qt/quorvel"
+quorvel="$PWD/build/quorvel"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

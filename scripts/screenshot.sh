@@ -40,7 +40,7 @@ openbox >/dev/null 2>&1 & pids+=($!)
 wait_for wmctrl -m 2>/dev/null || wait_for xprop -root _NET_SUPPORTING_WM_CHECK
 
 # The program keeps its working list and settings beside itself: a folder of its own.
-cp build/src/shell/qt/quorvel "$work/"
+cp build/quorvel "$work/"
 mkdir -m 700 "$work/runtime"
 (cd "$work" && XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb ./quorvel >"$work/log" 2>&1) &
 pids+=($!)
