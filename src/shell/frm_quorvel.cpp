@@ -31,23 +31,24 @@ struct ButtonDesign {
   const char* toolTip;
   ButtonStyle style;
   int image;
+  ToolbarCommand command;
 };
 
 // Position 1 is the placeholder that centres the commands in the bar.
 constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
-    {"", "", ButtonStyle::Placeholder, 0},
-    {"控制", "打开／隐藏控制窗口", ButtonStyle::Check, 1},
-    {"打开", "打开函数列表", ButtonStyle::Push, 2},
-    {"保存", "保存函数列表", ButtonStyle::Push, 3},
-    {"导出", "导出BMP图像", ButtonStyle::Push, 4},
-    {"上方", "观察上方", ButtonStyle::Push, 5},
-    {"下方", "观察下方", ButtonStyle::Push, 6},
-    {"左方", "观察左方", ButtonStyle::Push, 7},
-    {"右方", "观察右方", ButtonStyle::Push, 8},
-    {"放大", "放大图像", ButtonStyle::Push, 9},
-    {"缩小", "缩小图像", ButtonStyle::Push, 10},
-    {"打印", "打印函数图像", ButtonStyle::Push, 11},
-    {"关于", "", ButtonStyle::Push, 12},
+    {"", "", ButtonStyle::Placeholder, 0, ToolbarCommand::None},
+    {"控制", "打开／隐藏控制窗口", ButtonStyle::Check, 1, ToolbarCommand::Panel},
+    {"打开", "打开函数列表", ButtonStyle::Push, 2, ToolbarCommand::Open},
+    {"保存", "保存函数列表", ButtonStyle::Push, 3, ToolbarCommand::Save},
+    {"导出", "导出BMP图像", ButtonStyle::Push, 4, ToolbarCommand::Export},
+    {"上方", "观察上方", ButtonStyle::Push, 5, ToolbarCommand::Up},
+    {"下方", "观察下方", ButtonStyle::Push, 6, ToolbarCommand::Down},
+    {"左方", "观察左方", ButtonStyle::Push, 7, ToolbarCommand::Left},
+    {"右方", "观察右方", ButtonStyle::Push, 8, ToolbarCommand::Right},
+    {"放大", "放大图像", ButtonStyle::Push, 9, ToolbarCommand::ZoomIn},
+    {"缩小", "缩小图像", ButtonStyle::Push, 10, ToolbarCommand::ZoomOut},
+    {"打印", "打印函数图像", ButtonStyle::Push, 11, ToolbarCommand::Print},
+    {"关于", "", ButtonStyle::Push, 12, ToolbarCommand::About},
 };
 
 // The most entries a list may hold (the platform's list box holds no more); a longer
@@ -92,6 +93,18 @@ std::string upperCase(std::string text) {
 }
 
 }  // namespace
+
+ToolbarCommand toolbarCommand(int position) {
+  if (position < 1 || position > Toolbar::kButtonCount) return ToolbarCommand::None;
+  return kToolbarDesign[position - 1].command;
+}
+
+int toolbarPosition(ToolbarCommand command) {
+  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
+    if (kToolbarDesign[position - 1].command == command) return position;
+  }
+  return 0;
+}
 
 ExportTarget exportTargetFor(const std::string& chosen, int filterIndex) {
   const FileDialogRequest filter{"", kExportFilter, "", ""};
@@ -148,7 +161,6 @@ void frmQuorvel::clickToolbarButton(int position) {
 
 void frmQuorvel::tbMain_ButtonClick(int position) {
   if (position < 1 || position > Toolbar::kButtonCount) return;
-  const std::string caption = tbMain.button(position).Caption;
   frmControl& panel = program_.panel;
   mdlDeclare& g = program_.g;
 
@@ -156,30 +168,20 @@ void frmQuorvel::tbMain_ButtonClick(int position) {
   const std::int32_t savedZoomMode = g.zoomMode;
   g.zoomMode = 0;
   bool restore = true;
-  if (caption == "控制") {
-    showOrHidePanel();
-  } else if (caption == "打开") {
-    restore = openList();
-  } else if (caption == "保存") {
-    saveList();
-  } else if (caption == "导出") {
-    exportImage();
-  } else if (caption == "上方") {
-    panel.picUp_Click();
-  } else if (caption == "下方") {
-    panel.picDown_Click();
-  } else if (caption == "左方") {
-    panel.picLeft_Click();
-  } else if (caption == "右方") {
-    panel.picRight_Click();
-  } else if (caption == "放大") {
-    panel.picZoomIn_Click();
-  } else if (caption == "缩小") {
-    panel.picZoomOut_Click();
-  } else if (caption == "打印") {
-    printImage();
-  } else if (caption == "关于") {
-    showAbout();
+  switch (toolbarCommand(position)) {
+    case ToolbarCommand::None: break;
+    case ToolbarCommand::Panel: showOrHidePanel(); break;
+    case ToolbarCommand::Open: restore = openList(); break;
+    case ToolbarCommand::Save: saveList(); break;
+    case ToolbarCommand::Export: exportImage(); break;
+    case ToolbarCommand::Up: panel.picUp_Click(); break;
+    case ToolbarCommand::Down: panel.picDown_Click(); break;
+    case ToolbarCommand::Left: panel.picLeft_Click(); break;
+    case ToolbarCommand::Right: panel.picRight_Click(); break;
+    case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
+    case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
+    case ToolbarCommand::Print: printImage(); break;
+    case ToolbarCommand::About: showAbout(); break;
   }
   if (restore) g.zoomMode = savedZoomMode;
 }
@@ -200,11 +202,12 @@ void frmQuorvel::showOrHidePanel() {
 bool frmQuorvel::openList() {
   const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showOpen(request).fileName;
-  if (chosen.empty()) return true;
+  return chosen.empty() || openListFile(chosen);
+}
 
+bool frmQuorvel::openListFile(const std::filesystem::path& source) {
   // The working list is replaced only by a readable list file, in one step, so a
   // failure leaves the current list, its file and the picture as they were.
-  const std::filesystem::path source(chosen);
   if (!looksLikeListFile(source) || !copyFileSafely(source, program_.listPath())) {
     program_.message("打开列表文件错误", kTitleError);
     return false;
@@ -219,15 +222,20 @@ bool frmQuorvel::openList() {
 void frmQuorvel::saveList() {
   const FileDialogRequest request{"保存图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showSave(request).fileName;
-  if (chosen.empty()) return;
+  if (!chosen.empty()) saveListFile(chosen);
+}
+
+bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
   // The check comes after the dialog: the user picks a name before being told.
   if (!program_.g.graphOnScreen) {
     program_.message("没有图像，不能保存列表。", kTitleError);
-    return;
+    return false;
   }
-  if (!copyFileSafely(program_.listPath(), std::filesystem::path(chosen))) {
+  if (!copyFileSafely(program_.listPath(), target)) {
     program_.message("保存列表文件错误", kTitleError);
+    return false;
   }
+  return true;
 }
 
 void frmQuorvel::exportImage() {

@@ -47,6 +47,15 @@ class ImageList : public Observable {
   std::vector<int> pictures_;
 };
 
+// What a toolbar button does; the toolbar's design gives each button its command.
+enum class ToolbarCommand {
+  None, Panel, Open, Save, Export, Up, Down, Left, Right, ZoomIn, ZoomOut, Print, About
+};
+// The command of the button at `position` (None outside the bar), and the position
+// of a command's button (0 when no button has it).
+ToolbarCommand toolbarCommand(int position);
+int toolbarPosition(ToolbarCommand command);
+
 // The screen's size in twips, given by the toolkit before the window loads.
 struct ScreenSize {
   int Width = 12000;
@@ -97,8 +106,8 @@ class frmQuorvel : public Window {
   // ends the program.
   void Form_Unload();
 
-  // The toolbar's button-click event: runs the command named by the button's caption
-  // with zoomMode suspended.
+  // The toolbar's button-click event: runs the button's command with zoomMode
+  // suspended.
   void tbMain_ButtonClick(int position);
   // A user's click on a toolbar button: a check button changes its pressed state
   // first, as the platform does, then the click event runs.
@@ -110,6 +119,11 @@ class frmQuorvel : public Window {
 
   void tmrSplash_Timer();
 
+  // The list commands below their dialogs, for a path chosen elsewhere (the command
+  // line, a file given to the program). Each reports its failure as the toolbar's
+  // command does and returns false.
+  bool openListFile(const std::filesystem::path& source);
+  bool saveListFile(const std::filesystem::path& target);
   // The export below its dialog: the picture the surface shows, written to `file` in
   // `format`. "" when written, else the reason; the file is then as it was.
   std::string exportPicture(const std::filesystem::path& file, PictureFormat format);

@@ -58,7 +58,6 @@ HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed) : folder_
   auto printer = std::make_unique<ScriptedPrinter>();
   printer->noPrinter = true;
   messages_ = messages.get();
-  files_ = files.get();
   colors_ = colors.get();
   services.messages = std::move(messages);
   services.files = std::move(files);
@@ -81,34 +80,12 @@ HeadlessProgram::~HeadlessProgram() {
 
 const std::vector<RecordedMessage>& HeadlessProgram::messages() const { return messages_->shown; }
 
-void HeadlessProgram::clickToolbar(const std::string& caption) {
-  Toolbar& toolbar = program_->main.tbMain;
-  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
-    if (toolbar.button(position).Caption == caption) {
-      program_->main.tbMain_ButtonClick(position);
-      return;
-    }
-  }
-}
-
 bool HeadlessProgram::openList(const std::filesystem::path& file) {
-  const std::size_t before = messages_->shown.size();
-  files_->answers.assign(1, file.string());
-  clickToolbar("打开");
-  files_->answers.clear();
-  // The open itself reports outside any replayed record.
-  for (std::size_t i = before; i < messages_->shown.size(); ++i) {
-    if (messages_->shown[i].record == 0) return false;
-  }
-  return true;
+  return program_->main.openListFile(file);
 }
 
 bool HeadlessProgram::saveList(const std::filesystem::path& file) {
-  const std::size_t before = messages_->shown.size();
-  files_->answers.assign(1, file.string());
-  clickToolbar("保存");
-  files_->answers.clear();
-  return messages_->shown.size() == before;
+  return program_->main.saveListFile(file);
 }
 
 bool HeadlessProgram::chooseFamily(int familyIndex, int formIndex) {

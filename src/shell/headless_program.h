@@ -59,11 +59,11 @@ class HeadlessProgram {
   // Every message shown so far, in order.
   const std::vector<RecordedMessage>& messages() const;
 
-  // The toolbar's "打开" with the dialog answering `file`. False when the program
-  // refused the file (its message is then the last one kept); messages of records
-  // that failed their checks during the replay do not count as a refusal.
+  // The toolbar's "打开" below its dialog. False when the program refused the file
+  // (its message is then the last one kept); messages of records that failed their
+  // checks during the replay do not count as a refusal.
   bool openList(const std::filesystem::path& file);
-  // The toolbar's "保存" with the dialog answering `file`. False when a message came.
+  // The toolbar's "保存" below its dialog. False when a message came.
   bool saveList(const std::filesystem::path& file);
   // Picks the family and then the form as a user does: the family's handling runs
   // even when it is the one already chosen. False when the pair is not offered.
@@ -72,12 +72,8 @@ class HeadlessProgram {
   void choosePenColor(std::int32_t rgb);
 
  private:
-  // Runs the toolbar button that has `caption`.
-  void clickToolbar(const std::string& caption);
-
   std::filesystem::path folder_;
   HeadlessMessages* messages_ = nullptr;
-  ScriptedFileDialog* files_ = nullptr;
   ScriptedColorDialog* colors_ = nullptr;
   std::unique_ptr<Program> program_;
 };
