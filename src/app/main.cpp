@@ -11,6 +11,7 @@
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_services.h"
 #include "shell/qt/qt_texts.h"
+#include "quorvel_version.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
-  QApplication::setApplicationVersion(QStringLiteral("1.1.0.83"));
+  QApplication::setApplicationVersion(QString::fromLatin1(quorvel::kVersion));
   quorvel::useChineseQtTexts();
   quorvel::useChineseApplicationFont();
 

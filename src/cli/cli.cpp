@@ -6,10 +6,8 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "quorvel_version.h"
 
-#ifndef QUORVEL_VERSION_TEXT
-#define QUORVEL_VERSION_TEXT "1.1"
-#endif
 
 namespace quorvel::cli {
 
@@ -138,7 +136,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return kExitDone;
   }
   if (args[0] == "--version") {
-    out << "quorvel " << QUORVEL_VERSION_TEXT << '\n';
+    out << "quorvel " << kShortVersion << '\n';
     return kExitDone;
   }
   const Subcommand* command = findSubcommand(args[0]);

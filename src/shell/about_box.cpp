@@ -4,13 +4,14 @@
 
 #include "shell/frm_about.h"
 #include "shell/program.h"
+#include "quorvel_version.h"
 
 namespace quorvel {
 
 namespace {
 
 // Labels size themselves to their text: a size of 0 × 0 says so.
-void placeLabel(Label& label, int left, int top, const char* caption) {
+void placeLabel(Label& label, int left, int top, const std::string& caption) {
   label.setBounds(left, top, 0, 0);
   label.setCaption(caption);
 }
@@ -22,7 +23,7 @@ frmAbout::frmAbout() {
   Height = 4770;
   imgSplash.setBounds(0, 0, 4800, 3450);
   placeLabel(Label3, 270, 405, "Quor");
-  placeLabel(lblProgram, 1410, 390, "vel 1.1");
+  placeLabel(lblProgram, 1410, 390, std::string("vel ") + kShortVersion);
   placeLabel(lblSchool, 2400, 1440, "Quorvel 项目组");
   placeLabel(lblName, 2490, 1980, "开发团队");
   placeLabel(lblWeb1, 120, 3540, "网站：");

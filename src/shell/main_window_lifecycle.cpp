@@ -7,12 +7,12 @@
 #include "shell/frm_quorvel.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
+#include "quorvel_version.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr const char* kCaption = "Quorvel 1.1.0.83";
 constexpr const char* kSettingsFile = "Quorvel.ini";
 // An 800 × 600 screen keeps the designed size; any other sizes the window to it.
 constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
@@ -38,7 +38,7 @@ void frmQuorvel::Form_Load() {
   frmControl& panel = program_.panel;
   mdlDeclare& g = program_.g;
 
-  setCaption(kCaption);
+  setCaption(std::string("Quorvel ") + kVersion);
   // A list left over from an earlier run is never reused.
   removeIfPresent(program_.listPath());
   panel.Form_Load();  // selects "自定义", with its family handling and defaults
