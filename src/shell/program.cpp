@@ -12,6 +12,7 @@ Services checked(Services s) {
       !s.random) {
     throw std::invalid_argument("every platform service must be given");
   }
+  if (!s.preferences) s.preferences = std::make_unique<MemoryPreferences>();
   return s;
 }
 

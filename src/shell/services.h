@@ -10,6 +10,7 @@
 
 #include "plot/picture.h"
 #include "plot/view.h"
+#include "shell/preferences.h"
 
 namespace quorvel {
 
@@ -113,6 +114,8 @@ struct Services {
   std::unique_ptr<PictureWriter> pictures;
   std::unique_ptr<LinkOpener> links;
   std::unique_ptr<RandomSource> random;
+  // The user's preferences beyond Quorvel.ini; in memory when none is given.
+  std::unique_ptr<Preferences> preferences;
   // Where Funclist.dat and Quorvel.ini live.
   std::filesystem::path programFolder;
 };

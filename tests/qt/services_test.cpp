@@ -3,6 +3,7 @@
 // pointer positions, and the start without a display.
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
 #include "render/picture_writer.h"
+#include "shell/qt/qt_preferences.h"
 #include "shell/qt/qt_services.h"
 #include "shell/qt/qt_texts.h"
 #include "shell/qt/surface_widget.h"
@@ -187,6 +189,24 @@ TEST(QtTexts, DialogButtonsSpeakChinese) {
             QStringLiteral("取消"));
   EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')).left(2),
             QStringLiteral("打开"));
+}
+
+// The preferences live in the user's configuration folder (the tests' own, in
+// Qt's test mode), never beside Quorvel.ini, and outlast the object that wrote them.
+TEST(QtPreferencesStore, KeepsItsValuesInTheUsersConfigurationFolder) {
+  constexpr Preference<int> kProbe{"test/probe", 0};
+  QString file;
+  {
+    QtPreferences preferences;
+    preferences.set(kProbe, 42);
+    file = preferences.fileName();
+  }
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  EXPECT_TRUE(file.startsWith(config)) << file.toStdString();
+  EXPECT_TRUE(file.endsWith(QStringLiteral("Quorvel/preferences.ini"))) << file.toStdString();
+  QtPreferences again;
+  EXPECT_EQ(again.get(kProbe), 42);
+  again.set(kProbe, 0);
 }
 
 }  // namespace

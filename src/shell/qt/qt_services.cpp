@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "render/picture_writer.h"
+#include "shell/qt/qt_preferences.h"
 #include "render/raster_surface.h"
 
 namespace quorvel {
@@ -158,6 +159,7 @@ Services makeQtServices(const std::filesystem::path& programFolder) {
   s.colors = std::make_unique<QtColorDialog>();
   s.printer = std::make_unique<QtPrinter>();
   s.pictures = std::make_unique<FilePictureWriter>();
+  s.preferences = std::make_unique<QtPreferences>();
   s.links = std::make_unique<QtLinkOpener>();
   s.random = std::make_unique<ClockRandom>();
   s.programFolder = programFolder;
