@@ -15,7 +15,8 @@ namespace {
 const std::vector<std::string>& xTexts() {
   static const std::vector<std::string> texts = [] {
     std::vector<std::string> t;
-    for (int i = 0; i <= 2000; ++i) t.push_back(quorvel::singleText(-10.0f + 0.01f * static_cast<float>(i)));
+    for (int i = 0; i <= 2000; ++i)
+      t.push_back(quorvel::singleText(-10.0f + 0.01f * static_cast<float>(i)));
     return t;
   }();
   return texts;

@@ -34,7 +34,7 @@ struct Scene {
   }
 
   void draw() {
-    PlotContext ctx{surface, view,  curve, eval,     points, view.viewRight,
+    PlotContext ctx{surface,      view,  curve, eval,     points,  view.viewRight,
                     view.viewTop, false, 0,     penColor, progress};
     quorvel::draw(ctx, options, range, false);
   }
@@ -90,7 +90,9 @@ void BM_DrawOnRaster(benchmark::State& state) {
   state.SetLabel("one curve, 10000 steps, 1600 x 1000 pixels, pen width 2");
 }
 
-BENCHMARK(BM_DrawOnRecording<useUserCurve>)->Name("UserCurveOnRecording")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawOnRecording<useUserCurve>)
+    ->Name("UserCurveOnRecording")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawOnRaster<useUserCurve>)->Name("UserCurveOnRaster")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawOnRecording<useLinear>)->Name("LinearOnRecording")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawOnRaster<useLinear>)->Name("LinearOnRaster")->Unit(benchmark::kMillisecond);

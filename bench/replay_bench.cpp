@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "render/raster_surface.h"
 #include "shell/frm_control.h"
 #include "shell/headless_program.h"
-#include "render/raster_surface.h"
 
 namespace {
 

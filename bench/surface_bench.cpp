@@ -11,8 +11,8 @@
 #include <QPen>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -170,8 +170,8 @@ void writePng(benchmark::State& state, bool palette) {
   }
   const std::string path = dir.filePath(QStringLiteral("curve.png")).toStdString();
   for (auto _ : state) {
-    const bool ok = palette ? surface.savePng(path)
-                            : surface.image().save(QString::fromStdString(path), "PNG");
+    const bool ok =
+        palette ? surface.savePng(path) : surface.image().save(QString::fromStdString(path), "PNG");
     if (!ok) state.SkipWithError("cannot write the PNG file");
   }
   // A label, not a counter: the CSV output of bench/run.sh wants the same counters

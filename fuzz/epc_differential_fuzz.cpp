@@ -18,9 +18,8 @@ namespace {
 void expectSame(const quorvel::EvalState& want, const quorvel::EvalState& got,
                 const std::string& expression, const std::string& xText, const char* how) {
   if (want.evalStatus == got.evalStatus && want.evalResult == got.evalResult) return;
-  std::fprintf(stderr,
-               "difference (%s) for '%s' at x text '%s': Epc %d '%s', compiled %d '%s'\n", how,
-               expression.c_str(), xText.c_str(), static_cast<int>(want.evalStatus),
+  std::fprintf(stderr, "difference (%s) for '%s' at x text '%s': Epc %d '%s', compiled %d '%s'\n",
+               how, expression.c_str(), xText.c_str(), static_cast<int>(want.evalStatus),
                want.evalResult.c_str(), static_cast<int>(got.evalStatus), got.evalResult.c_str());
   std::abort();
 }

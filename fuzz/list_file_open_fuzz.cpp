@@ -2,11 +2,11 @@
 // list through a headless program, then its first entry deleted. After each command
 // the list and the working file must still hold one entry per record, and a file
 // that was refused must leave the previous list and file as they were.
+#include <stdlib.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <stdlib.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -16,7 +16,7 @@ namespace {
 using namespace quorvel::cli;
 
 constexpr OptionRule kRules[] = {
-    {"--size", true}, {"--p1", true}, {"--p2", true}, {"--color", true},
+    {"--size", true},   {"--p1", true},     {"--p2", true},     {"--color", true},
     {"--family", true}, {"--trace", false}, {"--quiet", false},
 };
 

@@ -1,13 +1,13 @@
 // Fuzz target: Quorvel.ini of arbitrary bytes. The parsed settings keep every field
 // inside its slider's range (or the value it had), survive being written and read
 // back, and a program starting with the file applies them without failing.
+#include <stdlib.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdlib.h>
 #include <string_view>
 
 #include "shell/headless_program.h"

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "quorvel_version.h"
 #include "shell/qt/app_font.h"
 #include "shell/qt/desktop_program.h"
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_services.h"
 #include "shell/qt/qt_texts.h"
-#include "quorvel_version.h"
 
 namespace {
 
@@ -30,10 +30,8 @@ int main(int argc, char** argv) {
   switch (choice.launch) {
     case quorvel::cli::Launch::CommandLine:
       return quorvel::cli::run(args, std::cin, std::cout, std::cerr);
-    case quorvel::cli::Launch::Refused:
-      return quorvel::cli::refuse(choice.refusal, std::cerr);
-    case quorvel::cli::Launch::Windows:
-      break;
+    case quorvel::cli::Launch::Refused: return quorvel::cli::refuse(choice.refusal, std::cerr);
+    case quorvel::cli::Launch::Windows: break;
   }
   if (!displayAvailable()) {
     std::cerr << "quorvel: no display to open the windows on (neither DISPLAY nor "

@@ -36,9 +36,12 @@ class Converter {
 std::size_t utf8SequenceLength(const unsigned char* p, std::size_t left) {
   const unsigned char lead = p[0];
   std::size_t length = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
   if (length > left) return 1;
   for (std::size_t i = 1; i < length; ++i) {
     if (p[i] < 0x80 || p[i] > 0xBF) return 1;
@@ -100,8 +103,7 @@ std::string asciiOnly(const std::string& in, Direction direction) {
       --left;
       continue;
     }
-    const std::size_t skip =
-        direction == Direction::ToCp936 ? utf8SequenceLength(p, left) : 1;
+    const std::size_t skip = direction == Direction::ToCp936 ? utf8SequenceLength(p, left) : 1;
     out += direction == Direction::ToCp936 ? "?" : kReplacementUtf8;
     p += skip;
     left -= skip;
@@ -110,8 +112,8 @@ std::string asciiOnly(const std::string& in, Direction direction) {
 }
 
 // The system may know code page 936 as "CP936" or as "GBK".
-std::string convertWith(const char* to1, const char* from1, const char* to2,
-                        const char* from2, const std::string& in, Direction direction) {
+std::string convertWith(const char* to1, const char* from1, const char* to2, const char* from2,
+                        const std::string& in, Direction direction) {
   if (in.empty()) return std::string();
   Converter first(to1, from1);
   if (first.ok()) return convert(first.handle(), in, direction);

@@ -26,8 +26,8 @@ std::optional<std::string> conicText(const CurveParams& c, const char* sign) {
   const auto bSquare = squareInHundredths(c.paramB);
   if (!aSquare || !bSquare) return std::nullopt;
   // a² goes through single precision again; b² keeps its double text ('0.25').
-  return "x^2/" + numberText(static_cast<float>(*aSquare)) + sign + "y^2/" +
-         doubleText(*bSquare) + "=1";
+  return "x^2/" + numberText(static_cast<float>(*aSquare)) + sign + "y^2/" + doubleText(*bSquare) +
+         "=1";
 }
 
 // The coefficient 2p or −2p of the parabola family, in single precision.
@@ -39,18 +39,19 @@ std::optional<std::string> parabolaCoefficient(float p, bool negative) {
 
 std::optional<std::string> parabolaText(const CurveParams& c) {
   switch (c.funcForm) {
-    case 0: case 1: {
+    case 0:
+    case 1: {
       const auto k = parabolaCoefficient(c.paramP, c.funcForm == 1);
       if (!k) return std::nullopt;
       return "y^2=" + *k + "x";
     }
-    case 2: case 3: {
+    case 2:
+    case 3: {
       const auto k = parabolaCoefficient(c.paramP, c.funcForm == 3);
       if (!k) return std::nullopt;
       return "x^2=" + *k + "y";
     }
-    default:
-      return std::string();
+    default: return std::string();
   }
 }
 
@@ -62,16 +63,14 @@ std::string periodicText(const CurveParams& c, const char* name) {
 
 std::string linearText(const CurveParams& c) {
   switch (c.funcForm) {
-    case 0:
-      return "y=" + numberText(c.paramK) + "x+" + numberText(c.paramB);
+    case 0: return "y=" + numberText(c.paramK) + "x+" + numberText(c.paramB);
     case 1:
       return "y-" + numberText(c.paramY1) + "=" + numberText(c.paramK) + "(x-" +
              numberText(c.paramX1) + ")";
     case 2:
-      return numberText(c.paramA) + "x+" + numberText(c.paramB) + "y+" +
-             numberText(c.paramC) + "=0";
-    default:
-      return std::string();
+      return numberText(c.paramA) + "x+" + numberText(c.paramB) + "y+" + numberText(c.paramC) +
+             "=0";
+    default: return std::string();
   }
 }
 
@@ -86,8 +85,7 @@ std::string quadraticText(const CurveParams& c) {
     case 2:  // h is a whole number and is written as its digits
       return "y=" + numberText(c.paramA) + "(x-" + numberText(c.paramH) + ")^2+" +
              numberText(c.paramK);
-    default:
-      return std::string();
+    default: return std::string();
   }
 }
 
@@ -115,8 +113,8 @@ std::optional<std::string> listText(const CurveParams& c) {
     case 7: return firstForm ? periodicText(c, "tan") : std::string();
     case 8:
       if (!firstForm) return std::string();
-      return "(x-" + numberText(c.paramA) + ")^2+(y-" + numberText(c.paramB) + ")^2=" +
-             numberText(c.paramR) + "^2";
+      return "(x-" + numberText(c.paramA) + ")^2+(y-" + numberText(c.paramB) +
+             ")^2=" + numberText(c.paramR) + "^2";
     case 9: return firstForm ? conicText(c, "+") : std::string();
     case 10: return firstForm ? conicText(c, "-") : std::string();
     case 11: return parabolaText(c);
@@ -143,10 +141,13 @@ std::optional<std::string> validityMessage(const CurveParams& c) {
     case 2:
       if (c.paramK == 0.0f) return "ｋ≠０";
       return std::nullopt;
-    case 3: case 4:
+    case 3:
+    case 4:
       if (!(a > 0.0f && a != 1.0f)) return "ａ＞０，且ａ≠１";
       return std::nullopt;
-    case 5: case 6: case 7:
+    case 5:
+    case 6:
+    case 7:
       if (!(a != 0.0f && c.paramOmega != 0.0f)) return "Ａ≠０，ω≠０";
       return std::nullopt;
     case 8:

@@ -14,70 +14,78 @@ using Catalogue = std::array<FamilyInfo, kFamilyCount>;
 const Catalogue& catalogue() {
   // Family 13 uses the expression box instead of the three parameter boxes.
   static const Catalogue table{{
-    {"一次函数",
-     {
-      {"ｙ＝ｋｘ＋ｂ", {{{"ｋ ＝", Slot::K}, {"ｂ ＝", Slot::B}, kUnused}}},
-      {"ｙ－ｙ１＝ｋ（ｘ－ｘ１）", {{{"ｘ１＝", Slot::X1}, {"ｙ１＝", Slot::Y1}, {"ｋ ＝", Slot::K}}}},
-      {"Ａｘ＋Ｂｙ＋Ｃ＝０", {{{"Ａ ＝", Slot::A}, {"Ｂ ＝", Slot::B}, {"Ｃ ＝", Slot::C}}}},
-     }},
-    {"二次函数（初中）",
-     {
-      {"ｙ＝ａｘ ∧２ ＋ｂｘ＋ｃ", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｃ＝", Slot::C}}}},
-      {"ｙ＝ａ（ｘ－ｘ１）（ｘ－ｘ２）", {{{"ｘ１＝", Slot::X1}, {"ｘ２＝", Slot::X2}, {"ａ ＝", Slot::A}}}},
-      {"ｙ＝ａ（ｘ－ｈ）∧２＋ｋ", {{{"ｈ ＝", Slot::H}, {"ｋ ＝", Slot::K}, {"ａ ＝", Slot::A}}}},
-     }},
-    {"反比例函数",
-     {
-      {"ｙ＝ｋ／ｘ", {{{"ｋ ＝", Slot::K}, kUnused, kUnused}}},
-     }},
-    {"指数函数",
-     {
-      {"ｙ＝ａ∧ｘ", {{{"ａ ＝", Slot::A}, kUnused, kUnused}}},
-     }},
-    {"对数函数",
-     {
-      {"ｙ＝ｌｏｇａ ｘ", {{{"ａ ＝", Slot::A}, kUnused, kUnused}}},
-     }},
-    {"正弦函数",
-     {
-      {"ｙ＝Ａｓｉｎ（ωｘ＋φ）", {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
-     }},
-    {"余弦函数",
-     {
-      {"ｙ＝Ａｃｏｓ（ωｘ＋φ）", {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
-     }},
-    {"正切函数",
-     {
-      {"ｙ＝Ａｔａｎ（ωｘ＋φ）", {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
-     }},
-    {"圆",
-     {
-      {"（ｘ－ａ）∧２＋（ｙ－ｂ）∧２＝ｒ∧２", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｒ ＝", Slot::R}}}},
-     }},
-    {"椭圆",
-     {
-      {"ｘ∧２／ａ∧２＋ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
-     }},
-    {"双曲线",
-     {
-      {"ｘ∧２／ａ∧２－ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
-     }},
-    {"抛物线（高中）",
-     {
-      {"ｙ∧２＝２ｐｘ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
-      {"ｙ∧２＝－２ｐｘ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
-      {"ｘ∧２＝２ｐｙ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
-      {"ｘ∧２＝－２ｐｙ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
-     }},
-    {"对勾函数",
-     {
-      {"ｙ＝ａｘ＋ｂ／ｘ", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
-     }},
-    {"自定义",
-     {
-      {"ｙ＝", {{kUnused, kUnused, kUnused}}},
-      {"Ｓｘ＝", {{kUnused, kUnused, kUnused}}},
-     }},
+      {"一次函数",
+       {
+           {"ｙ＝ｋｘ＋ｂ", {{{"ｋ ＝", Slot::K}, {"ｂ ＝", Slot::B}, kUnused}}},
+           {"ｙ－ｙ１＝ｋ（ｘ－ｘ１）",
+            {{{"ｘ１＝", Slot::X1}, {"ｙ１＝", Slot::Y1}, {"ｋ ＝", Slot::K}}}},
+           {"Ａｘ＋Ｂｙ＋Ｃ＝０", {{{"Ａ ＝", Slot::A}, {"Ｂ ＝", Slot::B}, {"Ｃ ＝", Slot::C}}}},
+       }},
+      {"二次函数（初中）",
+       {
+           {"ｙ＝ａｘ ∧２ ＋ｂｘ＋ｃ",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｃ＝", Slot::C}}}},
+           {"ｙ＝ａ（ｘ－ｘ１）（ｘ－ｘ２）",
+            {{{"ｘ１＝", Slot::X1}, {"ｘ２＝", Slot::X2}, {"ａ ＝", Slot::A}}}},
+           {"ｙ＝ａ（ｘ－ｈ）∧２＋ｋ",
+            {{{"ｈ ＝", Slot::H}, {"ｋ ＝", Slot::K}, {"ａ ＝", Slot::A}}}},
+       }},
+      {"反比例函数",
+       {
+           {"ｙ＝ｋ／ｘ", {{{"ｋ ＝", Slot::K}, kUnused, kUnused}}},
+       }},
+      {"指数函数",
+       {
+           {"ｙ＝ａ∧ｘ", {{{"ａ ＝", Slot::A}, kUnused, kUnused}}},
+       }},
+      {"对数函数",
+       {
+           {"ｙ＝ｌｏｇａ ｘ", {{{"ａ ＝", Slot::A}, kUnused, kUnused}}},
+       }},
+      {"正弦函数",
+       {
+           {"ｙ＝Ａｓｉｎ（ωｘ＋φ）",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+       }},
+      {"余弦函数",
+       {
+           {"ｙ＝Ａｃｏｓ（ωｘ＋φ）",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+       }},
+      {"正切函数",
+       {
+           {"ｙ＝Ａｔａｎ（ωｘ＋φ）",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+       }},
+      {"圆",
+       {
+           {"（ｘ－ａ）∧２＋（ｙ－ｂ）∧２＝ｒ∧２",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｒ ＝", Slot::R}}}},
+       }},
+      {"椭圆",
+       {
+           {"ｘ∧２／ａ∧２＋ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+       }},
+      {"双曲线",
+       {
+           {"ｘ∧２／ａ∧２－ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+       }},
+      {"抛物线（高中）",
+       {
+           {"ｙ∧２＝２ｐｘ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
+           {"ｙ∧２＝－２ｐｘ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
+           {"ｘ∧２＝２ｐｙ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
+           {"ｘ∧２＝－２ｐｙ", {{{"ｐ ＝", Slot::P}, kUnused, kUnused}}},
+       }},
+      {"对勾函数",
+       {
+           {"ｙ＝ａｘ＋ｂ／ｘ", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+       }},
+      {"自定义",
+       {
+           {"ｙ＝", {{kUnused, kUnused, kUnused}}},
+           {"Ｓｘ＝", {{kUnused, kUnused, kUnused}}},
+       }},
   }};
   return table;
 }
@@ -86,9 +94,7 @@ bool validFamily(int familyIndex) { return familyIndex >= 0 && familyIndex < kFa
 
 }  // namespace
 
-const FamilyInfo& family(int index) {
-  return catalogue().at(static_cast<std::size_t>(index));
-}
+const FamilyInfo& family(int index) { return catalogue().at(static_cast<std::size_t>(index)); }
 
 const FormInfo* form(int familyIndex, int formIndex) {
   if (!validFamily(familyIndex) || formIndex < 0) return nullptr;
@@ -99,8 +105,15 @@ const FormInfo* form(int familyIndex, int formIndex) {
 
 bool box2Visible(int familyIndex) {
   switch (familyIndex) {
-    case 0: case 1: case 5: case 6: case 7: case 8: case 9: case 10: case 12:
-      return true;
+    case 0:
+    case 1:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 12: return true;
     default:  // 2, 3, 4 and 11 take one parameter; 13 uses the expression box
       return false;
   }
@@ -108,12 +121,13 @@ bool box2Visible(int familyIndex) {
 
 bool box3Visible(int familyIndex, int formIndex) {
   switch (familyIndex) {
-    case 0:
-      return formIndex == 1 || formIndex == 2;  // y=kx+b has two parameters
-    case 1: case 5: case 6: case 7: case 8:
-      return true;
-    default:
-      return false;
+    case 0: return formIndex == 1 || formIndex == 2;  // y=kx+b has two parameters
+    case 1:
+    case 5:
+    case 6:
+    case 7:
+    case 8: return true;
+    default: return false;
   }
 }
 

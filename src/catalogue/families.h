@@ -21,12 +21,12 @@ struct BoxSlot {
 };
 
 struct FormInfo {
-  std::string comboItem;           // the item of cboStyle(family)
-  std::array<BoxSlot, 3> boxes;    // boxes 1..3 (family 13: all None, the expression box)
+  std::string comboItem;         // the item of cboStyle(family)
+  std::array<BoxSlot, 3> boxes;  // boxes 1..3 (family 13: all None, the expression box)
 };
 
 struct FamilyInfo {
-  std::string name;                // the item of cboFuncName
+  std::string name;  // the item of cboFuncName
   std::vector<FormInfo> forms;
 };
 

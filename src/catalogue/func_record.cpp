@@ -33,7 +33,8 @@ void putInt16(RecordBytes& b, std::size_t at, std::int16_t v) {
 
 void putInt32(RecordBytes& b, std::size_t at, std::int32_t v) {
   const auto u = static_cast<std::uint32_t>(v);
-  for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFFu);
+  for (std::size_t i = 0; i < 4; ++i)
+    b[at + i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFFu);
 }
 
 std::int16_t getInt16(const RecordBytes& b, std::size_t at) {

@@ -16,9 +16,9 @@ constexpr int kSlotSize = 128;
 struct FuncRecord {
   std::int16_t family = 0;
   std::int16_t form = 0;
-  std::string para1;   // 50 bytes on disk
-  std::string para2;   // 10 bytes
-  std::string para3;   // 10 bytes
+  std::string para1;  // 50 bytes on disk
+  std::string para2;  // 10 bytes
+  std::string para3;  // 10 bytes
   std::int32_t color = 0;
   std::string rangeX1, rangeX2, rangeY1, rangeY2;  // 10 bytes each
   std::int32_t intX = 0;

@@ -18,9 +18,9 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kAddOptions[] = {
-    {"--family", true}, {"--form", true},   {"--p1", true},     {"--p2", true},
-    {"--p3", true},     {"--expr", true},   {"--x-from", true}, {"--x-to", true},
-    {"--y-from", true}, {"--y-to", true},   {"--int", false},   {"--no-int", false},
+    {"--family", true}, {"--form", true},  {"--p1", true},     {"--p2", true},
+    {"--p3", true},     {"--expr", true},  {"--x-from", true}, {"--x-to", true},
+    {"--y-from", true}, {"--y-to", true},  {"--int", false},   {"--no-int", false},
     {"--color", true},  {"--help", false},
 };
 
@@ -169,7 +169,8 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     panel.cboRangeY2.setText(valueOr(words, "--y-to", panel.cboRangeY2.Text()));
     if (words.has("--int")) {
       if (!panel.chkIntX.Enabled()) {
-        return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
+        return usageError(err, "add",
+                          "--int does not apply to this form (整数 is not offered there)",
                           addUsage());
       }
       panel.chkIntX.setValue(1);
@@ -189,8 +190,8 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
       return kExitRefused;
     }
     if (!headless.saveList(request.list)) {
-      err << "quorvel add: cannot write '" << request.list.string()
-          << "' (" << messageLine(headless.messages().back()) << ")\n";
+      err << "quorvel add: cannot write '" << request.list.string() << "' ("
+          << messageLine(headless.messages().back()) << ")\n";
       return kExitFileError;
     }
     out << panel.lstExist.List(panel.lstExist.ListCount() - 1) << '\n';

@@ -8,7 +8,6 @@
 #include "cli/commands.h"
 #include "quorvel_version.h"
 
-
 namespace quorvel::cli {
 
 namespace {

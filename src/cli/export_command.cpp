@@ -11,8 +11,8 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "cli/option_parsing.h"
 #include "cli/list_picture.h"
+#include "cli/option_parsing.h"
 #include "render/picture_writer.h"
 
 namespace quorvel::cli {
@@ -20,7 +20,7 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kExportOptions[] = {
-    {"--size", true}, {"--scale", true}, {"--level", true},
+    {"--size", true}, {"--scale", true},  {"--level", true},
     {"--pen", true},  {"--trace", false}, {"--help", false},
 };
 
@@ -63,8 +63,8 @@ std::string readNumber(const SplitWords& words, std::string_view option, int min
   if (text == nullptr) return {};
   const std::optional<int> v = parseBoundedInteger(*text, min, max);
   if (!v) {
-    return std::string(option) + " must be a whole number from " + std::to_string(min) +
-           " to " + std::to_string(max) + ", not '" + *text + "'";
+    return std::string(option) + " must be a whole number from " + std::to_string(min) + " to " +
+           std::to_string(max) + ", not '" + *text + "'";
   }
   value = *v;
   return {};
@@ -92,10 +92,9 @@ std::string readRequest(const SplitWords& words, ListPictureRequest& request) {
     request.picture.widthPixels = s->width;
     request.picture.heightPixels = s->height;
   }
-  for (const std::string& problem :
-       {readNumber(words, "--scale", 0, 16000, request.scale),
-        readNumber(words, "--level", 1, 10000, request.level),
-        readNumber(words, "--pen", 1, 5, request.penWidth)}) {
+  for (const std::string& problem : {readNumber(words, "--scale", 0, 16000, request.scale),
+                                     readNumber(words, "--level", 1, 10000, request.level),
+                                     readNumber(words, "--pen", 1, 5, request.penWidth)}) {
     if (!problem.empty()) return problem;
   }
   return {};

@@ -41,10 +41,10 @@ int listCommand(const std::vector<std::string>& args, std::istream& /*in*/, std:
     return kExitDone;
   }
   if (words.operands.size() != 1) {
-    return usageError(err, "list",
-                      words.operands.empty() ? "the list file LIST.QVX is needed"
-                                             : "give exactly one list file",
-                      kListUsage);
+    return usageError(
+        err, "list",
+        words.operands.empty() ? "the list file LIST.QVX is needed" : "give exactly one list file",
+        kListUsage);
   }
   const std::filesystem::path list = words.operands.front();
   if (const std::string why = unreadableReason(list); !why.empty()) {

@@ -13,9 +13,9 @@ namespace quorvel::cli {
 
 struct ListPictureRequest {
   PictureSpec picture;
-  int scale = 500;    // sldZoom
-  int level = 2000;   // sldLevel
-  int penWidth = 2;   // sldPenWidth
+  int scale = 500;   // sldZoom
+  int level = 2000;  // sldLevel
+  int penWidth = 2;  // sldPenWidth
 };
 
 struct ListPictureOutcome {

@@ -41,7 +41,7 @@ class CompiledExpression {
 };
 
 [[gnu::always_inline]] inline float CompiledExpression::evaluateAtSingle(EvalState& state,
-                                                                       float x) const {
+                                                                         float x) const {
   // Only the replay for an x that reads back is inline; a NaN or infinite x (whose text
   // does not read back) takes the general one.
   const XValue xValue = XValue::fromSingle(x);

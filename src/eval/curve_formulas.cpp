@@ -163,18 +163,14 @@ Status f(const CurveParams& c, EvalState& eval, float x, float& y) {
     case 4:  // ln x / ln paramA
       result = logarithmInBase(s, x, c.paramA);
       break;
-    case 5:
-      result = scaledTrig(s, &Steps::sin, c, x);
-      break;
-    case 6:
-      result = scaledTrig(s, &Steps::cos, c, x);
-      break;
-    case 7:
-      result = scaledTrig(s, &Steps::tan, c, x);
-      break;
+    case 5: result = scaledTrig(s, &Steps::sin, c, x); break;
+    case 6: result = scaledTrig(s, &Steps::cos, c, x); break;
+    case 7: result = scaledTrig(s, &Steps::tan, c, x); break;
     case 11:
-      if (c.funcForm == 2) result = halfSquareOverP(s, x, x, c.paramP);
-      else if (c.funcForm == 3) result = halfSquareOverP(s, -x, x, c.paramP);
+      if (c.funcForm == 2)
+        result = halfSquareOverP(s, x, x, c.paramP);
+      else if (c.funcForm == 3)
+        result = halfSquareOverP(s, -x, x, c.paramP);
       break;
     case 12: {  // paramB / x + x · paramA
       const float quotient = s.div(c.paramB, x);
@@ -216,11 +212,12 @@ Status f1(const CurveParams& c, float y, float& x) {
       result = s.pow(c.paramA, y);
       break;
     case 11:
-      if (c.funcForm == 0) result = halfSquareOverP(s, y, y, c.paramP);
-      else if (c.funcForm == 1) result = halfSquareOverP(s, -y, y, c.paramP);
+      if (c.funcForm == 0)
+        result = halfSquareOverP(s, y, y, c.paramP);
+      else if (c.funcForm == 1)
+        result = halfSquareOverP(s, -y, y, c.paramP);
       break;
-    default:
-      break;
+    default: break;
   }
   return deliver(s, result, x);
 }
@@ -259,8 +256,7 @@ Status f2(const CurveParams& c, float x, CurvePoints& p) {
       root = s.sqrt(radicand);
       break;
     }
-    default:
-      return kOk;  // no two-valued curve: outputs unchanged
+    default: return kOk;  // no two-valued curve: outputs unchanged
   }
   return deliverPair(s, root, -root, p.pointY1, p.pointY2);
 }
@@ -340,8 +336,7 @@ Status f3(const CurveParams& c, float y, CurvePoints& p) {
       root = s.sqrt(radicand);
       break;
     }
-    default:
-      return kOk;
+    default: return kOk;
   }
   return deliverPair(s, root, -root, p.pointX1, p.pointX2);
 }

@@ -18,8 +18,8 @@ namespace quorvel {
 struct CurveParams {
   std::int16_t funcFamily = 0;  // 0..13
   std::int16_t funcForm = 0;
-  float paramK = 0, paramA = 0, paramB = 0, paramC = 0, paramOmega = 0, paramPhi = 0,
-        paramR = 0, paramP = 0, paramX1 = 0, paramY1 = 0, paramX2 = 0;
+  float paramK = 0, paramA = 0, paramB = 0, paramC = 0, paramOmega = 0, paramPhi = 0, paramR = 0,
+        paramP = 0, paramX1 = 0, paramY1 = 0, paramX2 = 0;
   std::int32_t paramH = 0;  // h of the vertex form, a whole number
   std::string expression;   // family 13, lower-cased
   // The compiled form of `expression`, made by f on the first point of a curve and

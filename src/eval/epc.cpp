@@ -23,7 +23,10 @@ void evaluate(EvalState& state, std::string expression, const std::string& xText
 class Evaluation {
  public:
   Evaluation(EvalState& state, std::string_view text, const std::string& xText, int depth)
-      : state_(state), xText_(xText), depth_(depth), rest_(text),
+      : state_(state),
+        xText_(xText),
+        depth_(depth),
+        rest_(text),
         stepLimit_(kStepsPerCharacter * (text.size() + 2)) {}
 
   void run() {
@@ -42,13 +45,13 @@ class Evaluation {
 
  private:
   Flow nextStep() {
-    if (isEndOfText()) return endTest();                            // step 2
-    if (token_ == " ") return readNextCharacter();                  // step 3
+    if (isEndOfText()) return endTest();                                           // step 2
+    if (token_ == " ") return readNextCharacter();                                 // step 3
     if (token_.size() == 1 && isDigitOrPoint(token_[0])) return appendToNumber();  // step 4
-    if (token_ == "x") return readVariableX();                      // step 5
-    if (token_ == "e") return readConstantE();                      // step 6
-    if (token_ == "p" && rest_.peek() == 'i') return readConstantPi();  // step 7
-    return otherToken();                                            // step 8
+    if (token_ == "x") return readVariableX();                                     // step 5
+    if (token_ == "e") return readConstantE();                                     // step 6
+    if (token_ == "p" && rest_.peek() == 'i') return readConstantPi();             // step 7
+    return otherToken();                                                           // step 8
   }
 
   // --- shared actions -------------------------------------------------------------
@@ -70,9 +73,7 @@ class Evaluation {
     return Flow::kContinue;
   }
 
-  std::int32_t topOperator() {
-    return operators_.topOr(kEndMarker);
-  }
+  std::int32_t topOperator() { return operators_.topOr(kEndMarker); }
 
   // The current token goes back in front of the rest of input and "*" is processed
   // in its place.
@@ -157,7 +158,8 @@ class Evaluation {
 
   Flow otherToken() {
     if (!numberBuffer_.empty()) return pushNumberBuffer();  // 8.1
-    if (token_ == "-" && (scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed)) {
+    if (token_ == "-" &&
+        (scan_ == ScanState::kNothingRead || scan_ == ScanState::kOperatorPushed)) {
       markUnaryMinus();  // 8.2
     }
     const bool afterOperand = scan_ == ScanState::kOperand || scan_ == ScanState::kReduced;
@@ -229,12 +231,9 @@ class Evaluation {
       case kAdd:
       case kSubtract:
       case kMultiply:
-      case kDivide:
-        return reduceBinary(top);
-      case kNegate:
-        return reduceNegate();
-      case kPower:
-        return token_ == "-!" ? reduceNegativeExponentPower() : reducePower();
+      case kDivide: return reduceBinary(top);
+      case kNegate: return reduceNegate();
+      case kPower: return token_ == "-!" ? reduceNegativeExponentPower() : reducePower();
       case kSin:
       case kCos:
       case kTan:
@@ -242,8 +241,7 @@ class Evaluation {
       case kAbs:
       case kSqr:
       case kLn:
-      case kLg:
-        return reduceFunction(top);
+      case kLg: return reduceFunction(top);
       case kOpenBracket:
         if (code == kCloseBracket) return closeBracket();
         return pushOperator(code);
@@ -368,11 +366,10 @@ std::int32_t numsign(std::string_view token) {
     std::int32_t code;
   };
   static constexpr Entry kTable[] = {
-      {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},      {"-", kSubtract},
-      {"*", kMultiply},  {"/", kDivide},       {"-!", kNegate},  {"^", kPower},
-      {"sin", kSin},     {"cos", kCos},        {"tan", kTan},    {"tg", kTan},
-      {"cot", kCot},     {"ctg", kCot},        {"abs", kAbs},    {"sqr", kSqr},
-      {"ln", kLn},       {"lg", kLg},          {"log", kLg},     {"(", kOpenBracket},
+      {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},   {"-", kSubtract}, {"*", kMultiply},
+      {"/", kDivide},    {"-!", kNegate},      {"^", kPower}, {"sin", kSin},    {"cos", kCos},
+      {"tan", kTan},     {"tg", kTan},         {"cot", kCot}, {"ctg", kCot},    {"abs", kAbs},
+      {"sqr", kSqr},     {"ln", kLn},          {"lg", kLg},   {"log", kLg},     {"(", kOpenBracket},
   };
   for (const Entry& e : kTable) {
     if (e.token == token) return e.code;

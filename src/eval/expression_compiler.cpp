@@ -48,7 +48,8 @@ ExpressionProgram compileText(std::string_view textWithEnd, int depth);
 class ScanCompiler {
  public:
   ScanCompiler(std::string_view textWithEnd, int depth)
-      : depth_(depth), rest_(textWithEnd),
+      : depth_(depth),
+        rest_(textWithEnd),
         stepLimit_(kStepsPerCharacter * (textWithEnd.size() + 2)) {}
 
   ExpressionProgram compile() {
@@ -219,13 +220,11 @@ class ScanCompiler {
       case kAdd:
       case kSubtract:
       case kMultiply:
-      case kDivide:
-        return reduceBinary(opCodeOf(top));
+      case kDivide: return reduceBinary(opCodeOf(top));
       case kPower:
         if (token_ == "-!") return reduceNegativeExponentPower();
         return reduceBinary(OpCode::kPower);
-      case kNegate:
-        return reduceUnary(OpCode::kNegate);
+      case kNegate: return reduceUnary(OpCode::kNegate);
       case kSin:
       case kCos:
       case kTan:
@@ -233,8 +232,7 @@ class ScanCompiler {
       case kAbs:
       case kSqr:
       case kLn:
-      case kLg:
-        return reduceUnary(opCodeOf(top));
+      case kLg: return reduceUnary(opCodeOf(top));
       case kOpenBracket:
         if (code == kCloseBracket) return closeBracket();
         return pushOperator(code);

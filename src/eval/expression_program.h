@@ -13,17 +13,17 @@
 namespace quorvel {
 
 enum class OpCode : std::uint8_t {
-  kPushConstant,         // push `constant`
-  kPushX,                // push x as its text reads back; fails when that text does not
-  kPushArgument,         // push the read-back result of subexpressions[index], 0 if it failed
-  kAdd,                  // a b -> a + b
+  kPushConstant,  // push `constant`
+  kPushX,         // push x as its text reads back; fails when that text does not
+  kPushArgument,  // push the read-back result of subexpressions[index], 0 if it failed
+  kAdd,           // a b -> a + b
   kSubtract,
   kMultiply,
   kDivide,
-  kNegate,               // v -> -v
-  kPower,                // a b -> a ^ b by the negative-base rule
-  kPowerByConstant,      // v -> v ^ constant, taken directly (a negative exponent)
-  kPowerByArgument,      // v -> v ^ (read-back result of subexpressions[index])
+  kNegate,           // v -> -v
+  kPower,            // a b -> a ^ b by the negative-base rule
+  kPowerByConstant,  // v -> v ^ constant, taken directly (a negative exponent)
+  kPowerByArgument,  // v -> v ^ (read-back result of subexpressions[index])
   kSin,
   kCos,
   kTan,
@@ -37,23 +37,23 @@ enum class OpCode : std::uint8_t {
   kSubtractX,
   kMultiplyX,
   kDivideX,
-  kPowerX,               // v -> v ^ x by the negative-base rule
+  kPowerX,  // v -> v ^ x by the negative-base rule
   kAddConstant,
   kSubtractConstant,
   kMultiplyConstant,
   kDivideConstant,
-  kPowerConstant,        // v -> v ^ constant by the negative-base rule
-  kSquare,               // v -> v ^ 2: the power rule's pow(v, 2) is the exact v * v
+  kPowerConstant,  // v -> v ^ constant by the negative-base rule
+  kSquare,         // v -> v ^ 2: the power rule's pow(v, 2) is the exact v * v
   // x pushed and at once combined with `constant`, the commonest pairs.
-  kPushXAddConstant,     // push x + constant
+  kPushXAddConstant,  // push x + constant
   kPushXSubtractConstant,
   kPushXMultiplyConstant,
   kPushXDivideConstant,
-  kPushXSquare,          // push x ^ 2
+  kPushXSquare,            // push x ^ 2
   kPushConstantMultiplyX,  // push constant * x
-  kCheckX,               // fails as kPushX would, pushes nothing
-  kFail,                 // ends with `status`
-  kEnd,                  // ends with the top value
+  kCheckX,                 // fails as kPushX would, pushes nothing
+  kFail,                   // ends with `status`
+  kEnd,                    // ends with the top value
 };
 
 struct Op {
@@ -68,7 +68,7 @@ struct Op {
 struct ExpressionProgram {
   std::vector<Op> ops;  // ends with kFail or kEnd
   std::vector<ExpressionProgram> subexpressions;
-  bool usesX = false;   // some op of it or of a sub-expression reads x
+  bool usesX = false;  // some op of it or of a sub-expression reads x
   // The value it ends with is x or a sub-expression's result (possibly made absolute),
   // each already a text read back; reading its text back again gives it unchanged
   // (the read-back is idempotent: the tests check every single).

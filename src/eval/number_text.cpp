@@ -29,8 +29,8 @@ DecimalDigits roundToDigits(double v, int digits) {
   // The exponent form of to_chars rounds the exact binary value correctly and,
   // unlike printf, never looks at the locale.
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific,
-                                 digits - 1);
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
   const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
   DecimalDigits d;
   std::size_t i = 0;
@@ -127,9 +127,7 @@ std::string numberText(std::int32_t v) {
   return std::string(buf, res.ptr);
 }
 
-std::string doubleText(double v) {
-  return generalText(v, kDoubleDigits, kDoubleExponentLimit);
-}
+std::string doubleText(double v) { return generalText(v, kDoubleDigits, kDoubleExponentLimit); }
 
 Status textToDouble(std::string_view text, double& out) {
   std::size_t i = 0;
@@ -143,14 +141,16 @@ Status textToDouble(std::string_view text, double& out) {
     ++i;
   }
   std::size_t wholeDigits = 0, fractionDigits = 0;
-  std::size_t leadingZeros = 0;       // zeros before the first significant digit
+  std::size_t leadingZeros = 0;  // zeros before the first significant digit
   bool significantSeen = false;
   std::string whole, fraction;
   for (; i < n && isDigit(text[i]); ++i) {
     whole += text[i];
     ++wholeDigits;
-    if (!significantSeen && text[i] == '0') ++leadingZeros;
-    else significantSeen = true;
+    if (!significantSeen && text[i] == '0')
+      ++leadingZeros;
+    else
+      significantSeen = true;
   }
   const std::size_t significantWholeDigits = wholeDigits - leadingZeros;
   std::size_t zerosAfterPoint = 0;
@@ -159,8 +159,10 @@ Status textToDouble(std::string_view text, double& out) {
     for (; i < n && isDigit(text[i]); ++i) {
       fraction += text[i];
       ++fractionDigits;
-      if (!significantSeen && text[i] == '0') ++zerosAfterPoint;
-      else significantSeen = true;
+      if (!significantSeen && text[i] == '0')
+        ++zerosAfterPoint;
+      else
+        significantSeen = true;
     }
   }
   if (wholeDigits + fractionDigits == 0) return kTypeMismatch;

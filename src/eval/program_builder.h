@@ -13,8 +13,8 @@ namespace quorvel {
 // otherwise a program to run at each x.
 struct SubexpressionResult {
   bool constant = true;
-  float value = 0.0f;  // the read-back result when constant
-  ExpressionProgram program;     // when not constant
+  float value = 0.0f;         // the read-back result when constant
+  ExpressionProgram program;  // when not constant
 };
 
 class ProgramBuilder {

@@ -48,7 +48,7 @@ float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x
 // local (a register); `below` holds the values under it, with one unused slot first.
 template <bool kXReadable>
 [[gnu::always_inline]] inline EvalOutcome replayProgram(const ExpressionProgram& program,
-                                                      const XValue& x) {
+                                                        const XValue& x) {
   // The builder keeps every program within 30 operands, as the scan's stack.
   std::array<float, expression_codes::kStackSize> below;
   std::size_t n = 0;
@@ -71,21 +71,11 @@ template <bool kXReadable>
         below[n++] = top;
         top = subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x);
         continue;
-      case OpCode::kAdd:
-        s = addSingle(below[--n], top, r);
-        break;
-      case OpCode::kSubtract:
-        s = subSingle(below[--n], top, r);
-        break;
-      case OpCode::kMultiply:
-        s = mulSingle(below[--n], top, r);
-        break;
-      case OpCode::kDivide:
-        s = divSingle(below[--n], top, r);
-        break;
-      case OpCode::kPower:
-        s = powerRuleStep(below[--n], top, r);
-        break;
+      case OpCode::kAdd: s = addSingle(below[--n], top, r); break;
+      case OpCode::kSubtract: s = subSingle(below[--n], top, r); break;
+      case OpCode::kMultiply: s = mulSingle(below[--n], top, r); break;
+      case OpCode::kDivide: s = divSingle(below[--n], top, r); break;
+      case OpCode::kPower: s = powerRuleStep(below[--n], top, r); break;
       case OpCode::kAddX:
         if (!kXReadable) return {x.status, 0.0f};
         s = addSingle(top, xValue, r);
@@ -106,24 +96,12 @@ template <bool kXReadable>
         if (!kXReadable) return {x.status, 0.0f};
         s = powerRuleStep(top, xValue, r);
         break;
-      case OpCode::kAddConstant:
-        s = addSingle(top, op->constant, r);
-        break;
-      case OpCode::kSubtractConstant:
-        s = subSingle(top, op->constant, r);
-        break;
-      case OpCode::kMultiplyConstant:
-        s = mulSingle(top, op->constant, r);
-        break;
-      case OpCode::kDivideConstant:
-        s = divSingle(top, op->constant, r);
-        break;
-      case OpCode::kPowerConstant:
-        s = powerRuleStep(top, op->constant, r);
-        break;
-      case OpCode::kSquare:
-        s = squareStep(top, r);
-        break;
+      case OpCode::kAddConstant: s = addSingle(top, op->constant, r); break;
+      case OpCode::kSubtractConstant: s = subSingle(top, op->constant, r); break;
+      case OpCode::kMultiplyConstant: s = mulSingle(top, op->constant, r); break;
+      case OpCode::kDivideConstant: s = divSingle(top, op->constant, r); break;
+      case OpCode::kPowerConstant: s = powerRuleStep(top, op->constant, r); break;
+      case OpCode::kSquare: s = squareStep(top, r); break;
       case OpCode::kPushXAddConstant:
         if (!kXReadable) return {x.status, 0.0f};
         below[n++] = top;
@@ -154,49 +132,27 @@ template <bool kXReadable>
         below[n++] = top;
         s = mulSingle(op->constant, xValue, r);
         break;
-      case OpCode::kPowerByConstant:
-        s = powSingle(top, op->constant, r);
-        break;
+      case OpCode::kPowerByConstant: s = powSingle(top, op->constant, r); break;
       case OpCode::kPowerByArgument: {
         const float exponent =
             subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x);
         s = powSingle(top, exponent, r);
         break;
       }
-      case OpCode::kNegate:
-        top = -top;
-        continue;
-      case OpCode::kAbs:
-        top = std::fabs(top);
-        continue;
-      case OpCode::kSin:
-        s = sinSingle(top, r);
-        break;
-      case OpCode::kCos:
-        s = cosSingle(top, r);
-        break;
-      case OpCode::kTan:
-        s = tanSingle(top, r);
-        break;
-      case OpCode::kCot:
-        s = cotSingle(top, r);
-        break;
-      case OpCode::kSqr:
-        s = sqrtSingle(top, r);
-        break;
-      case OpCode::kLn:
-        s = lnSingle(top, r);
-        break;
-      case OpCode::kLg:
-        s = lgSingle(top, r);
-        break;
+      case OpCode::kNegate: top = -top; continue;
+      case OpCode::kAbs: top = std::fabs(top); continue;
+      case OpCode::kSin: s = sinSingle(top, r); break;
+      case OpCode::kCos: s = cosSingle(top, r); break;
+      case OpCode::kTan: s = tanSingle(top, r); break;
+      case OpCode::kCot: s = cotSingle(top, r); break;
+      case OpCode::kSqr: s = sqrtSingle(top, r); break;
+      case OpCode::kLn: s = lnSingle(top, r); break;
+      case OpCode::kLg: s = lgSingle(top, r); break;
       case OpCode::kCheckX:
         if (!kXReadable) return {x.status, 0.0f};
         continue;
-      case OpCode::kFail:
-        return {op->status, 0.0f};
-      case OpCode::kEnd:
-        return {kOk, top};
+      case OpCode::kFail: return {op->status, 0.0f};
+      case OpCode::kEnd: return {kOk, top};
     }
     if (s != kOk) return {s, 0.0f};
     top = r;
@@ -205,7 +161,7 @@ template <bool kXReadable>
 
 // Replays a program at x on a stack of 30 singles; the first failing step ends it.
 [[gnu::always_inline]] inline EvalOutcome runProgram(const ExpressionProgram& program,
-                                                   const XValue& x) {
+                                                     const XValue& x) {
   if (x.status == kOk) return replayProgram<true>(program, x);
   return replayProgram<false>(program, x);
 }

@@ -163,8 +163,7 @@ std::uint64_t digitWord(std::uint32_t digits) {
   return static_cast<std::uint64_t>('0' + high / 100) |
          static_cast<std::uint64_t>(kDigitPairs[high % 100]) << 8 |
          static_cast<std::uint64_t>(kDigitPairs[low / 100]) << 24 |
-         static_cast<std::uint64_t>(kDigitPairs[low % 100]) << 40 |
-         std::uint64_t{'0'} << 56;
+         static_cast<std::uint64_t>(kDigitPairs[low % 100]) << 40 | std::uint64_t{'0'} << 56;
 }
 
 void storeWord(char* at, std::uint64_t word) { std::memcpy(at, &word, sizeof word); }
@@ -202,7 +201,7 @@ void writeText(const SevenDigits& d, std::string& out) {
     length = at + 4;
   } else if (k < 0) {
     storeWord(buffer + at, 0x3030303030302e30u);  // "0.000000"
-    at += static_cast<std::size_t>(1 - k);         // "0." and -k - 1 zeros
+    at += static_cast<std::size_t>(1 - k);        // "0." and -k - 1 zeros
     storeWord(buffer + at, word);
     length = at + count;
   } else {

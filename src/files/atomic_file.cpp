@@ -55,8 +55,7 @@ class Stream {
 
 }  // namespace
 
-bool replaceFile(const std::filesystem::path& target, const FileFiller& fill,
-                 std::string* error) {
+bool replaceFile(const std::filesystem::path& target, const FileFiller& fill, std::string* error) {
   if (!target.has_filename()) return fail(error, "'" + target.string() + "' names no file");
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

@@ -11,8 +11,7 @@ namespace quorvel {
 
 // Writes the whole new content to the temporary file it is given; false (with a
 // reason, when it has one) on failure.
-using FileFiller =
-    std::function<bool(const std::filesystem::path& temporary, std::string* error)>;
+using FileFiller = std::function<bool(const std::filesystem::path& temporary, std::string* error)>;
 
 // Puts what `fill` writes in place of `target`. The temporary file has the target's
 // permissions (or a new file's). False, with the reason in `error`, on failure.

@@ -49,8 +49,10 @@ void coordinate(Surface& canvas, const ViewState& view) {
 
   // The bounds are truncated toward zero, so the outer ticks stay inside the view
   // when the axis crosses it. Every tick lies between two 32-bit extents.
-  const std::int64_t xFirst = kTickSpacing * static_cast<std::int64_t>(view.viewLeft / kTickSpacing);
-  const std::int64_t xLast = kTickSpacing * static_cast<std::int64_t>(view.viewRight / kTickSpacing);
+  const std::int64_t xFirst =
+      kTickSpacing * static_cast<std::int64_t>(view.viewLeft / kTickSpacing);
+  const std::int64_t xLast =
+      kTickSpacing * static_cast<std::int64_t>(view.viewRight / kTickSpacing);
   for (std::int64_t i = xFirst; i <= xLast; i += kTickSpacing) {
     if (i == 0) continue;
     canvas.Line(asFloat(i), 0, asFloat(i), asFloat(tickW));
@@ -59,7 +61,8 @@ void coordinate(Surface& canvas, const ViewState& view) {
     canvas.Print(tickLabel(static_cast<std::int32_t>(i), view.zoomScale));
   }
 
-  const std::int64_t yFirst = kTickSpacing * static_cast<std::int64_t>(view.viewBottom / kTickSpacing);
+  const std::int64_t yFirst =
+      kTickSpacing * static_cast<std::int64_t>(view.viewBottom / kTickSpacing);
   const std::int64_t yLast = kTickSpacing * static_cast<std::int64_t>(view.viewTop / kTickSpacing);
   for (std::int64_t i = yFirst; i <= yLast; i += kTickSpacing) {
     if (i == 0) continue;

@@ -14,12 +14,12 @@ namespace quorvel {
 
 // The plotting options of the settings page at the time of the call.
 struct PlotOptions {
-  int level = 2000;        // sldLevel: number of steps
-  bool link = true;        // chkLink: join the dots
-  bool skip = true;        // chkSkip: Smart Skip
-  bool fixx = true;        // chkfixx: snap the sweep variable to multiples of the step
-  bool autoColor = true;   // chkAutoColor
-  bool yDriven = false;    // chky: sweep along y
+  int level = 2000;       // sldLevel: number of steps
+  bool link = true;       // chkLink: join the dots
+  bool skip = true;       // chkSkip: Smart Skip
+  bool fixx = true;       // chkfixx: snap the sweep variable to multiples of the step
+  bool autoColor = true;  // chkAutoColor
+  bool yDriven = false;   // chky: sweep along y
 };
 
 // The range ends as the draw command parsed them; an open end (its combo shows the
@@ -34,14 +34,14 @@ struct PlotContext {
   Surface& canvas;
   const ViewState& view;
   const CurveParams& curve;
-  EvalState& eval;              // evalStatus of family 13
-  CurvePoints& points;          // pointX1..pointY2: the last point, in view units
-  std::int32_t halfWidth = 0;   // half the drawing area in view units (Smart Skip)
+  EvalState& eval;             // evalStatus of family 13
+  CurvePoints& points;         // pointX1..pointY2: the last point, in view units
+  std::int32_t halfWidth = 0;  // half the drawing area in view units (Smart Skip)
   std::int32_t halfHeight = 0;
-  bool redrawing = false;       // a stored entry is replayed: keep its colour
-  int listIndex = -1;           // lstExist.ListIndex, for the automatic colour
-  std::int32_t& penColor;       // may be replaced by the automatic colour
-  ProgressBar& progress;        // shown, and advanced in hundredths of the range
+  bool redrawing = false;  // a stored entry is replayed: keep its colour
+  int listIndex = -1;      // lstExist.ListIndex, for the automatic colour
+  std::int32_t& penColor;  // may be replaced by the automatic colour
+  ProgressBar& progress;   // shown, and advanced in hundredths of the range
 };
 
 // The automatic colour for the current list line (index Mod 6, sign kept; −1 blue).

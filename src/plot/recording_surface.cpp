@@ -30,13 +30,10 @@ int argCount(SurfaceCallKind kind) {
   switch (kind) {
     case SurfaceCallKind::Resize:
     case SurfaceCallKind::PSet:
-    case SurfaceCallKind::Print:
-      return 2;
+    case SurfaceCallKind::Print: return 2;
     case SurfaceCallKind::Scale:
-    case SurfaceCallKind::Line:
-      return 4;
-    default:
-      return 0;
+    case SurfaceCallKind::Line: return 4;
+    default: return 0;
   }
 }
 

@@ -12,7 +12,17 @@
 
 namespace quorvel {
 
-enum class SurfaceCallKind { Resize, Scale, Cls, ForeColor, DrawWidth, AutoRedraw, Line, PSet, Print };
+enum class SurfaceCallKind {
+  Resize,
+  Scale,
+  Cls,
+  ForeColor,
+  DrawWidth,
+  AutoRedraw,
+  Line,
+  PSet,
+  Print
+};
 
 // One call on the surface. The float arguments are kept as the caller gave them:
 //   Resize    args = width, height in twips (before they are kept to whole pixels)

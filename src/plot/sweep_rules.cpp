@@ -87,8 +87,7 @@ StepCheck quadraticAlongY(const CurveParams& c, float y) {
       const Status s = mulSingle(d, a, product);
       return rejectIfNegative(s, product);
     }
-    default:
-      return StepCheck::Accept;
+    default: return StepCheck::Accept;
   }
 }
 

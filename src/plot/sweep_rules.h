@@ -64,10 +64,10 @@ struct SweepPlan {
   float tStart = 0;
   float tEnd = 0;
   float step = 0;
-  double range = 0;    // tEnd − tStart (in single precision when it fits)
-  double lo = 0;       // a point is drawn only when lo < v < hi
+  double range = 0;  // tEnd − tStart (in single precision when it fits)
+  double lo = 0;     // a point is drawn only when lo < v < hi
   double hi = 0;
-  float scale = 1;     // view units per curve unit (a scale of 0 counts as 1)
+  float scale = 1;  // view units per curve unit (a scale of 0 counts as 1)
   SmartSkipRule skip;
 };
 

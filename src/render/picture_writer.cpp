@@ -52,8 +52,9 @@ bool paintPdf(const VectorSurface& surface, const std::string& file, std::string
   writer.setTitle(QStringLiteral("Quorvel"));
   writer.setResolution(kScreenDotsPerInch);
   // One page exactly the picture's size, one painter unit per pixel.
-  const QPageSize page(QSizeF(width / double{kScreenDotsPerInch}, height / double{kScreenDotsPerInch}),
-                       QPageSize::Inch, QString(), QPageSize::ExactMatch);
+  const QPageSize page(
+      QSizeF(width / double{kScreenDotsPerInch}, height / double{kScreenDotsPerInch}),
+      QPageSize::Inch, QString(), QPageSize::ExactMatch);
   writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   QPainter painter;
   if (!painter.begin(&writer)) {

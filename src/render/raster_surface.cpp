@@ -333,15 +333,15 @@ void RasterSurface::onPSet(float x, float y) {
     return;
   }
   const double margin = DrawWidth() + 2.0;
-  if (image_.isNull() || p.column < -margin || p.row < -margin || p.column > image_.width() + margin ||
-      p.row > image_.height() + margin) {
+  if (image_.isNull() || p.column < -margin || p.row < -margin ||
+      p.column > image_.width() + margin || p.row > image_.height() + margin) {
     return;
   }
   QPainter& painter = activePainter();
   if (DrawWidth() == 1) {
-    painter.fillRect(QRect(static_cast<int>(std::floor(p.column)),
-                           static_cast<int>(std::floor(p.row)), 1, 1),
-                     QColor::fromRgb(penRgb_));
+    painter.fillRect(
+        QRect(static_cast<int>(std::floor(p.column)), static_cast<int>(std::floor(p.row)), 1, 1),
+        QColor::fromRgb(penRgb_));
   } else {
     painter.drawPoint(QPointF(p.column, p.row));
   }
@@ -359,15 +359,15 @@ void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
   struct Converted {
     std::uint64_t key;
     PixelPoint p;
-    int ax, ay;            // the anchor pixel, when inside
-    int finite, inside;    // whole words: filled one field at a time, read back at once
+    int ax, ay;          // the anchor pixel, when inside
+    int finite, inside;  // whole words: filled one field at a time, read back at once
   };
   constexpr std::size_t kRemembered = 4;
   Converted remembered[kRemembered] = {};
   std::size_t rememberedCount = 0;
   auto pixelsOf = [&](float x, float y) -> const Converted& {
-    const std::uint64_t key = (std::uint64_t{std::bit_cast<std::uint32_t>(x)} << 32) |
-                              std::bit_cast<std::uint32_t>(y);
+    const std::uint64_t key =
+        (std::uint64_t{std::bit_cast<std::uint32_t>(x)} << 32) | std::bit_cast<std::uint32_t>(y);
     const std::size_t known = std::min(rememberedCount, kRemembered);
     for (std::size_t i = 0; i < known; ++i) {
       if (remembered[i].key == key) return remembered[i];

@@ -2,9 +2,9 @@
 // clicks and pointer moves.
 #include <string>
 
+#include "quorvel_version.h"
 #include "shell/frm_about.h"
 #include "shell/program.h"
-#include "quorvel_version.h"
 
 namespace quorvel {
 

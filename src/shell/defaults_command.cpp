@@ -21,28 +21,22 @@ std::optional<PlotDefaults> defaultsFor(float activeFamily, std::int16_t funcFor
     if (activeFamily == f) family = static_cast<int>(f);
   }
   switch (family) {
-    case 0:
-      return PlotDefaults{1, 1, 0, true, 1};
+    case 0: return PlotDefaults{1, 1, 0, true, 1};
     case 1:
     case 2:
     case 3:
     case 4:
-    case 11:
-      return PlotDefaults{1, 1, 0, true, 0};
+    case 11: return PlotDefaults{1, 1, 0, true, 0};
     case 5:
     case 6:
-    case 7:
-      return PlotDefaults{1, 0, 0, false, 0};
+    case 7: return PlotDefaults{1, 0, 0, false, 0};
     case 8:
     case 9:
-    case 10:
-      return PlotDefaults{1, 1, 1, true, 0};
-    case 12:
-      return PlotDefaults{1, 1, 0, false, 0};
+    case 10: return PlotDefaults{1, 1, 1, true, 0};
+    case 12: return PlotDefaults{1, 1, 0, false, 0};
     case 13:
       return funcForm == 0 ? PlotDefaults{1, 0, 1, false, 0} : PlotDefaults{0, 0, 1, false, 0};
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

@@ -146,8 +146,8 @@ bool frmControl::evaluateParameterBoxes() {
       box.setText("0");
       continue;
     }
-    if (info != nullptr && info->boxes[static_cast<std::size_t>(loopCounter - 1)].slot ==
-                               Slot::None) {
+    if (info != nullptr &&
+        info->boxes[static_cast<std::size_t>(loopCounter - 1)].slot == Slot::None) {
       continue;
     }
     std::string text = box.Text();
@@ -235,14 +235,9 @@ bool frmControl::customExpressionPasses() {
       case kOk:
       case kInvalidArgument:
       case kOverflow:
-      case kDivisionByZero:
-        break;  // a failure at a single point is allowed
-      case kUndefinedToken:
-        message("字符未定义", kTitleError);
-        return false;
-      default:
-        message("表达式错误，请检查", kTitleError);
-        return false;
+      case kDivisionByZero: break;  // a failure at a single point is allowed
+      case kUndefinedToken: message("字符未定义", kTitleError); return false;
+      default: message("表达式错误，请检查", kTitleError); return false;
     }
   }
   return true;
@@ -268,7 +263,7 @@ void frmControl::prepareCanvas() {
     centreView(g_, canvas->Width(), canvas->Height());
   }
   canvas->Scale(static_cast<float>(g_.viewLeft), static_cast<float>(g_.viewTop),
-               static_cast<float>(g_.viewRight), static_cast<float>(g_.viewBottom));
+                static_cast<float>(g_.viewRight), static_cast<float>(g_.viewBottom));
   canvas->setForeColor(0);
   g_.graphOnScreen = true;
   // A scale of 0 would divide by zero everywhere: it counts as 1.

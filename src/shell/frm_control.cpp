@@ -30,8 +30,8 @@ void frmControl::wireHandlers() {
   picCentre.Click = [this] { picCentre_Click(); };
   picSize.Click = [this] { picSize_Click(); };
   // The pad's pictures look pressed while the button is down.
-  for (PictureButton* p : {&picUp, &picDown, &picLeft, &picRight, &picZoomIn, &picZoomOut,
-                           &picCentre, &picSize}) {
+  for (PictureButton* p :
+       {&picUp, &picDown, &picLeft, &picRight, &picZoomIn, &picZoomOut, &picCentre, &picSize}) {
     p->MouseDown = [p] { p->setBorderStyle(1); };
     p->MouseUp = [p] { p->setBorderStyle(0); };
   }

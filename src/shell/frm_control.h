@@ -42,8 +42,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   ComboBox cboFuncName{"cboFuncName"};
   Control imgStyle{"imgStyle"};
   Label lblStyle{"lblStyle"};
-  std::array<ComboBox, kFamilyCount> cboStyle =
-      namedControls<ComboBox, kFamilyCount>("cboStyle");
+  std::array<ComboBox, kFamilyCount> cboStyle = namedControls<ComboBox, kFamilyCount>("cboStyle");
   TextBox txtExpression{"txtExpression"};
   Control imgParameter{"imgParameter"};
   std::array<Label, 4> lblParameter =  // 0 the heading, 1..3 the box captions

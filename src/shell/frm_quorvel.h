@@ -49,7 +49,19 @@ class ImageList : public Observable {
 
 // What a toolbar button does; the toolbar's design gives each button its command.
 enum class ToolbarCommand {
-  None, Panel, Open, Save, Export, Up, Down, Left, Right, ZoomIn, ZoomOut, Print, About
+  None,
+  Panel,
+  Open,
+  Save,
+  Export,
+  Up,
+  Down,
+  Left,
+  Right,
+  ZoomIn,
+  ZoomOut,
+  Print,
+  About
 };
 // The command of the button at `position` (None outside the bar), and the position
 // of a command's button (0 when no button has it).

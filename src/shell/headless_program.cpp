@@ -28,8 +28,7 @@ namespace {
 // list's picture by building the program on the picture's surface.
 class NoPictures : public PictureWriter {
  public:
-  std::string write(const PictureSpec&, const std::filesystem::path&,
-                    const DrawPicture&) override {
+  std::string write(const PictureSpec&, const std::filesystem::path&, const DrawPicture&) override {
     return "no pictures here";
   }
 };
@@ -50,7 +49,8 @@ std::string messageLine(const RecordedMessage& message) {
   return message.title + ": " + message.prompt;
 }
 
-HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed) : folder_(makePrivateFolder()) {
+HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed)
+    : folder_(makePrivateFolder()) {
   Services services;
   auto messages = std::make_unique<HeadlessMessages>();
   auto files = std::make_unique<ScriptedFileDialog>();

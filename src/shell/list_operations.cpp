@@ -156,11 +156,11 @@ std::string frmControl::listTextOfEntry(const FuncRecord& entry) const {
   if (info == nullptr) return fallback;
   if (entry.family == kCustomFamily) {
     c.expression = asciiLower(fallback);
-  } else if (!readSlotParameters(*info,
-                                 {withoutTrailingBlanks(entry.para1),
-                                  withoutTrailingBlanks(entry.para2),
-                                  withoutTrailingBlanks(entry.para3)},
-                                 c)) {
+  } else if (!readSlotParameters(
+                 *info,
+                 {withoutTrailingBlanks(entry.para1), withoutTrailingBlanks(entry.para2),
+                  withoutTrailingBlanks(entry.para3)},
+                 c)) {
     return fallback;
   }
   const std::optional<std::string> text = listText(c);

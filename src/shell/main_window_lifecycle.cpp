@@ -4,10 +4,10 @@
 
 #include "eval/single_math.h"
 #include "plot/view.h"
+#include "quorvel_version.h"
 #include "shell/frm_quorvel.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
-#include "quorvel_version.h"
 
 namespace quorvel {
 
@@ -53,8 +53,8 @@ void frmQuorvel::Form_Load() {
   g.zoomPending = false;
   g.listFromFile = false;
 
-  const Settings initial{panel.sldLevel.Value(), panel.sldPenWidth.Value(),
-                         panel.sldZoom.Value(), panel.cboFuncName.ListIndex()};
+  const Settings initial{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
+                         panel.cboFuncName.ListIndex()};
   const std::filesystem::path settingsPath = program_.folder() / kSettingsFile;
   std::error_code ec;
   if (std::filesystem::exists(settingsPath, ec)) {
@@ -118,8 +118,8 @@ void frmQuorvel::Form_Activate() {
 void frmQuorvel::Form_Unload() {
   removeIfPresent(program_.listPath());
   const frmControl& panel = program_.panel;
-  const Settings current{panel.sldLevel.Value(), panel.sldPenWidth.Value(),
-                         panel.sldZoom.Value(), panel.cboFuncName.ListIndex()};
+  const Settings current{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
+                         panel.cboFuncName.ListIndex()};
   // Nobody is left to tell at shut-down: a settings file that cannot be written
   // leaves the old one in place.
   writeSettings(program_.folder() / kSettingsFile, current);

@@ -8,8 +8,7 @@
 namespace quorvel {
 
 template <class T, std::size_t... I>
-std::array<T, sizeof...(I)> namedControls(const char* base, int first,
-                                          std::index_sequence<I...>) {
+std::array<T, sizeof...(I)> namedControls(const char* base, int first, std::index_sequence<I...>) {
   return {T{std::string(base) + "(" + std::to_string(static_cast<int>(I) + first) + ")"}...};
 }
 

@@ -33,8 +33,7 @@ void frmControl::picRight_Click() { pan(PanDirection::Right); }
 void frmControl::zoomButton(std::int32_t mode) {
   // The mode stays armed even when the zoom is refused or nothing is drawn.
   g_.zoomMode = mode;
-  const bool refused =
-      mode == 1 ? g_.zoomScale > kZoomInLimit : g_.zoomScale <= kZoomOutLimit;
+  const bool refused = mode == 1 ? g_.zoomScale > kZoomInLimit : g_.zoomScale <= kZoomOutLimit;
   if (refused) {
     message("不能继续缩放", kTitleError);
     return;

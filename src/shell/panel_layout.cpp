@@ -17,8 +17,8 @@ constexpr int kArrowSize = 465, kCornerButtonSize = 480;
 // A command's icon sits over the left end of its button, where the caption's three
 // leading blanks leave room.
 void placeIcon(PictureButton& icon, const CommandButton& button) {
-  icon.setBounds(button.Left() + 90, button.Top() + (button.Height() - kIconTwips) / 2,
-                 kIconTwips, kIconTwips);
+  icon.setBounds(button.Left() + 90, button.Top() + (button.Height() - kIconTwips) / 2, kIconTwips,
+                 kIconTwips);
   icon.setToolTipText(button.ToolTipText());
 }
 
@@ -47,8 +47,8 @@ void setCheck(CheckBox& box, int left, int top, int width, int height, const cha
   box.setToolTipText(toolTip);
 }
 
-void setSlider(Slider& slider, int left, int top, int min, int max, int value, int large,
-               int small, int tick, const char* toolTip) {
+void setSlider(Slider& slider, int left, int top, int min, int max, int value, int large, int small,
+               int tick, const char* toolTip) {
   slider.setBounds(left, top, kSliderWidth, kSliderHeight);
   slider.setRange(min, max);
   slider.setValue(value);
@@ -168,8 +168,7 @@ void frmControl::buildControls() {
   lblZoom.setToolTipText(sldZoom.ToolTipText());
   placeLabelIcon(imgLevel, 90, 840);
   placeLabel(lblLevel, 450, 870, "精度：");
-  setSlider(sldLevel, 930, 810, 1, 10000, 2000, 500, 100, 1000,
-            "取值越大　精细程度越高　速度越慢");
+  setSlider(sldLevel, 930, 810, 1, 10000, 2000, 500, 100, 1000, "取值越大　精细程度越高　速度越慢");
   lblLevel.setToolTipText(sldLevel.ToolTipText());
   placeLabelIcon(imgPenWidth, 90, 1335);
   placeLabel(lblPenWidth, 450, 1365, "笔宽：");
@@ -214,8 +213,7 @@ std::vector<Control*> frmControl::pageControls(int page) {
       add(chkLink, chkSkip, chkfixx, chky, chkAutoRedraw, chkAutoColor);
       add(cmdColor, picColor, cmdDefault, picDefault);
       break;
-    default:
-      break;
+    default: break;
   }
   return c;
 }

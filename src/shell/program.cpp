@@ -8,8 +8,7 @@ namespace quorvel {
 namespace {
 
 Services checked(Services s) {
-  if (!s.messages || !s.files || !s.colors || !s.printer || !s.pictures || !s.links ||
-      !s.random) {
+  if (!s.messages || !s.files || !s.colors || !s.printer || !s.pictures || !s.links || !s.random) {
     throw std::invalid_argument("every platform service must be given");
   }
   if (!s.preferences) s.preferences = std::make_unique<MemoryPreferences>();

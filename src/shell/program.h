@@ -35,7 +35,7 @@ class Program {
   Services services;
   WorkingFolder working;
   mdlDeclare g;
-  frmQuorvel main;   // before the panel: the panel draws on main's picPic
+  frmQuorvel main;  // before the panel: the panel draws on main's picPic
   frmControl panel;
   frmAbout about;
 };

@@ -48,8 +48,7 @@ PrintOutcome ScriptedPrinter::print(const Surface& /*surface*/) {
   return PrintOutcome::Printed;
 }
 
-std::string ScriptedPictureWriter::write(const PictureSpec& spec,
-                                         const std::filesystem::path& file,
+std::string ScriptedPictureWriter::write(const PictureSpec& spec, const std::filesystem::path& file,
                                          const DrawPicture& draw) {
   if (fail) return "cannot write " + file.string();
   RecordingSurface surface(spec.widthPixels + 2 * spec.borderPixels,

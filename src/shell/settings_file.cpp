@@ -93,8 +93,8 @@ Settings readSettings(const std::filesystem::path& file, const Settings& current
 }
 
 std::string settingsLine(const Settings& s) {
-  return std::to_string(s.level) + "," + std::to_string(s.penWidth) + "," +
-         std::to_string(s.zoom) + "," + std::to_string(s.family) + "\r\n";
+  return std::to_string(s.level) + "," + std::to_string(s.penWidth) + "," + std::to_string(s.zoom) +
+         "," + std::to_string(s.family) + "\r\n";
 }
 
 bool writeSettings(const std::filesystem::path& file, const Settings& settings) {

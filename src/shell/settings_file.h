@@ -10,10 +10,10 @@
 namespace quorvel {
 
 struct Settings {
-  std::int32_t level = 2000;    // sldLevel, 1..10000
-  std::int32_t penWidth = 2;    // sldPenWidth, 1..5
-  std::int32_t zoom = 500;      // sldZoom, 0..16000
-  std::int32_t family = 13;     // cboFuncName's list index, 0..13
+  std::int32_t level = 2000;  // sldLevel, 1..10000
+  std::int32_t penWidth = 2;  // sldPenWidth, 1..5
+  std::int32_t zoom = 500;    // sldZoom, 0..16000
+  std::int32_t family = 13;   // cboFuncName's list index, 0..13
   bool operator==(const Settings&) const = default;
 };
 

@@ -23,7 +23,8 @@ enum class LockResult { Taken, Held, Unavailable };
 // True when `fd` is still the file at `file` (not one removed meanwhile by a copy
 // that cleared a stale folder).
 bool sameFile(int fd, const std::filesystem::path& file) {
-  struct stat opened {}, named {};
+  struct stat opened {
+  }, named{};
   return ::fstat(fd, &opened) == 0 && ::stat(file.c_str(), &named) == 0 &&
          opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }

@@ -35,8 +35,8 @@ bool isHan(char32_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 // character, ω, φ or ∧; the only other character allowed is the ordinary blank.
 bool onlyDisplayCharacters(const std::string& text) {
   for (char32_t c : codePoints(text)) {
-    const bool ok = isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'∧' ||
-                    c == U' ';
+    const bool ok =
+        isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'∧' || c == U' ';
     if (!ok) return false;
   }
   return true;
@@ -45,10 +45,10 @@ bool onlyDisplayCharacters(const std::string& text) {
 const int kFormCounts[kFamilyCount] = {3, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 1, 2};
 
 TEST(Families, NamesInComboOrder) {
-  const char* names[kFamilyCount] = {"一次函数", "二次函数（初中）", "反比例函数", "指数函数",
-                                     "对数函数", "正弦函数", "余弦函数", "正切函数",
-                                     "圆", "椭圆", "双曲线", "抛物线（高中）",
-                                     "对勾函数", "自定义"};
+  const char* names[kFamilyCount] = {
+      "一次函数", "二次函数（初中）", "反比例函数", "指数函数", "对数函数",
+      "正弦函数", "余弦函数",         "正切函数",   "圆",       "椭圆",
+      "双曲线",   "抛物线（高中）",   "对勾函数",   "自定义"};
   for (int i = 0; i < kFamilyCount; ++i) {
     EXPECT_EQ(family(i).name, names[i]) << "family " << i;
     EXPECT_EQ(static_cast<int>(family(i).forms.size()), kFormCounts[i]) << "family " << i;
@@ -62,7 +62,8 @@ TEST(Families, EveryTextUsesDisplayCharactersOnly) {
     EXPECT_TRUE(onlyDisplayCharacters(family(f).name)) << family(f).name;
     for (const FormInfo& fi : family(f).forms) {
       EXPECT_TRUE(onlyDisplayCharacters(fi.comboItem)) << fi.comboItem;
-      for (const BoxSlot& box : fi.boxes) EXPECT_TRUE(onlyDisplayCharacters(box.caption)) << box.caption;
+      for (const BoxSlot& box : fi.boxes)
+        EXPECT_TRUE(onlyDisplayCharacters(box.caption)) << box.caption;
     }
   }
 }
@@ -74,19 +75,28 @@ TEST(Families, ComboItemsWithBlanks) {
   EXPECT_EQ(form(4, 0)->comboItem, "\uFF59\uFF1D\uFF4C\uFF4F\uFF47\uFF41 \uFF58");
   int withBlank = 0;
   for (int f = 0; f < kFamilyCount; ++f) {
-    for (const FormInfo& fi : family(f).forms) withBlank += fi.comboItem.find(' ') != std::string::npos;
+    for (const FormInfo& fi : family(f).forms)
+      withBlank += fi.comboItem.find(' ') != std::string::npos;
   }
   EXPECT_EQ(withBlank, 2);
 }
 
 TEST(Families, ComboItemsOfSelectedForms) {
-  struct Case { int family, form; const char* item; };
+  struct Case {
+    int family, form;
+    const char* item;
+  };
   const Case cases[] = {
-      {0, 0, "ｙ＝ｋｘ＋ｂ"},          {0, 1, "ｙ－ｙ１＝ｋ（ｘ－ｘ１）"},
-      {0, 2, "Ａｘ＋Ｂｙ＋Ｃ＝０"},      {1, 2, "ｙ＝ａ（ｘ－ｈ）∧２＋ｋ"},
-      {5, 0, "ｙ＝Ａｓｉｎ（ωｘ＋φ）"},  {8, 0, "（ｘ－ａ）∧２＋（ｙ－ｂ）∧２＝ｒ∧２"},
-      {10, 0, "ｘ∧２／ａ∧２－ｙ∧２／ｂ∧２＝１"}, {11, 3, "ｘ∧２＝－２ｐｙ"},
-      {13, 0, "ｙ＝"},                  {13, 1, "Ｓｘ＝"},
+      {0, 0, "ｙ＝ｋｘ＋ｂ"},
+      {0, 1, "ｙ－ｙ１＝ｋ（ｘ－ｘ１）"},
+      {0, 2, "Ａｘ＋Ｂｙ＋Ｃ＝０"},
+      {1, 2, "ｙ＝ａ（ｘ－ｈ）∧２＋ｋ"},
+      {5, 0, "ｙ＝Ａｓｉｎ（ωｘ＋φ）"},
+      {8, 0, "（ｘ－ａ）∧２＋（ｙ－ｂ）∧２＝ｒ∧２"},
+      {10, 0, "ｘ∧２／ａ∧２－ｙ∧２／ｂ∧２＝１"},
+      {11, 3, "ｘ∧２＝－２ｐｙ"},
+      {13, 0, "ｙ＝"},
+      {13, 1, "Ｓｘ＝"},
   };
   for (const Case& c : cases) {
     ASSERT_NE(form(c.family, c.form), nullptr);
@@ -97,18 +107,22 @@ TEST(Families, ComboItemsOfSelectedForms) {
 // Which parameter each box feeds, per form (None: the box is unused).
 TEST(Families, SlotTable) {
   using S = Slot;
-  struct Case { int family, form; Slot b1, b2, b3; };
+  struct Case {
+    int family, form;
+    Slot b1, b2, b3;
+  };
   const Case cases[] = {
-      {0, 0, S::K, S::B, S::None},   {0, 1, S::X1, S::Y1, S::K},  {0, 2, S::A, S::B, S::C},
-      {1, 0, S::A, S::B, S::C},      {1, 1, S::X1, S::X2, S::A},  {1, 2, S::H, S::K, S::A},
-      {2, 0, S::K, S::None, S::None}, {3, 0, S::A, S::None, S::None},
-      {4, 0, S::A, S::None, S::None}, {5, 0, S::A, S::Omega, S::Phi},
-      {6, 0, S::A, S::Omega, S::Phi}, {7, 0, S::A, S::Omega, S::Phi},
-      {8, 0, S::A, S::B, S::R},      {9, 0, S::A, S::B, S::None},  {10, 0, S::A, S::B, S::None},
-      {11, 0, S::P, S::None, S::None}, {11, 1, S::P, S::None, S::None},
-      {11, 2, S::P, S::None, S::None}, {11, 3, S::P, S::None, S::None},
-      {12, 0, S::A, S::B, S::None},  {13, 0, S::None, S::None, S::None},
-      {13, 1, S::None, S::None, S::None},
+      {0, 0, S::K, S::B, S::None},        {0, 1, S::X1, S::Y1, S::K},
+      {0, 2, S::A, S::B, S::C},           {1, 0, S::A, S::B, S::C},
+      {1, 1, S::X1, S::X2, S::A},         {1, 2, S::H, S::K, S::A},
+      {2, 0, S::K, S::None, S::None},     {3, 0, S::A, S::None, S::None},
+      {4, 0, S::A, S::None, S::None},     {5, 0, S::A, S::Omega, S::Phi},
+      {6, 0, S::A, S::Omega, S::Phi},     {7, 0, S::A, S::Omega, S::Phi},
+      {8, 0, S::A, S::B, S::R},           {9, 0, S::A, S::B, S::None},
+      {10, 0, S::A, S::B, S::None},       {11, 0, S::P, S::None, S::None},
+      {11, 1, S::P, S::None, S::None},    {11, 2, S::P, S::None, S::None},
+      {11, 3, S::P, S::None, S::None},    {12, 0, S::A, S::B, S::None},
+      {13, 0, S::None, S::None, S::None}, {13, 1, S::None, S::None, S::None},
   };
   int checked = 0;
   for (const Case& c : cases) {

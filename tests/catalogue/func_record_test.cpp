@@ -25,17 +25,25 @@ void field(RecordBytes& b, std::size_t at, std::size_t width, const std::string&
 // ranges @78, @88, @98, @108 (10 each), intX @118.
 RecordBytes handBuiltSample() {
   RecordBytes b{};
-  b[0] = 0x09; b[1] = 0x00;                         // family 9
-  b[2] = 0xFE; b[3] = 0xFF;                         // form -2
+  b[0] = 0x09;
+  b[1] = 0x00;  // family 9
+  b[2] = 0xFE;
+  b[3] = 0xFF;  // form -2
   field(b, 4, 50, "2");
   field(b, 54, 10, "1.5");
   field(b, 64, 10, "0");
-  b[74] = 0x40; b[75] = 0x80; b[76] = 0xFF; b[77] = 0x00;  // red 0x40, green 0x80, blue 0xFF
+  b[74] = 0x40;
+  b[75] = 0x80;
+  b[76] = 0xFF;
+  b[77] = 0x00;  // red 0x40, green 0x80, blue 0xFF
   field(b, 78, 10, " -\xA1\xDE");
   field(b, 88, 10, " +\xA1\xDE");
   field(b, 98, 10, "-3");
   field(b, 108, 10, "1E+07");
-  b[118] = 0x04; b[119] = 0x03; b[120] = 0x02; b[121] = 0x01;  // 0x01020304
+  b[118] = 0x04;
+  b[119] = 0x03;
+  b[120] = 0x02;
+  b[121] = 0x01;  // 0x01020304
   return b;
 }
 
@@ -112,9 +120,9 @@ TEST(FuncRecord, CustomEntryHasZeroParameterFields) {
 
 struct CutCase {
   const char* name;
-  std::string text;        // UTF-8
-  std::string stored;      // bytes of the 10-byte field
-  std::string readBack;    // UTF-8
+  std::string text;      // UTF-8
+  std::string stored;    // bytes of the 10-byte field
+  std::string readBack;  // UTF-8
 };
 
 // Cutting at the field width never splits a double-byte character.
@@ -161,11 +169,15 @@ TEST(FuncRecord, ExpressionKeepsItsFirstFiftyBytes) {
 
 // Characters code page 936 has no code for are written as "?", one per character.
 TEST(FuncRecord, UnrepresentableCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(utf8ToCp936("a\xF0\x9F\x98\x80" "b"), "a?b");      // an emoji
-  EXPECT_EQ(utf8ToCp936("\xFF" "x"), "?x");                    // not UTF-8 at all
-  EXPECT_EQ(utf8ToCp936("x\xE4\xB8"), "x?");                   // cut inside a character
-  EXPECT_EQ(utf8ToCp936("\xE2\x82\xAC"), "\x80");              // the euro sign is 0x80
-  EXPECT_EQ(utf8ToCp936("\xE5\x9B\xBE"), "\xCD\xBC");          // 图
+  EXPECT_EQ(utf8ToCp936("a\xF0\x9F\x98\x80"
+                        "b"),
+            "a?b");  // an emoji
+  EXPECT_EQ(utf8ToCp936("\xFF"
+                        "x"),
+            "?x");                                     // not UTF-8 at all
+  EXPECT_EQ(utf8ToCp936("x\xE4\xB8"), "x?");           // cut inside a character
+  EXPECT_EQ(utf8ToCp936("\xE2\x82\xAC"), "\x80");      // the euro sign is 0x80
+  EXPECT_EQ(utf8ToCp936("\xE5\x9B\xBE"), "\xCD\xBC");  // 图
 }
 
 TEST(FuncRecord, ReadingTrimsBlanksAndZerosAtTheEndOnly) {
@@ -178,9 +190,11 @@ TEST(FuncRecord, ReadingTrimsBlanksAndZerosAtTheEndOnly) {
 
 TEST(FuncRecord, InvalidBytesBecomeReplacementCharacters) {
   const std::string replacement = "\xEF\xBF\xBD";
-  EXPECT_EQ(cp936ToUtf8("\xFF" "A"), replacement + "A");
-  EXPECT_EQ(cp936ToUtf8("A\x81"), "A" + replacement);          // lead byte alone at the end
-  EXPECT_EQ(cp936ToUtf8("\x81 B"), replacement + " B");        // a blank is no second byte
+  EXPECT_EQ(cp936ToUtf8("\xFF"
+                        "A"),
+            replacement + "A");
+  EXPECT_EQ(cp936ToUtf8("A\x81"), "A" + replacement);    // lead byte alone at the end
+  EXPECT_EQ(cp936ToUtf8("\x81 B"), replacement + " B");  // a blank is no second byte
   RecordBytes b{};
   field(b, 98, 10, "1\x81");
   EXPECT_EQ(decodeRecord(b).rangeY1, "1" + replacement);
@@ -188,7 +202,9 @@ TEST(FuncRecord, InvalidBytesBecomeReplacementCharacters) {
 
 TEST(FuncRecord, RoundTrip) {
   FuncRecord r = sample();
-  r.para1 = "\xE4\xB8\xAD" "abc";
+  r.para1 =
+      "\xE4\xB8\xAD"
+      "abc";
   r.color = 0x00FFFFFF;
   r.intX = 0;
   const RecordBytes b = encodeRecord(r);
@@ -199,8 +215,11 @@ TEST(FuncRecord, RoundTrip) {
 bool validUtf8(const std::string& s) {
   for (std::size_t i = 0; i < s.size();) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t n = lead < 0x80 ? 1 : (lead >= 0xC2 && lead <= 0xDF) ? 2
-                  : (lead >= 0xE0 && lead <= 0xEF) ? 3 : (lead >= 0xF0 && lead <= 0xF4) ? 4 : 0;
+    std::size_t n = lead < 0x80                      ? 1
+                    : (lead >= 0xC2 && lead <= 0xDF) ? 2
+                    : (lead >= 0xE0 && lead <= 0xEF) ? 3
+                    : (lead >= 0xF0 && lead <= 0xF4) ? 4
+                                                     : 0;
     if (n == 0 || i + n > s.size()) return false;
     for (std::size_t k = 1; k < n; ++k) {
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -219,8 +238,8 @@ TEST(FuncRecord, ArbitraryBytesDecodeSafely) {
     RecordBytes b{};
     for (auto& x : b) x = static_cast<unsigned char>(byte(random));
     const FuncRecord r = decodeRecord(b);
-    for (const std::string* s : {&r.para1, &r.para2, &r.para3, &r.rangeX1, &r.rangeX2,
-                                 &r.rangeY1, &r.rangeY2}) {
+    for (const std::string* s :
+         {&r.para1, &r.para2, &r.para3, &r.rangeX1, &r.rangeX2, &r.rangeY1, &r.rangeY2}) {
       ASSERT_TRUE(validUtf8(*s)) << "trial " << trial;
       if (!s->empty()) {
         ASSERT_NE(s->back(), ' ');

@@ -32,7 +32,8 @@ void writeAll(const fs::path& p, const std::string& bytes) {
 
 std::vector<std::string> entriesOf(const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(folder))
+    names.push_back(e.path().filename().string());
   return names;
 }
 
@@ -94,7 +95,8 @@ TEST_F(ListFileTest, ThreeRecordsMake378Bytes) {
     ListFile file(path);
     ASSERT_TRUE(file.isOpen());
     const auto records = threeCurves();
-    for (int n = 1; n <= 3; ++n) ASSERT_TRUE(file.write(n, records[static_cast<std::size_t>(n - 1)]));
+    for (int n = 1; n <= 3; ++n)
+      ASSERT_TRUE(file.write(n, records[static_cast<std::size_t>(n - 1)]));
     EXPECT_EQ(file.length(), 378u);
     EXPECT_EQ(file.recordCount(), 3);
     EXPECT_EQ(file.read(2), records[1]);
@@ -131,9 +133,13 @@ TEST_F(ListFileTest, RecordsPastTheEndAreNone) {
 }
 
 TEST_F(ListFileTest, CountRule) {
-  struct Case { std::size_t length; std::int32_t count; bool wellFormed; };
+  struct Case {
+    std::size_t length;
+    std::int32_t count;
+    bool wellFormed;
+  };
   const Case cases[] = {
-      {0, 1, true},   {1, 1, false},  {122, 1, true},  {127, 1, false},
+      {0, 1, true},    {1, 1, false},  {122, 1, true},  {127, 1, false},
       {128, 2, false}, {250, 2, true}, {251, 2, false}, {378, 3, true},
   };
   for (const Case& c : cases) {
@@ -190,7 +196,10 @@ TEST_F(ListFileTest, RewritingInsideKeepsTheLength) {
 TEST_F(ListFileTest, OpeningKeepsAnExistingFile) {
   const fs::path path = dir_ / "Funclist.dat";
   writeAll(path, readAll(kGolden));
-  { ListFile file(path); EXPECT_EQ(file.length(), 378u); }
+  {
+    ListFile file(path);
+    EXPECT_EQ(file.length(), 378u);
+  }
   EXPECT_EQ(readAll(path), readAll(kGolden));
 }
 

@@ -47,32 +47,68 @@ TEST(AddCommand, BuildsTheWorksheetOfTheGoldenFile) {
 // One curve as a user enters it in the window, and the same as command-line words.
 struct Curve {
   int family, form;
-  std::vector<std::string> boxes;        // texts of boxes 1..3
-  std::string expression;                // family 13
-  std::vector<std::string> ranges;       // empty: as the form leaves them
-  int intX;                              // 整数 as the user sets it; -1: as the form does
-  std::int32_t color;                    // -1: 自动选色
+  std::vector<std::string> boxes;   // texts of boxes 1..3
+  std::string expression;           // family 13
+  std::vector<std::string> ranges;  // empty: as the form leaves them
+  int intX;                         // 整数 as the user sets it; -1: as the form does
+  std::int32_t color;               // -1: 自动选色
   std::vector<std::string> words;
 };
 
 const std::vector<Curve>& curves() {
   static const std::vector<Curve> table = {
       // A vertical line: the rule ticks Ｙ驱动 by itself.
-      {0, 2, {"2", "0", "-4"}, "", {}, 0, -1,
+      {0,
+       2,
+       {"2", "0", "-4"},
+       "",
+       {},
+       0,
+       -1,
        {"--family", "0", "--form", "2", "--p1", "2", "--p2", "0", "--p3", "-4"}},
       // Texts that are evaluated and stored as their value; h rounds to even.
-      {1, 2, {"5/2", "pi", "1"}, "", {"-1-1", "1+2", " -∞", " +∞"}, 0, -1,
+      {1,
+       2,
+       {"5/2", "pi", "1"},
+       "",
+       {"-1-1", "1+2", " -∞", " +∞"},
+       0,
+       -1,
        {"--family", "1", "--form", "2", "--p1", "5/2", "--p2", "pi", "--p3", "1", "--x-from",
         "-1-1", "--x-to", "1+2"}},
       // Ｓｘ＝ starts its sum at 0 with whole x, as the form sets the panel.
-      {13, 1, {"", "", ""}, "X^2+1", {}, -1, -1,
+      {13,
+       1,
+       {"", "", ""},
+       "X^2+1",
+       {},
+       -1,
+       -1,
        {"--family", "13", "--form", "1", "--expr", "X^2+1"}},
-      {2, 0, {"6", "", ""}, "", {}, 0, 0x563412,
+      {2,
+       0,
+       {"6", "", ""},
+       "",
+       {},
+       0,
+       0x563412,
        {"--family", "2", "--p1", "6", "--color", "123456"}},
-      {5, 0, {"2", "3", "1"}, "", {" -∞", " +∞", "-1", "1"}, 0, -1,
+      {5,
+       0,
+       {"2", "3", "1"},
+       "",
+       {" -∞", " +∞", "-1", "1"},
+       0,
+       -1,
        {"--family", "5", "--p1", "2", "--p2", "3", "--p3", "1", "--y-from", "-1", "--y-to", "1",
         "--no-int"}},
-      {13, 1, {"", "", ""}, "1/x", {"1", " +∞", " -∞", " +∞"}, 0, -1,
+      {13,
+       1,
+       {"", "", ""},
+       "1/x",
+       {"1", " +∞", " -∞", " +∞"},
+       0,
+       -1,
        {"--family", "13", "--form", "1", "--expr", "1/x", "--x-from", "1", "--no-int"}},
   };
   return table;

@@ -32,7 +32,7 @@ TEST(CalcCommand, PrintsTheResultText) {
       {{"calc", "2(x+1)^2"}, "8\n"},
       {{"calc", "--x", "3", "2x"}, "6\n"},
       {{"calc", "--x=3", "2x"}, "6\n"},
-      {{"calc", "2x", "--x", "3"}, "6\n"},  // options may follow the expression
+      {{"calc", "2x", "--x", "3"}, "6\n"},    // options may follow the expression
       {{"calc", "--x", "-2", "x^2"}, "4\n"},  // a value may start with "-"
       {{"calc", "-x^2"}, "-1\n"},             // one "-" starts an expression
       {{"calc", "2*pi"}, "6.28318\n"},
@@ -89,11 +89,11 @@ TEST(CalcCommand, RawPrintsStatusTabResultAndSucceeds) {
 TEST(CalcCommand, StdinEvaluatesOneLineEach) {
   const std::string input =
       "1\t2(x+1)^2\n"
-      "2\tx*x\r\n"       // a CRLF line
-      "\tx\n"            // an empty x text does not convert
-      "sqr x\n"          // no tab: the --x text
-      "\n"               // an empty expression
-      "-4\tx^0.5";       // the last line without a newline
+      "2\tx*x\r\n"  // a CRLF line
+      "\tx\n"       // an empty x text does not convert
+      "sqr x\n"     // no tab: the --x text
+      "\n"          // an empty expression
+      "-4\tx^0.5";  // the last line without a newline
   const Outcome o = runCli({"calc", "--x", "4", "--stdin"}, input);
   EXPECT_EQ(o.exit, 0);
   EXPECT_EQ(o.out, "0\t8\n0\t4\n13\t0\n0\t2\n-2\t0\n5\t0\n");
@@ -145,8 +145,10 @@ TEST(CommandLine, TopLevelOptionsAndDispatch) {
 std::string shellQuoted(const std::string& word) {
   std::string out = "'";
   for (char c : word) {
-    if (c == '\'') out += "'\\''";
-    else out += c;
+    if (c == '\'')
+      out += "'\\''";
+    else
+      out += c;
   }
   return out + "'";
 }

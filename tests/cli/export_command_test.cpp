@@ -85,8 +85,10 @@ TEST(ExportCommand, SvgIsXmlWithTheCurvesAsPolylinesAndTheLabelsAsText) {
   // Each branch of y=6/x is one polyline of several hundred points.
   EXPECT_GT(outline.longestPolyline("#0000ff"), 500u);
   EXPECT_EQ(outline.images, 0);
-  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("O")), outline.texts.end());
-  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("-11")), outline.texts.end());
+  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("O")),
+            outline.texts.end());
+  EXPECT_NE(std::find(outline.texts.begin(), outline.texts.end(), QString("-11")),
+            outline.texts.end());
 }
 
 bool bluish(QRgb p) { return qBlue(p) > 200 && qRed(p) < 128 && qGreen(p) < 128; }
@@ -117,9 +119,7 @@ TEST(ExportCommand, SvgAndPngShowTheCurveInTheSamePlace) {
   }
   const QImage fromPng = loadImage(png);
   // y=6/x at x = 2 and x = -4 (500 view units per curve unit, 15 per pixel).
-  const struct {
-    int x, y;
-  } onCurve[] = {{467, 300}, {267, 450}};
+  const struct { int x, y; } onCurve[] = {{467, 300}, {267, 450}};
   for (const auto& p : onCurve) {
     EXPECT_TRUE(blueNear(fromSvg, p.x, p.y)) << p.x << "," << p.y;
     EXPECT_TRUE(blueNear(fromPng, p.x, p.y)) << p.x << "," << p.y;
@@ -155,7 +155,8 @@ TEST(ExportCommand, ARefusedRecordIsLeftOutAndReported) {
   // The other two are drawn: one view and axes each.
   const std::string text = readFile(trace);
   std::size_t scales = 0;
-  for (std::size_t at = text.find("\nScale\t"); at != std::string::npos; at = text.find("\nScale\t", at + 1)) {
+  for (std::size_t at = text.find("\nScale\t"); at != std::string::npos;
+       at = text.find("\nScale\t", at + 1)) {
     ++scales;
   }
   EXPECT_EQ(scales, 2u);
@@ -174,11 +175,14 @@ TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
     std::string err;  // the start of the message
   } cases[] = {
       {{"export", (dir / "short.qvx").string(), out.string()}, 1, "错误: 打开列表文件错误\n"},
-      {{"export", (dir / "none.qvx").string(), out.string()}, 3,
+      {{"export", (dir / "none.qvx").string(), out.string()},
+       3,
        "quorvel export: cannot read '" + (dir / "none.qvx").string() + "': no such file"},
-      {{"export", kWorksheet, (dir / "taken.svg").string()}, 3,
+      {{"export", kWorksheet, (dir / "taken.svg").string()},
+       3,
        "quorvel export: cannot write '" + (dir / "taken.svg").string() + "': cannot replace"},
-      {{"export", kWorksheet, (dir / "no" / "p.pdf").string()}, 3,
+      {{"export", kWorksheet, (dir / "no" / "p.pdf").string()},
+       3,
        "quorvel export: cannot write '" + (dir / "no" / "p.pdf").string() + "': cannot create"},
       {{"export", kWorksheet, out.string(), "--size", "800x0"}, 2, "quorvel export: --size"},
   };
@@ -190,7 +194,8 @@ TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
   }
   // A list named like a picture is not written over by its own picture.
   writeFile(dir / "list.svg", readFile(dataPath("cli_worksheet.qvx")));
-  const Outcome itself = runCli({"export", (dir / "list.svg").string(), (dir / "list.svg").string()});
+  const Outcome itself =
+      runCli({"export", (dir / "list.svg").string(), (dir / "list.svg").string()});
   EXPECT_EQ(itself.exit, 2);
   EXPECT_EQ(readFile(dir / "list.svg"), readFile(dataPath("cli_worksheet.qvx")));
   std::filesystem::remove(dir / "list.svg");
@@ -210,14 +215,18 @@ TEST(ExportCommand, WrongUsage) {
   } cases[] = {
       {{"export", "a.qvx"}, "give the list file LIST.QVX and the picture file OUT"},
       {{"export", "a.qvx", "b.png", "c.png"}, "give the list file"},
-      {{"export", "a.qvx", "b.gif"}, "must end in .bmp, .png, .svg or .pdf (or give --trace), not 'b.gif'"},
+      {{"export", "a.qvx", "b.gif"},
+       "must end in .bmp, .png, .svg or .pdf (or give --trace), not 'b.gif'"},
       {{"export", "a.qvx", "png"}, "not 'png'"},
       {{"export", "a.qvx", "b.png", "--size", "800"}, "--size must be WxH"},
       {{"export", "a.qvx", "b.png", "--size", "9000x10"}, "from 1 to 8000"},
-      {{"export", "a.qvx", "b.png", "--scale", "16001"}, "--scale must be a whole number from 0 to 16000"},
+      {{"export", "a.qvx", "b.png", "--scale", "16001"},
+       "--scale must be a whole number from 0 to 16000"},
       {{"export", "a.qvx", "b.png", "--scale", "-1"}, "--scale must be"},
-      {{"export", "a.qvx", "b.png", "--level", "0"}, "--level must be a whole number from 1 to 10000"},
-      {{"export", "a.qvx", "b.png", "--pen", "6"}, "--pen must be a whole number from 1 to 5, not '6'"},
+      {{"export", "a.qvx", "b.png", "--level", "0"},
+       "--level must be a whole number from 1 to 10000"},
+      {{"export", "a.qvx", "b.png", "--pen", "6"},
+       "--pen must be a whole number from 1 to 5, not '6'"},
       {{"export", "a.qvx", "b.png", "--pen", "2.5"}, "--pen must be"},
       {{"export", "a.qvx", "b.png", "--trace=1"}, "--trace takes no value"},
   };

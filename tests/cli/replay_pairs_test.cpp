@@ -24,8 +24,8 @@ struct Entry {
   FuncRecord record;
 };
 
-FuncRecord entry(int family, int form, std::string p1, std::string p2 = "0",
-                 std::string p3 = "0", std::int32_t intX = 0,
+FuncRecord entry(int family, int form, std::string p1, std::string p2 = "0", std::string p3 = "0",
+                 std::int32_t intX = 0,
                  std::array<std::string, 4> ranges = {" -∞", " +∞", " -∞", " +∞"}) {
   FuncRecord r;
   r.family = static_cast<std::int16_t>(family);

@@ -71,7 +71,7 @@ TEST_F(VectorSurfaceTest, TwoBranchesTakingTurnsGiveTwoPolylines) {
 TEST_F(VectorSurfaceTest, ABreakInTheCurveLeavesItsDotsAlone) {
   surface.PSet(1500, 750);  // a lone dot
   surface.PSet(0, 0);
-  surface.PSet(150, 0);     // not joined: the plotter broke the line here
+  surface.PSet(150, 0);          // not joined: the plotter broke the line here
   surface.Line(150, 0, 150, 0);  // a line of no length is a dot too
   const auto shapes = surface.shapes();
   ASSERT_EQ(shapes.size(), 4u);
@@ -153,12 +153,12 @@ TEST_F(VectorSurfaceTest, TextKeepsItsTopLeftCornerAndClsForgetsEverything) {
 
 TEST_F(VectorSurfaceTest, PaintsOnWhiteWhereTheShapesAre) {
   surface.PSet(0, 0);
-  plot(0, 0, 3000, 0);                 // a line from the middle to pixel 600
-  surface.PSet(-3000, -3000);          // a lone dot at (200, 600)
+  plot(0, 0, 3000, 0);         // a line from the middle to pixel 600
+  surface.PSet(-3000, -3000);  // a lone dot at (200, 600)
   pen(rgbOf(255, 0, 0), 1);
   surface.setCurrentX(-4500);
   surface.setCurrentY(4500);
-  surface.Print("O");                  // from (100, 100)
+  surface.Print("O");  // from (100, 100)
   QImage image(800, 800, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter painter(&image);
@@ -172,7 +172,8 @@ TEST_F(VectorSurfaceTest, PaintsOnWhiteWhereTheShapesAre) {
   EXPECT_EQ(image.pixel(700, 700), 0xFFFFFFFFu);
   int reddish = 0;
   for (int y = 100; y < 116; ++y) {
-    for (int x = 100; x < 112; ++x) reddish += qRed(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) < 128;
+    for (int x = 100; x < 112; ++x)
+      reddish += qRed(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) < 128;
   }
   EXPECT_GT(reddish, 5);
 }

@@ -7,8 +7,8 @@
 
 #include <bit>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <set>
@@ -17,8 +17,8 @@
 
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
-#include "eval/number_text.h"
 #include "eval/expression_ops.h"
+#include "eval/number_text.h"
 #include "eval/seven_digit_text.h"
 
 // The sanitizer build runs the same generators on fewer texts and numbers.
@@ -53,12 +53,37 @@ class ExpressionGenerator {
   }
 
   float nextX() {
-    static const float kSpecial[] = {
-        0.0f, -0.0f, 1.0f, -1.0f, 0.5f, 2.0f, -2.5f, 3.0f, 10.0f, -8.0f, 1e-5f, 1e-30f,
-        1.4e-45f, -1e-40f, 1e20f, 3.4e38f, -3.4028235e38f, 1.0f / 3.0f, 0.1f, 16777215.0f,
-        1234567.5f, 9999999.5f, 0.99999996f, 99999.995f, 1e7f, 9999999.0f, 1e-4f, 9.99999e-5f,
-        std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-        -std::numeric_limits<float>::infinity()};
+    static const float kSpecial[] = {0.0f,
+                                     -0.0f,
+                                     1.0f,
+                                     -1.0f,
+                                     0.5f,
+                                     2.0f,
+                                     -2.5f,
+                                     3.0f,
+                                     10.0f,
+                                     -8.0f,
+                                     1e-5f,
+                                     1e-30f,
+                                     1.4e-45f,
+                                     -1e-40f,
+                                     1e20f,
+                                     3.4e38f,
+                                     -3.4028235e38f,
+                                     1.0f / 3.0f,
+                                     0.1f,
+                                     16777215.0f,
+                                     1234567.5f,
+                                     9999999.5f,
+                                     0.99999996f,
+                                     99999.995f,
+                                     1e7f,
+                                     9999999.0f,
+                                     1e-4f,
+                                     9.99999e-5f,
+                                     std::numeric_limits<float>::quiet_NaN(),
+                                     std::numeric_limits<float>::infinity(),
+                                     -std::numeric_limits<float>::infinity()};
     switch (below(4)) {
       case 0: return kSpecial[below(static_cast<int>(std::size(kSpecial)))];
       case 1: return std::bit_cast<float>(static_cast<std::uint32_t>(random_()));
@@ -70,7 +95,9 @@ class ExpressionGenerator {
   int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
   bool chance(int percent) { return below(100) < percent; }
   template <std::size_t N>
-  const char* pick(const char* const (&items)[N]) { return items[below(static_cast<int>(N))]; }
+  const char* pick(const char* const (&items)[N]) {
+    return items[below(static_cast<int>(N))];
+  }
 
   std::string blanks() {
     return chance(15) ? std::string(static_cast<std::size_t>(1 + below(2)), ' ') : "";
@@ -78,9 +105,10 @@ class ExpressionGenerator {
 
   std::string number() {
     static const char* const kNumbers[] = {
-        "0", "1", "2", "3", "10", "0.5", ".5", "1.5", "2.", "100000", "3.14159", "1 5",
-        "1.2.3", ".", "99999999999999999999999999999999999999999", "1e5", "0.0000001",
-        "16777217", "7", "1000000000000000000000000000000000000000"};
+        "0",       "1",         "2",        "3",  "10",
+        "0.5",     ".5",        "1.5",      "2.", "100000",
+        "3.14159", "1 5",       "1.2.3",    ".",  "99999999999999999999999999999999999999999",
+        "1e5",     "0.0000001", "16777217", "7",  "1000000000000000000000000000000000000000"};
     if (chance(60)) return pick(kNumbers);
     std::string digits;
     for (int n = 1 + below(9); n > 0; --n) digits += static_cast<char>('0' + below(10));
@@ -97,10 +125,10 @@ class ExpressionGenerator {
   }
 
   std::string atom(int depth) {
-    static const char* const kFunctions[] = {
-        "sin", "cos", "tan", "tg", "cot", "ctg", "abs", "sqr", "ln", "lg", "log"};
-    static const char* const kMisspelt[] = {
-        "sinh", "sqrt", "lo", "si", "exp", "s", "tn", "ab", "Sin", "LOG", "co s"};
+    static const char* const kFunctions[] = {"sin", "cos", "tan", "tg", "cot", "ctg",
+                                             "abs", "sqr", "ln",  "lg", "log"};
+    static const char* const kMisspelt[] = {"sinh", "sqrt", "lo",  "si",  "exp", "s",
+                                            "tn",   "ab",   "Sin", "LOG", "co s"};
     static const char* const kOperands[] = {"x", "x", "x", "pi", "e"};
     static const char* const kStrangers[] = {"X", "p", "y", "E", "PI", "%", "\t"};
     const auto function = [&] {
@@ -131,16 +159,16 @@ class ExpressionGenerator {
 
   std::string soup() {
     static const char* const kTokens[] = {
-        "0", "1", "2", "9", ".", " ", "x", "e", "pi", "p", "i", "sin", "cos", "tg", "ctg", "abs",
-        "sqr", "ln", "lg", "log", "+", "-", "*", "/", "^", "(", ")", "#", "X", "%", "q", "\t",
-        "x", "x", "+", "-", "*", "(", ")", "^"};
+        "0",   "1",   "2",   "9",  ".",  " ",   "x", "e", "pi", "p", "i", "sin", "cos", "tg",
+        "ctg", "abs", "sqr", "ln", "lg", "log", "+", "-", "*",  "/", "^", "(",   ")",   "#",
+        "X",   "%",   "q",   "\t", "x",  "x",   "+", "-", "*",  "(", ")", "^"};
     std::string text;
     for (int n = below(25); n > 0; --n) text += pick(kTokens);
     return text;
   }
 
   std::string mutated(std::string text) {
-    static const char* const kInserts[] = {"(", ")", "-", "^", "#", " ",
+    static const char* const kInserts[] = {"(", ")", "-", "^",   "#", " ",
                                            "x", ".", "*", "sin", "^-"};
     for (int n = 1 + below(3); n > 0 && !text.empty(); --n) {
       const auto at = static_cast<std::size_t>(below(static_cast<int>(text.size())));
@@ -161,8 +189,7 @@ class ExpressionGenerator {
     switch (below(5)) {
       case 0: return repeat("(", n) + inner + repeat(")", n);
       case 1:
-        return repeat("1+(", n / 2) + "1+" + inner + (chance(50) ? "*x" : "") +
-               repeat(")", n / 2);
+        return repeat("1+(", n / 2) + "1+" + inner + (chance(50) ? "*x" : "") + repeat(")", n / 2);
       case 2:  // the last value is the 31st when n is 29
         return "(1)1" + repeat("(", n - 1) + inner + repeat(")" + atom(3), n - 2) + ")" +
                (chance(50) ? "x" : atom(3));
@@ -213,8 +240,18 @@ TEST(CompiledExpression, AgreesWithEpcOnRandomTextsAtRandomX) {
 
 TEST(CompiledExpression, AgreesWithEpcForAnyXText) {
   // x texts that are no single's text: blanks, signs, exponents, overflow, garbage.
-  const char* const xTexts[] = {"1",     " 2 ",  "-0",    "+3",  "1E-05", "1e39", "-1e39",
-                                "1d2",   "abc",  "",      ".",   "1.2.3",
+  const char* const xTexts[] = {"1",
+                                " 2 ",
+                                "-0",
+                                "+3",
+                                "1E-05",
+                                "1e39",
+                                "-1e39",
+                                "1d2",
+                                "abc",
+                                "",
+                                ".",
+                                "1.2.3",
                                 "0.00000000000000000000000000000000000000000001"};
   ExpressionGenerator generator(77u);
   for (int t = 0; t < kDifferentialTexts / 13; ++t) {
@@ -236,30 +273,30 @@ TEST(CompiledExpression, TrickyCasesAgreeWithEpc) {
     std::string text;
     const char* xText;
   } cases[] = {
-      {"2^sin -1", "1"},             // "-!" meets "^" with no exponent computed: 13
-      {"2^-1+3^sin -1", "2"},        // ... or with the stale one of an earlier "^-"
-      {"2^-x+3^sin -1", "2"},        // stale and depending on x
-      {"2^-x+3^sin -1", "abc"},      // the exponent fails inside: counts as 0
-      {"sin 1.2.3", "1"},            // a failed argument counts as 0
-      {"sqr x", "-1"},               // the argument's own failure is no failure
-      {"1/0+x", "abc"},              // the first failure wins: 11, not 13
-      {"x+1/0", "abc"},              // x is met first: 13
-      {"x+1/0", "1e39"},             // x text out of range: 6 where x is met
-      {"sqr(-1)*(", "1"},            // arithmetic failure before the end runs out: 5
-      {"(", "1"},                    // reading past the end: 5
-      {"1/0)", "1"},                 // 11 before the unmatched ")"
+      {"2^sin -1", "1"},         // "-!" meets "^" with no exponent computed: 13
+      {"2^-1+3^sin -1", "2"},    // ... or with the stale one of an earlier "^-"
+      {"2^-x+3^sin -1", "2"},    // stale and depending on x
+      {"2^-x+3^sin -1", "abc"},  // the exponent fails inside: counts as 0
+      {"sin 1.2.3", "1"},        // a failed argument counts as 0
+      {"sqr x", "-1"},           // the argument's own failure is no failure
+      {"1/0+x", "abc"},          // the first failure wins: 11, not 13
+      {"x+1/0", "abc"},          // x is met first: 13
+      {"x+1/0", "1e39"},         // x text out of range: 6 where x is met
+      {"sqr(-1)*(", "1"},        // arithmetic failure before the end runs out: 5
+      {"(", "1"},                // reading past the end: 5
+      {"1/0)", "1"},             // 11 before the unmatched ")"
       {"(1/0#3)", "1"},
-      {"2sin x", "0.5"},             // the name put back after a reduction
+      {"2sin x", "0.5"},  // the name put back after a reduction
       {"cos sin x", "1"},
-      {"(-8)^(1/3)", "1"},           // the negative-base rule with folded operands
+      {"(-8)^(1/3)", "1"},  // the negative-base rule with folded operands
       {"x^(1/3)", "-8"},
-      {"x^0", "-2"},                 // a negative base to 0: 11
-      {"(-32)^-0.2", "1"},           // taken directly: 5
+      {"x^0", "-2"},        // a negative base to 0: 11
+      {"(-32)^-0.2", "1"},  // taken directly: 5
       {"x^-0.2", "-32"},
       {"0^-x", "1"},
-      {"-0", "1"},                   // negative zero is written "0"
+      {"-0", "1"},  // negative zero is written "0"
       {"x*0", "-1"},
-      {"sin x", "1234567.5"},        // the argument's result text rounds to 7 digits
+      {"sin x", "1234567.5"},  // the argument's result text rounds to 7 digits
       {"x/3", "1"},
       {"x", "0.3333333333"},
       {repeat("(", 29) + "x" + repeat(")", 29), "1"},
@@ -285,19 +322,18 @@ TEST(CompiledExpression, TrickyCasesAgreeWithEpc) {
 TEST(CompiledExpression, ConstantPartsAreComputedOnceAndFailWhereTheScanWould) {
   const struct {
     const char* text;
-    std::size_t ops;     // after folding and fusing
+    std::size_t ops;  // after folding and fusing
     std::int32_t status;
     const char* result;
   } cases[] = {
-      {"ln(10)", 2, 0, "2.302585"},         // push constant, end
-      {"2*pi", 2, 0, "6.28318"},
-      {"x+ln(10)", 2, 0, "3.302585"},       // x plus a constant, end
-      {"3*x+1", 3, 0, "4"},                 // constant times x, add constant, end
-      {"x^2/2", 3, 0, "0.5"},               // x squared, divide by constant, end
-      {"1/0", 1, 11, "0"},                  // fails at once
-      {"x+1/0", 2, 11, "0"},                // x is read first, then 11
-      {"sqr 2+x", 3, 0, "2.414214"},        // a constant argument: one constant
-      {"sqr x", 3, 0, "1"},                 // an argument that reads x stays a sub-program
+      {"ln(10)", 2, 0, "2.302585"},                                   // push constant, end
+      {"2*pi", 2, 0, "6.28318"},     {"x+ln(10)", 2, 0, "3.302585"},  // x plus a constant, end
+      {"3*x+1", 3, 0, "4"},           // constant times x, add constant, end
+      {"x^2/2", 3, 0, "0.5"},         // x squared, divide by constant, end
+      {"1/0", 1, 11, "0"},            // fails at once
+      {"x+1/0", 2, 11, "0"},          // x is read first, then 11
+      {"sqr 2+x", 3, 0, "2.414214"},  // a constant argument: one constant
+      {"sqr x", 3, 0, "1"},           // an argument that reads x stays a sub-program
   };
   for (const auto& c : cases) {
     const CompiledExpression expression(c.text);
@@ -368,11 +404,16 @@ void expectSameAsTexts(float v) {
 }
 
 TEST(SevenDigitText, SwitchOverPointsTiesAndEdges) {
-  const float values[] = {
-      1.0f, 0.5f, -0.25f, 1e-4f, 9.99999e-5f, 0.000099999995f, 1e-5f, 9999999.0f, 1e7f,
-      9999999.5f, 99999995.0f, 1234567.5f, 1234568.5f, 4194304.5f, 0.1f, 1.0f / 3.0f, 6.28318f,
-      1.5e8f, 16777215.0f, 3.4028235e38f, 1.17549435e-38f, 1.4e-45f, 1e-16f, 1e27f, 9.9999994e26f,
-      1e28f, 0.099999994f, 0.99999994f, 100000.01f, 2.5e-7f};
+  const float values[] = {1.0f,          0.5f,          -0.25f,
+                          1e-4f,         9.99999e-5f,   0.000099999995f,
+                          1e-5f,         9999999.0f,    1e7f,
+                          9999999.5f,    99999995.0f,   1234567.5f,
+                          1234568.5f,    4194304.5f,    0.1f,
+                          1.0f / 3.0f,   6.28318f,      1.5e8f,
+                          16777215.0f,   3.4028235e38f, 1.17549435e-38f,
+                          1.4e-45f,      1e-16f,        1e27f,
+                          9.9999994e26f, 1e28f,         0.099999994f,
+                          0.99999994f,   100000.01f,    2.5e-7f};
   for (const float v : values) {
     expectSameAsTexts(v);
     expectSameAsTexts(-v);

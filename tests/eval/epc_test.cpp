@@ -87,29 +87,23 @@ TEST(Epc, ImplicitMultiplication) {
 
 TEST(Epc, PrecedenceAndGrouping) {
   const EvalCase cases[] = {
-      {"1+2*3", "1", 0, "7"},
-      {"7-2-1", "1", 0, "4"},
-      {"8/4/2", "1", 0, "1"},
-      {"-2^2", "1", 0, "-4"},
-      {"2^3^2", "1", 0, "64"},  // "^" groups to the left too
-      {"-x^2", "3", 0, "-9"},
-      {"2*-3", "1", 0, "-6"},
-      {"-(2)", "1", 0, "-2"},
-      {"2 3", "1", 0, "23"},    // blanks inside a number are skipped
-      {"1 . 5", "1", 0, "1.5"},
-      {"2#3", "1", 0, "2"},     // a typed "#" ends the text
-      {"1e5", "1", -2, "0"},    // no exponent notation in input
+      {"1+2*3", "1", 0, "7"},   {"7-2-1", "1", 0, "4"},  {"8/4/2", "1", 0, "1"},
+      {"-2^2", "1", 0, "-4"},   {"2^3^2", "1", 0, "64"},  // "^" groups to the left too
+      {"-x^2", "3", 0, "-9"},   {"2*-3", "1", 0, "-6"},  {"-(2)", "1", 0, "-2"},
+      {"2 3", "1", 0, "23"},                           // blanks inside a number are skipped
+      {"1 . 5", "1", 0, "1.5"}, {"2#3", "1", 0, "2"},  // a typed "#" ends the text
+      {"1e5", "1", -2, "0"},                           // no exponent notation in input
   };
   EXPECT_CASES(cases);
 }
 
 TEST(Epc, FunctionsTakeTheValueRightAfterThem) {
   const EvalCase cases[] = {
-      {"sin x^2", "2", 0, "0.8268217"},   // (sin x)^2
+      {"sin x^2", "2", 0, "0.8268217"},  // (sin x)^2
       {"sin(x)^2", "2", 0, "0.8268217"},
-      {"sin 2x", "0.5", 0, "0.841471"},   // the run "2x" is the argument: sin(1)
-      {"sin x+1", "0", 0, "1"},           // (sin x) + 1
-      {"sinx", "0.5", 0, "0.4794255"},    // the name stops before "x"
+      {"sin 2x", "0.5", 0, "0.841471"},  // the run "2x" is the argument: sin(1)
+      {"sin x+1", "0", 0, "1"},          // (sin x) + 1
+      {"sinx", "0.5", 0, "0.4794255"},   // the name stops before "x"
       {"sqr 16x", "1", 0, "4"},
       {"sqr xx", "3", 0, "3"},
       {"abs(-3)", "1", 0, "3"},
@@ -122,13 +116,13 @@ TEST(Epc, FunctionsTakeTheValueRightAfterThem) {
       {"lg(2)", "1", 0, "0.30103"},
       {"log(100)", "1", 0, "2"},
       {"lg 1000", "1", 0, "3"},
-      {"ln(e)", "1", 0, "0.9999993"},     // e is the short 2.71828
+      {"ln(e)", "1", 0, "0.9999993"},       // e is the short 2.71828
       {"sin(pi)", "1", 0, "2.535182E-06"},  // pi is the short 3.14159
-      {"sin pi", "1", -2, "0"},           // "pi" is no argument run: two values left
-      {"sinpi", "1", -1, "0"},            // the name run is "sinpi"
-      {"sin", "1", 0, "0"},               // the missing argument evaluates to 0
-      {"sin 2 x", "1", -2, "0"},          // the run stops at the blank
-      {"abs -3", "1", -2, "0"},           // "-" is no argument run either
+      {"sin pi", "1", -2, "0"},             // "pi" is no argument run: two values left
+      {"sinpi", "1", -1, "0"},              // the name run is "sinpi"
+      {"sin", "1", 0, "0"},                 // the missing argument evaluates to 0
+      {"sin 2 x", "1", -2, "0"},            // the run stops at the blank
+      {"abs -3", "1", -2, "0"},             // "-" is no argument run either
   };
   EXPECT_CASES(cases);
 }
@@ -152,14 +146,14 @@ TEST(Epc, PowerRuleForNegativeBases) {
       {"(-2)^2", "1", 0, "4"},
       {"(-2)^3", "1", 0, "-8"},
       {"(-2)^-1", "1", 0, "-0.5"},
-      {"(-8)^(2/3)", "1", 5, "0"},      // 1/(2/3) rounds to 1.5 in single, then to 2
+      {"(-8)^(2/3)", "1", 5, "0"},  // 1/(2/3) rounds to 1.5 in single, then to 2
       {"(-4)^0.5", "1", 5, "0"},
-      {"(-32)^0.4", "1", 5, "0"},       // 1/0.4 = 2.5 rounds to the even 2
-      {"(-2)^0", "1", 11, "0"},         // 1/d divides by zero
+      {"(-32)^0.4", "1", 5, "0"},  // 1/0.4 = 2.5 rounds to the even 2
+      {"(-2)^0", "1", 11, "0"},    // 1/d divides by zero
       {"x^0.5", "-4", 5, "0"},
       {"0^(-1)", "1", 11, "0"},
       {"0^0", "1", 0, "1"},
-      {"10^39", "1", 6, "0"},           // overflow at the power itself
+      {"10^39", "1", 6, "0"},  // overflow at the power itself
       {"100000^10", "1", 6, "0"},
   };
   EXPECT_CASES(cases);
@@ -169,19 +163,19 @@ TEST(Epc, NegativeExponentIsComputedAhead) {
   const EvalCase cases[] = {
       {"2^-1", "1", 0, "0.5"},
       {"2^-x", "2", 0, "0.25"},
-      {"2^-2x", "2", 0, "0.0625"},     // 2^(-(2x)), not (2^-2)x
-      {"2^-x+1", "1", 0, "1.5"},       // the run stops at "+"
-      {"2^-2*3", "1", 0, "0.75"},      // (2^-2)*3
-      {"2^ - 1", "1", 0, "0.5"},       // blanks before the run are skipped
+      {"2^-2x", "2", 0, "0.0625"},  // 2^(-(2x)), not (2^-2)x
+      {"2^-x+1", "1", 0, "1.5"},    // the run stops at "+"
+      {"2^-2*3", "1", 0, "0.75"},   // (2^-2)*3
+      {"2^ - 1", "1", 0, "0.5"},    // blanks before the run are skipped
       {"2^-.5", "1", 0, "0.7071068"},
-      {"2^-x2", "1", 0, "1"},          // "-x2" fails inside: the exponent is 0
+      {"2^-x2", "1", 0, "1"},  // "-x2" fails inside: the exponent is 0
       // Taken directly, without the negative-base rule.
       {"(-8)^-1", "1", 0, "-0.125"},
       {"(-32)^-0.2", "1", 5, "0"},
       {"(-32)^(-0.2)", "1", 0, "-0.5"},  // the bracketed exponent uses the rule
       {"0^-1", "1", 11, "0"},
       {"x^-0.5", "-4", 5, "0"},
-      {"^-1", "1", 9, "0"},            // no base on the stack
+      {"^-1", "1", 9, "0"},  // no base on the stack
       // A "-!" reaching "^" without a computed exponent finds an empty exponent text.
       {"2^sin -1", "1", 13, "0"},
   };
@@ -237,14 +231,10 @@ TEST(Epc, EveryStatusCode) {
 
 TEST(Epc, ParameterTextsShowTheirValue) {
   const EvalCase cases[] = {
-      {"2*pi", "1", 0, "6.28318"},
-      {"sqr 2", "1", 0, "1.414214"},
-      {"pi/2", "1", 0, "1.570795"},
-      {"1/3", "1", 0, "0.3333333"},
-      {"-1/4", "1", 0, "-0.25"},
-      {"150000000", "1", 0, "1.5E+08"},
-      {"10000000", "1", 0, "1E+07"},
-      {"9999999", "1", 0, "9999999"},
+      {"2*pi", "1", 0, "6.28318"},   {"sqr 2", "1", 0, "1.414214"},
+      {"pi/2", "1", 0, "1.570795"},  {"1/3", "1", 0, "0.3333333"},
+      {"-1/4", "1", 0, "-0.25"},     {"150000000", "1", 0, "1.5E+08"},
+      {"10000000", "1", 0, "1E+07"}, {"9999999", "1", 0, "9999999"},
       {"1/100000", "1", 0, "1E-05"},
   };
   EXPECT_CASES(cases);
@@ -345,11 +335,11 @@ TEST(Numsign, CodesOfTheOperatorTable) {
     const char* token;
     std::int32_t code;
   } cases[] = {
-      {"#", 0},    {")", 1},     {"+", 10},    {"-", 11},    {"*", 40},   {"/", 41},
-      {"-!", 50},  {"^", 60},    {"sin", 70},  {"cos", 71},  {"tan", 72}, {"tg", 72},
-      {"cot", 73}, {"ctg", 73},  {"abs", 74},  {"sqr", 75},  {"ln", 76},  {"lg", 77},
-      {"log", 77}, {"(", 100},   {"", 99999},  {"s", 99999}, {"sinh", 99999},
-      {"SIN", 99999}, {"x", 99999}, {"sqrt", 99999}, {" ", 99999}, {"-!!", 99999},
+      {"#", 0},     {")", 1},        {"+", 10},    {"-", 11},      {"*", 40},       {"/", 41},
+      {"-!", 50},   {"^", 60},       {"sin", 70},  {"cos", 71},    {"tan", 72},     {"tg", 72},
+      {"cot", 73},  {"ctg", 73},     {"abs", 74},  {"sqr", 75},    {"ln", 76},      {"lg", 77},
+      {"log", 77},  {"(", 100},      {"", 99999},  {"s", 99999},   {"sinh", 99999}, {"SIN", 99999},
+      {"x", 99999}, {"sqrt", 99999}, {" ", 99999}, {"-!!", 99999},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(numsign(c.token), c.code) << '"' << c.token << '"';

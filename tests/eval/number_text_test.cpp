@@ -45,13 +45,13 @@ TEST(SingleText, SwitchesToTheExponentFormAtSevenAndMinusFive) {
     const char* text;
   };
   const Case cases[] = {
-      {9999999.0f, "9999999"},        // exponent 6: plain
-      {1e7f, "1E+07"},                // exponent 7: exponent form
-      {10000001.0f, "1E+07"},         // 8 digits round to 1.000000E+07
+      {9999999.0f, "9999999"},  // exponent 6: plain
+      {1e7f, "1E+07"},          // exponent 7: exponent form
+      {10000001.0f, "1E+07"},   // 8 digits round to 1.000000E+07
       {12345678.0f, "1.234568E+07"},
       {-1e7f, "-1E+07"},
       {1000000.0f, "1000000"},
-      {0.0001f, "0.0001"},            // the nearest single is 9.99999975e-05, rounds up
+      {0.0001f, "0.0001"},  // the nearest single is 9.99999975e-05, rounds up
       {belowTenThousandth(), "9.999999E-05"},
       {0.00015f, "0.00015"},
       {1e-5f, "1E-05"},
@@ -71,9 +71,10 @@ TEST(NumberText, DropsTheZeroBeforeThePointOnly) {
     const char* text;
   };
   const Case cases[] = {
-      {0.5f, ".5"},       {-0.25f, "-.25"},    {-0.5f, "-.5"},    {0.0001f, ".0001"},
-      {1.5e8f, "1.5E+08"}, {1.5e-5f, "1.5E-05"}, {3.0f, "3"},      {-3.0f, "-3"},
-      {0.0f, "0"},        {-0.0f, "0"},        {12.5f, "12.5"},   {10.25f, "10.25"},
+      {0.5f, ".5"},       {-0.25f, "-.25"},        {-0.5f, "-.5"},
+      {0.0001f, ".0001"}, {1.5e8f, "1.5E+08"},     {1.5e-5f, "1.5E-05"},
+      {3.0f, "3"},        {-3.0f, "-3"},           {0.0f, "0"},
+      {-0.0f, "0"},       {12.5f, "12.5"},         {10.25f, "10.25"},
       {1e7f, "1E+07"},    {9999999.0f, "9999999"},
   };
   for (const Case& c : cases) {
@@ -118,10 +119,22 @@ TEST(TextToSingle, AcceptsTheNumberForms) {
     float value;
   };
   const Case cases[] = {
-      {"1", 1.0f},        {" 1.5 ", 1.5f},      {"+2", 2.0f},        {"-.5", -0.5f},
-      {"1.", 1.0f},       {".25", 0.25f},       {"1.5E+08", 1.5e8f}, {"1E-05", 1e-5f},
-      {"1e3", 1000.0f},   {"1D2", 100.0f},      {"2d-1", 0.2f},      {"007", 7.0f},
-      {"6.28318", 6.28318f}, {"1e-50", 0.0f},   {"1e-400", 0.0f},    {"0e99999999999", 0.0f},
+      {"1", 1.0f},
+      {" 1.5 ", 1.5f},
+      {"+2", 2.0f},
+      {"-.5", -0.5f},
+      {"1.", 1.0f},
+      {".25", 0.25f},
+      {"1.5E+08", 1.5e8f},
+      {"1E-05", 1e-5f},
+      {"1e3", 1000.0f},
+      {"1D2", 100.0f},
+      {"2d-1", 0.2f},
+      {"007", 7.0f},
+      {"6.28318", 6.28318f},
+      {"1e-50", 0.0f},
+      {"1e-400", 0.0f},
+      {"0e99999999999", 0.0f},
       {"3.4028235e38", FLT_MAX},
   };
   for (const Case& c : cases) {
@@ -137,14 +150,17 @@ TEST(TextToSingle, RefusesWhatIsNotANumber) {
     Status status;
   };
   const Case cases[] = {
-      {"", kTypeMismatch},         {" ", kTypeMismatch},       {".", kTypeMismatch},
-      {"1.2.3", kTypeMismatch},    {"3.14.1", kTypeMismatch},  {"1e", kTypeMismatch},
-      {"1e+", kTypeMismatch},      {"e5", kTypeMismatch},      {"abc", kTypeMismatch},
-      {"1 2", kTypeMismatch},      {"--1", kTypeMismatch},     {"+-1", kTypeMismatch},
-      {"0x10", kTypeMismatch},     {"inf", kTypeMismatch},     {"nan", kTypeMismatch},
-      {"1,5", kTypeMismatch},      {"\t1", kTypeMismatch},
-      {"1e39", kOverflow},         {"-1e39", kOverflow},       {"3.4028236e38", kOverflow},
-      {"1e400", kOverflow},        {"1e99999999999999999999", kOverflow},
+      {"", kTypeMismatch},       {" ", kTypeMismatch},
+      {".", kTypeMismatch},      {"1.2.3", kTypeMismatch},
+      {"3.14.1", kTypeMismatch}, {"1e", kTypeMismatch},
+      {"1e+", kTypeMismatch},    {"e5", kTypeMismatch},
+      {"abc", kTypeMismatch},    {"1 2", kTypeMismatch},
+      {"--1", kTypeMismatch},    {"+-1", kTypeMismatch},
+      {"0x10", kTypeMismatch},   {"inf", kTypeMismatch},
+      {"nan", kTypeMismatch},    {"1,5", kTypeMismatch},
+      {"\t1", kTypeMismatch},    {"1e39", kOverflow},
+      {"-1e39", kOverflow},      {"3.4028236e38", kOverflow},
+      {"1e400", kOverflow},      {"1e99999999999999999999", kOverflow},
   };
   for (const Case& c : cases) {
     float out = 42.0f;
@@ -175,8 +191,9 @@ TEST(TextToDouble, KeepsDoublePrecision) {
 TEST(NumberTexts, ResultTextsReadBackWithinTheSeventhDigit) {
   // The evaluator hands x over as text and callers read results back: the text of
   // a single converts back to a single within half a unit of its seventh digit.
-  const float samples[] = {0.1f, 1.0f / 3.0f, 6.28318f, 9999999.0f, 1e7f, 12345678.0f,
-                           0.0001f, belowTenThousandth(), 1.5e-5f, FLT_MAX, -2.5e-38f};
+  const float samples[] = {0.1f,    1.0f / 3.0f, 6.28318f, 9999999.0f,
+                           1e7f,    12345678.0f, 0.0001f,  belowTenThousandth(),
+                           1.5e-5f, FLT_MAX,     -2.5e-38f};
   for (float v : samples) {
     float back = 0.0f;
     ASSERT_EQ(textToSingle(singleText(v), back), kOk) << singleText(v);

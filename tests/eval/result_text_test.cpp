@@ -22,8 +22,8 @@ namespace quorvel {
 namespace {
 
 TEST(ResultText, APendingSingleReadsAsItsText) {
-  const float values[] = {0.0f,  -0.0f,      1.0f,       -0.25f, 1e-5f,  1234567.5f, 9999999.5f,
-                          1.5e8f, 3.4028235e38f, 1.4e-45f, 6.28318f, 1.0f / 3.0f};
+  const float values[] = {0.0f,       -0.0f,  1.0f,          -0.25f,   1e-5f,    1234567.5f,
+                          9999999.5f, 1.5e8f, 3.4028235e38f, 1.4e-45f, 6.28318f, 1.0f / 3.0f};
   for (const float v : values) {
     ResultText text = "stale";
     text.setPendingSingle(v);
@@ -132,10 +132,10 @@ TEST(CompiledExpression, MarksProgramsThatEndWithAReadBackValue) {
     const char* text;
     bool endsReadBack;
   } cases[] = {
-      {"x", true},         {"abs(x)", true},   {"abs(abs(x))", true}, {"sin x", false},
-      {"sqr x", false},    {"abs x", true},    {"-x", false},       {"x+0", false},
-      {"2", false},        {"(x)", true},      {"x*1", false},      {"x^1", false},
-      {"1/0", false},      {"2^-x", false},    {"", false},         {"abs(-x)", false},
+      {"x", true},      {"abs(x)", true}, {"abs(abs(x))", true}, {"sin x", false},
+      {"sqr x", false}, {"abs x", true},  {"-x", false},         {"x+0", false},
+      {"2", false},     {"(x)", true},    {"x*1", false},        {"x^1", false},
+      {"1/0", false},   {"2^-x", false},  {"", false},           {"abs(-x)", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CompiledExpression(c.text).program().endsReadBack, c.endsReadBack) << c.text;

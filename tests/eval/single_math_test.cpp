@@ -14,9 +14,13 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     double in, out;
   };
   const Case cases[] = {
-      {0.5, 0.0},   {1.5, 2.0},   {2.5, 2.0},    {3.5, 4.0},       {-0.5, -0.0},
-      {-1.5, -2.0}, {-2.5, -2.0}, {-3.5, -4.0},  {2.4999999, 2.0}, {2.5000001, 3.0},
-      {-2.6, -3.0}, {7.0, 7.0},   {1e300, 1e300}, {4503599627370495.5, 4503599627370496.0},
+      {0.5, 0.0},       {1.5, 2.0},
+      {2.5, 2.0},       {3.5, 4.0},
+      {-0.5, -0.0},     {-1.5, -2.0},
+      {-2.5, -2.0},     {-3.5, -4.0},
+      {2.4999999, 2.0}, {2.5000001, 3.0},
+      {-2.6, -3.0},     {7.0, 7.0},
+      {1e300, 1e300},   {4503599627370495.5, 4503599627370496.0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
@@ -31,7 +35,7 @@ TEST(RoundToWhole, RefusesWhatDoesNotFit) {
   };
   const Case cases32[] = {
       {2147483647.4, kOk, 2147483647},
-      {2147483647.5, kOverflow, 0},  // rounds to 2^31
+      {2147483647.5, kOverflow, 0},           // rounds to 2^31
       {-2147483648.5, kOk, -2147483647 - 1},  // the tie goes to the even -2^31
       {-2147483649.0, kOverflow, 0},
       {std::numeric_limits<double>::quiet_NaN(), kOverflow, 0},
@@ -46,7 +50,7 @@ TEST(RoundToWhole, RefusesWhatDoesNotFit) {
     }
   }
   const Case cases16[] = {
-      {32767.4, kOk, 32767}, {32767.5, kOverflow, 0}, {32766.5, kOk, 32766},
+      {32767.4, kOk, 32767},   {32767.5, kOverflow, 0},  {32766.5, kOk, 32766},
       {-32768.5, kOk, -32768}, {-32769.0, kOverflow, 0},
   };
   for (const Case& c : cases16) {
@@ -171,21 +175,21 @@ TEST(PowerRule, NegativeBasesKeepOnlyWholeExponentsAndOddRoots) {
     float out;
   } cases[] = {
       {2.0f, 0.5f, kOk, static_cast<float>(std::sqrt(2.0))},
-      {-2.0f, 2.0f, kOk, 4.0f},             // whole exponent: plain power
+      {-2.0f, 2.0f, kOk, 4.0f},  // whole exponent: plain power
       {-2.0f, -1.0f, kOk, -0.5f},
-      {-8.0f, 1.0f / 3.0f, kOk, -2.0f},     // n = 3: the real odd root
-      {-32.0f, 0.2f, kOk, -2.0f},           // n = 5
-      {-8.0f, -1.0f / 3.0f, kOk, -0.5f},    // n = -3 is odd too
+      {-8.0f, 1.0f / 3.0f, kOk, -2.0f},              // n = 3: the real odd root
+      {-32.0f, 0.2f, kOk, -2.0f},                    // n = 5
+      {-8.0f, -1.0f / 3.0f, kOk, -0.5f},             // n = -3 is odd too
       {-8.0f, 2.0f / 3.0f, kInvalidArgument, 0.0f},  // 1/(2/3) = 1.5 rounds to 2
       {-32.0f, 0.4f, kInvalidArgument, 0.0f},        // 2.5 rounds to 2 (halves to even)
       {-4.0f, 0.5f, kInvalidArgument, 0.0f},
-      {-2.0f, 1.5f, kInvalidArgument, 0.0f},         // fraction 0.5 of 1.5
-      {-2.0f, 0.0f, kDivisionByZero, 0.0f},          // 1 / 0
+      {-2.0f, 1.5f, kInvalidArgument, 0.0f},  // fraction 0.5 of 1.5
+      {-2.0f, 0.0f, kDivisionByZero, 0.0f},   // 1 / 0
       {-0.5f, 0.0f, kDivisionByZero, 0.0f},
       {0.0f, -1.0f, kDivisionByZero, 0.0f},
       {10.0f, 39.0f, kOverflow, 0.0f},
       {-10.0f, 39.0f, kOverflow, 0.0f},
-      {-2.0f, 2e-39f, kOverflow, 0.0f},              // 1 / d leaves single precision
+      {-2.0f, 2e-39f, kOverflow, 0.0f},  // 1 / d leaves single precision
   };
   for (const auto& c : cases) {
     float out = 12345.0f;

@@ -18,28 +18,17 @@ TEST(TickLabel, CarriesTheScaleWithFewerDecimalsAsTheIntegerPartGrows) {
     const char* label;
   };
   const Case cases[] = {
-      {500, 500, "1"},
-      {-1000, 500, "-2"},
-      {500, 1000, "0.5"},
+      {500, 500, "1"},        {-1000, 500, "-2"},       {500, 1000, "0.5"},
       {-500, 1000, "-0.5"},  // q = 0: three decimals allowed
-      {1500, 1000, "1.5"},
-      {500, 16000, "0.031"},
-      {1000, 16000, "0.062"},  // 62.5 -> 62
-      {1500, 16000, "0.094"},
-      {-1000, 16000, "-0.062"},
-      {1500, 8000, "0.188"},  // 187.5 -> 188
-      {2500, 8000, "0.312"},  // 312.5 -> 312
-      {500, 300, "1.667"},
-      {500, 7, "71.43"},    // two characters: two decimals
-      {500, 3, "166.7"},    // three characters: one decimal
-      {500, 2, "250"},
-      {6000, 1, "6000"},    // four characters: whole
-      {-500, 1, "-500"},    // the sign counts: four characters
-      {9500, 1, "9500"},
-      {-9500, 1, "-9500"},  // five characters: the integer branch
-      {10000, 1, "10000"},
-      {-10000, 1, "-10000"},
-      {500, 0, "500"},  // a scale of 0 reads as 1
+      {1500, 1000, "1.5"},    {500, 16000, "0.031"},    {1000, 16000, "0.062"},  // 62.5 -> 62
+      {1500, 16000, "0.094"}, {-1000, 16000, "-0.062"}, {1500, 8000, "0.188"},   // 187.5 -> 188
+      {2500, 8000, "0.312"},                                                     // 312.5 -> 312
+      {500, 300, "1.667"},    {500, 7, "71.43"},    // two characters: two decimals
+      {500, 3, "166.7"},                            // three characters: one decimal
+      {500, 2, "250"},        {6000, 1, "6000"},    // four characters: whole
+      {-500, 1, "-500"},                            // the sign counts: four characters
+      {9500, 1, "9500"},      {-9500, 1, "-9500"},  // five characters: the integer branch
+      {10000, 1, "10000"},    {-10000, 1, "-10000"},    {500, 0, "500"},  // a scale of 0 reads as 1
   };
   for (const Case& c : cases) {
     EXPECT_EQ(tickLabel(c.i, c.scale), c.label) << c.i << " at scale " << c.scale;
@@ -57,12 +46,9 @@ TEST(Coordinate, CentredViewDrawsAxesTicksLabelsAndTheOrigin) {
   // 1500 × 900 twips: tickW = 15, tickH = 9; no multiple of 500 but 0 lies on the
   // y axis, so only the x axis has ticks.
   const Calls expected = {
-      SurfaceCall::line(-750, 0, 750, 0),
-      SurfaceCall::line(0, -450, 0, 450),
-      SurfaceCall::line(-500, 0, -500, 15),
-      SurfaceCall::print(-515, -15, "-1"),
-      SurfaceCall::line(500, 0, 500, 15),
-      SurfaceCall::print(485, -15, "1"),
+      SurfaceCall::line(-750, 0, 750, 0),   SurfaceCall::line(0, -450, 0, 450),
+      SurfaceCall::line(-500, 0, -500, 15), SurfaceCall::print(-515, -15, "-1"),
+      SurfaceCall::line(500, 0, 500, 15),   SurfaceCall::print(485, -15, "1"),
       SurfaceCall::print(15, -9, "O"),
   };
   EXPECT_EQ(drawAxes(100, 60, ViewState{-750, 750, -450, 450, 500}), expected);
@@ -73,16 +59,11 @@ TEST(Coordinate, BoundsAreTruncatedTowardZero) {
   // y ticks go from 500 × (-1200 \ 500) = -1000 to 0 (skipped). 1500 × 1095 twips:
   // tickW = 15, tickH = 10.
   const Calls expected = {
-      SurfaceCall::line(-200, 0, 1300, 0),
-      SurfaceCall::line(0, -1200, 0, -100),
-      SurfaceCall::line(500, 0, 500, 15),
-      SurfaceCall::print(485, -15, "0.5"),
-      SurfaceCall::line(1000, 0, 1000, 15),
-      SurfaceCall::print(985, -15, "1"),
-      SurfaceCall::line(0, -1000, 10, -1000),
-      SurfaceCall::print(-500, -1000, "-1"),
-      SurfaceCall::line(0, -500, 10, -500),
-      SurfaceCall::print(-500, -500, "-0.5"),
+      SurfaceCall::line(-200, 0, 1300, 0),    SurfaceCall::line(0, -1200, 0, -100),
+      SurfaceCall::line(500, 0, 500, 15),     SurfaceCall::print(485, -15, "0.5"),
+      SurfaceCall::line(1000, 0, 1000, 15),   SurfaceCall::print(985, -15, "1"),
+      SurfaceCall::line(0, -1000, 10, -1000), SurfaceCall::print(-500, -1000, "-1"),
+      SurfaceCall::line(0, -500, 10, -500),   SurfaceCall::print(-500, -500, "-0.5"),
       SurfaceCall::print(15, -10, "O"),
   };
   EXPECT_EQ(drawAxes(100, 73, ViewState{-200, 1300, -1200, -100, 1000}), expected);

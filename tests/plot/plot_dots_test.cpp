@@ -38,23 +38,23 @@ TEST_P(DefaultPlotDots, EachDotThenItsJoinAndThePositionOnTheLastDot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, DefaultPlotDots,
-    ::testing::Values(
-        DotsCase{"Empty", {}, {}},
-        DotsCase{"OneLooseDot", {{3, 4, 99, 99, false}}, {SurfaceCall::pset(3, 4)}},
-        DotsCase{"JoinedDotDrawsTheDotFirst",
-                 {{3, 4, 1, 2, true}},
-                 {SurfaceCall::pset(3, 4), SurfaceCall::line(1, 2, 3, 4)}},
-        // Two branches, as the two-value sweeps give them: each join starts on the
-        // previous dot of its own branch.
-        DotsCase{"TwoBranches",
-                 {{0, 10, 0, 0, false},
-                  {0, -10, 0, 0, false},
-                  {1, 11, 0, 10, true},
-                  {1, -11, 0, -10, true},
-                  {2, 12, 1, 11, false}},
-                 {SurfaceCall::pset(0, 10), SurfaceCall::pset(0, -10), SurfaceCall::pset(1, 11),
-                  SurfaceCall::line(0, 10, 1, 11), SurfaceCall::pset(1, -11),
-                  SurfaceCall::line(0, -10, 1, -11), SurfaceCall::pset(2, 12)}}),
+    ::testing::Values(DotsCase{"Empty", {}, {}},
+                      DotsCase{"OneLooseDot", {{3, 4, 99, 99, false}}, {SurfaceCall::pset(3, 4)}},
+                      DotsCase{"JoinedDotDrawsTheDotFirst",
+                               {{3, 4, 1, 2, true}},
+                               {SurfaceCall::pset(3, 4), SurfaceCall::line(1, 2, 3, 4)}},
+                      // Two branches, as the two-value sweeps give them: each join starts on the
+                      // previous dot of its own branch.
+                      DotsCase{"TwoBranches",
+                               {{0, 10, 0, 0, false},
+                                {0, -10, 0, 0, false},
+                                {1, 11, 0, 10, true},
+                                {1, -11, 0, -10, true},
+                                {2, 12, 1, 11, false}},
+                               {SurfaceCall::pset(0, 10), SurfaceCall::pset(0, -10),
+                                SurfaceCall::pset(1, 11), SurfaceCall::line(0, 10, 1, 11),
+                                SurfaceCall::pset(1, -11), SurfaceCall::line(0, -10, 1, -11),
+                                SurfaceCall::pset(2, 12)}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // ---- progress values over a whole sweep ----------------------------------------

@@ -28,15 +28,29 @@ TEST(SelectSweep, FamilyFormAndDirectionChooseOneOfFourSweeps) {
     K kind;
   };
   const Case cases[] = {
-      {0, 0, false, K::XOneValue},  {1, 2, false, K::XOneValue},  {8, 0, false, K::XTwoValues},
-      {9, 0, false, K::XTwoValues}, {10, 0, false, K::XTwoValues}, {11, 1, false, K::XTwoValues},
-      {11, 2, false, K::XOneValue}, {13, 1, false, K::XOneValue},  {0, 1, true, K::YOneValue},
-      {2, 0, true, K::YOneValue},   {3, 0, true, K::YOneValue},    {4, 0, true, K::YOneValue},
-      {11, 0, true, K::YOneValue},  {1, 0, true, K::YTwoValues},   {8, 0, true, K::YTwoValues},
-      {10, 0, true, K::YTwoValues}, {11, 3, true, K::YTwoValues},
+      {0, 0, false, K::XOneValue},
+      {1, 2, false, K::XOneValue},
+      {8, 0, false, K::XTwoValues},
+      {9, 0, false, K::XTwoValues},
+      {10, 0, false, K::XTwoValues},
+      {11, 1, false, K::XTwoValues},
+      {11, 2, false, K::XOneValue},
+      {13, 1, false, K::XOneValue},
+      {0, 1, true, K::YOneValue},
+      {2, 0, true, K::YOneValue},
+      {3, 0, true, K::YOneValue},
+      {4, 0, true, K::YOneValue},
+      {11, 0, true, K::YOneValue},
+      {1, 0, true, K::YTwoValues},
+      {8, 0, true, K::YTwoValues},
+      {10, 0, true, K::YTwoValues},
+      {11, 3, true, K::YTwoValues},
       // No inverse along y: swept along x instead.
-      {5, 0, true, K::XOneValue},   {6, 0, true, K::XOneValue},    {7, 0, true, K::XOneValue},
-      {12, 0, true, K::XOneValue},  {13, 0, true, K::XOneValue},
+      {5, 0, true, K::XOneValue},
+      {6, 0, true, K::XOneValue},
+      {7, 0, true, K::XOneValue},
+      {12, 0, true, K::XOneValue},
+      {13, 0, true, K::XOneValue},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(selectSweep(c.family, c.form, c.yDriven), c.kind)
@@ -130,13 +144,10 @@ TEST(SmartSkip, FarOutBeyondTheBandByTheRulesMultipleOfH) {
   };
   const Case cases[] = {
       {5625, oneValue, false},  // exactly half of 3750 above: not beyond
-      {5626, oneValue, true},
-      {-5626, oneValue, true},
-      {7500, twoValues, false},
-      {7501, twoValues, true},
+      {5626, oneValue, true},   {-5626, oneValue, true},
+      {7500, twoValues, false}, {7501, twoValues, true},
       {4751, alongY, true},  // h = halfWidth for the y sweeps
-      {4750, alongY, false},
-      {1e9f, SmartSkipRule{0, 0.5}, false},  // no band to measure against
+      {4750, alongY, false},    {1e9f, SmartSkipRule{0, 0.5}, false},  // no band to measure against
   };
   for (const Case& c : cases) {
     EXPECT_EQ(isFarOut(c.v, -3750, 3750, c.rule), c.far) << c.v;
@@ -148,7 +159,7 @@ TEST(SnapToStep, RoundsToTheNearestMultipleHalvesToEven) {
     float t, step, snapped;
   };
   const Case cases[] = {
-      {0.0074f, 0.0075f, 0.0075f}, {-0.4f, 0.25f, -0.5f}, {0.375f, 0.25f, 0.5f},
+      {0.0074f, 0.0075f, 0.0075f}, {-0.4f, 0.25f, -0.5f},   {0.375f, 0.25f, 0.5f},
       {0.625f, 0.25f, 0.5f},       {-0.625f, 0.25f, -0.5f}, {7, 1, 7},
   };
   for (const Case& c : cases) {
@@ -168,9 +179,9 @@ TEST(ProgressValue, HundredthsOfTheRangeModOneHundredSignKept) {
     std::int32_t value;
   };
   const Case cases[] = {
-      {0, -7.5f, 15, 50},   {7.5f, -7.5f, 15, 0},  // 100 Mod 100
-      {2.5f, 0, 100, 2},    {3.5f, 0, 100, 4},     // halves to even
-      {-60, -20, -80, 50},  {-1, 0, 100, -1},      // before the start: negative
+      {0, -7.5f, 15, 50},  {7.5f, -7.5f, 15, 0},  // 100 Mod 100
+      {2.5f, 0, 100, 2},   {3.5f, 0, 100, 4},     // halves to even
+      {-60, -20, -80, 50}, {-1, 0, 100, -1},      // before the start: negative
       {-150, 0, 100, -50},
   };
   for (const Case& c : cases) {
@@ -221,12 +232,12 @@ TEST(PlanSweep, EndsStepAndLimitsFromTheViewOrTheTypedRange) {
 }
 
 TEST(AutoColor, FollowsTheListIndexModSix) {
-  const std::int32_t red = rgbOf(255, 0, 0), green = rgbOf(0, 255, 0),
-                     yellow = rgbOf(255, 255, 0), magenta = rgbOf(255, 0, 255),
-                     blue = rgbOf(0, 0, 255), cyan = rgbOf(128, 255, 255);
+  const std::int32_t red = rgbOf(255, 0, 0), green = rgbOf(0, 255, 0), yellow = rgbOf(255, 255, 0),
+                     magenta = rgbOf(255, 0, 255), blue = rgbOf(0, 0, 255),
+                     cyan = rgbOf(128, 255, 255);
   const std::pair<int, std::int32_t> cases[] = {
-      {-1, blue}, {0, red}, {1, green}, {2, yellow}, {3, magenta},
-      {4, blue},  {5, cyan}, {6, red},  {7, green},  {11, cyan},
+      {-1, blue}, {0, red},  {1, green}, {2, yellow}, {3, magenta},
+      {4, blue},  {5, cyan}, {6, red},   {7, green},  {11, cyan},
   };
   for (const auto& [index, colour] : cases) EXPECT_EQ(autoColor(index), colour) << index;
 }
@@ -472,7 +483,8 @@ TEST_F(PlotTest, WholeNumberModeVisitsWholeXOnly) {
     plot(true);
     Calls expected;
     for (int x = c.first; x <= c.last; ++x) {
-      expected.push_back(SurfaceCall::pset(500.0f * static_cast<float>(x), 500.0f * static_cast<float>(x)));
+      expected.push_back(
+          SurfaceCall::pset(500.0f * static_cast<float>(x), 500.0f * static_cast<float>(x)));
     }
     EXPECT_EQ(dots(), expected);
     EXPECT_TRUE(lines().empty());
@@ -487,7 +499,8 @@ TEST_F(PlotTest, NegativeStepRunsDownToTheNumericEnd) {
   options.level = 80;
   plot();
   Calls expected;
-  for (int x = -20; x >= -100; --x) expected.push_back(SurfaceCall::pset(100.0f * static_cast<float>(x), 0));
+  for (int x = -20; x >= -100; --x)
+    expected.push_back(SurfaceCall::pset(100.0f * static_cast<float>(x), 0));
   EXPECT_EQ(dots(), expected);
   EXPECT_EQ(progress.Value(), 0);  // 100 Mod 100
 

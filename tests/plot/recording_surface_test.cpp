@@ -168,13 +168,13 @@ TEST_P(TraceNumbers, ReadBackAsTheSameFloat) {
       << fields[2];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, TraceNumbers,
-    ::testing::Values(0.0f, -0.0f, 0.1f, 1.0f / 3.0f, 2.0f / 3.0f, 3750.25f, 16777217.0f,
-                      123456.79f, 1e-7f, 6.02e23f, std::numeric_limits<float>::max(),
-                      std::numeric_limits<float>::min(),
-                      std::numeric_limits<float>::denorm_min(),
-                      std::numeric_limits<float>::infinity()));
+INSTANTIATE_TEST_SUITE_P(Values, TraceNumbers,
+                         ::testing::Values(0.0f, -0.0f, 0.1f, 1.0f / 3.0f, 2.0f / 3.0f, 3750.25f,
+                                           16777217.0f, 123456.79f, 1e-7f, 6.02e23f,
+                                           std::numeric_limits<float>::max(),
+                                           std::numeric_limits<float>::min(),
+                                           std::numeric_limits<float>::denorm_min(),
+                                           std::numeric_limits<float>::infinity()));
 
 TEST(RecordingSurface, TraceNumbersAreTheShortestThatReadBack) {
   // Not the 9-digit form ("0.100000001") that also reads back.

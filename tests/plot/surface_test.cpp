@@ -107,10 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, SurfaceResize,
     ::testing::Values(ResizeCase{12000, 9000, 12000, 9000},
                       ResizeCase{12007, 8993, 12000, 9000},  // 800.47 and 599.53 pixels
-                      ResizeCase{112.5f, 97.5f, 120, 90},    // 7.5 → 8 and 6.5 → 6: halves to even
-                      ResizeCase{22.5f, 15, 30, 15},         // 1.5 → 2; a 1-pixel box has no area
-                      ResizeCase{-300, 7500, 0, 7500},       // a negative size is taken as 0
-                      ResizeCase{kNaN, 7500, 0, 7500},       // so is a size that is not a number
+                      ResizeCase{112.5f, 97.5f, 120, 90},  // 7.5 → 8 and 6.5 → 6: halves to even
+                      ResizeCase{22.5f, 15, 30, 15},       // 1.5 → 2; a 1-pixel box has no area
+                      ResizeCase{-300, 7500, 0, 7500},     // a negative size is taken as 0
+                      ResizeCase{kNaN, 7500, 0, 7500},     // so is a size that is not a number
                       ResizeCase{-kInf, 3000, 0, 3000}));
 
 TEST(Surface, BorderWiderThanTheBoxLeavesNoArea) {

@@ -146,8 +146,7 @@ TEST(PointerReadout, ShowsHundredthsOfCurveUnits) {
     const char* text;
   };
   const Case cases[] = {
-      {1234, 0, 500, "(2.47,0)"},
-      {-250, 625, 500, "(-0.5,1.25)"},
+      {1234, 0, 500, "(2.47,0)"},           {-250, 625, 500, "(-0.5,1.25)"},
       {0.125f, 0.375f, 1, "(0.12,0.38)"},  // halves to even
       {12345, -7, 0, "(12345,-7)"},        // a scale of 0 reads as 1
       {-3750, 3750, 16000, "(-0.23,0.23)"},

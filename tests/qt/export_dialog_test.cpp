@@ -14,8 +14,8 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>

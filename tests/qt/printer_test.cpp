@@ -12,8 +12,8 @@
 
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
-#include "shell/qt/qt_services.h"
 #include "render/raster_surface.h"
+#include "shell/qt/qt_services.h"
 
 namespace quorvel::test {
 namespace {
@@ -49,30 +49,27 @@ INSTANTIATE_TEST_SUITE_P(
         // Smaller than the page: 96 pixels to the inch, in the device's units.
         PlacementCase{"SmallerKeepsItsSize", {500, 400}, kA4, 1200, {0, 0, 6250, 5000}},
         PlacementCase{"SmallerAt300Dpi", {96, 192}, {0, 0, 2400, 3300}, 300, {0, 0, 300, 600}},
-        PlacementCase{"ExactlyThePageKeepsItsSize", {800, 600}, {0, 0, 800, 600}, 96,
-                      {0, 0, 800, 600}},
+        PlacementCase{
+            "ExactlyThePageKeepsItsSize", {800, 600}, {0, 0, 800, 600}, 96, {0, 0, 800, 600}},
         // Larger: scaled down to just fit, the proportions kept.
         PlacementCase{"Wider", {1000, 500}, {0, 0, 800, 1000}, 96, {0, 0, 800, 400}},
         PlacementCase{"Taller", {300, 1200}, {0, 0, 800, 600}, 96, {0, 0, 150, 600}},
-        PlacementCase{"BothLargerWidthLimits", {2000, 1000}, {0, 0, 800, 600}, 96,
-                      {0, 0, 800, 400}},
-        PlacementCase{"BothLargerHeightLimits", {1000, 2000}, {0, 0, 800, 600}, 96,
-                      {0, 0, 300, 600}},
+        PlacementCase{
+            "BothLargerWidthLimits", {2000, 1000}, {0, 0, 800, 600}, 96, {0, 0, 800, 400}},
+        PlacementCase{
+            "BothLargerHeightLimits", {1000, 2000}, {0, 0, 800, 600}, 96, {0, 0, 300, 600}},
         // The default window on a 1920 × 1080 screen: its surface is about 980 pixels
         // wide, 12 250 device units at 1200 dpi, more than A4's printable width.
         PlacementCase{"WindowOnA4", {980, 960}, kA4, 1200, {0, 0, 9583, 12000.0 * 9583 / 12250}},
         // The printable area's corner is where the picture starts.
-        PlacementCase{"OffsetSmaller", {100, 50}, {167, 167, 9583, 13699}, 1200,
-                      {167, 167, 1250, 625}},
-        PlacementCase{"OffsetLarger", {2000, 1000}, {-5, 20, 800, 600}, 96,
-                      {-5, 20, 800, 400}},
+        PlacementCase{
+            "OffsetSmaller", {100, 50}, {167, 167, 9583, 13699}, 1200, {167, 167, 1250, 625}},
+        PlacementCase{"OffsetLarger", {2000, 1000}, {-5, 20, 800, 600}, 96, {-5, 20, 800, 400}},
         // Nothing to place, or nowhere to place it: an empty rectangle at the corner.
         PlacementCase{"EmptyImage", {0, 300}, {10, 20, 800, 600}, 96, {10, 20, 0, 0}},
         PlacementCase{"EmptyPage", {100, 100}, {10, 20, 0, 600}, 96, {10, 20, 0, 0}},
         PlacementCase{"NoResolution", {100, 100}, {10, 20, 800, 600}, 0, {10, 20, 0, 0}}),
-    [](const ::testing::TestParamInfo<PlacementCase>& c) {
-      return std::string(c.param.name);
-    });
+    [](const ::testing::TestParamInfo<PlacementCase>& c) { return std::string(c.param.name); });
 
 // The real printer code on a PDF printer: an A4 page at 1200 dpi with Qt's default
 // margins, written to a file.

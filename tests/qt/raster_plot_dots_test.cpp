@@ -51,7 +51,8 @@ std::vector<PlotDot> randomWalk(std::mt19937& random, bool twoBranches, int coun
       d.y = anywhere(random);
     } else if (e < 5) {
       d.x = anywhere(random);
-      d.y = e % 2 ? std::numeric_limits<float>::infinity() : std::numeric_limits<float>::quiet_NaN();
+      d.y =
+          e % 2 ? std::numeric_limits<float>::infinity() : std::numeric_limits<float>::quiet_NaN();
     } else {
       d.x = x[b] + step(random);
       d.y = y[b] + step(random);
@@ -202,16 +203,15 @@ TEST_P(RasterPlottedCurve, IsThePictureOfItsRecordedCalls) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Families, RasterPlottedCurve,
-    ::testing::Values(CurveCase{"InverseProportion", 2, 0, 6, 0, ""},
-                      CurveCase{"Exponential", 3, 0, 2, 0, ""},
-                      CurveCase{"Tangent", 7, 0, 1, 1, ""},
-                      CurveCase{"Circle", 8, 0, 3, 0, ""},
-                      CurveCase{"Hyperbola", 10, 0, 2, 1, ""},
-                      CurveCase{"SidewaysParabola", 11, 0, 1, 0, ""},
-                      CurveCase{"Expression", 13, 0, 0, 0, "sin(x)*x^2"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Families, RasterPlottedCurve,
+                         ::testing::Values(CurveCase{"InverseProportion", 2, 0, 6, 0, ""},
+                                           CurveCase{"Exponential", 3, 0, 2, 0, ""},
+                                           CurveCase{"Tangent", 7, 0, 1, 1, ""},
+                                           CurveCase{"Circle", 8, 0, 3, 0, ""},
+                                           CurveCase{"Hyperbola", 10, 0, 2, 1, ""},
+                                           CurveCase{"SidewaysParabola", 11, 0, 1, 0, ""},
+                                           CurveCase{"Expression", 13, 0, 0, 0, "sin(x)*x^2"}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 }  // namespace
 }  // namespace quorvel

@@ -111,12 +111,13 @@ TEST_P(RasterDot, ColoursThePixelUnderThePointAndIsDrawWidthAcross) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ColoursAndWidths, RasterDot,
-    ::testing::Values(DotCase{rgbOf(255, 0, 0), 1}, DotCase{rgbOf(255, 0, 0), 2},
-                      DotCase{rgbOf(0, 0, 255), 3}, DotCase{rgbOf(0, 160, 0), 4},
-                      DotCase{rgbOf(12, 34, 56), 5}, DotCase{0, 2},
-                      DotCase{rgbOf(255, 128, 0), 1}));
+INSTANTIATE_TEST_SUITE_P(ColoursAndWidths, RasterDot,
+                         ::testing::Values(DotCase{rgbOf(255, 0, 0), 1},
+                                           DotCase{rgbOf(255, 0, 0), 2},
+                                           DotCase{rgbOf(0, 0, 255), 3},
+                                           DotCase{rgbOf(0, 160, 0), 4},
+                                           DotCase{rgbOf(12, 34, 56), 5}, DotCase{0, 2},
+                                           DotCase{rgbOf(255, 128, 0), 1}));
 
 TEST(RasterSurface, ColourValueHasRedInTheLowByte) {
   RasterSurface s;
@@ -256,8 +257,8 @@ TEST(RasterSurface, FontWritesSimplifiedChinese) {
   const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
   if (chinese.isEmpty()) GTEST_SKIP() << "no font with Chinese glyphs on this system";
   RasterSurface s;
-  EXPECT_TRUE(QFontDatabase::writingSystems(s.fontFamily())
-                  .contains(QFontDatabase::SimplifiedChinese))
+  EXPECT_TRUE(
+      QFontDatabase::writingSystems(s.fontFamily()).contains(QFontDatabase::SimplifiedChinese))
       << s.fontFamily().toStdString();
 }
 
@@ -452,12 +453,12 @@ TEST(RasterSurface, SavesA24BitWindowsBitmapOfTheImage) {
   EXPECT_EQ(b.left(2), QByteArray("BM"));
   EXPECT_EQ(u32(b, 2), static_cast<std::uint32_t>(b.size()));  // file size
   const std::uint32_t offset = u32(b, 10);
-  EXPECT_GE(u32(b, 14), 40u);               // info header size
-  EXPECT_EQ(u32(b, 18), 101u);              // width
-  EXPECT_EQ(u32(b, 22), 50u);               // height, positive: bottom row first
-  EXPECT_EQ(u16(b, 26), 1u);                // planes
-  EXPECT_EQ(u16(b, 28), 24u);               // bits per pixel
-  EXPECT_EQ(u32(b, 30), 0u);                // no compression
+  EXPECT_GE(u32(b, 14), 40u);   // info header size
+  EXPECT_EQ(u32(b, 18), 101u);  // width
+  EXPECT_EQ(u32(b, 22), 50u);   // height, positive: bottom row first
+  EXPECT_EQ(u16(b, 26), 1u);    // planes
+  EXPECT_EQ(u16(b, 28), 24u);   // bits per pixel
+  EXPECT_EQ(u32(b, 30), 0u);    // no compression
   const int stride = 304;
   ASSERT_EQ(static_cast<qsizetype>(offset) + stride * 50, b.size());
 
@@ -483,9 +484,9 @@ TEST(RasterSurface, SavesA24BitWindowsBitmapOfTheImage) {
 // RGB; both read back as the very pixels of the image.
 struct PngCase {
   const char* name;
-  int colours;      // distinct dot colours besides the white paper
+  int colours;  // distinct dot colours besides the white paper
   bool antialiased;
-  bool palette;     // written as 8-bit indexes
+  bool palette;  // written as 8-bit indexes
 };
 
 class RasterPng : public ::testing::TestWithParam<PngCase> {};
@@ -515,15 +516,16 @@ TEST_P(RasterPng, ReadsBackAsTheSamePixels) {
   EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == s.image());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RasterPng,
-    ::testing::Values(PngCase{"AliasedFewColours", 3, false, true},
-                      // White, black and 254 dot colours: 256 exactly.
-                      PngCase{"Exactly256Colours", 254, false, true},
-                      PngCase{"Over256Colours", 255, false, false},
-                      // The blended greys of a black stroke and its text.
-                      PngCase{"AntialiasedGreys", 0, true, true}),
-    [](const ::testing::TestParamInfo<PngCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RasterPng,
+                         ::testing::Values(PngCase{"AliasedFewColours", 3, false, true},
+                                           // White, black and 254 dot colours: 256 exactly.
+                                           PngCase{"Exactly256Colours", 254, false, true},
+                                           PngCase{"Over256Colours", 255, false, false},
+                                           // The blended greys of a black stroke and its text.
+                                           PngCase{"AntialiasedGreys", 0, true, true}),
+                         [](const ::testing::TestParamInfo<PngCase>& param) {
+                           return std::string(param.param.name);
+                         });
 
 TEST(RasterSurface, PngToAMissingFolderFails) {
   QTemporaryDir dir;

@@ -37,8 +37,8 @@ class Screen : public DesktopTest {
     const QImage& picture = desktop->surface.image();
     QScreen* screen = window.screen();
     if (screen == nullptr) return {};
-    return screen->grabWindow(window.winId(), corner.x(), corner.y(), picture.width(),
-                              picture.height())
+    return screen
+        ->grabWindow(window.winId(), corner.x(), corner.y(), picture.width(), picture.height())
         .toImage()
         .convertToFormat(picture.format());
   }
@@ -127,8 +127,8 @@ TEST_F(Screen, EveryTickedCurveIsOnTheScreenAfterEachAction) {
   ASSERT_EQ(panel.lstExist.ListCount(), 2);
   expectScreenShowsThePicture("a second curve");
 
-  const std::vector<std::pair<int, const char*>> toolbar = {
-      {6, "上方"}, {8, "左方"}, {10, "放大"}, {11, "缩小"}, {9, "右方"}, {7, "下方"}};
+  const std::vector<std::pair<int, const char*>> toolbar = {{6, "上方"},  {8, "左方"}, {10, "放大"},
+                                                            {11, "缩小"}, {9, "右方"}, {7, "下方"}};
   for (const auto& [position, caption] : toolbar) {
     clickToolbar(position);
     expectScreenShowsThePicture(caption);

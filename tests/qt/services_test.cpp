@@ -3,8 +3,8 @@
 // pointer positions, and the start without a display.
 #include <QDialogButtonBox>
 #include <QImage>
-#include <QStandardPaths>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,9 +12,9 @@
 
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
+#include "render/picture_writer.h"
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
-#include "render/picture_writer.h"
 #include "shell/qt/qt_preferences.h"
 #include "shell/qt/qt_services.h"
 #include "shell/qt/qt_texts.h"
@@ -36,12 +36,11 @@ TEST_P(NameFilter, KeepsTheWordsAndAddsTheLowerCasePattern) {
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, NameFilter,
-    ::testing::Values(
-        FilterCase{"函数图像文件(*.QVX)|*.QVX", "函数图像文件(*.QVX) (*.QVX *.qvx)"},
-        FilterCase{"位图文件(*.BMP)|*.BMP", "位图文件(*.BMP) (*.BMP *.bmp)"},
-        FilterCase{"All|*.*", "All (*.*)"},
-        FilterCase{"A|*.A;*.B|C|*.c", "A (*.A *.a *.B *.b);;C (*.c)"},
-        FilterCase{"", ""}));
+    ::testing::Values(FilterCase{"函数图像文件(*.QVX)|*.QVX", "函数图像文件(*.QVX) (*.QVX *.qvx)"},
+                      FilterCase{"位图文件(*.BMP)|*.BMP", "位图文件(*.BMP) (*.BMP *.bmp)"},
+                      FilterCase{"All|*.*", "All (*.*)"},
+                      FilterCase{"A|*.A;*.B|C|*.c", "A (*.A *.a *.B *.b);;C (*.c)"},
+                      FilterCase{"", ""}));
 
 struct ExtensionCase {
   const char* name;
@@ -154,7 +153,9 @@ TEST(PointerMapping, InvertsTheSurfacesScaleAtPixelCorners) {
 }
 
 TEST(CharacterPositions, CountSurrogatePairsAsOneCharacter) {
-  const QString text = QString::fromUtf8("a\xF0\x9D\x91\xA5" "b");  // a, 𝑥, b
+  const QString text = QString::fromUtf8(
+      "a\xF0\x9D\x91\xA5"
+      "b");  // a, 𝑥, b
   EXPECT_EQ(text.size(), 4);
   EXPECT_EQ(characterIndex(text, 0), 0);
   EXPECT_EQ(characterIndex(text, 1), 1);
@@ -166,8 +167,8 @@ TEST(CharacterPositions, CountSurrogatePairsAsOneCharacter) {
 }
 
 TEST(WithoutADisplay, TheProgramPointsToTheCommandLine) {
-  const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
-                              QUORVEL_EXE + " 2>&1";
+  const std::string command =
+      std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + QUORVEL_EXE + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;

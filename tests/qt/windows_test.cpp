@@ -138,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CaptionCase{"chkSkip", "Smart Skip", "跳过出界的点以节约时间"},
                       CaptionCase{"lblFuncName", "请选择函数名称：", ""},
                       CaptionCase{"lblLevel", "精度：", "取值越大　精细程度越高　速度越慢"},
-                      CaptionCase{"picDraw", "", "绘制函数图像"},
-                      CaptionCase{"picUp", "", "向上"}),
+                      CaptionCase{"picDraw", "", "绘制函数图像"}, CaptionCase{"picUp", "", "向上"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(Windows, SlidersAndCombosShowTheirModels) {
@@ -220,7 +219,8 @@ TEST_F(Windows, ExportWritesA24BitBitmapOfThePersistentImage) {
   EXPECT_EQ(static_cast<int>(littleEndian(bytes, 18, 4)), shown.width());
   const QImage read(QString::fromStdString(target.string()));
   ASSERT_FALSE(read.isNull());
-  EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32),
+            shown.convertToFormat(QImage::Format_RGB32));
   // No temporary file is left beside it.
   for (const auto& e : std::filesystem::directory_iterator(folder)) {
     const std::string name = e.path().filename().string();

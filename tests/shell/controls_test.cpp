@@ -60,9 +60,8 @@ void listTickCase(Log& log, int from, int to) {
   list.AddItem("y=2x+1");
   list.setSelected(1, from != 0);
   list.ItemCheck = [&](int i) {
-    log.push_back("ItemCheck " + std::to_string(i) + " ticked=" +
-                  std::to_string(list.Selected(i)) + " current=" +
-                  std::to_string(list.ListIndex()));
+    log.push_back("ItemCheck " + std::to_string(i) + " ticked=" + std::to_string(list.Selected(i)) +
+                  " current=" + std::to_string(list.ListIndex()));
   };
   log.push_back("before");
   list.setSelected(1, to != 0);
@@ -86,19 +85,21 @@ INSTANTIATE_TEST_SUITE_P(
         ReentryCase{"CheckTicked", checkBoxCase, 0, 1, {"before", "Click value=1", "after"}},
         ReentryCase{"CheckUnticked", checkBoxCase, 1, 0, {"before", "Click value=0", "after"}},
         ReentryCase{"CheckSame", checkBoxCase, 1, 1, {"before", "after"}},
-        ReentryCase{"ComboChanged", comboCase, 0, 1,
-                    {"before", "Click index=1 text=Ｓｘ＝", "after"}},
-        ReentryCase{"ComboFromNone", comboCase, -1, 0,
-                    {"before", "Click index=0 text=ｙ＝", "after"}},
+        ReentryCase{
+            "ComboChanged", comboCase, 0, 1, {"before", "Click index=1 text=Ｓｘ＝", "after"}},
+        ReentryCase{
+            "ComboFromNone", comboCase, -1, 0, {"before", "Click index=0 text=ｙ＝", "after"}},
         ReentryCase{"ComboSame", comboCase, 2, 2, {"before", "after"}},
         ReentryCase{"ComboOutOfRange", comboCase, 0, 3, {"before", "after"}},
-        ReentryCase{"TickSet", listTickCase, 0, 1,
-                    {"before", "ItemCheck 1 ticked=1 current=1", "after"}},
-        ReentryCase{"TickCleared", listTickCase, 1, 0,
+        ReentryCase{
+            "TickSet", listTickCase, 0, 1, {"before", "ItemCheck 1 ticked=1 current=1", "after"}},
+        ReentryCase{"TickCleared",
+                    listTickCase,
+                    1,
+                    0,
                     {"before", "ItemCheck 1 ticked=0 current=1", "after"}},
         ReentryCase{"TickSame", listTickCase, 1, 1, {"before", "after"}},
-        ReentryCase{"ToolbarPressed", toolbarCase, 0, 1,
-                    {"before", "observer pressed=1", "after"}},
+        ReentryCase{"ToolbarPressed", toolbarCase, 0, 1, {"before", "observer pressed=1", "after"}},
         ReentryCase{"ToolbarSame", toolbarCase, 1, 1, {"before", "after"}}),
     [](const ::testing::TestParamInfo<ReentryCase>& param) { return param.param.name; });
 

@@ -62,15 +62,16 @@ TEST_P(FilterParts, ExtensionOfAPairAndTheNumberOfPairs) {
   EXPECT_EQ(request.filterCount(), GetParam().count);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FilterParts,
-    ::testing::Values(FilterPartCase{"函数图像文件(*.QVX)|*.QVX", 0, "QVX", 1},
-                      FilterPartCase{"函数图像文件(*.QVX)|*.QVX", 1, "", 1},
-                      FilterPartCase{"A|*.a;*.b|C|*.C", 0, "a", 2},
-                      FilterPartCase{"A|*.a;*.b|C|*.C", 1, "C", 2},
-                      FilterPartCase{"A|*.a;*.b|C|*.C", -1, "", 2},
-                      FilterPartCase{"All|*.*", 0, "", 1}, FilterPartCase{"Any|*", 0, "", 1},
-                      FilterPartCase{"T|*.tar.gz", 0, "", 1}, FilterPartCase{"", 0, "", 0}));
+INSTANTIATE_TEST_SUITE_P(Filters, FilterParts,
+                         ::testing::Values(FilterPartCase{"函数图像文件(*.QVX)|*.QVX", 0, "QVX", 1},
+                                           FilterPartCase{"函数图像文件(*.QVX)|*.QVX", 1, "", 1},
+                                           FilterPartCase{"A|*.a;*.b|C|*.C", 0, "a", 2},
+                                           FilterPartCase{"A|*.a;*.b|C|*.C", 1, "C", 2},
+                                           FilterPartCase{"A|*.a;*.b|C|*.C", -1, "", 2},
+                                           FilterPartCase{"All|*.*", 0, "", 1},
+                                           FilterPartCase{"Any|*", 0, "", 1},
+                                           FilterPartCase{"T|*.tar.gz", 0, "", 1},
+                                           FilterPartCase{"", 0, "", 0}));
 
 struct TargetCase {
   const char* typed;
@@ -95,24 +96,19 @@ TEST_P(ExportTargets, ExtensionNamesTheFormatElseTheFilterDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ExportTargets,
-    ::testing::Values(TargetCase{"a.png", kBitmap, "a.png", "PNG"},
-                      TargetCase{"a.PNG", kBitmap, "a.PNG", "PNG"},
-                      TargetCase{"a.Png", kPdf, "a.Png", "PNG"},
-                      TargetCase{"a.bmp", kSvg, "a.bmp", "BMP"},
-                      TargetCase{"a.svg", kPng, "a.svg", "SVG"},
-                      TargetCase{"a.PDF", kBitmap, "a.PDF", "PDF"},
-                      TargetCase{"a", kBitmap, "a.BMP", "BMP"},
-                      TargetCase{"a", kPng, "a.PNG", "PNG"},
-                      TargetCase{"a", kSvg, "a.SVG", "SVG"},
-                      TargetCase{"a", kPdf, "a.PDF", "PDF"},
-                      // An extension of its own stays; the filter gives the format.
-                      TargetCase{"a.txt", kPng, "a.txt", "PNG"},
-                      TargetCase{"a.", kSvg, "a.", "SVG"},
-                      // A dot in a folder's name or a leading one is no extension.
-                      TargetCase{"x.d/a", kSvg, "x.d/a.SVG", "SVG"},
-                      TargetCase{".hidden", kPng, ".hidden.PNG", "PNG"},
-                      // A filter the list does not hold counts as the first.
-                      TargetCase{"a", 7, "a.BMP", "BMP"}, TargetCase{"a", -1, "a.BMP", "BMP"}),
+    ::testing::Values(
+        TargetCase{"a.png", kBitmap, "a.png", "PNG"}, TargetCase{"a.PNG", kBitmap, "a.PNG", "PNG"},
+        TargetCase{"a.Png", kPdf, "a.Png", "PNG"}, TargetCase{"a.bmp", kSvg, "a.bmp", "BMP"},
+        TargetCase{"a.svg", kPng, "a.svg", "SVG"}, TargetCase{"a.PDF", kBitmap, "a.PDF", "PDF"},
+        TargetCase{"a", kBitmap, "a.BMP", "BMP"}, TargetCase{"a", kPng, "a.PNG", "PNG"},
+        TargetCase{"a", kSvg, "a.SVG", "SVG"}, TargetCase{"a", kPdf, "a.PDF", "PDF"},
+        // An extension of its own stays; the filter gives the format.
+        TargetCase{"a.txt", kPng, "a.txt", "PNG"}, TargetCase{"a.", kSvg, "a.", "SVG"},
+        // A dot in a folder's name or a leading one is no extension.
+        TargetCase{"x.d/a", kSvg, "x.d/a.SVG", "SVG"},
+        TargetCase{".hidden", kPng, ".hidden.PNG", "PNG"},
+        // A filter the list does not hold counts as the first.
+        TargetCase{"a", 7, "a.BMP", "BMP"}, TargetCase{"a", -1, "a.BMP", "BMP"}),
     [](const auto& p) { return "case" + std::to_string(p.index); });
 
 TEST_F(ExportDialogTest, ThePictureIsTheScreensLastReplay) {
@@ -166,7 +162,8 @@ TEST_P(ExportFailure, IsReportedInEveryFormat) {
   // The writer's reason goes to the user under the program's own words.
   ASSERT_EQ(messages().size(), 1u);
   EXPECT_EQ(messages()[0].first, "错误");
-  EXPECT_EQ(messages()[0].second.rfind("导出图像错误\ncannot write ", 0), 0u) << messages()[0].second;
+  EXPECT_EQ(messages()[0].second.rfind("导出图像错误\ncannot write ", 0), 0u)
+      << messages()[0].second;
   EXPECT_TRUE(exporter().pictures.empty());
 }
 

@@ -74,7 +74,8 @@ TEST_F(Lifecycle, StartUpShowsThePanelThenTheMainWindowThenTheSplash) {
   watchWindow(panel, "panel");
   watchWindow(main, "main");
   watchWindow(about, "about");
-  main.tmrSplash.subscribe([&] { events.push_back(main.tmrSplash.Enabled() ? "timer+" : "timer-"); });
+  main.tmrSplash.subscribe(
+      [&] { events.push_back(main.tmrSplash.Enabled() ? "timer+" : "timer-"); });
 
   start();
 
@@ -352,9 +353,9 @@ class AboutClicks : public Lifecycle, public ::testing::WithParamInterface<About
 TEST_P(AboutClicks, HideOnlyFromThePictureTitleSchoolNameAndBackground) {
   start();
   const std::string name = GetParam().control;
-  Label* labels[] = {&about.imgSplash, &about.Label3,   &about.lblProgram, &about.lblSchool,
-                     &about.lblName,   &about.lblWeb1,  &about.lblMail1,   &about.Label1,
-                     &about.Label2};
+  Label* labels[] = {&about.imgSplash, &about.Label3,  &about.lblProgram,
+                     &about.lblSchool, &about.lblName, &about.lblWeb1,
+                     &about.lblMail1,  &about.Label1,  &about.Label2};
   if (name == "Form") {
     about.Form_Click();
   } else {
@@ -366,17 +367,14 @@ TEST_P(AboutClicks, HideOnlyFromThePictureTitleSchoolNameAndBackground) {
   EXPECT_TRUE(kit.links->opened.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, AboutClicks,
-                         ::testing::Values(AboutClick{"Form", true}, AboutClick{"imgSplash", true},
-                                           AboutClick{"lblProgram", true},
-                                           AboutClick{"lblSchool", true},
-                                           AboutClick{"lblName", true},
-                                           AboutClick{"Label3", false},
-                                           AboutClick{"lblWeb1", false},
-                                           AboutClick{"lblMail1", false},
-                                           AboutClick{"Label1", false},
-                                           AboutClick{"Label2", false}),
-                         [](const auto& p) { return std::string(p.param.control); });
+INSTANTIATE_TEST_SUITE_P(
+    Controls, AboutClicks,
+    ::testing::Values(AboutClick{"Form", true}, AboutClick{"imgSplash", true},
+                      AboutClick{"lblProgram", true}, AboutClick{"lblSchool", true},
+                      AboutClick{"lblName", true}, AboutClick{"Label3", false},
+                      AboutClick{"lblWeb1", false}, AboutClick{"lblMail1", false},
+                      AboutClick{"Label1", false}, AboutClick{"Label2", false}),
+    [](const auto& p) { return std::string(p.param.control); });
 
 TEST_F(Lifecycle, AboutLinksOpenMailAndWebAndKeepTheBoxOpen) {
   start();

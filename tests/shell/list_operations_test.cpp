@@ -164,7 +164,7 @@ TEST_F(ListOperationsTest, TickHandlerRedrawsOnlyOnTheViewPage) {
   showViewPage();
   panel.lstExist.setSelected(2, false);
   EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
-  EXPECT_EQ(curvesDrawn(), 1u);  // only y=1x+2 is still ticked
+  EXPECT_EQ(curvesDrawn(), 1u);          // only y=1x+2 is still ticked
   panel.lstExist.setSelected(2, false);  // no change: no event
   EXPECT_EQ(count(SurfaceCallKind::Cls), 1u);
 }

@@ -54,7 +54,8 @@ void putInt16(std::vector<unsigned char>& bytes, std::size_t at, std::int16_t v)
 
 void putInt32(std::vector<unsigned char>& bytes, std::size_t at, std::int32_t v) {
   const auto u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(u >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(u >> (8 * i));
 }
 
 class MalformedListTest : public ShellTest {
@@ -175,7 +176,8 @@ TEST_F(MalformedListTest, RecordsFailingChecksKeepUntickedLines) {
   brackets.zeroPara23 = true;
   FuncRecord garbage = validRecord();
   garbage.para1 = "abc";
-  std::vector<unsigned char> bytes = listOf({validRecord(), zeroK, brackets, garbage, validRecord()});
+  std::vector<unsigned char> bytes =
+      listOf({validRecord(), zeroK, brackets, garbage, validRecord()});
   // Bytes that are no code page 936 text in the expression of a custom record.
   FuncRecord notText = brackets;
   notText.para1 = "x";
@@ -253,7 +255,8 @@ TEST_F(MalformedListTest, FullDiskKeepsExistingDestination) {
   {
     std::ofstream fill(disk / "fill", std::ios::binary);
     const std::vector<char> block(4096, 'f');
-    for (int i = 0; i < 64 && fill; ++i) fill.write(block.data(), static_cast<std::streamsize>(block.size()));
+    for (int i = 0; i < 64 && fill; ++i)
+      fill.write(block.data(), static_cast<std::streamsize>(block.size()));
   }
   save(target);
   const std::vector<unsigned char> after = readBytes(target);

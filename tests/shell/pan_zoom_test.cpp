@@ -191,22 +191,20 @@ TEST_P(SurfaceClickTest, ScalesTheClickedQuadrant) {
   EXPECT_EQ(count(SurfaceCallKind::Cls), 2u);
   const auto scales = surface.callsOf(SurfaceCallKind::Scale);
   ASSERT_EQ(scales.size(), 1u);
-  EXPECT_EQ(scales[0], SurfaceCall::scale(static_cast<float>(t.expected[0]),
-                                          static_cast<float>(t.expected[3]),
-                                          static_cast<float>(t.expected[1]),
-                                          static_cast<float>(t.expected[2])));
+  EXPECT_EQ(scales[0], SurfaceCall::scale(
+                           static_cast<float>(t.expected[0]), static_cast<float>(t.expected[3]),
+                           static_cast<float>(t.expected[1]), static_cast<float>(t.expected[2])));
 }
 
 // 3750 × 1.25 = 4687.5 rounds to 4688; 3750 / 1.25 = 3000.
 INSTANTIATE_TEST_SUITE_P(
     Quadrants, SurfaceClickTest,
-    ::testing::Values(
-        ClickCase{"InUpperRight", 1, 100, 100, {-2812, 4688, -2812, 4688}, 1000},
-        ClickCase{"InLowerRight", 1, 100, -100, {-2812, 4688, -4688, 2812}, 1000},
-        ClickCase{"InUpperLeft", 1, -100, 100, {-4688, 2812, -2812, 4688}, 1000},
-        ClickCase{"InLowerLeft", 1, -100, -100, {-4688, 2812, -4688, 2812}, 1000},
-        ClickCase{"OutUpperRight", 2, 100, 100, {-4500, 3000, -4500, 3000}, 250},
-        ClickCase{"OnTheAxis", 1, 0, 100, {-3750, 3750, -3750, 3750}, 1000}),
+    ::testing::Values(ClickCase{"InUpperRight", 1, 100, 100, {-2812, 4688, -2812, 4688}, 1000},
+                      ClickCase{"InLowerRight", 1, 100, -100, {-2812, 4688, -4688, 2812}, 1000},
+                      ClickCase{"InUpperLeft", 1, -100, 100, {-4688, 2812, -2812, 4688}, 1000},
+                      ClickCase{"InLowerLeft", 1, -100, -100, {-4688, 2812, -4688, 2812}, 1000},
+                      ClickCase{"OutUpperRight", 2, 100, 100, {-4500, 3000, -4500, 3000}, 250},
+                      ClickCase{"OnTheAxis", 1, 0, 100, {-3750, 3750, -3750, 3750}, 1000}),
     [](const ::testing::TestParamInfo<ClickCase>& p) { return p.param.name; });
 
 TEST_F(PanZoomTest, SurfaceClickNeedsTheLeftButtonAnArmedModeAndAGraph) {

@@ -161,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DefaultsCase{6, 0, 1, 0, 0, false, 0}, DefaultsCase{7, 0, 1, 0, 0, false, 0},
                       DefaultsCase{8, 0, 1, 1, 1, true, 0}, DefaultsCase{9, 0, 1, 1, 1, true, 0},
                       DefaultsCase{10, 0, 1, 1, 1, true, 0}, DefaultsCase{11, 2, 1, 1, 0, true, 0},
-                      DefaultsCase{12, 0, 1, 1, 0, false, 0}, DefaultsCase{13, 0, 1, 0, 1, false, 0},
+                      DefaultsCase{12, 0, 1, 1, 0, false, 0},
+                      DefaultsCase{13, 0, 1, 0, 1, false, 0},
                       DefaultsCase{13, 1, 0, 0, 1, false, 0}));
 
 TEST_F(PanelTest, DefaultsButtonResetsSlidersOnlyWithTheFocus) {

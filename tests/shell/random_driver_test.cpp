@@ -30,10 +30,47 @@ unsigned long fromEnvironment(const char* name, unsigned long fallback) {
 
 // Texts a pupil might type: numbers, expressions, garbage, huge values, x, nothing.
 const std::vector<std::string> kTexts = {
-    "", "0", "1", "-1", "2", "0.5", "-3.25", "6", "1E+38", "3.4E+38", "1E+39", "-1E+39",
-    "1E-45", "123456789012", "x", "X", "2x", "sin(x)", "x^2-1", "1/x", "((x)", "2*(3+4)",
-    "sqr(2)", "abc", "1..2", "--1", "+", "∞", "π", "  7  ", "1/0", "0^0", "10^40",
-    "ln(x)", "(x+1)/(x-1)", "0.0000001", "99999", "1e5", "-", "半", "x*x*x*x*x*x*x*x*x*x",
+    "",
+    "0",
+    "1",
+    "-1",
+    "2",
+    "0.5",
+    "-3.25",
+    "6",
+    "1E+38",
+    "3.4E+38",
+    "1E+39",
+    "-1E+39",
+    "1E-45",
+    "123456789012",
+    "x",
+    "X",
+    "2x",
+    "sin(x)",
+    "x^2-1",
+    "1/x",
+    "((x)",
+    "2*(3+4)",
+    "sqr(2)",
+    "abc",
+    "1..2",
+    "--1",
+    "+",
+    "∞",
+    "π",
+    "  7  ",
+    "1/0",
+    "0^0",
+    "10^40",
+    "ln(x)",
+    "(x+1)/(x-1)",
+    "0.0000001",
+    "99999",
+    "1e5",
+    "-",
+    "半",
+    "x*x*x*x*x*x*x*x*x*x",
 };
 const std::vector<std::string> kRangeTexts = {
     kOpenLow, kOpenHigh, "-5", "5", "0", "1", "-1E+39", "abc", "", "2x", "10", "-10",
@@ -106,7 +143,8 @@ void RandomDriverTest::act(int action, std::ostringstream& log) {
     case 2: {  // a range end
       ComboBox* combos[] = {&panel.cboRangeX1, &panel.cboRangeX2, &panel.cboRangeY1,
                             &panel.cboRangeY2};
-      const std::string& t = kRangeTexts[static_cast<std::size_t>(pick(static_cast<int>(kRangeTexts.size())))];
+      const std::string& t =
+          kRangeTexts[static_cast<std::size_t>(pick(static_cast<int>(kRangeTexts.size())))];
       const int which = pick(4);
       log << "range " << which << " '" << t << "'";
       combos[which]->setText(t);
@@ -158,7 +196,7 @@ void RandomDriverTest::act(int action, std::ostringstream& log) {
       s.setValue(v);
       break;
     }
-    case 11: {  // pan, zoom and the panel from the toolbar
+    case 11: {                         // pan, zoom and the panel from the toolbar
       const int button = 5 + pick(7);  // 上方 .. 缩小 and 控制 (as position 2)
       const int position = button == 11 ? 2 : button + 1;
       log << "toolbar " << position;
@@ -182,7 +220,8 @@ void RandomDriverTest::act(int action, std::ostringstream& log) {
     }
     case 13: {  // save through the toolbar (sometimes cancelled)
       const int n = pick(4);
-      const std::string file = n == 3 ? "" : (folder / ("saved" + std::to_string(n) + ".qvx")).string();
+      const std::string file =
+          n == 3 ? "" : (folder / ("saved" + std::to_string(n) + ".qvx")).string();
       log << "save '" << file << "'";
       kit.files->answers.push_back(file);
       program.main.clickToolbarButton(4);
@@ -205,8 +244,8 @@ void RandomDriverTest::act(int action, std::ostringstream& log) {
       break;
     }
     case 15: {  // the settings page's boxes and buttons
-      CheckBox* boxes[] = {&panel.chkIntX, &panel.chkLink, &panel.chkSkip, &panel.chkfixx,
-                           &panel.chky, &panel.chkAutoRedraw, &panel.chkAutoColor};
+      CheckBox* boxes[] = {&panel.chkIntX, &panel.chkLink,       &panel.chkSkip,     &panel.chkfixx,
+                           &panel.chky,    &panel.chkAutoRedraw, &panel.chkAutoColor};
       const int which = pick(8);
       log << "setting " << which;
       if (which == 7) {
@@ -233,7 +272,8 @@ void RandomDriverTest::checkInvariants(const std::string& what) {
   ASSERT_EQ(g.funcCount, lineCount + 1) << what;
   for (int i = 0; i < lineCount; ++i) {
     RecordBytes raw{};
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i) * kSlotSize, kRecordSize, raw.begin());
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i) * kSlotSize, kRecordSize,
+                raw.begin());
     const std::optional<std::string> rebuilt = rebuiltLine(decodeRecord(raw));
     if (rebuilt) {
       ASSERT_EQ(panel.lstExist.List(i), *rebuilt) << what << " (line " << i << ")";
@@ -245,7 +285,8 @@ void RandomDriverTest::checkInvariants(const std::string& what) {
 
 TEST_F(RandomDriverTest, ListAndFileStayAlignedThroughALongDay) {
   const unsigned long actions = fromEnvironment("QUORVEL_RANDOM_ACTIONS", QUORVEL_RANDOM_ACTIONS);
-  rng.seed(static_cast<std::mt19937::result_type>(fromEnvironment("QUORVEL_RANDOM_SEED", 20240607)));
+  rng.seed(
+      static_cast<std::mt19937::result_type>(fromEnvironment("QUORVEL_RANDOM_SEED", 20240607)));
   // Weights: typing and drawing come most often, files least.
   const std::vector<int> weights = {6, 10, 2, 10, 6, 4, 4, 2, 2, 3, 3, 4, 4, 1, 1, 2, 1};
   std::discrete_distribution<int> chooseAction(weights.begin(), weights.end());

@@ -8,7 +8,20 @@
 namespace quorvel::test {
 namespace {
 
-enum Position { kControl = 2, kOpen, kSave, kExport, kUp, kDown, kLeft, kRight, kZoomIn, kZoomOut, kPrint, kAbout };
+enum Position {
+  kControl = 2,
+  kOpen,
+  kSave,
+  kExport,
+  kUp,
+  kDown,
+  kLeft,
+  kRight,
+  kZoomIn,
+  kZoomOut,
+  kPrint,
+  kAbout
+};
 
 class ToolbarTest : public ShellTest {
  protected:
@@ -185,8 +198,8 @@ TEST_F(ToolbarTest, ExportWritesThroughTheExporter) {
   kit.pictures->fail = true;
   answer(folder / "again.BMP");
   click(kExport);
-  EXPECT_EQ(messages(), (std::vector<Message>{
-                            {"错误", "导出图像错误\ncannot write " + (folder / "again.BMP").string()}}));
+  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "导出图像错误\ncannot write " +
+                                                           (folder / "again.BMP").string()}}));
 }
 
 struct PrintCase {
@@ -242,8 +255,8 @@ TEST_F(ToolbarTest, EveryFailedPrintIsReportedAgain) {
   click(kPrint);
   EXPECT_EQ(kit.printer->attempts, 3);
   EXPECT_EQ(kit.printer->printed, 1);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "没有可用的打印机"},
-                                              {"错误", "没有可用的打印机"}}));
+  EXPECT_EQ(messages(),
+            (std::vector<Message>{{"错误", "没有可用的打印机"}, {"错误", "没有可用的打印机"}}));
 }
 
 TEST_F(ToolbarTest, AboutAndTheSplashTimer) {

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "shell/program.h"
 #include "render/font_family.h"
+#include "shell/program.h"
 #include "shell/qt/app_font.h"
 #include "shell/qt/artwork.h"
 #include "shell/qt/bind_label.h"
@@ -94,8 +94,8 @@ void AboutWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) form_.Form_Click();
 }

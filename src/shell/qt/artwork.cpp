@@ -11,7 +11,7 @@ namespace {
 
 // In the order of the toolbar's buttons 2 to 13.
 constexpr std::array<const char*, kToolbarImageCount> kToolbarPictures = {
-    "tb_control", "tb_open", "tb_save",     "tb_export",   "tb_up",    "tb_down",
+    "tb_control", "tb_open",  "tb_save",    "tb_export",   "tb_up",    "tb_down",
     "tb_left",    "tb_right", "tb_zoom_in", "tb_zoom_out", "tb_print", "tb_about",
 };
 

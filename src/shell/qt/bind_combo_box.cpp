@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <QStyle>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace quorvel {
 

@@ -15,8 +15,8 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   event->accept();
   if (click && onClick) onClick();

@@ -56,8 +56,8 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (onRelease) onRelease();
   if (click && onClick) onClick();

@@ -6,12 +6,9 @@ namespace {
 
 Qt::CursorShape cursorFor(int mousePointer) {
   switch (mousePointer) {
-    case kHourglass:
-      return Qt::WaitCursor;
-    case kArrowHourglass:
-      return Qt::BusyCursor;
-    default:
-      return Qt::ArrowCursor;
+    case kHourglass: return Qt::WaitCursor;
+    case kArrowHourglass: return Qt::BusyCursor;
+    default: return Qt::ArrowCursor;
   }
 }
 

@@ -39,8 +39,8 @@ bool isEnter(const QKeyEvent* key) {
 }  // namespace
 
 ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QWidget(owner,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(program.panel) {
   setObjectName(QStringLiteral("frmControl"));
   setFixedSize(toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height));
@@ -64,8 +64,9 @@ ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
   buildSettingsPage(pages_[3]);
   pages_[1]->raise();
 
-  focus_ = new PageFocus({nullptr, pages_[1], pages_[2], pages_[3]},
-                         [this] { return form_.tbsControl.SelectedIndex(); }, this);
+  focus_ = new PageFocus(
+      {nullptr, pages_[1], pages_[2], pages_[3]},
+      [this] { return form_.tbsControl.SelectedIndex(); }, this);
   // The page shown, and the expression box moving onto or off its page, change
   // which controls Tab reaches.
   new ModelWatcher(form_.tbsControl, this, [this] { focus_->update(); });
@@ -99,8 +100,8 @@ void ControlPanelWindow::addPicture(PictureButton& model, const char* picture, Q
   new PictureButtonBinder(model, w);
 }
 
-void ControlPanelWindow::addCommand(CommandButton& model, PictureButton& icon,
-                                    const char* picture, QWidget* page) {
+void ControlPanelWindow::addCommand(CommandButton& model, PictureButton& icon, const char* picture,
+                                    QWidget* page) {
   auto* button = new QPushButton(page);
   // The caption's leading blanks leave room for the icon over the button's left end;
   // this font's blanks are narrow, so the text is moved a little further right.
@@ -114,9 +115,9 @@ void ControlPanelWindow::addCheck(CheckBox& model, QWidget* page) {
 }
 
 void ControlPanelWindow::addCombo(ComboBox& model, bool editable, QWidget* page) {
-  new ComboBoxBinder(model, new QComboBox(page),
-                     editable ? ComboBoxBinder::Kind::Editable
-                              : ComboBoxBinder::Kind::DropDownList);
+  new ComboBoxBinder(
+      model, new QComboBox(page),
+      editable ? ComboBoxBinder::Kind::Editable : ComboBoxBinder::Kind::DropDownList);
 }
 
 void ControlPanelWindow::addLineEdit(TextBox& model, QWidget* page) {
@@ -143,8 +144,8 @@ void ControlPanelWindow::buildDrawPage(QWidget* page) {
   addLabel(f.lblRangeX, page);
   addIcon(f.imgRangeY, "ic_range_y", page);
   addLabel(f.lblRangeY, page);
-  for (Label* l : {&f.lblOpenX, &f.lblCommaX, &f.lblCloseX, &f.lblOpenY, &f.lblCommaY,
-                   &f.lblCloseY}) {
+  for (Label* l :
+       {&f.lblOpenX, &f.lblCommaX, &f.lblCloseX, &f.lblOpenY, &f.lblCommaY, &f.lblCloseY}) {
     addLabel(*l, page);
   }
   for (ComboBox* c : {&f.cboRangeX1, &f.cboRangeX2, &f.cboRangeY1, &f.cboRangeY2}) {
@@ -208,8 +209,8 @@ void ControlPanelWindow::buildSettingsPage(QWidget* page) {
   addIcon(f.imgPenWidth, "ic_pen_width", page);
   addLabel(f.lblPenWidth, page);
   addSlider(f.sldPenWidth, page);
-  for (CheckBox* c : {&f.chkLink, &f.chkSkip, &f.chkfixx, &f.chky, &f.chkAutoRedraw,
-                      &f.chkAutoColor}) {
+  for (CheckBox* c :
+       {&f.chkLink, &f.chkSkip, &f.chkfixx, &f.chky, &f.chkAutoRedraw, &f.chkAutoColor}) {
     addCheck(*c, page);
   }
   addCommand(f.cmdColor, f.picColor, "ic_color", page);

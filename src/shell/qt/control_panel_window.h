@@ -39,8 +39,7 @@ class ControlPanelWindow : public QWidget {
   void addIcon(Control& model, const char* picture, QWidget* page);
   void addLabel(Label& model, QWidget* page);
   void addPicture(PictureButton& model, const char* picture, QWidget* page);
-  void addCommand(CommandButton& model, PictureButton& icon, const char* picture,
-                  QWidget* page);
+  void addCommand(CommandButton& model, PictureButton& icon, const char* picture, QWidget* page);
   void addCheck(CheckBox& model, QWidget* page);
   void addCombo(ComboBox& model, bool editable, QWidget* page);
   void addLineEdit(TextBox& model, QWidget* page);

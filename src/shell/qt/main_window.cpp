@@ -1,10 +1,10 @@
 #include "shell/qt/main_window.h"
 
 #include <QCloseEvent>
-#include <QShowEvent>
-#include <QWindow>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 #include <algorithm>
 
 #include "shell/program.h"
@@ -94,8 +94,8 @@ QAction* MainWindow::toolbarAction(int position) const {
 QMargins MainWindow::frameMargins() const {
   const QRect frame = frameGeometry();
   const QRect inside = geometry();
-  return {inside.left() - frame.left(), inside.top() - frame.top(),
-          frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
 }
 
 void MainWindow::placeFromForm() {
@@ -140,7 +140,8 @@ void MainWindow::scheduleLayout() {
   // runs once, after both, with the final state.
   if (layoutQueued_) return;
   layoutQueued_ = true;
-  QMetaObject::invokeMethod(this, [this] { layOutNow(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { layOutNow(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::layOutNow() {
@@ -177,7 +178,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!framePlaced_ && !frameMargins().isNull()) {
       framePlaced_ = true;
       windowHandle()->removeEventFilter(this);
-      QMetaObject::invokeMethod(this, [this] { placeFromForm(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { placeFromForm(); }, Qt::QueuedConnection);
     }
     return false;
   }

@@ -1,11 +1,11 @@
 #include "shell/qt/program_folder.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <fstream>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace quorvel {
 
@@ -32,8 +32,7 @@ std::filesystem::path chooseProgramFolder(const std::filesystem::path& executabl
 }
 
 std::filesystem::path applicationProgramFolder() {
-  const std::filesystem::path executable =
-      QCoreApplication::applicationDirPath().toStdString();
+  const std::filesystem::path executable = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path data =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   return chooseProgramFolder(executable, data);

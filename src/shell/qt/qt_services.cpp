@@ -15,8 +15,8 @@
 #include <exception>
 
 #include "render/picture_writer.h"
-#include "shell/qt/qt_preferences.h"
 #include "render/raster_surface.h"
+#include "shell/qt/qt_preferences.h"
 
 namespace quorvel {
 
@@ -81,11 +81,11 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
   };
   dialog.setDefaultSuffix(fromUtf8(extensionOf(0)));
   // The dialog asks about overwriting the name with the suffix: it follows the filter.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog, &request, &extensionOf](const QString& selected) {
-                     dialog.setDefaultSuffix(
-                         fromUtf8(extensionOf(filterIndexOf(request.filter, selected))));
-                   });
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog, &request, &extensionOf](const QString& selected) {
+        dialog.setDefaultSuffix(fromUtf8(extensionOf(filterIndexOf(request.filter, selected))));
+      });
   dialog.selectFile(fromUtf8(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   FileDialogResult result;
@@ -139,9 +139,7 @@ PrintOutcome QtPrinter::printOn(QPrinter& printer, const Surface& surface, QRect
   return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-void QtLinkOpener::open(const std::string& uri) {
-  QDesktopServices::openUrl(QUrl(fromUtf8(uri)));
-}
+void QtLinkOpener::open(const std::string& uri) { QDesktopServices::openUrl(QUrl(fromUtf8(uri))); }
 
 ClockRandom::ClockRandom()
     : engine_(static_cast<std::mt19937::result_type>(

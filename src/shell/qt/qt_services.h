@@ -59,8 +59,7 @@ class QtPrinter : public PrinterService {
   PrintOutcome print(const Surface& surface) override;
   // The same on a printer of the caller's (a PDF file in the tests); `placed`, when
   // given, receives the rectangle the picture was painted in (device units).
-  static PrintOutcome printOn(QPrinter& printer, const Surface& surface,
-                              QRectF* placed = nullptr);
+  static PrintOutcome printOn(QPrinter& printer, const Surface& surface, QRectF* placed = nullptr);
 };
 
 // Writes a RasterSurface's image as a 24-bit bitmap or PNG, or replays a list as an
