@@ -24,7 +24,7 @@ ensure_packages() {
 
 # What building and testing need.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n)
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n clang-format)
 # What running the windows needs on top (a display server is the user's).
 # Qt's own texts (dialog buttons) in Chinese come with qt6-translations-l10n.
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei qt6-translations-l10n)
