@@ -1,5 +1,6 @@
 #include "render/picture_writer.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -26,11 +27,17 @@ void report(std::string* error, const std::string& text) {
   if (error != nullptr) *error = text;
 }
 
-bool paintSvg(const VectorSurface& surface, const std::string& file, std::string* error) {
+// The SVG picture to a file (when `device` is null) or to the device.
+bool paintSvg(const VectorSurface& surface, const std::string& file, QIODevice* device,
+              std::string* error) {
   const int width = surface.AreaWidthPixels();
   const int height = surface.AreaHeightPixels();
   QSvgGenerator generator;
-  generator.setFileName(QString::fromStdString(file));
+  if (device != nullptr) {
+    generator.setOutputDevice(device);
+  } else {
+    generator.setFileName(QString::fromStdString(file));
+  }
   generator.setSize(QSize(width, height));
   generator.setViewBox(QRect(0, 0, width, height));
   generator.setResolution(kScreenDotsPerInch);
@@ -94,10 +101,18 @@ bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::pat
   return replaceFile(
       out,
       [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
-        return format == PictureFormat::Svg ? paintSvg(surface, temporary.string(), problem)
-                                            : paintPdf(surface, temporary.string(), problem);
+        return format == PictureFormat::Svg
+                   ? paintSvg(surface, temporary.string(), nullptr, problem)
+                   : paintPdf(surface, temporary.string(), problem);
       },
       error);
+}
+
+QByteArray svgBytes(const VectorSurface& surface) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  paintSvg(surface, {}, &buffer, nullptr);
+  return buffer.data();
 }
 
 std::string FilePictureWriter::write(const PictureSpec& spec, const std::filesystem::path& file,

@@ -3,6 +3,7 @@
 // PNG, vector for SVG and PDF, recording for the trace) is drawn on and written
 // through a temporary file, so an existing file is never left damaged. Bitmap, PNG,
 // SVG and PDF need a QGuiApplication (fonts); the trace does not.
+#include <QByteArray>
 #include <filesystem>
 #include <string>
 
@@ -25,5 +26,7 @@ bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::pat
 // The vector surface's picture as SVG or PDF. False (with the reason) on failure.
 bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::path& out,
                         PictureFormat format, std::string* error);
+// The vector surface's picture as the bytes of an SVG file (for the clipboard).
+QByteArray svgBytes(const VectorSurface& surface);
 
 }  // namespace quorvel

@@ -5,11 +5,13 @@
 // files beside this one.
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plot/picture.h"
 #include "plot/surface.h"
+#include "plot/view.h"
 #include "shell/named_controls.h"
 #include "toolkit/controls.h"
 
@@ -131,6 +133,14 @@ class frmQuorvel : public Window {
 
   void tmrSplash_Timer();
 
+  // The surface under the pointer (surface_gestures.cpp). The wheel at (x, y) view
+  // units by angleDelta (120 a notch) zooms about that point; a drag moves the
+  // picture with the pointer by (dx, dy) pixels from where the drag started.
+  void picPic_Wheel(float x, float y, int angleDelta);
+  void picPic_DragStart();
+  void picPic_DragTo(int dxPixels, int dyPixels);
+  void picPic_DragEnd();
+
   // The list commands below their dialogs, for a path chosen elsewhere (the command
   // line, a file given to the program). Each reports its failure as the toolbar's
   // command does and returns false.
@@ -152,6 +162,8 @@ class frmQuorvel : public Window {
 
   Program& program_;
   bool loaded_ = false;
+  double wheelTarget_ = 0;              // the wheel's scale before rounding
+  std::optional<ViewState> dragStart_;  // the view when the drag began
 };
 
 }  // namespace quorvel

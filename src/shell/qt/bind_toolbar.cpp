@@ -27,6 +27,13 @@ ToolbarButtonBinder::ToolbarButtonBinder(ToolbarButton& model, QToolBar* bar,
   watch();
 }
 
+void ToolbarButtonBinder::setShortcut(const QKeySequence& keys) {
+  action_->setShortcut(keys);
+  // The inputs live in the panel's window: the key works in either window.
+  action_->setShortcutContext(Qt::ApplicationShortcut);
+  refresh();
+}
+
 bool ToolbarButtonBinder::eventFilter(QObject*, QEvent* event) {
   return event->type() == QEvent::ToolTip && model_.ToolTipText().empty();
 }
@@ -35,7 +42,11 @@ void ToolbarButtonBinder::refresh() {
   const QSignalBlocker block(action_);
   const QString caption = qtText(model_.Caption);
   if (action_->text() != caption) action_->setText(caption);
-  action_->setToolTip(qtText(model_.ToolTipText()));
+  QString tip = qtText(model_.ToolTipText());
+  if (!tip.isEmpty() && !action_->shortcut().isEmpty()) {
+    tip += QStringLiteral("（%1）").arg(action_->shortcut().toString(QKeySequence::NativeText));
+  }
+  action_->setToolTip(tip);
   if (action_->isChecked() != model_.Value()) action_->setChecked(model_.Value());
   action_->setEnabled(model_.Enabled());
   action_->setVisible(model_.Visible());

@@ -20,6 +20,8 @@ class ToolbarButtonBinder : public Binder {
   QAction* action() const { return action_; }
   // Shows the model again (its caption, style and image are plain fields).
   void sync() { refresh(); }
+  // A key that runs the button from anywhere in the program; the tooltip names it.
+  void setShortcut(const QKeySequence& keys);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,11 +26,12 @@ constexpr int kWindowLeftTwips = 2460;
 }  // namespace
 
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
-    : form_(program.main), surface_(surface) {
+    : program_(program), form_(program.main), surface_(surface) {
   setObjectName(QStringLiteral("frmQuorvel"));
   buildToolbar();
   buildSurface();
   buildToolbarBand();
+  buildShortcuts();
   new TimerBinder(form_.tmrSplash, this);
   new WindowBinder(form_, this, [this] { placeFromForm(); });
 }
@@ -80,6 +81,14 @@ void MainWindow::buildSurface() {
   picPic_->onMouseUp = [this](const SurfaceMouse& m) {
     form_.picPic_MouseUp(m.button, m.shift, m.x, m.y);
   };
+  picPic_->onWheel = [this](const SurfaceMouse& m, int delta) {
+    form_.picPic_Wheel(m.x, m.y, delta);
+  };
+  picPic_->onDragStart = [this] { form_.picPic_DragStart(); };
+  picPic_->onDragTo = [this](int dx, int dy) { form_.picPic_DragTo(dx, dy); };
+  picPic_->onDragEnd = [this] { form_.picPic_DragEnd(); };
+  picPic_->onKey = [this](const QKeyEvent& key) { return surfaceKey(key); };
+  picPic_->onContextMenu = [this](const QPoint& at) { showSurfaceMenu(at); };
   applyLayout();
 }
 

@@ -3,6 +3,7 @@
 // the coordinate read-out in its band, and the drawing surface picPic below it. The
 // window tells the form its real size and state (in twips) before each layout, and
 // takes the sizes the layout chose.
+#include <QMenu>
 #include <QProgressBar>
 #include <QToolBar>
 #include <QWidget>
@@ -16,6 +17,7 @@ namespace quorvel {
 
 class Program;
 class frmQuorvel;
+enum class ToolbarCommand;
 class LabelWidget;
 
 class MainWindow : public QWidget {
@@ -35,6 +37,13 @@ class MainWindow : public QWidget {
   // the events of a resize or a change of state are all in).
   void layOutNow();
 
+  // The picture on the clipboard: as an image (PNG) and as SVG, so that it pastes
+  // into word processors and presentations (surface_commands.cpp).
+  void copyPicture();
+  // The surface's context menu at a point of the screen; returns the menu shown (the
+  // caller does not own it; it goes when closed).
+  QMenu* showSurfaceMenu(const QPoint& globalPosition);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -46,11 +55,17 @@ class MainWindow : public QWidget {
   void buildToolbar();
   void buildToolbarBand();
   void buildSurface();
+  void buildShortcuts();
+  // A key on the focused surface (surface_commands.cpp); true when it was taken.
+  bool surfaceKey(const QKeyEvent& key);
+  // A toolbar command, as its button would run it.
+  void runToolbarCommand(ToolbarCommand command);
   void placeFromForm();
   QMargins frameMargins() const;
   void scheduleLayout();
   void applyLayout();
 
+  Program& program_;
   frmQuorvel& form_;
   WindowSurface& surface_;
   QToolBar* toolbar_ = nullptr;

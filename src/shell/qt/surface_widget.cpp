@@ -1,7 +1,11 @@
 #include "shell/qt/surface_widget.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace quorvel {
@@ -26,6 +30,8 @@ SurfaceWidget::SurfaceWidget(WindowSurface& surface, QWidget* parent)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::CrossCursor);
+  // Clicked, it takes the keyboard: arrows pan, + and − zoom, Home centres, Ctrl+C copies.
+  setFocusPolicy(Qt::StrongFocus);
   surface_.changed = [this] {
     if (repaintQueued_) return;
     repaintQueued_ = true;
@@ -50,12 +56,11 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(border, border, surface_.image());
 }
 
-SurfaceMouse SurfaceWidget::mouseOf(const QMouseEvent* event, int button) const {
-  const QPointF p = event->position();
+SurfaceMouse SurfaceWidget::mouseOf(const QPointF& p, Qt::KeyboardModifiers mods,
+                                    int button) const {
   SurfaceMouse m = toUserUnits(surface_, static_cast<int>(std::floor(p.x())),
                                static_cast<int>(std::floor(p.y())));
   m.button = button;
-  const Qt::KeyboardModifiers mods = event->modifiers();
   m.shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
             (mods & Qt::AltModifier ? 4 : 0);
   return m;
@@ -70,12 +75,69 @@ int platformButtons(Qt::MouseButtons buttons) {
 
 }  // namespace
 
+void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pressed_ = true;
+    dragging_ = false;
+    pressAt_ = event->position().toPoint();
+  }
+  QWidget::mousePressEvent(event);
+}
+
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (onMouseMove) onMouseMove(mouseOf(event, platformButtons(event->buttons())));
+  const QPoint at = event->position().toPoint();
+  if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+    const QPoint moved = at - pressAt_;
+    if (!dragging_ && moved.manhattanLength() > QApplication::startDragDistance()) {
+      dragging_ = true;
+      setCursor(Qt::ClosedHandCursor);
+      if (onDragStart) onDragStart();
+    }
+    if (dragging_ && onDragTo) onDragTo(moved.x(), moved.y());
+  }
+  if (onMouseMove) {
+    onMouseMove(mouseOf(event->position(), event->modifiers(), platformButtons(event->buttons())));
+  }
 }
 
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (onMouseUp) onMouseUp(mouseOf(event, platformButtons(event->button())));
+  if (event->button() == Qt::LeftButton && pressed_) {
+    pressed_ = false;
+    if (dragging_) {
+      // The end of a drag is no click: the view stays where it was dragged.
+      dragging_ = false;
+      setCursor(Qt::CrossCursor);
+      const QPoint moved = event->position().toPoint() - pressAt_;
+      if (onDragTo) onDragTo(moved.x(), moved.y());
+      if (onDragEnd) onDragEnd();
+      return;
+    }
+  }
+  if (onMouseUp) {
+    onMouseUp(mouseOf(event->position(), event->modifiers(), platformButtons(event->button())));
+  }
+}
+
+void SurfaceWidget::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta == 0 || !onWheel) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  onWheel(mouseOf(event->position(), event->modifiers(), 0), delta);
+}
+
+void SurfaceWidget::keyPressEvent(QKeyEvent* event) {
+  if (onKey && onKey(*event)) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void SurfaceWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (onContextMenu) onContextMenu(event->globalPos());
 }
 
 }  // namespace quorvel

@@ -1,8 +1,10 @@
 #pragma once
 // The main window's drawing surface picPic: a raster surface that tells its widget
 // when it changed, and the widget that shows its persistent image inside a one-pixel
-// border. The widget never draws on its own; pointer moves and releases go to the
-// form in the surface's user units.
+// border. The widget never draws on its own; pointer moves, clicks, the wheel and
+// drags go to the form in the surface's user units (drags in pixels). A left press
+// that moves farther than the platform's drag distance drags the picture; a release
+// without such a move is a click.
 #include <QWidget>
 #include <functional>
 
@@ -45,16 +47,33 @@ class SurfaceWidget : public QWidget {
 
   std::function<void(const SurfaceMouse&)> onMouseMove;
   std::function<void(const SurfaceMouse&)> onMouseUp;
+  // The wheel at a point; angleDelta in eighths of a degree (120 a notch).
+  std::function<void(const SurfaceMouse&, int angleDelta)> onWheel;
+  std::function<void()> onDragStart;
+  std::function<void(int dxPixels, int dyPixels)> onDragTo;  // from the press
+  std::function<void()> onDragEnd;
+  // A key on the focused surface; true when it was taken.
+  std::function<bool(const QKeyEvent&)> onKey;
+  std::function<void(const QPoint& globalPosition)> onContextMenu;
+
+  bool dragging() const { return dragging_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  SurfaceMouse mouseOf(const QMouseEvent* event, int button) const;
+  SurfaceMouse mouseOf(const QPointF& position, Qt::KeyboardModifiers modifiers, int button) const;
   WindowSurface& surface_;
   bool repaintQueued_ = false;
+  bool pressed_ = false;   // the left button went down on the surface
+  bool dragging_ = false;  // and has moved farther than the drag distance since
+  QPoint pressAt_;
 };
 
 }  // namespace quorvel

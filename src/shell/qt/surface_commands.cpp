@@ -1,0 +1,101 @@
+// What the drawing surface offers besides the pointer: shortcuts, keys, the context
+// menu and copying the picture.
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include "render/picture_writer.h"
+#include "render/vector_surface.h"
+#include "shell/program.h"
+#include "shell/qt/main_window.h"
+
+namespace quorvel {
+
+namespace {
+
+QByteArray pngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+}  // namespace
+
+void MainWindow::buildShortcuts() {
+  const std::pair<ToolbarCommand, QKeySequence> keys[] = {
+      {ToolbarCommand::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {ToolbarCommand::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {ToolbarCommand::Export, QKeySequence(Qt::CTRL | Qt::Key_E)},
+  };
+  for (const auto& [command, key] : keys) {
+    const std::string name = form_.tbMain.button(toolbarPosition(command)).Name();
+    for (ToolbarButtonBinder* b : buttons_) {
+      if (b->action()->objectName() == qtText(name)) b->setShortcut(key);
+    }
+  }
+}
+
+void MainWindow::runToolbarCommand(ToolbarCommand command) {
+  form_.clickToolbarButton(toolbarPosition(command));
+}
+
+bool MainWindow::surfaceKey(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+  if (key.matches(QKeySequence::Copy)) {
+    copyPicture();
+    return true;
+  }
+  if (mods != Qt::NoModifier && mods != Qt::ShiftModifier) return false;
+  switch (key.key()) {
+    // The arrows pan by the pan distance, as the toolbar's buttons.
+    case Qt::Key_Up: runToolbarCommand(ToolbarCommand::Up); return true;
+    case Qt::Key_Down: runToolbarCommand(ToolbarCommand::Down); return true;
+    case Qt::Key_Left: runToolbarCommand(ToolbarCommand::Left); return true;
+    case Qt::Key_Right: runToolbarCommand(ToolbarCommand::Right); return true;
+    // + and − zoom once, leaving an armed click zoom as it was.
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: runToolbarCommand(ToolbarCommand::ZoomIn); return true;
+    case Qt::Key_Minus: runToolbarCommand(ToolbarCommand::ZoomOut); return true;
+    case Qt::Key_Home: program_.panel.picCentre_Click(); return true;
+    default: return false;
+  }
+}
+
+QMenu* MainWindow::showSurfaceMenu(const QPoint& globalPosition) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(QStringLiteral("复制图像"), this, [this] { copyPicture(); })
+      ->setShortcut(QKeySequence::Copy);
+  menu->addAction(QStringLiteral("导出图像…"), this,
+                  [this] { runToolbarCommand(ToolbarCommand::Export); });
+  menu->addSeparator();
+  menu->addAction(QStringLiteral("放大"), this,
+                  [this] { runToolbarCommand(ToolbarCommand::ZoomIn); });
+  menu->addAction(QStringLiteral("缩小"), this,
+                  [this] { runToolbarCommand(ToolbarCommand::ZoomOut); });
+  menu->addAction(QStringLiteral("回到中心"), this, [this] { program_.panel.picCentre_Click(); });
+  menu->addAction(QStringLiteral("原始尺寸"), this, [this] { program_.panel.picSize_Click(); });
+  menu->popup(globalPosition);
+  return menu;
+}
+
+void MainWindow::copyPicture() {
+  // The image the screen shows, and the same picture drawn afresh as vectors.
+  const QImage& image = surface_.image();
+  VectorSurface vector(static_cast<int>(surface_.Width()) / kTwipsPerPixel,
+                       static_cast<int>(surface_.Height()) / kTwipsPerPixel,
+                       surface_.BorderPixels());
+  program_.panel.replayOnto(vector);
+  auto* mime = new QMimeData;
+  mime->setImageData(image);
+  mime->setData(QStringLiteral("image/png"), pngBytes(image));
+  mime->setData(QStringLiteral("image/svg+xml"), svgBytes(vector));
+  QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+}  // namespace quorvel
