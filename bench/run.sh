@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every benchmark of the project and one table of the figures that have targets.
 # Runs bench/compare.sh (the evaluator table, printed as it comes), bench_replay,
-# bench_plot and bench_surface (medians of REPS repetitions, default 5) and
+# bench_frame, bench_plot and bench_surface (medians of REPS repetitions, default 5) and
 # bench/export_compare.sh (RUNS alternating runs, default 20). Times are wall
 # medians; the machine should be quiet (other builds raise them all).
 set -euo pipefail
@@ -13,7 +13,7 @@ REPS=${REPS:-5}
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
 fi
-cmake --build build --target bench_replay bench_plot bench_surface quorvel >/dev/null
+cmake --build build --target bench_replay bench_frame bench_plot bench_surface quorvel >/dev/null
 
 echo "== evaluators (bench/compare.sh)"
 bench/compare.sh || echo "(bench/compare.sh failed; the table below goes on without it)"
@@ -22,7 +22,7 @@ echo
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 # NAME MEDIAN_MS (wall) MEDIAN_CPU_MS, one line per benchmark.
-for bench in bench_replay bench_plot bench_surface; do
+for bench in bench_replay bench_frame bench_plot bench_surface; do
   "./build/bench/$bench" --benchmark_format=csv --benchmark_repetitions="$REPS" \
       --benchmark_report_aggregates_only=true 2>/dev/null |
   awk -F, '$1 ~ /_median"$/ {
@@ -58,6 +58,8 @@ awk '
     info("  antialiased (not used by the window)", "BM_Replay15/Full_Antialiased")
     row("15-entry replay, level 2000, 1000 x 700", "BM_Replay15/Window_Level2000", 100, " ms")
     info("  antialiased (not used by the window)", "BM_Replay15/Window_Level2000_Antialiased")
+    row("drag frame in the window, 15 entries", "BM_DragFrame", 8, " ms")
+    row("wheel frame in the window, 15 entries", "BM_WheelFrame", 8, " ms")
     row("export PNG / gnuplot pngcairo (ratio)", "ExportRatio", 0.75, "x")
     info("  PNG of a curve, image as it is", "BM_PngOfTheImageAsItIs")
     info("  PNG of a curve, savePng (palette)", "BM_PngWithPalette")

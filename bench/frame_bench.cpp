@@ -1,0 +1,119 @@
+// What one frame of a drag or a wheel zoom costs in the window: the real windows on
+// the offscreen platform, the 15-entry list drawn from the panel, and the pointer's
+// events sent to the drawing surface's widget. Each frame replays the ticked list
+// through the panel's models and binders and paints the widget.
+//
+// The window's surface is 1000 × 700 pixels, the precision the initial 2000 steps.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "mixed_list.h"
+#include "render/picture_writer.h"
+#include "shell/qt/desktop_program.h"
+#include "shell/scripted_services.h"
+
+namespace {
+
+using namespace quorvel;
+
+class WindowScene {
+ public:
+  WindowScene() : folder_(makeFolder()), kit_(folder_) {
+    Services services = kit_.take();
+    services.pictures = std::make_unique<FilePictureWriter>();
+    desktop_ = std::make_unique<DesktopProgram>(std::move(services));
+    desktop_->start();
+    // The outer size that leaves a 1000 × 700 drawing area below the toolbar.
+    desktop_->mainWindow->resize(1006, 743);
+    desktop_->mainWindow->layOutNow();
+    settle();
+    if (!bench::drawMixedList(desktop_->program.panel) || !kit_.messages->shown.empty()) {
+      std::exit(1);
+    }
+    settle();
+  }
+  ~WindowScene() {
+    desktop_.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  QWidget& surfaceWidget() { return *desktop_->mainWindow->surfaceWidget(); }
+  const RasterSurface& surface() const { return desktop_->surface; }
+
+  void send(QEvent& event) {
+    QCoreApplication::sendEvent(&surfaceWidget(), &event);
+    settle();  // the widget paints the new picture
+  }
+  void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, surfaceWidget().mapToGlobal(at), button, held, Qt::NoModifier);
+    send(e);
+  }
+  void wheel(QPoint at, int delta) {
+    QWheelEvent e(at, surfaceWidget().mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    send(e);
+  }
+
+ private:
+  static void settle() { QCoreApplication::processEvents(); }
+  static std::filesystem::path makeFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quorvel_bench_XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::exit(1);
+    return pattern;
+  }
+  std::filesystem::path folder_;
+  ScriptedServices kit_;
+  std::unique_ptr<DesktopProgram> desktop_;
+};
+
+// A drag back and forth across the surface: one frame per pointer move.
+void BM_DragFrame(benchmark::State& state) {
+  WindowScene scene;
+  if (scene.surface().AreaWidthPixels() != 1000) {
+    state.SkipWithError("the surface is not 1000 pixels wide");
+    return;
+  }
+  const QPoint from(500, 350);
+  scene.mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  int step = 0;
+  for (auto _ : state) {
+    // 40 moves of 5 pixels out, then back: the picture keeps within sight.
+    const int phase = step++ % 80;
+    const int offset = 5 * (phase < 40 ? phase : 80 - phase);
+    scene.mouse(QEvent::MouseMove, from + QPoint(offset, offset / 2), Qt::NoButton, Qt::LeftButton);
+  }
+  scene.mouse(QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton);
+  state.SetLabel("15 entries, level 2000, 1000 x 700, a frame per move");
+}
+
+// Wheel notches about a point, in and out in turn: one frame per notch.
+void BM_WheelFrame(benchmark::State& state) {
+  WindowScene scene;
+  int notch = 0;
+  for (auto _ : state) scene.wheel(QPoint(600, 300), (notch++ % 2 == 0) ? 120 : -120);
+  state.SetLabel("15 entries, level 2000, 1000 x 700, a frame per notch");
+}
+
+BENCHMARK(BM_DragFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,71 @@
+#include "mixed_list.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "shell/frm_control.h"
+
+namespace quorvel::bench {
+
+namespace {
+
+// One entry as the panel takes it: family, form, the three parameter boxes (or the
+// expression of family 13).
+struct Entry {
+  int family;
+  int form;
+  const char* p1;
+  const char* p2;
+  const char* p3;
+};
+
+const std::vector<Entry> kMixedList = {
+    {0, 0, "0.5", "1", ""},
+    {0, 2, "1", "2", "3"},
+    {1, 0, "1", "-2", "1"},
+    {1, 2, "-0.5", "1", "3"},
+    {2, 0, "6", "", ""},
+    {3, 0, "2", "", ""},
+    {4, 0, "2", "", ""},
+    {5, 0, "2", "1", "0"},
+    {7, 0, "1", "1", "0"},
+    {9, 0, "4", "3", ""},
+    {10, 0, "2", "1", ""},
+    {11, 0, "1", "", ""},
+    {12, 0, "1", "4", ""},
+    {13, 0, "sin(x)*x^2", "", ""},
+    {13, 0, "(x-1)*(x+1)/(x^2+1)+cos(3*x+1)*2^x", "", ""},
+};
+
+constexpr int kFamilyExpression = 13;
+
+}  // namespace
+
+bool drawMixedList(frmControl& panel) {
+  static_assert(kMixedListSize == 15);
+  for (const Entry& e : kMixedList) {
+    // The family's handling runs even when it is the one already chosen.
+    if (panel.cboFuncName.ListIndex() == e.family) {
+      panel.cboFuncName_Click();
+    } else {
+      panel.cboFuncName.setListIndex(e.family);
+    }
+    panel.cboStyle[e.family].setListIndex(e.form);
+    if (e.family == kFamilyExpression) {
+      panel.txtExpression.setText(e.p1);
+    } else {
+      panel.txtParameter[1].setText(e.p1);
+      panel.txtParameter[2].setText(e.p2);
+      panel.txtParameter[3].setText(e.p3);
+    }
+    panel.cmdDraw.click();
+  }
+  if (panel.lstExist.ListCount() != static_cast<int>(kMixedList.size())) {
+    std::fprintf(stderr, "the list holds %d of %zu entries\n", panel.lstExist.ListCount(),
+                 kMixedList.size());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quorvel::bench
