@@ -31,6 +31,7 @@ int argCount(SurfaceCallKind kind) {
     case SurfaceCallKind::Resize:
     case SurfaceCallKind::PSet:
     case SurfaceCallKind::Print: return 2;
+    case SurfaceCallKind::FontSize: return 1;
     case SurfaceCallKind::Scale:
     case SurfaceCallKind::Line: return 4;
     default: return 0;
@@ -39,7 +40,7 @@ int argCount(SurfaceCallKind kind) {
 
 bool hasValue(SurfaceCallKind kind) {
   return kind == SurfaceCallKind::ForeColor || kind == SurfaceCallKind::DrawWidth ||
-         kind == SurfaceCallKind::AutoRedraw;
+         kind == SurfaceCallKind::AutoRedraw || kind == SurfaceCallKind::Smooth;
 }
 
 // Shortest text that reads back as the same float ("1e+10", "-0.5", "3750").
@@ -111,6 +112,10 @@ SurfaceCall SurfaceCall::print(float x, float y, std::string text) {
   call.text = std::move(text);
   return call;
 }
+SurfaceCall SurfaceCall::fontSize(float points) {
+  return withArgs(SurfaceCallKind::FontSize, points, 0);
+}
+SurfaceCall SurfaceCall::smooth(bool on) { return withValue(SurfaceCallKind::Smooth, on ? 1 : 0); }
 
 const char* kindName(SurfaceCallKind kind) {
   switch (kind) {
@@ -123,6 +128,8 @@ const char* kindName(SurfaceCallKind kind) {
     case SurfaceCallKind::Line: return "Line";
     case SurfaceCallKind::PSet: return "PSet";
     case SurfaceCallKind::Print: return "Print";
+    case SurfaceCallKind::FontSize: return "FontSize";
+    case SurfaceCallKind::Smooth: return "Smooth";
   }
   return "?";
 }
@@ -172,6 +179,8 @@ void RecordingSurface::onCls() { calls_.push_back(SurfaceCall::cls()); }
 void RecordingSurface::onForeColor() { calls_.push_back(SurfaceCall::foreColor(ForeColor())); }
 void RecordingSurface::onDrawWidth() { calls_.push_back(SurfaceCall::drawWidth(DrawWidth())); }
 void RecordingSurface::onAutoRedraw() { calls_.push_back(SurfaceCall::autoRedraw(AutoRedraw())); }
+void RecordingSurface::onFontSize() { calls_.push_back(SurfaceCall::fontSize(FontSize())); }
+void RecordingSurface::onSmooth() { calls_.push_back(SurfaceCall::smooth(Smooth())); }
 void RecordingSurface::onLine(float x1, float y1, float x2, float y2) {
   calls_.push_back(SurfaceCall::line(x1, y1, x2, y2));
 }

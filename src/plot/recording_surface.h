@@ -21,7 +21,9 @@ enum class SurfaceCallKind {
   AutoRedraw,
   Line,
   PSet,
-  Print
+  Print,
+  FontSize,
+  Smooth
 };
 
 // One call on the surface. The float arguments are kept as the caller gave them:
@@ -32,6 +34,7 @@ enum class SurfaceCallKind {
 //   Print     args = CurrentX, CurrentY at the time of the call; text
 //   ForeColor value = the colour as the surface keeps it (24 bits, red in the low
 //   byte); DrawWidth value = pixels as kept (at least 1); AutoRedraw value = 0 or 1.
+//   FontSize  args = points as kept; Smooth value = 0 or 1.
 // Unused fields stay zero / empty.
 struct SurfaceCall {
   SurfaceCallKind kind = SurfaceCallKind::Cls;
@@ -48,6 +51,8 @@ struct SurfaceCall {
   static SurfaceCall line(float x1, float y1, float x2, float y2);
   static SurfaceCall pset(float x, float y);
   static SurfaceCall print(float x, float y, std::string text);
+  static SurfaceCall fontSize(float points);
+  static SurfaceCall smooth(bool on);
 
   bool operator==(const SurfaceCall&) const = default;
 };
@@ -82,6 +87,8 @@ class RecordingSurface : public Surface {
   void onForeColor() override;
   void onDrawWidth() override;
   void onAutoRedraw() override;
+  void onFontSize() override;
+  void onSmooth() override;
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;

@@ -64,6 +64,36 @@ void Surface::setAutoRedraw(bool v) {
   onAutoRedraw();
 }
 
+void Surface::setFontSize(float points) {
+  // Not a number, or no size, keeps the size there is.
+  if (!(points > 0)) return;
+  fontSize_ = std::min(points, 1000.0f);
+  onFontSize();
+}
+
+void Surface::setSmooth(bool on) {
+  smooth_ = on;
+  onSmooth();
+}
+
+double Surface::textHeightPixels() const {
+  return 1.25 * static_cast<double>(fontSize_) * 96.0 / 72.0;
+}
+
+double Surface::textWidthPixels(const std::string& text) const {
+  const double em = static_cast<double>(fontSize_) * 96.0 / 72.0;
+  double width = 0;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte < 0x80) {
+      width += em / 2;
+    } else if (byte >= 0xC0) {
+      width += em;  // the first byte of a character beyond ASCII; the others add nothing
+    }
+  }
+  return width;
+}
+
 void Surface::Line(float x1, float y1, float x2, float y2) {
   onLine(x1, y1, x2, y2);
   currentX_ = x2;

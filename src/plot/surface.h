@@ -77,6 +77,18 @@ class Surface {
   // Text with its top-left corner at the current position, in ForeColor.
   void Print(const std::string& text);
 
+  // Beyond the picture box, for the picture's style; a surface may ignore them. The
+  // size of Print's text in points (9, the picture box's font, at first) and smooth
+  // drawing (antialiased lines, dots and text; off at first).
+  float FontSize() const { return fontSize_; }
+  void setFontSize(float points);
+  bool Smooth() const { return smooth_; }
+  void setSmooth(bool on);
+  // What Print's text takes in pixels of the drawing area: its width, and the height
+  // of a line.
+  double TextWidthPixels(const std::string& text) const { return textWidthPixels(text); }
+  double TextHeightPixels() const { return textHeightPixels(); }
+
   // User units to pixels of the drawing area (inline: every plotted point passes here).
   PixelPoint toPixels(float x, float y) const {
     PixelPoint p;
@@ -100,6 +112,13 @@ class Surface {
   virtual void onForeColor() {}
   virtual void onDrawWidth() {}
   virtual void onAutoRedraw() {}
+  virtual void onFontSize() {}
+  virtual void onSmooth() {}
+  // An estimate from the font size alone, the same on every machine: a line is 1.25
+  // of the size in pixels high, a character of ASCII half of it wide, any other a
+  // whole size (the Chinese face's). Surfaces that draw text measure their font.
+  virtual double textWidthPixels(const std::string& text) const;
+  virtual double textHeightPixels() const;
   virtual void onLine(float x1, float y1, float x2, float y2) = 0;
   virtual void onPSet(float x, float y) = 0;
   virtual void onPrint(float x, float y, const std::string& text) = 0;
@@ -121,6 +140,8 @@ class Surface {
   std::int32_t foreColor_ = 0;
   int drawWidth_ = 1;
   bool autoRedraw_ = false;
+  float fontSize_ = 9;
+  bool smooth_ = false;
   float currentX_ = 0, currentY_ = 0;
 };
 
