@@ -24,8 +24,13 @@ void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, 
   ctx.canvas.setForeColor(ctx.penColor);
 
   const SweepKind kind = selectSweep(ctx.curve.funcFamily, ctx.curve.funcForm, options.yDriven);
-  const SweepPlan plan =
+  SweepPlan plan =
       planSweep(kind, ctx.view, range, options.level, intOnly, ctx.halfWidth, ctx.halfHeight);
+  // Smooth curves refine the lines between the steps: not the dots of whole numbers
+  // or of a curve drawn without lines, nor the running sum of "Ｓｘ＝", whose value
+  // between two steps is no point of it.
+  const bool runningSum = ctx.curve.funcFamily == 13 && ctx.curve.funcForm == 1;
+  plan.refine = options.smooth && options.link && !intOnly && !runningSum;
   runSweep(ctx, options, plan);
 }
 

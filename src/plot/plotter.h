@@ -3,6 +3,7 @@
 // other coordinate with the curve formulas, and draws every point strictly inside
 // the limits as a dot, joined to the previous dot of its branch when asked.
 #include <cstdint>
+#include <vector>
 
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
@@ -20,6 +21,7 @@ struct PlotOptions {
   bool fixx = true;       // chkfixx: snap the sweep variable to multiples of the step
   bool autoColor = true;  // chkAutoColor
   bool yDriven = false;   // chky: sweep along y
+  bool smooth = false;    // 平滑曲线: points added where the joined curve turns steep
 };
 
 // The range ends as the draw command parsed them; an open end (its combo shows the
@@ -42,6 +44,8 @@ struct PlotContext {
   int listIndex = -1;      // lstExist.ListIndex, for the automatic colour
   std::int32_t& penColor;  // may be replaced by the automatic colour
   ProgressBar& progress;   // shown, and advanced in hundredths of the range
+  // When given, receives every dot drawn, in order (the curve's labels go beside them).
+  std::vector<PlotDot>* drawnDots = nullptr;
 };
 
 // The automatic colour for the current list line (index Mod 6, sign kept; −1 blue).

@@ -69,6 +69,7 @@ struct SweepPlan {
   double hi = 0;
   float scale = 1;  // view units per curve unit (a scale of 0 counts as 1)
   SmartSkipRule skip;
+  bool refine = false;  // smooth curves: points added between the steps (refinement.h)
 };
 
 // The ends, step and limits of a sweep over the view or the typed range. Whole-number

@@ -3,8 +3,10 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #include "eval/single_math.h"
+#include "plot/refinement.h"
 
 namespace quorvel {
 
@@ -13,12 +15,19 @@ namespace {
 constexpr double kSmartSkipAdvance = 0.1;  // curve units, on top of the normal step
 
 // One branch of the curve: whether its next dot is joined to the previous one, and
-// where that one was (view units).
+// where that one was (view units). Smooth curves also keep the branch's last step,
+// drawn or not.
 struct Branch {
   bool joined = false;
   float prevX = 0;
   float prevY = 0;
+  std::optional<BranchSample> last;
 };
+
+// Evaluations smooth curves may add to a sweep of `level` steps.
+std::int64_t refinementBudget(int level) {
+  return 8 * static_cast<std::int64_t>(level < 1 ? 1 : level) + 16384;
+}
 
 // The dots of a sweep go to the surface in runs: nothing else draws while the sweep
 // runs, so the calls and their order are the same as one at a time.
@@ -34,23 +43,40 @@ struct ShownProgress {
   double high = 0;
 };
 
-class Sweeper {
+class Sweeper : CurveSampler, BranchOutput {
  public:
-  Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan)
-      : ctx_(ctx), options_(options), plan_(plan), p_(ctx.points) {}
+  Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan);
 
   void run();
   void flushDots();
 
  private:
+  // Smooth curves: the refinement's view of the sweep.
+  BranchSample sample(float t, int branch) override;
+  bool defined(float t) override;
+  void point(int branch, float x, float y) override;
+  void gap(int branch) override { branchAt(branch).joined = false; }
+  Branch& branchAt(int branch) { return branch == 0 ? first_ : second_; }
+  // The branch's sample at a step; the refinement's points since its last one first.
+  void advance(int branch, const BranchSample& next);
+  // Draws a sample as the step would (a dot when inside, else a break).
+  void plotSample(int branch, const BranchSample& s);
+  // The conic's two branches meet where its points stop (or start) between the last
+  // accepted step and a rejected one: the sweep runs on to that edge.
+  void closeAtEdge(float rejected);
+  void openAtEdge(float accepted);
+  BranchSample sampleOf(float t, const CurvePoints& points, int branch) const;
+  BranchSample vertexOf(const BranchSample& a, const BranchSample& b) const;
+
   // Each step returns true when Smart Skip asks to move on an extra distance.
   bool oneValueStep(float t);
   bool twoValueStep(float t);
   bool setProgress(float t);
-  // Computes the step's coordinates into the point variables, in curve units.
-  StepCheck evaluate(float t);
-  // Multiplies the step's coordinates by the scale; false on overflow.
-  bool scalePoints();
+  // Computes the step's coordinates into `points`, in curve units; a step of the
+  // sweep adds to the running sum of "Ｓｘ＝", the refinement's points do not.
+  StepCheck evaluate(float t, CurvePoints& points, EvalState& eval, bool sweepStep);
+  // Multiplies the coordinates by the scale; false on overflow.
+  bool scalePoints(CurvePoints& points) const;
   // Draws the branch's point when v lies strictly inside the limits.
   bool plotInBranch(Branch& branch, float x, float y, float v);
   bool farOut(float v) const { return isFarOut(v, plan_.lo, plan_.hi, plan_.skip); }
@@ -68,7 +94,30 @@ class Sweeper {
   ShownProgress shown_;
   std::array<PlotDot, kDotsPerRun> dots_{};
   std::size_t dotCount_ = 0;
+  std::optional<Refinement> refinement_;
+  EvalState scratchEval_;            // the refinement's evaluations leave the panel's alone
+  std::optional<float> rejectedAt_;  // two values: the last step, when it was rejected
+  std::optional<float> acceptedAt_;  // two values: the last step, when it was accepted
 };
+
+Sweeper::Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan)
+    : ctx_(ctx), options_(options), plan_(plan), p_(ctx.points) {
+  if (!plan.refine) return;
+  const Surface& canvas = ctx.canvas;
+  RefinementFrame frame;
+  if (canvas.ScaleWidth() != 0) {
+    frame.pixelsPerUnitX = std::fabs(canvas.AreaWidthPixels() / double{canvas.ScaleWidth()});
+  }
+  if (canvas.ScaleHeight() != 0) {
+    frame.pixelsPerUnitY = std::fabs(canvas.AreaHeightPixels() / double{canvas.ScaleHeight()});
+  }
+  frame.alongX = sweepsAlongX(plan.kind);
+  frame.lo = plan.lo;
+  frame.hi = plan.hi;
+  CurveSampler& sampler = *this;  // the bases are private: converted here
+  BranchOutput& output = *this;
+  refinement_.emplace(sampler, output, frame, refinementBudget(options.level));
+}
 
 void Sweeper::addDot(float x, float y, const Branch& branch) {
   PlotDot& d = dots_[dotCount_];
@@ -77,6 +126,7 @@ void Sweeper::addDot(float x, float y, const Branch& branch) {
   d.joined = options_.link && branch.joined;
   d.fromX = branch.prevX;
   d.fromY = branch.prevY;
+  if (ctx_.drawnDots != nullptr) ctx_.drawnDots->push_back(d);
   if (++dotCount_ == dots_.size()) flushDots();
 }
 
@@ -112,6 +162,10 @@ void Sweeper::run() {
     bool skipAhead = false;
     if (snapFailed) {
       if (!hasTwoValues(plan_.kind)) first_.joined = false;
+      first_.last.reset();
+      second_.last.reset();
+      rejectedAt_.reset();
+      acceptedAt_.reset();
     } else {
       skipAhead = hasTwoValues(plan_.kind) ? twoValueStep(worked) : oneValueStep(worked);
     }
@@ -147,55 +201,55 @@ bool Sweeper::setProgress(float t) {
   return ctx_.progress.setValue(value);
 }
 
-StepCheck Sweeper::evaluate(float t) {
+StepCheck Sweeper::evaluate(float t, CurvePoints& points, EvalState& eval, bool sweepStep) {
   const CurveParams& curve = ctx_.curve;
   switch (plan_.kind) {
     case SweepKind::XOneValue: {
       float y = 0;
-      if (f(curve, ctx_.eval, t, y) != kOk) return StepCheck::Fail;
+      if (f(curve, eval, t, y) != kOk) return StepCheck::Fail;
       if (curve.funcFamily == 13) {
-        if (curve.funcForm == 1) {
+        if (curve.funcForm == 1 && sweepStep) {
           float sum = 0;
           if (addSingle(runningSum_, y, sum) != kOk) return StepCheck::Fail;
           runningSum_ = sum;
           y = sum;
         }
         // The expression could not be computed here (the sum keeps what was added).
-        if (ctx_.eval.evalStatus != 0) return StepCheck::Reject;
+        if (eval.evalStatus != 0) return StepCheck::Reject;
       }
-      p_.pointX1 = t;
-      p_.pointY1 = y;
+      points.pointX1 = t;
+      points.pointY1 = y;
       return StepCheck::Accept;
     }
     case SweepKind::XTwoValues:
-      if (f2(curve, t, p_) != kOk) return StepCheck::Fail;
-      p_.pointX1 = t;
+      if (f2(curve, t, points) != kOk) return StepCheck::Fail;
+      points.pointX1 = t;
       return StepCheck::Accept;
     case SweepKind::YOneValue: {
       float x = 0;
       if (f1(curve, t, x) != kOk) return StepCheck::Fail;
-      p_.pointY1 = t;
-      p_.pointX1 = x;
+      points.pointY1 = t;
+      points.pointX1 = x;
       return StepCheck::Accept;
     }
     case SweepKind::YTwoValues:
-      if (f3(curve, t, p_) != kOk) return StepCheck::Fail;
-      p_.pointY1 = t;
+      if (f3(curve, t, points) != kOk) return StepCheck::Fail;
+      points.pointY1 = t;
       return StepCheck::Accept;
   }
   return StepCheck::Fail;
 }
 
-bool Sweeper::scalePoints() {
+bool Sweeper::scalePoints(CurvePoints& points) const {
   auto scale = [this](float& v) {
     float scaled = 0;
     if (mulSingle(v, plan_.scale, scaled) != kOk || !std::isfinite(scaled)) return false;
     v = scaled;
     return true;
   };
-  if (!scale(p_.pointX1) || !scale(p_.pointY1)) return false;
-  if (plan_.kind == SweepKind::XTwoValues) return scale(p_.pointY2);
-  if (plan_.kind == SweepKind::YTwoValues) return scale(p_.pointX2);
+  if (!scale(points.pointX1) || !scale(points.pointY1)) return false;
+  if (plan_.kind == SweepKind::XTwoValues) return scale(points.pointY2);
+  if (plan_.kind == SweepKind::YTwoValues) return scale(points.pointX2);
   return true;
 }
 
@@ -214,11 +268,18 @@ bool Sweeper::plotInBranch(Branch& branch, float x, float y, float v) {
 
 bool Sweeper::oneValueStep(float t) {
   // In the one-value sweeps every failing or rejected step breaks the line.
-  if (!setProgress(t) || checkStep(plan_.kind, ctx_.curve, t) != StepCheck::Accept ||
-      evaluate(t) != StepCheck::Accept || !scalePoints()) {
+  if (!setProgress(t)) {
+    first_.joined = false;
+    first_.last.reset();
+    return false;
+  }
+  if (checkStep(plan_.kind, ctx_.curve, t) != StepCheck::Accept ||
+      evaluate(t, p_, ctx_.eval, true) != StepCheck::Accept || !scalePoints(p_)) {
+    if (refinement_) advance(0, BranchSample{BranchSample::State::Undefined, t});
     first_.joined = false;
     return false;
   }
+  if (refinement_) advance(0, sampleOf(t, p_, 0));
   const float v = plan_.kind == SweepKind::XOneValue ? p_.pointY1 : p_.pointX1;
   if (plotInBranch(first_, p_.pointX1, p_.pointY1, v)) return false;
   return options_.skip && farOut(v);
@@ -230,12 +291,27 @@ bool Sweeper::twoValueStep(float t) {
   switch (checkStep(plan_.kind, ctx_.curve, t)) {
     case StepCheck::Accept: break;
     case StepCheck::Reject:
+      if (refinement_) closeAtEdge(t);
       first_.joined = false;
       second_.joined = false;
       return false;
-    case StepCheck::Fail: return false;
+    case StepCheck::Fail:
+      acceptedAt_.reset();
+      rejectedAt_.reset();
+      return false;
   }
-  if (evaluate(t) != StepCheck::Accept || !scalePoints()) return false;
+  if (evaluate(t, p_, ctx_.eval, true) != StepCheck::Accept || !scalePoints(p_)) {
+    acceptedAt_.reset();
+    rejectedAt_.reset();
+    return false;
+  }
+  if (refinement_) {
+    if (rejectedAt_) openAtEdge(t);
+    advance(0, sampleOf(t, p_, 0));
+    advance(1, sampleOf(t, p_, 1));
+    acceptedAt_ = t;
+    rejectedAt_.reset();
+  }
 
   const bool alongX = plan_.kind == SweepKind::XTwoValues;
   const float v1 = alongX ? p_.pointY1 : p_.pointX1;
@@ -244,6 +320,101 @@ bool Sweeper::twoValueStep(float t) {
   const bool inside2 = alongX ? plotInBranch(second_, p_.pointX1, p_.pointY2, v2)
                               : plotInBranch(second_, p_.pointX2, p_.pointY1, v2);
   return !inside1 && !inside2 && options_.skip && farOut(v1) && farOut(v2);
+}
+
+BranchSample Sweeper::sampleOf(float t, const CurvePoints& points, int branch) const {
+  BranchSample s;
+  s.t = t;
+  const bool alongX = sweepsAlongX(plan_.kind);
+  s.x = points.pointX1;
+  s.y = points.pointY1;
+  if (branch == 1) (alongX ? s.y : s.x) = alongX ? points.pointY2 : points.pointX2;
+  s.v = alongX ? s.y : s.x;
+  if (!std::isfinite(s.x) || !std::isfinite(s.y))
+    return BranchSample{BranchSample::State::Undefined, t};
+  s.state =
+      plan_.lo < s.v && s.v < plan_.hi ? BranchSample::State::Inside : BranchSample::State::Outside;
+  return s;
+}
+
+BranchSample Sweeper::sample(float t, int branch) {
+  CurvePoints points = p_;
+  if (checkStep(plan_.kind, ctx_.curve, t) != StepCheck::Accept ||
+      evaluate(t, points, scratchEval_, false) != StepCheck::Accept || !scalePoints(points)) {
+    return BranchSample{BranchSample::State::Undefined, t};
+  }
+  return sampleOf(t, points, branch);
+}
+
+bool Sweeper::defined(float t) {
+  CurvePoints points = p_;
+  return checkStep(plan_.kind, ctx_.curve, t) == StepCheck::Accept &&
+         evaluate(t, points, scratchEval_, false) == StepCheck::Accept && scalePoints(points);
+}
+
+void Sweeper::point(int branch, float x, float y) {
+  Branch& b = branchAt(branch);
+  addDot(x, y, b);
+  b.prevX = x;
+  b.prevY = y;
+  b.joined = true;
+}
+
+void Sweeper::advance(int branch, const BranchSample& next) {
+  Branch& b = branchAt(branch);
+  if (b.last) refinement_->between(branch, *b.last, next);
+  b.last = next;
+}
+
+void Sweeper::plotSample(int branch, const BranchSample& s) {
+  Branch& b = branchAt(branch);
+  if (s.state == BranchSample::State::Undefined) {
+    b.joined = false;
+  } else {
+    plotInBranch(b, s.x, s.y, static_cast<float>(s.v));
+  }
+}
+
+BranchSample Sweeper::vertexOf(const BranchSample& a, const BranchSample& b) const {
+  // Where the two branches meet: the middle of their two points at the edge.
+  CurvePoints points;
+  points.pointX1 = (a.x + b.x) / 2;
+  points.pointY1 = (a.y + b.y) / 2;
+  return sampleOf(a.t, points, 0);
+}
+
+void Sweeper::closeAtEdge(float rejected) {
+  const std::optional<float> accepted = acceptedAt_;
+  acceptedAt_.reset();
+  rejectedAt_ = rejected;
+  if (!accepted) return;
+  const float t = refinement_->edge(*accepted, rejected);
+  const BranchSample ends[2] = {sample(t, 0), sample(t, 1)};
+  if (ends[0].state == BranchSample::State::Undefined) return;
+  const BranchSample vertex = vertexOf(ends[0], ends[1]);
+  for (int branch = 0; branch < 2; ++branch) {
+    advance(branch, ends[branch]);
+    plotSample(branch, ends[branch]);
+    advance(branch, vertex);
+    plotSample(branch, vertex);
+    branchAt(branch).last.reset();
+  }
+}
+
+void Sweeper::openAtEdge(float accepted) {
+  const float rejected = *rejectedAt_;
+  rejectedAt_.reset();
+  const float t = refinement_->edge(accepted, rejected);
+  const BranchSample starts[2] = {sample(t, 0), sample(t, 1)};
+  if (starts[0].state == BranchSample::State::Undefined) return;
+  const BranchSample vertex = vertexOf(starts[0], starts[1]);
+  for (int branch = 0; branch < 2; ++branch) {
+    branchAt(branch).last.reset();
+    advance(branch, vertex);
+    plotSample(branch, vertex);
+    advance(branch, starts[branch]);
+    plotSample(branch, starts[branch]);
+  }
 }
 
 }  // namespace
