@@ -1,0 +1,33 @@
+#pragma once
+// How the picture is drawn beyond the original program's picture box: smooth curves,
+// a grid, π ticks, the curves' labels and the labels' size. Every option is off in the
+// default style, which draws exactly the original picture.
+#include <cstdint>
+
+namespace quorvel {
+
+// What names the curves: nothing, each curve's list text beside it, or a legend.
+enum class CurveLabels : std::int32_t { None = 0, Beside = 1, Legend = 2 };
+
+inline constexpr int kDefaultLabelPoints = 9;  // the picture box's font
+inline constexpr int kMinLabelPoints = 9;
+inline constexpr int kMaxLabelPoints = 24;
+
+struct PictureStyle {
+  bool smooth = false;   // 平滑曲线: antialiased, refined where the curve turns steep
+  bool grid = false;     // 网格: light lines at the tick spacing, under the curves
+  bool piTicks = false;  // π 刻度: the x axis in multiples of π/2
+  CurveLabels labels = CurveLabels::None;
+  int labelPoints = kDefaultLabelPoints;  // the size of every text of the picture
+
+  bool operator==(const PictureStyle&) const = default;
+
+  // The grid and the labels need the whole list: the grid goes under every curve and
+  // a label must know where the other curves run.
+  bool needsWholeList() const { return grid || labels != CurveLabels::None; }
+};
+
+// The style with its numbers inside their ranges (a preference file edited by hand).
+PictureStyle checkedStyle(PictureStyle style);
+
+}  // namespace quorvel
