@@ -32,16 +32,16 @@ QFont surfaceFont() {
   return font;
 }
 
-QImage whiteImage(int width, int height) {
-  QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
-  image.fill(kWhite);
-  return image;
+// The pixels around a picture of width × height that a stroke of some width can
+// still reach.
+ClipBox reachBox(int width, int height, int penWidth) {
+  const double margin = penWidth + 2.0;
+  return ClipBox{-margin, -margin, width + margin, height + margin};
 }
 
-// The pixels around the picture that a stroke of some width can still reach.
-ClipBox reachBox(const QImage& image, int penWidth) {
-  const double margin = penWidth + 2.0;
-  return ClipBox{-margin, -margin, image.width() + margin, image.height() + margin};
+// Pixels of a font of `points` at 96 dots per inch (12 for the picture box's 9).
+int fontPixels(float points) {
+  return std::max(1, static_cast<int>(std::lround(static_cast<double>(points) * 96.0 / 72.0)));
 }
 
 // The image as 8-bit indexes into a table of its colours, the same pixels; nothing
@@ -82,12 +82,9 @@ std::optional<QImage> withPalette(const QImage& picture) {
 }  // namespace
 
 RasterSurface::RasterSurface(int widthPixels, int heightPixels, int borderPixels)
-    : Surface(widthPixels, heightPixels, borderPixels),
-      image_(whiteImage(AreaWidthPixels(), AreaHeightPixels())),
-      font_(surfaceFont()) {
-  const QFontMetrics metrics(font_);
-  fontAscent_ = metrics.ascent();
-  fontHeight_ = metrics.height();
+    : Surface(widthPixels, heightPixels, borderPixels), font_(surfaceFont()) {
+  image_ = blankImage();
+  applyFont();
   pen_.setCapStyle(Qt::RoundCap);
   pen_.setJoinStyle(Qt::RoundJoin);
   noteImageSize();
@@ -103,20 +100,81 @@ const QImage& RasterSurface::image() const {
   return image_;
 }
 
+// The image with the resolution its file states.
+QImage withResolution(const QImage& image, int dotsPerInch) {
+  if (dotsPerInch <= 0) return image;
+  QImage stated = image;
+  const int perMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+  stated.setDotsPerMeterX(perMetre);
+  stated.setDotsPerMeterY(perMetre);
+  return stated;
+}
+
 bool RasterSurface::saveBmp(const std::string& path) const {
   // Qt writes images of this format as 24 bits per pixel, no palette.
-  const QImage rgb = image().convertToFormat(QImage::Format_RGB888);
+  const QImage rgb =
+      withResolution(image(), fileDotsPerInch_).convertToFormat(QImage::Format_RGB888);
   return rgb.save(QString::fromStdString(path), "BMP");
 }
 
 bool RasterSurface::savePng(const std::string& path) const {
-  const QImage& picture = image();
+  const QImage picture = withResolution(image(), fileDotsPerInch_);
   const QString file = QString::fromStdString(path);
   const std::optional<QImage> indexed = withPalette(picture);
-  return indexed ? indexed->save(file, "PNG") : picture.save(file, "PNG");
+  if (!indexed) return picture.save(file, "PNG");
+  QImage stated = *indexed;
+  stated.setDotsPerMeterX(picture.dotsPerMeterX());
+  stated.setDotsPerMeterY(picture.dotsPerMeterY());
+  return stated.save(file, "PNG");
 }
 
+QImage RasterSurface::blankImage(int imageWidth, int imageHeight) const {
+  int width = imageWidth;
+  int height = imageHeight;
+  if (width <= 0 || height <= 0) {
+    width = static_cast<int>(std::lround(AreaWidthPixels() * pixelRatio_));
+    height = static_cast<int>(std::lround(AreaHeightPixels() * pixelRatio_));
+  }
+  QImage image(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+  image.fill(kWhite);
+  image.setDevicePixelRatio(pixelRatio_);
+  return image;
+}
+
+void RasterSurface::replaceImage(QImage image) {
+  endPainting();
+  recent_ = {};
+  image_ = std::move(image);
+  noteImageSize();
+}
+
+void RasterSurface::setPixelRatio(double ratio, int imageWidth, int imageHeight) {
+  endPainting();
+  // A ratio that is no number, or none at all, draws one device pixel per pixel.
+  pixelRatio_ = std::isfinite(ratio) && ratio > 0 ? std::min(ratio, 64.0) : 1.0;
+  replaceImage(blankImage(imageWidth, imageHeight));
+}
+
+void RasterSurface::applyFont() {
+  flushStrokes();
+  font_.setPixelSize(fontPixels(FontSize()));
+  const QFontMetrics metrics(font_);
+  fontAscent_ = metrics.ascent();
+  fontHeight_ = metrics.height();
+  textMasks_.clear();
+  if (painter_.isActive()) painter_.setFont(font_);
+}
+
+void RasterSurface::onFontSize() { applyFont(); }
+
+double RasterSurface::textWidthPixels(const std::string& text) const {
+  return QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
+}
+
+double RasterSurface::textHeightPixels() const { return QFontMetricsF(font_).height(); }
+
 void RasterSurface::setAntialiasing(bool on) {
+  flushStrokes();  // with the hints they were drawn with
   antialiasing_ = on;
   recent_ = {};
   // Aliased text keeps every pixel either the pen colour or untouched.
@@ -140,24 +198,28 @@ QPainter& RasterSurface::activePainter() {
 }
 
 void RasterSurface::endPainting() const {
+  flushStrokes();
   if (painter_.isActive()) painter_.end();
 }
 
+void RasterSurface::flushStrokes() const {
+  if (!strokes_.empty() && painter_.isActive()) strokes_.flush(painter_);
+}
+
 void RasterSurface::applyPenToPainter() {
+  flushStrokes();  // in the pen they were drawn with
   if (painter_.isActive()) painter_.setPen(pen_);
 }
 
 void RasterSurface::onResize(float, float) {
   endPainting();
-  recent_ = {};
   // The part of the old picture that still fits stays: growing the window loses nothing.
-  QImage resized = whiteImage(AreaWidthPixels(), AreaHeightPixels());
+  QImage resized = blankImage();
   if (!resized.isNull() && !image_.isNull()) {
     QPainter copier(&resized);
-    copier.drawImage(0, 0, image_);
+    copier.drawImage(QPointF(0, 0), image_);
   }
-  image_ = std::move(resized);
-  noteImageSize();
+  replaceImage(std::move(resized));
 }
 
 void RasterSurface::noteImageSize() {
@@ -165,7 +227,7 @@ void RasterSurface::noteImageSize() {
   imageHeight_ = image_.height();
   hasPixels_ = !image_.isNull();
   wordsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-  reach_ = reachBox(image_, std::min(DrawWidth(), kMaxStampWidth));
+  reach_ = reachBox(imageWidth_, imageHeight_, std::min(DrawWidth(), kMaxStampWidth));
 }
 
 void RasterSurface::onCls() {
@@ -306,7 +368,7 @@ void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
       !std::isfinite(b.row)) {
     return;  // a point at infinity has no pixel
   }
-  if (!antialiasing_) {
+  if (!painted()) {
     endPainting();
     QRgb* bits = nullptr;
     rasterLine(a.column, a.row, b.column, b.row, bits);
@@ -314,19 +376,27 @@ void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
   }
   if (image_.isNull()) return;
   double c0 = a.column, r0 = a.row, c1 = b.column, r1 = b.row;
-  if (!clipSegment(c0, r0, c1, r1, reachBox(image_, DrawWidth()))) return;
-  QPainter& painter = activePainter();
-  if (c0 == c1 && r0 == r1) {
-    painter.drawPoint(QPointF(c0, r0));
-  } else {
-    painter.drawLine(QPointF(c0, r0), QPointF(c1, r1));
+  if (!clipSegment(c0, r0, c1, r1, reachBox(AreaWidthPixels(), AreaHeightPixels(), DrawWidth()))) {
+    return;
   }
+  if (antialiasing_ && r0 == r1 && c0 != c1) r0 = r1 = snappedAcross(r0);
+  if (antialiasing_ && c0 == c1 && r0 != r1) c0 = c1 = snappedAcross(c0);
+  strokes_.line(activePainter(), QPointF(a.column, a.row), QPointF(b.column, b.row),
+                QPointF(c0, r0), QPointF(c1, r1));
+}
+
+double RasterSurface::snappedAcross(double v) const {
+  const double device = v * pixelRatio_;
+  const long width = std::lround(DrawWidth() * pixelRatio_);
+  // Odd widths are centred on a device pixel's middle, even ones on its corner.
+  const double snapped = width % 2 == 1 ? std::floor(device) + 0.5 : std::round(device);
+  return snapped / pixelRatio_;
 }
 
 void RasterSurface::onPSet(float x, float y) {
   const PixelPoint p = toPixels(x, y);
   if (!std::isfinite(p.column) || !std::isfinite(p.row)) return;
-  if (!antialiasing_) {
+  if (!painted()) {
     endPainting();
     QRgb* bits = nullptr;
     rasterDot(p.column, p.row, bits);
@@ -334,21 +404,15 @@ void RasterSurface::onPSet(float x, float y) {
   }
   const double margin = DrawWidth() + 2.0;
   if (image_.isNull() || p.column < -margin || p.row < -margin ||
-      p.column > image_.width() + margin || p.row > image_.height() + margin) {
+      p.column > AreaWidthPixels() + margin || p.row > AreaHeightPixels() + margin) {
     return;
   }
-  QPainter& painter = activePainter();
-  if (DrawWidth() == 1) {
-    painter.fillRect(
-        QRect(static_cast<int>(std::floor(p.column)), static_cast<int>(std::floor(p.row)), 1, 1),
-        QColor::fromRgb(penRgb_));
-  } else {
-    painter.drawPoint(QPointF(p.column, p.row));
-  }
+  activePainter();  // painted with the lines when they are
+  strokes_.dot(QPointF(p.column, p.row));
 }
 
 void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
-  if (antialiasing_) {
+  if (painted()) {
     Surface::onPlotDots(dots, count);
     return;
   }
@@ -415,11 +479,12 @@ void RasterSurface::onPrint(float x, float y, const std::string& text) {
   }
   // Text wholly outside the image is left out (the painter also must not get
   // positions beyond the range of its integer coordinates).
-  if (left >= image_.width() || top >= image_.height() || top <= -fontHeight_) return;
+  if (left >= AreaWidthPixels() || top >= AreaHeightPixels() || top <= -fontHeight_) return;
   const QString qtext = QString::fromStdString(text);
   if (left < 0 && left + QFontMetrics(font_).horizontalAdvance(qtext) <= 0) return;
-  if (antialiasing_) {
+  if (painted()) {
     QPainter& painter = activePainter();
+    flushStrokes();  // the text over the lines drawn before it
     painter.drawText(QPointF(left, top + fontAscent_), qtext);
     return;
   }

@@ -7,6 +7,10 @@
 // (floor(column), floor(row)). PSet colours that pixel and a round dot DrawWidth
 // pixels across around it; Line sweeps that dot from one end to the other. Aliased
 // dots wider than kMaxStampWidth pixels are drawn kMaxStampWidth wide.
+//
+// Smooth drawing and a pixel ratio other than 1 go through QPainter: the image then
+// holds ratio × the drawing area's pixels (its device pixel ratio set), while every
+// position, pen width and font size stays in pixels of the drawing area.
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -19,6 +23,7 @@
 
 #include "plot/clip_segment.h"
 #include "plot/surface.h"
+#include "render/stroke_batch.h"
 
 namespace quorvel {
 
@@ -33,6 +38,13 @@ class RasterSurface : public Surface {
   // The drawing area, white where nothing was drawn. The reference lives as long as
   // the surface and shows later drawing too; copy the image to keep a snapshot.
   const QImage& image() const;
+  // Device pixels per pixel of the drawing area: the image holds the area times the
+  // ratio (rounded), or exactly imageWidth × imageHeight pixels when both are given.
+  // The image starts white again.
+  void setPixelRatio(double ratio, int imageWidth = 0, int imageHeight = 0);
+  double pixelRatio() const { return pixelRatio_; }
+  // The resolution the bitmap and PNG files state (0: the image's own, 96 dpi).
+  void setFileDotsPerInch(int dotsPerInch) { fileDotsPerInch_ = dotsPerInch; }
   // Writes the image as a 24-bit Windows bitmap; false when it cannot be written.
   bool saveBmp(const std::string& path) const;
   // Writes the image as PNG with the same pixels. A picture of at most 256 colours
@@ -56,6 +68,10 @@ class RasterSurface : public Surface {
   void onCls() override;
   void onForeColor() override;
   void onDrawWidth() override;
+  void onSmooth() override { setAntialiasing(Smooth()); }
+  void onFontSize() override;
+  double textWidthPixels(const std::string& text) const override;
+  double textHeightPixels() const override;
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
@@ -99,8 +115,17 @@ class RasterSurface : public Surface {
   static constexpr std::size_t kMaxTextMasks = 1024;
   const std::vector<TextPixel>& textMask(const std::string& text, const QString& qtext);
 
+  // Whether drawing goes through the painter (smooth, or another pixel ratio).
+  bool painted() const { return antialiasing_ || pixelRatio_ != 1; }
+  QImage blankImage(int imageWidth = 0, int imageHeight = 0) const;
+  void replaceImage(QImage image);
+  void applyFont();
   QPainter& activePainter();
   void endPainting() const;
+  void flushStrokes() const;
+  // A horizontal or vertical line's position across it, on the device pixels' grid
+  // as the aliased dot has it, so that axes and grid lines are sharp.
+  double snappedAcross(double v) const;
   void applyPenToPainter();
   void rebuildStamp();
   void noteImageSize();
@@ -130,6 +155,8 @@ class RasterSurface : public Surface {
   void anchorLine(int x, int y, int xEnd, int yEnd, QRgb*& bits);
 
   QImage image_;
+  double pixelRatio_ = 1;
+  int fileDotsPerInch_ = 0;
   QFont font_;
   int fontAscent_ = 0;
   int fontHeight_ = 0;
@@ -155,6 +182,7 @@ class RasterSurface : public Surface {
   std::unordered_map<std::string, std::vector<TextPixel>> textMasks_;
   // Declared after image_ so that it ends before the image goes.
   mutable QPainter painter_;
+  mutable StrokeBatch strokes_;  // the painter's lines and dots not yet painted
 };
 
 }  // namespace quorvel
