@@ -91,6 +91,17 @@ void appendClipped(const std::vector<QPointF>& chain, const ClipBox& box, const 
 VectorSurface::VectorSurface(int widthPixels, int heightPixels, int borderPixels)
     : Surface(widthPixels, heightPixels, borderPixels), font_(pictureFont()) {}
 
+void VectorSurface::onFontSize() {
+  font_.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(static_cast<double>(FontSize()) * 96.0 / 72.0))));
+}
+
+double VectorSurface::textWidthPixels(const std::string& text) const {
+  return QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
+}
+
+double VectorSurface::textHeightPixels() const { return QFontMetricsF(font_).height(); }
+
 QRgb VectorSurface::penColour() const {
   const std::int32_t rgb = ForeColor();
   return qRgb(redOf(rgb), greenOf(rgb), blueOf(rgb));
@@ -104,29 +115,28 @@ void VectorSurface::onLine(float x1, float y1, float x2, float y2) {
   const QPointF from(a.column, a.row);
   const QPointF to(b.column, b.row);
   if (!finite(from) || !finite(to)) return;  // a point at infinity has no pixel
-  marks_.push_back(Mark{Mark::Kind::Line, from, to, penColour(), DrawWidth(), {}});
+  marks_.push_back(Mark{Mark::Kind::Line, from, to, penColour(), DrawWidth(), {}, 0});
 }
 
 void VectorSurface::onPSet(float x, float y) {
   const PixelPoint p = toPixels(x, y);
   const QPointF at(p.column, p.row);
   if (!finite(at)) return;
-  marks_.push_back(Mark{Mark::Kind::Dot, at, at, penColour(), DrawWidth(), {}});
+  marks_.push_back(Mark{Mark::Kind::Dot, at, at, penColour(), DrawWidth(), {}, 0});
 }
 
 void VectorSurface::onPrint(float x, float y, const std::string& text) {
   const PixelPoint p = toPixels(x, y);
   const QPointF at(p.column, p.row);
   if (text.empty() || !finite(at)) return;
-  marks_.push_back(
-      Mark{Mark::Kind::Text, at, at, penColour(), DrawWidth(), QString::fromStdString(text)});
+  marks_.push_back(Mark{Mark::Kind::Text, at, at, penColour(), DrawWidth(),
+                        QString::fromStdString(text), font_.pixelSize()});
 }
 
 std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
   std::vector<Shape> out;
   const int areaWidth = AreaWidthPixels();
   const int areaHeight = AreaHeightPixels();
-  const QFontMetricsF metrics(font_);
   std::size_t runStart = 0;
   while (runStart < marks_.size()) {
     // A run: marks of one colour and one width, which may be painted in any order.
@@ -187,6 +197,9 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
     }
     for (const Mark* m : texts) {
       const QPointF& at = m->from;
+      QFont font = font_;
+      font.setPixelSize(m->fontPixels);
+      const QFontMetricsF metrics(font);
       // Text wholly outside the picture is left out.
       if (at.x() >= areaWidth || at.y() >= areaHeight || at.y() <= -metrics.height() ||
           at.x() + metrics.horizontalAdvance(m->text) <= 0) {
@@ -196,6 +209,7 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
       s.kind = Shape::Kind::Text;
       s.points = {at};
       s.text = m->text;
+      s.fontPixels = m->fontPixels;
       out.push_back(std::move(s));
     }
     runStart = runEnd;
@@ -209,8 +223,6 @@ void VectorSurface::paint(QPainter& painter) const {
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   const QRectF area(0, 0, AreaWidthPixels(), AreaHeightPixels());
   painter.fillRect(area, Qt::white);
-  painter.setFont(font_);
-  const double ascent = QFontMetricsF(font_, painter.device()).ascent();
   for (const Shape& s : shapes()) {
     const QColor colour = QColor::fromRgb(s.colour);
     switch (s.kind) {
@@ -229,10 +241,15 @@ void VectorSurface::paint(QPainter& painter) const {
         painter.setBrush(colour);
         painter.drawEllipse(s.points.front(), s.width / 2.0, s.width / 2.0);
         break;
-      case Shape::Kind::Text:
+      case Shape::Kind::Text: {
+        QFont font = font_;
+        font.setPixelSize(s.fontPixels);
+        painter.setFont(font);
         painter.setPen(colour);
+        const double ascent = QFontMetricsF(font, painter.device()).ascent();
         painter.drawText(QPointF(s.points.front().x(), s.points.front().y() + ascent), s.text);
         break;
+      }
     }
   }
   painter.restore();

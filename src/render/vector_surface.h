@@ -37,6 +37,7 @@ class VectorSurface : public Surface {
     int width = 1;                // pen width in pixels (lines and dots)
     std::vector<QPointF> points;  // polyline: two or more; dot: its centre; text: top-left
     QString text;
+    int fontPixels = 12;  // text: the size of its font
   };
 
   // The shapes in painting order: what was drawn since the last Cls, joined and cut
@@ -49,6 +50,9 @@ class VectorSurface : public Surface {
   QString fontFamily() const { return font_.family(); }
 
  protected:
+  void onFontSize() override;
+  double textWidthPixels(const std::string& text) const override;
+  double textHeightPixels() const override;
   void onCls() override;
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
@@ -63,6 +67,7 @@ class VectorSurface : public Surface {
     QRgb colour;
     int width;
     QString text;
+    int fontPixels;
   };
 
   QRgb penColour() const;
