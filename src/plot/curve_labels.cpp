@@ -18,6 +18,7 @@ constexpr double kGap = 3;                // between a curve's point and its tex
 constexpr double kAnchorSpacing = 10;     // pixels along the curve between two tries
 constexpr int kOutOfPicture = INT_MAX / 4;
 constexpr std::int32_t kLegendFrame = rgbOf(160, 160, 160);
+constexpr std::int32_t kLegendPaper = rgbOf(255, 255, 255);
 constexpr double kLegendPadding = 6;
 constexpr double kLegendMargin = 8;   // between the legend and the picture's edge
 constexpr double kSwatchLength = 20;  // the line before each text
@@ -100,6 +101,12 @@ void drawLegend(Surface& canvas, const std::vector<LabelledCurve>& curves,
   }
   const double x0 = at.column, y0 = at.row, x1 = x0 + width, y1 = y0 + height;
   const int penWidth = canvas.DrawWidth();
+  // White paper under the legend: the curves it lies over do not run through it.
+  canvas.setForeColor(kLegendPaper);
+  const PixelPoint paperFrom = userOf(canvas, x0, y0);
+  const PixelPoint paperTo = userOf(canvas, x1, y1);
+  canvas.FillBox(static_cast<float>(paperFrom.column), static_cast<float>(paperFrom.row),
+                 static_cast<float>(paperTo.column), static_cast<float>(paperTo.row));
   canvas.setDrawWidth(1);
   canvas.setForeColor(kLegendFrame);
   lineAtPixels(canvas, x0, y0, x1, y0);

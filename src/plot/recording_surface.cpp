@@ -33,7 +33,8 @@ int argCount(SurfaceCallKind kind) {
     case SurfaceCallKind::Print: return 2;
     case SurfaceCallKind::FontSize: return 1;
     case SurfaceCallKind::Scale:
-    case SurfaceCallKind::Line: return 4;
+    case SurfaceCallKind::Line:
+    case SurfaceCallKind::FillBox: return 4;
     default: return 0;
   }
 }
@@ -116,6 +117,9 @@ SurfaceCall SurfaceCall::fontSize(float points) {
   return withArgs(SurfaceCallKind::FontSize, points, 0);
 }
 SurfaceCall SurfaceCall::smooth(bool on) { return withValue(SurfaceCallKind::Smooth, on ? 1 : 0); }
+SurfaceCall SurfaceCall::fillBox(float x1, float y1, float x2, float y2) {
+  return withArgs(SurfaceCallKind::FillBox, x1, y1, x2, y2);
+}
 
 const char* kindName(SurfaceCallKind kind) {
   switch (kind) {
@@ -130,6 +134,7 @@ const char* kindName(SurfaceCallKind kind) {
     case SurfaceCallKind::Print: return "Print";
     case SurfaceCallKind::FontSize: return "FontSize";
     case SurfaceCallKind::Smooth: return "Smooth";
+    case SurfaceCallKind::FillBox: return "FillBox";
   }
   return "?";
 }
@@ -187,6 +192,9 @@ void RecordingSurface::onLine(float x1, float y1, float x2, float y2) {
 void RecordingSurface::onPSet(float x, float y) { calls_.push_back(SurfaceCall::pset(x, y)); }
 void RecordingSurface::onPrint(float x, float y, const std::string& text) {
   calls_.push_back(SurfaceCall::print(x, y, text));
+}
+void RecordingSurface::onFillBox(float x1, float y1, float x2, float y2) {
+  calls_.push_back(SurfaceCall::fillBox(x1, y1, x2, y2));
 }
 
 }  // namespace quorvel

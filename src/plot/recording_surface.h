@@ -23,7 +23,8 @@ enum class SurfaceCallKind {
   PSet,
   Print,
   FontSize,
-  Smooth
+  Smooth,
+  FillBox
 };
 
 // One call on the surface. The float arguments are kept as the caller gave them:
@@ -35,6 +36,7 @@ enum class SurfaceCallKind {
 //   ForeColor value = the colour as the surface keeps it (24 bits, red in the low
 //   byte); DrawWidth value = pixels as kept (at least 1); AutoRedraw value = 0 or 1.
 //   FontSize  args = points as kept; Smooth value = 0 or 1.
+//   FillBox   args = x1, y1, x2, y2
 // Unused fields stay zero / empty.
 struct SurfaceCall {
   SurfaceCallKind kind = SurfaceCallKind::Cls;
@@ -53,6 +55,7 @@ struct SurfaceCall {
   static SurfaceCall print(float x, float y, std::string text);
   static SurfaceCall fontSize(float points);
   static SurfaceCall smooth(bool on);
+  static SurfaceCall fillBox(float x1, float y1, float x2, float y2);
 
   bool operator==(const SurfaceCall&) const = default;
 };
@@ -92,6 +95,7 @@ class RecordingSurface : public Surface {
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
+  void onFillBox(float x1, float y1, float x2, float y2) override;
 
  private:
   std::vector<SurfaceCall> calls_;

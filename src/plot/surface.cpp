@@ -126,6 +126,13 @@ void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
   }
 }
 
+void Surface::FillBox(float x1, float y1, float x2, float y2) {
+  onFillBox(x1, y1, x2, y2);
+  currentX_ = x2;
+  currentY_ = y2;
+  onPictureChanged();
+}
+
 void Surface::Print(const std::string& text) {
   onPrint(currentX_, currentY_, text);
   onPictureChanged();

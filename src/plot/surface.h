@@ -76,6 +76,10 @@ class Surface {
   void setCurrentY(float y) { currentY_ = y; }
   // Text with its top-left corner at the current position, in ForeColor.
   void Print(const std::string& text);
+  // A box filled with ForeColor between the corners (x1, y1) and (x2, y2), both
+  // included, as the picture box's Line with "BF" draws it; the current position
+  // moves to (x2, y2).
+  void FillBox(float x1, float y1, float x2, float y2);
 
   // Beyond the picture box, for the picture's style; a surface may ignore them. The
   // size of Print's text in points (9, the picture box's font, at first) and smooth
@@ -122,11 +126,12 @@ class Surface {
   virtual void onLine(float x1, float y1, float x2, float y2) = 0;
   virtual void onPSet(float x, float y) = 0;
   virtual void onPrint(float x, float y, const std::string& text) = 0;
+  virtual void onFillBox(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/) {}
   // By default PSet and Line one dot after the other, so that every call is seen.
   // An override draws exactly the same pixels; PlotDots sets the current position.
   virtual void onPlotDots(const PlotDot* dots, std::size_t count);
   // After every call that changes the picture (Resize, Cls, Line, PSet, PlotDots,
-  // Print), runs or batched alike: the one place a window learns that it must show
+  // Print, FillBox), runs or batched alike: the one place a window learns that it must show
   // the picture again.
   virtual void onPictureChanged() {}
 

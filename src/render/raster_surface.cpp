@@ -466,6 +466,31 @@ void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
   }
 }
 
+void RasterSurface::onFillBox(float x1, float y1, float x2, float y2) {
+  const PixelPoint a = toPixels(x1, y1);
+  const PixelPoint b = toPixels(x2, y2);
+  if (image_.isNull() || !std::isfinite(a.column) || !std::isfinite(a.row) ||
+      !std::isfinite(b.column) || !std::isfinite(b.row)) {
+    return;
+  }
+  // Cut to the picture: the painter takes no positions far beyond it.
+  const double width = AreaWidthPixels(), height = AreaHeightPixels();
+  double left = std::clamp(std::min(a.column, b.column), -1.0, width + 1);
+  double top = std::clamp(std::min(a.row, b.row), -1.0, height + 1);
+  double right = std::clamp(std::max(a.column, b.column), -1.0, width + 1);
+  double bottom = std::clamp(std::max(a.row, b.row), -1.0, height + 1);
+  if (!antialiasing_) {
+    // Whole pixels, those of both corners included.
+    left = std::floor(left);
+    top = std::floor(top);
+    right = std::floor(right) + 1;
+    bottom = std::floor(bottom) + 1;
+  }
+  QPainter& painter = activePainter();
+  flushStrokes();  // the box over what was drawn before it
+  painter.fillRect(QRectF(left, top, right - left, bottom - top), QColor::fromRgb(penRgb_));
+}
+
 void RasterSurface::onPrint(float x, float y, const std::string& text) {
   const PixelPoint p = toPixels(x, y);
   if (image_.isNull() || text.empty() || !std::isfinite(p.column) || !std::isfinite(p.row)) {

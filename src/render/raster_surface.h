@@ -75,6 +75,7 @@ class RasterSurface : public Surface {
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
+  void onFillBox(float x1, float y1, float x2, float y2) override;
   // Aliased: the same pixels as PSet and Line one by one, each point converted to
   // pixels once and the image's figures read once per run.
   void onPlotDots(const PlotDot* dots, std::size_t count) override;

@@ -133,6 +133,15 @@ void VectorSurface::onPrint(float x, float y, const std::string& text) {
                         QString::fromStdString(text), font_.pixelSize()});
 }
 
+void VectorSurface::onFillBox(float x1, float y1, float x2, float y2) {
+  const PixelPoint a = toPixels(x1, y1);
+  const PixelPoint b = toPixels(x2, y2);
+  const QPointF from(a.column, a.row);
+  const QPointF to(b.column, b.row);
+  if (!finite(from) || !finite(to)) return;
+  marks_.push_back(Mark{Mark::Kind::Box, from, to, penColour(), DrawWidth(), {}, 0});
+}
+
 std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
   std::vector<Shape> out;
   const int areaWidth = AreaWidthPixels();
@@ -155,6 +164,20 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
       const Mark& m = marks_[i];
       if (m.kind == Mark::Kind::Text) {
         texts.push_back(&m);
+        continue;
+      }
+      if (m.kind == Mark::Kind::Box) {
+        // Cut to the picture; a box of one colour goes under that colour's strokes.
+        const QRectF box = QRectF(m.from, m.to)
+                               .normalized()
+                               .intersected(QRectF(-1, -1, areaWidth + 2, areaHeight + 2));
+        if (box.isEmpty()) continue;
+        Shape s;
+        s.kind = Shape::Kind::Box;
+        s.colour = m.colour;
+        s.width = m.width;
+        s.points = {box.topLeft(), box.bottomRight()};
+        out.push_back(std::move(s));
         continue;
       }
       if (m.kind == Mark::Kind::Dot || samePoint(m.from, m.to)) {
@@ -240,6 +263,9 @@ void VectorSurface::paint(QPainter& painter) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawEllipse(s.points.front(), s.width / 2.0, s.width / 2.0);
+        break;
+      case Shape::Kind::Box:
+        painter.fillRect(QRectF(s.points.front(), s.points.back()), colour);
         break;
       case Shape::Kind::Text: {
         QFont font = font_;

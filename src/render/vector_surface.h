@@ -31,11 +31,12 @@ class VectorSurface : public Surface {
 
   // One shape as it is painted, in pixels from the drawing area's top-left corner.
   struct Shape {
-    enum class Kind { Polyline, Dot, Text };
+    enum class Kind { Polyline, Dot, Text, Box };
     Kind kind = Kind::Dot;
     QRgb colour = 0;
     int width = 1;                // pen width in pixels (lines and dots)
-    std::vector<QPointF> points;  // polyline: two or more; dot: its centre; text: top-left
+    std::vector<QPointF> points;  // polyline: two or more; dot: its centre; text: top-left;
+                                  // box: two opposite corners
     QString text;
     int fontPixels = 12;  // text: the size of its font
   };
@@ -57,13 +58,14 @@ class VectorSurface : public Surface {
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
+  void onFillBox(float x1, float y1, float x2, float y2) override;
 
  private:
   // One drawing call in pixels, with the pen it was drawn with.
   struct Mark {
-    enum class Kind { Line, Dot, Text };
+    enum class Kind { Line, Dot, Text, Box };
     Kind kind;
-    QPointF from, to;  // a dot and a text use `from` only
+    QPointF from, to;  // a dot and a text use `from` only; a box's corners
     QRgb colour;
     int width;
     QString text;
