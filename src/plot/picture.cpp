@@ -1,6 +1,8 @@
 #include "plot/picture.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace quorvel {
 
@@ -23,6 +25,46 @@ const char* extensionOf(PictureFormat format) {
     case PictureFormat::Trace: return "txt";
   }
   return "";
+}
+
+int pixelsOfCentimetres(double centimetres, int dotsPerInch) {
+  const double pixels = centimetres / 2.54 * dotsPerInch;
+  // Beyond what a picture may hold (or no number at all) it is refused by drawable.
+  if (!(pixels < 1e9)) return pixels > 0 ? 1'000'000'000 : 0;
+  return static_cast<int>(std::lround(std::max(0.0, pixels)));
+}
+
+bool drawable(const PictureSize& size) {
+  auto fits = [](int side) { return side >= 1 && side <= kMaxPicturePixels; };
+  switch (size.unit) {
+    case SizeUnit::Window: return true;
+    case SizeUnit::Pixels: return fits(size.widthPixels) && fits(size.heightPixels);
+    case SizeUnit::Centimetres:
+      return size.dotsPerInch >= kMinDotsPerInch && size.dotsPerInch <= kMaxDotsPerInch &&
+             fits(pixelsOfCentimetres(size.widthCm, size.dotsPerInch)) &&
+             fits(pixelsOfCentimetres(size.heightCm, size.dotsPerInch));
+  }
+  return false;
+}
+
+PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
+                           int windowHeight, int borderPixels) {
+  PictureSpec spec{format, windowWidth, windowHeight, borderPixels};
+  if (size.unit == SizeUnit::Pixels) {
+    spec.widthPixels = size.widthPixels;
+    spec.heightPixels = size.heightPixels;
+  } else if (size.unit == SizeUnit::Centimetres) {
+    const int width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
+    const int height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
+    spec.pixelRatio = static_cast<double>(size.dotsPerInch) / kScreenDotsPerInch;
+    // The picture as the screen would show it: a pixel each 1/96 inch.
+    spec.widthPixels = std::max(1, static_cast<int>(std::lround(width / spec.pixelRatio)));
+    spec.heightPixels = std::max(1, static_cast<int>(std::lround(height / spec.pixelRatio)));
+    spec.imageWidthPixels = width;
+    spec.imageHeightPixels = height;
+    spec.dotsPerInch = size.dotsPerInch;
+  }
+  return spec;
 }
 
 }  // namespace quorvel

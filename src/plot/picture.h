@@ -2,6 +2,7 @@
 // Pictures as files. A writer makes a surface of the picture's format and size,
 // lets the caller draw on it (the program replays its list there, the one way every
 // picture is drawn: on the screen, in every export) and writes the file whole.
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -32,7 +33,47 @@ struct PictureSpec {
   int widthPixels = 800;
   int heightPixels = 800;
   int borderPixels = 0;
+  // A raster picture of a print resolution: `pixelRatio` device pixels for each pixel
+  // above (lines, dots and texts as many times as thick and large), the file exactly
+  // imageWidth × imageHeight pixels stating `dotsPerInch`. 1, 0, 0, 0: the pixels
+  // above, the file stating no resolution of its own. Vector pictures and traces are
+  // drawn at the size above.
+  double pixelRatio = 1;
+  int imageWidthPixels = 0;
+  int imageHeightPixels = 0;
+  int dotsPerInch = 0;
 };
+
+inline constexpr int kMaxPicturePixels = 8000;  // a side of a picture file
+inline constexpr int kScreenDotsPerInch = 96;
+inline constexpr int kMinDotsPerInch = 72;
+inline constexpr int kMaxDotsPerInch = 1200;
+
+// The size a user asks for a picture: the window's drawing area, a size in pixels, or
+// a size in centimetres at a resolution for print.
+enum class SizeUnit : std::int32_t { Window = 0, Pixels = 1, Centimetres = 2 };
+struct PictureSize {
+  SizeUnit unit = SizeUnit::Window;
+  int widthPixels = 1600;
+  int heightPixels = 1000;
+  double widthCm = 10;
+  double heightCm = 10;
+  int dotsPerInch = 300;
+  bool operator==(const PictureSize&) const = default;
+};
+
+// The pixels a length of centimetres takes at a resolution (rounded; 10 cm at 300 dpi
+// is 1181).
+int pixelsOfCentimetres(double centimetres, int dotsPerInch);
+// Whether the size can be drawn: every side from 1 to kMaxPicturePixels pixels, the
+// resolution from kMinDotsPerInch to kMaxDotsPerInch.
+bool drawable(const PictureSize& size);
+// The picture of `size` in `format`, for a window whose drawing area is windowWidth ×
+// windowHeight pixels inside a border of borderPixels. Centimetres give a picture of
+// the screen's 96 pixels to the inch drawn at the resolution asked: its file holds
+// pixelsOfCentimetres pixels, its lines and texts look as on the screen.
+PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
+                           int windowHeight, int borderPixels);
 
 // Draws the picture on the surface given; false when there is nothing to write (the
 // file is then left as it was).

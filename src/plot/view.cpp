@@ -61,6 +61,27 @@ void centreView(ViewState& view, float widthTwips, float heightTwips) {
   view.viewBottom = -top;
 }
 
+Status recentreView(ViewState& view, float widthTwips, float heightTwips) {
+  ViewState sized;
+  centreView(sized, widthTwips, heightTwips);
+  // The middle, halves toward minus infinity (the extents' sums fit 64 bits).
+  const std::int64_t x = (std::int64_t{view.viewLeft} + view.viewRight) >> 1;
+  const std::int64_t y = (std::int64_t{view.viewBottom} + view.viewTop) >> 1;
+  const std::int64_t extents[4] = {x + sized.viewLeft, x + sized.viewRight, y + sized.viewBottom,
+                                   y + sized.viewTop};
+  for (const std::int64_t e : extents) {
+    if (e < std::numeric_limits<std::int32_t>::min() ||
+        e > std::numeric_limits<std::int32_t>::max()) {
+      return kOverflow;
+    }
+  }
+  view.viewLeft = static_cast<std::int32_t>(extents[0]);
+  view.viewRight = static_cast<std::int32_t>(extents[1]);
+  view.viewBottom = static_cast<std::int32_t>(extents[2]);
+  view.viewTop = static_cast<std::int32_t>(extents[3]);
+  return kOk;
+}
+
 Status panView(ViewState& view, PanDirection direction, const std::string& distanceText) {
   ViewState moved = view;
   const bool upward = direction == PanDirection::Up || direction == PanDirection::Right;

@@ -21,6 +21,12 @@ struct ViewState {
 // (halves to even).
 void centreView(ViewState& view, float widthTwips, float heightTwips);
 
+// What a surface of widthTwips × heightTwips shows around the middle of `view`, at
+// its scale: the centred view's extents moved to that middle (which a picture of
+// another size than the window's shows). kOverflow when an extent would leave 32
+// bits; the view is unchanged then.
+Status recentreView(ViewState& view, float widthTwips, float heightTwips);
+
 enum class PanDirection { Up, Down, Left, Right };
 
 // Pans by the distance text (curve units, read as a double; empty: 500 view units).

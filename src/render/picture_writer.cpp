@@ -133,6 +133,11 @@ std::string FilePictureWriter::write(const PictureSpec& spec, const std::filesys
     case PictureFormat::Bmp:
     case PictureFormat::Png: {
       RasterSurface surface(w, h, b);
+      // A print resolution: the same picture in more pixels.
+      if (spec.pixelRatio != 1 || spec.imageWidthPixels > 0) {
+        surface.setPixelRatio(spec.pixelRatio, spec.imageWidthPixels, spec.imageHeightPixels);
+      }
+      surface.setFileDotsPerInch(spec.dotsPerInch);
       if (!draw(surface)) return kNothing;
       writeRasterPicture(surface, file, spec.format, &error);
       break;
