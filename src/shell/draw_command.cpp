@@ -44,6 +44,8 @@ class FlagScope {
 
 void frmControl::cmdDraw_Click() {
   const FlagScope running(drawRunning_);
+  // A redraw has read the style for every entry it replays.
+  if (!redrawRunning_) style_ = pictureStyle();
   // 1. Start: the hourglass for the whole run.
   setMousePointer(kHourglass);
   runDrawSteps();
@@ -56,6 +58,7 @@ void frmControl::runDrawSteps() {
   // 2. Source of the curve.
   const bool source = g_.redrawing ? loadReplayedEntry() : takeChosenFamily();
   if (!source) return;
+  const bool newCurve = !g_.redrawing;
 
   // 3. Parameter boxes; 4. parameters and list text; 5. ranges; 6. order of the ends.
   bool inputError = evaluateParameterBoxes();
@@ -81,11 +84,25 @@ void frmControl::runDrawSteps() {
 
   // 9. Canvas; 10. axes and curve.
   prepareCanvas();
+  if (gridPending_) {
+    gridPending_ = false;
+    drawGrid(*canvas, g_, style_);
+  }
   coordinate();
   draw(range.xFrom, range.xTo, range.yFrom, range.yTo, chkIntX.Value() == 1);
+  if (labelled_ != nullptr) {
+    labelled_->push_back(LabelledCurve{*text, g_.penColor, std::move(curveDots_)});
+    curveDots_.clear();
+  }
 
   // 11, 12. Bookkeeping and the new entry.
+  const int linesBefore = lstExist.ListCount();
   recordEntry(*text);
+  // The grid lies under every curve and a curve's name must know where the others
+  // run: with either, a new curve is drawn again with the whole list.
+  if (newCurve && style_.needsWholeList() && lstExist.ListCount() > linesBefore) {
+    cmdRedraw_Click();
+  }
 }
 
 bool frmControl::takeChosenFamily() {
@@ -246,6 +263,7 @@ bool frmControl::customExpressionPasses() {
 void frmControl::prepareCanvas() {
   Window& mainWindow = program_.main;
   if (!mainWindow.Visible()) mainWindow.Show();
+  applyStyleToCanvas();
   canvas->setDrawWidth(sldPenWidth.Value());
   canvas->setAutoRedraw(chkAutoRedraw.Value() == 1);
   canvasHeight = roundedOrZero(std::fabs(static_cast<double>(canvas->ScaleHeight())));
@@ -270,7 +288,10 @@ void frmControl::prepareCanvas() {
   g_.zoomScale = sldZoom.Value() == 0 ? 1 : sldZoom.Value();
 }
 
-void frmControl::coordinate() { quorvel::coordinate(*canvas, g_); }
+void frmControl::coordinate() {
+  if (labelled_ != nullptr) axisLabels_.clear();
+  quorvel::coordinate(*canvas, g_, style_, labelled_ != nullptr ? &axisLabels_ : nullptr);
+}
 
 void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly) {
   PlotContext context{.canvas = *canvas,
@@ -283,13 +304,15 @@ void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOn
                       .redrawing = g_.redrawing,
                       .listIndex = lstExist.ListIndex(),
                       .penColor = g_.penColor,
-                      .progress = program_.main.ProgressBarWorking};
+                      .progress = program_.main.ProgressBarWorking,
+                      .drawnDots = labelled_ != nullptr ? &curveDots_ : nullptr};
   const PlotOptions options{.level = sldLevel.Value(),
                             .link = chkLink.Value() == 1,
                             .skip = chkSkip.Value() == 1,
                             .fixx = chkfixx.Value() == 1,
                             .autoColor = chkAutoColor.Value() != 0,
-                            .yDriven = chky.Value() == 1};
+                            .yDriven = chky.Value() == 1,
+                            .smooth = style_.smooth};
   const PlotRange range{.xFrom = xFrom,
                         .xTo = xTo,
                         .yFrom = yFrom,

@@ -44,6 +44,7 @@ void frmControl::wireHandlers() {
   chkIntX.Click = [this] { chkIntX_Click(); };
   cmdColor.Click = picColor.Click = [this] { cmdColor_Click(); };
   cmdDefault.Click = picDefault.Click = [this] { cmdDefault_Click(); };
+  cmdPictureOptions.Click = [this] { cmdPictureOptions_Click(); };
 }
 
 void frmControl::message(const std::string& prompt, const std::string& title) {

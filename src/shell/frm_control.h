@@ -13,6 +13,9 @@
 #include "catalogue/func_record.h"
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
+#include "plot/axes.h"
+#include "plot/curve_labels.h"
+#include "plot/picture_style.h"
 #include "plot/plotter.h"
 #include "plot/surface.h"
 #include "plot/view.h"
@@ -105,6 +108,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PictureButton picColor{"picColor"};
   CommandButton cmdDefault{"cmdDefault"};
   PictureButton picDefault{"picDefault"};
+  CommandButton cmdPictureOptions{"cmdPictureOptions"};  // 图像选项…
 
   // The controls of page 1..3, for the toolkit that shows them.
   std::vector<Control*> pageControls(int page);
@@ -148,6 +152,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // redraw's replay of the ticked entries in the current view. The program's state
   // (view, scale, flags, list, panel) is as it was afterwards.
   void replayOnto(Surface& target);
+  // The same on a surface of another size: what it shows around the middle of the
+  // screen's view, at the screen's scale.
+  void replayCentredOnto(Surface& target);
 
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();
@@ -157,6 +164,12 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void chkAutoRedraw_Click();
   void chkIntX_Click();
   void cmdColor_Click();
+
+  // ---- the picture's style (picture_options.cpp) ----
+  // The style every picture is drawn in: the user's preferences.
+  PictureStyle pictureStyle() const;
+  // 图像选项: the dialog, then the picture again in the style chosen.
+  void cmdPictureOptions_Click();
 
   // ---- pan and zoom pad (pan_zoom.cpp) ----
   void picUp_Click();
@@ -185,6 +198,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   bool familyRulesHold(bool listTextFits);
   bool customExpressionPasses();
   void prepareCanvas();
+  // The style's surface settings (none asked of the surface in the default style).
+  void applyStyleToCanvas();
   void recordEntry(const std::string& text);
   void addTickedLine(const std::string& text);
   bool storeEntry();
@@ -203,6 +218,13 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   ListFile* replayFile_ = nullptr;  // held open by the redraw while it replays
   bool redrawRunning_ = false;
   bool drawRunning_ = false;
+  // The style of the draw or redraw running, read once at its start.
+  PictureStyle style_;
+  bool gridPending_ = false;  // the redraw's grid goes under its first curve
+  // While a redraw names its curves: each curve drawn, and the axes' label boxes.
+  std::vector<LabelledCurve>* labelled_ = nullptr;
+  std::vector<PixelBox> axisLabels_;
+  std::vector<PlotDot> curveDots_;
 };
 
 }  // namespace quorvel

@@ -14,6 +14,7 @@
 #include "catalogue/list_file.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
+#include "shell/picture_preferences.h"
 #include "shell/program.h"
 
 namespace quorvel {
@@ -243,23 +244,40 @@ void frmQuorvel::exportImage() {
   const FileDialogResult chosen = program_.services.files->showSave(request);
   if (chosen.fileName.empty()) return;
   const ExportTarget target = exportTargetFor(chosen.fileName, chosen.filterIndex);
-  if (const std::string problem = exportPicture(target.file, target.format); !problem.empty()) {
-    program_.message("导出图像错误\n" + problem, kTitleError);
-  }
+  // The size, asked with the one asked last.
+  Preferences& preferences = *program_.services.preferences;
+  const std::optional<PictureSize> size = program_.services.exportSize->choose(
+      exportSizeOf(preferences), picPic.AreaWidthPixels(), picPic.AreaHeightPixels());
+  if (!size) return;
+  if (drawable(*size)) storeExportSize(preferences, *size);
+  const std::string problem = exportPicture(target.file, target.format, *size);
+  if (!problem.empty()) program_.message("导出图像错误\n" + problem, kTitleError);
 }
 
 std::string frmQuorvel::exportPicture(const std::filesystem::path& file, PictureFormat format) {
+  return exportPicture(file, format, PictureSize{});
+}
+
+std::string frmQuorvel::exportPicture(const std::filesystem::path& file, PictureFormat format,
+                                      const PictureSize& size) {
   // A picture written over the working list would lose every curve.
   std::error_code ec;
   if (std::filesystem::equivalent(file, program_.listPath(), ec)) {
     return "不能覆盖正在使用的函数列表";
   }
+  if (!drawable(size)) return "图像尺寸超出范围";
   // The picture is what the surface shows, drawn afresh by the redraw's own replay:
   // the ticked lines in the surface's view, with the panel's sliders.
-  const PictureSpec spec{format, picPic.AreaWidthPixels(), picPic.AreaHeightPixels(),
-                         picPic.BorderPixels()};
-  return program_.services.pictures->write(spec, file, [this](Surface& target) {
-    program_.panel.replayOnto(target);
+  const PictureSpec spec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
+                                          picPic.AreaHeightPixels(), picPic.BorderPixels());
+  const bool windowSized = spec.widthPixels == picPic.AreaWidthPixels() &&
+                           spec.heightPixels == picPic.AreaHeightPixels();
+  return program_.services.pictures->write(spec, file, [this, windowSized](Surface& target) {
+    if (windowSized) {
+      program_.panel.replayOnto(target);
+    } else {
+      program_.panel.replayCentredOnto(target);
+    }
     return true;
   });
 }

@@ -149,6 +149,10 @@ class frmQuorvel : public Window {
   // The export below its dialog: the picture the surface shows, written to `file` in
   // `format`. "" when written, else the reason; the file is then as it was.
   std::string exportPicture(const std::filesystem::path& file, PictureFormat format);
+  // The same at another size: what a picture of that size shows around the middle of
+  // the screen's view, at the screen's scale (a size in centimetres at its resolution).
+  std::string exportPicture(const std::filesystem::path& file, PictureFormat format,
+                            const PictureSize& size);
 
  private:
   void buildToolbar();

@@ -81,6 +81,7 @@ void frmControl::cmdDelete_Click() {
 void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
+  style_ = pictureStyle();
   canvas->Cls();
   if (lstExist.ListIndex() == -1 && !g_.listFromFile) {
     redrawRunning_ = false;
@@ -89,6 +90,10 @@ void frmControl::cmdRedraw_Click() {
   // Each entry is loaded into the panel to be drawn; what the user had there comes
   // back afterwards.
   const PanelInputs userInputs = PanelInputs::of(*this, g_);
+  // The grid under the first curve drawn; the curves' names over all of them.
+  gridPending_ = style_.grid;
+  std::vector<LabelledCurve> labelled;
+  if (style_.labels != CurveLabels::None) labelled_ = &labelled;
   std::int32_t loaded = 0;
   {
     ListFile file(program_.listPath());
@@ -101,6 +106,9 @@ void frmControl::cmdRedraw_Click() {
     }
     replayFile_ = nullptr;
   }
+  labelled_ = nullptr;
+  gridPending_ = false;
+  drawCurveLabels(*canvas, labelled, axisLabels_, style_.labels);
   if (g_.listFromFile) {
     g_.listFromFile = false;
     // Only whole records count: an empty file gives an empty list.
@@ -118,6 +126,14 @@ void frmControl::replayOnto(Surface& target) {
   g_.zoomPending = false;
   cmdRedraw_Click();
   canvas = screen;
+  g_ = state;
+}
+
+void frmControl::replayCentredOnto(Surface& target) {
+  const mdlDeclare state = g_;
+  // Nothing drawn yet: the draw command centres the picture's own view anyway.
+  if (g_.graphOnScreen) recentreView(g_, target.Width(), target.Height());
+  replayOnto(target);
   g_ = state;
 }
 

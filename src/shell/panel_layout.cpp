@@ -186,6 +186,8 @@ void frmControl::buildControls() {
   picColor.setEnabled(false);
   setCommand(cmdDefault, 1080, 5370, 1000, 465, "   默认值", "恢复默认值");
   placeIcon(picDefault, cmdDefault);
+  setCommand(cmdPictureOptions, 1230, 2925, 1005, 465, "图像选项…",
+             "平滑曲线、网格、π 刻度、标注与字号");
 }
 
 std::vector<Control*> frmControl::pageControls(int page) {
@@ -211,7 +213,7 @@ std::vector<Control*> frmControl::pageControls(int page) {
       add(imgZoom, lblZoom, sldZoom, imgLevel, lblLevel, sldLevel, imgPenWidth, lblPenWidth,
           sldPenWidth);
       add(chkLink, chkSkip, chkfixx, chky, chkAutoRedraw, chkAutoColor);
-      add(cmdColor, picColor, cmdDefault, picDefault);
+      add(cmdColor, picColor, cmdDefault, picDefault, cmdPictureOptions);
       break;
     default: break;
   }

@@ -82,6 +82,23 @@ float ScriptedRandom::next() {
   return static_cast<float>(bits) * 0x1.0p-24f;
 }
 
+std::optional<PictureStyle> ScriptedPictureOptions::choose(const PictureStyle& current) {
+  shown.push_back(current);
+  if (answers.empty()) return std::nullopt;
+  const std::optional<PictureStyle> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<PictureSize> ScriptedExportSize::choose(const PictureSize& last, int windowWidth,
+                                                      int windowHeight) {
+  shown.push_back(Shown{last, windowWidth, windowHeight});
+  if (answers.empty()) return last;
+  const std::optional<PictureSize> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uint32_t seed) {
   auto m = std::make_unique<ScriptedMessageBox>();
   auto f = std::make_unique<ScriptedFileDialog>();
@@ -90,6 +107,10 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   auto e = std::make_unique<ScriptedPictureWriter>();
   auto l = std::make_unique<ScriptedLinkOpener>();
   auto r = std::make_unique<ScriptedRandom>(seed);
+  auto o = std::make_unique<ScriptedPictureOptions>();
+  auto z = std::make_unique<ScriptedExportSize>();
+  pictureOptions = o.get();
+  exportSize = z.get();
   messages = m.get();
   files = f.get();
   colors = c.get();
@@ -104,6 +125,8 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   bundle_.pictures = std::move(e);
   bundle_.links = std::move(l);
   bundle_.random = std::move(r);
+  bundle_.pictureOptions = std::move(o);
+  bundle_.exportSize = std::move(z);
   bundle_.programFolder = std::move(programFolder);
 }
 

@@ -80,6 +80,30 @@ class ScriptedPictureWriter : public PictureWriter {
   bool fail = false;
 };
 
+// Answers from a queue (nullopt, or an empty queue, is a cancel); keeps the style each
+// showing was given.
+class ScriptedPictureOptions : public PictureOptionsDialogService {
+ public:
+  std::optional<PictureStyle> choose(const PictureStyle& current) override;
+  std::deque<std::optional<PictureStyle>> answers;
+  std::vector<PictureStyle> shown;
+};
+
+// Answers from a queue (nullopt is a cancel); an empty queue accepts the size shown,
+// as Enter does. Keeps what each showing was given.
+class ScriptedExportSize : public ExportSizeDialogService {
+ public:
+  std::optional<PictureSize> choose(const PictureSize& last, int windowWidth,
+                                    int windowHeight) override;
+  std::deque<std::optional<PictureSize>> answers;
+  struct Shown {
+    PictureSize last;
+    int windowWidth = 0;
+    int windowHeight = 0;
+  };
+  std::vector<Shown> shown;
+};
+
 class ScriptedLinkOpener : public LinkOpener {
  public:
   void open(const std::string& uri) override { opened.push_back(uri); }
@@ -118,6 +142,8 @@ class ScriptedServices {
   ScriptedPictureWriter* pictures;
   ScriptedLinkOpener* links;
   ScriptedRandom* random;
+  ScriptedPictureOptions* pictureOptions;
+  ScriptedExportSize* exportSize;
 
  private:
   Services bundle_;

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plot/picture.h"
+#include "plot/picture_style.h"
 #include "plot/view.h"
 #include "shell/preferences.h"
 
@@ -97,6 +99,24 @@ class LinkOpener {
   virtual void open(const std::string& uri) = 0;
 };
 
+// The picture options (图像选项): shown with the style in force, it answers the style
+// the user chose, or nothing when the dialog was cancelled.
+class PictureOptionsDialogService {
+ public:
+  virtual ~PictureOptionsDialogService() = default;
+  virtual std::optional<PictureStyle> choose(const PictureStyle& current) = 0;
+};
+
+// The export's size (导出尺寸), asked after the file is chosen: shown with the size the
+// export asked last and the window's drawing area in pixels, it answers the size the
+// user chose, or nothing when the export was cancelled.
+class ExportSizeDialogService {
+ public:
+  virtual ~ExportSizeDialogService() = default;
+  virtual std::optional<PictureSize> choose(const PictureSize& last, int windowWidth,
+                                            int windowHeight) = 0;
+};
+
 // Uniform random numbers in [0, 1).
 class RandomSource {
  public:
@@ -114,6 +134,10 @@ struct Services {
   std::unique_ptr<PictureWriter> pictures;
   std::unique_ptr<LinkOpener> links;
   std::unique_ptr<RandomSource> random;
+  // The dialogs of the picture's options and of the export's size; when none is given
+  // the options stay as they are and every export has the window's size.
+  std::unique_ptr<PictureOptionsDialogService> pictureOptions;
+  std::unique_ptr<ExportSizeDialogService> exportSize;
   // The user's preferences beyond Quorvel.ini; in memory when none is given.
   std::unique_ptr<Preferences> preferences;
   // Where Funclist.dat and Quorvel.ini live.

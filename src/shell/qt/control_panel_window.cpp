@@ -215,6 +215,7 @@ void ControlPanelWindow::buildSettingsPage(QWidget* page) {
   }
   addCommand(f.cmdColor, f.picColor, "ic_color", page);
   addCommand(f.cmdDefault, f.picDefault, "ic_default", page);
+  new CommandButtonBinder(f.cmdPictureOptions, new QPushButton(page));
 }
 
 QWidget* ControlPanelWindow::controlWidget(const QString& name) const {
@@ -228,8 +229,8 @@ void ControlPanelWindow::trackFocus(QWidget* now) {
 
 void ControlPanelWindow::pressDefaultButton() {
   frmControl& f = form_;
-  for (CommandButton* b :
-       {&f.cmdDraw, &f.cmdClear, &f.cmdDelete, &f.cmdRedraw, &f.cmdColor, &f.cmdDefault}) {
+  for (CommandButton* b : {&f.cmdDraw, &f.cmdClear, &f.cmdDelete, &f.cmdRedraw, &f.cmdColor,
+                           &f.cmdDefault, &f.cmdPictureOptions}) {
     if (b->Default() && b->Enabled()) {
       b->click();
       return;
