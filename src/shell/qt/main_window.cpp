@@ -89,6 +89,9 @@ void MainWindow::buildSurface() {
   picPic_->onDragEnd = [this] { form_.picPic_DragEnd(); };
   picPic_->onKey = [this](const QKeyEvent& key) { return surfaceKey(key); };
   picPic_->onContextMenu = [this](const QPoint& at) { showSurfaceMenu(at); };
+  picPic_->onResolutionChange = [this] {
+    if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
+  };
   applyLayout();
 }
 

@@ -16,6 +16,7 @@
 
 #include "render/picture_writer.h"
 #include "render/raster_surface.h"
+#include "shell/qt/picture_dialogs.h"
 #include "shell/qt/qt_preferences.h"
 
 namespace quorvel {
@@ -132,7 +133,9 @@ PrintOutcome QtPrinter::printOn(QPrinter& printer, const Surface& surface, QRect
   // The painter's origin is the printable area's corner; the device is that area.
   const QImage& image = raster->image();
   const QRectF page(0, 0, printer.width(), printer.height());
-  const QRectF target = printPlacement(image.size(), page, printer.resolution());
+  // A sharp picture of a high-density screen keeps its size on paper.
+  const QRectF target =
+      printPlacement(image.deviceIndependentSize().toSize(), page, printer.resolution());
   painter.drawImage(target, image);
   if (placed != nullptr) *placed = target;
   // Ending the document sends the page (or writes the file), which can fail too.
@@ -160,6 +163,8 @@ Services makeQtServices(const std::filesystem::path& programFolder) {
   s.preferences = std::make_unique<QtPreferences>();
   s.links = std::make_unique<QtLinkOpener>();
   s.random = std::make_unique<ClockRandom>();
+  s.pictureOptions = std::make_unique<QtPictureOptionsDialog>();
+  s.exportSize = std::make_unique<QtExportSizeDialog>();
   s.programFolder = programFolder;
   return s;
 }

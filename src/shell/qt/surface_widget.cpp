@@ -10,6 +10,23 @@
 
 namespace quorvel {
 
+bool WindowSurface::setScreenRatio(double ratio) {
+  screenRatio_ = ratio > 0 ? ratio : 1;
+  return matchScreen();
+}
+
+void WindowSurface::onSmooth() {
+  RasterSurface::onSmooth();
+  matchScreen();
+}
+
+bool WindowSurface::matchScreen() {
+  const double wanted = Smooth() ? screenRatio_ : 1.0;
+  if (wanted == pixelRatio()) return false;
+  setPixelRatio(wanted);
+  return true;
+}
+
 SurfaceMouse toUserUnits(const Surface& surface, int column, int row) {
   SurfaceMouse m;
   const double c = column - surface.BorderPixels();
@@ -37,12 +54,20 @@ SurfaceWidget::SurfaceWidget(WindowSurface& surface, QWidget* parent)
     repaintQueued_ = true;
     update();
   };
+  surface_.setScreenRatio(devicePixelRatioF());
 }
 
 SurfaceWidget::~SurfaceWidget() { surface_.changed = nullptr; }
 
 void SurfaceWidget::paintEvent(QPaintEvent*) {
   repaintQueued_ = false;
+  // Moved to a screen of another resolution: a smooth picture is drawn again for it,
+  // once this paint is over.
+  if (devicePixelRatioF() != surface_.screenRatio() &&
+      surface_.setScreenRatio(devicePixelRatioF()) && onResolutionChange) {
+    QMetaObject::invokeMethod(
+        this, [this] { onResolutionChange(); }, Qt::QueuedConnection);
+  }
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   const int border = surface_.BorderPixels();

@@ -19,10 +19,21 @@ class WindowSurface : public RasterSurface {
   // enough: the widget repaints the whole image).
   std::function<void()> changed;
 
+  // The screen's device pixels per pixel. A smooth picture is drawn at the screen's
+  // resolution; the aliased one stays the picture box's, one pixel per pixel. True
+  // when the picture was lost to the change and must be drawn again.
+  bool setScreenRatio(double ratio);
+  double screenRatio() const { return screenRatio_; }
+
  protected:
+  void onSmooth() override;
   void onPictureChanged() override {
     if (changed) changed();
   }
+
+ private:
+  bool matchScreen();
+  double screenRatio_ = 1;
 };
 
 // The platform's mouse arguments: button 1 left, 2 right, 4 middle; shift 1 Shift,
@@ -55,6 +66,8 @@ class SurfaceWidget : public QWidget {
   // A key on the focused surface; true when it was taken.
   std::function<bool(const QKeyEvent&)> onKey;
   std::function<void(const QPoint& globalPosition)> onContextMenu;
+  // The screen's resolution changed under a smooth picture, which must be drawn again.
+  std::function<void()> onResolutionChange;
 
   bool dragging() const { return dragging_; }
 
