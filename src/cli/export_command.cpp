@@ -20,13 +20,16 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kExportOptions[] = {
-    {"--size", true}, {"--scale", true},  {"--level", true},
-    {"--pen", true},  {"--trace", false}, {"--help", false},
+    {"--size", true},   {"--cm", true},      {"--dpi", true},     {"--scale", true},
+    {"--level", true},  {"--pen", true},     {"--smooth", false}, {"--grid", false},
+    {"--pi", false},    {"--labels", false}, {"--legend", false}, {"--label-size", true},
+    {"--trace", false}, {"--help", false},
 };
 
 constexpr std::string_view kExportUsage =
-    "Usage: quorvel export LIST.QVX OUT [--size WxH] [--scale N] [--level N] [--pen N]\n"
-    "         [--trace]\n"
+    "Usage: quorvel export LIST.QVX OUT [--size WxH | --cm WxH [--dpi N]] [--scale N]\n"
+    "         [--level N] [--pen N] [--smooth] [--grid] [--pi] [--labels | --legend]\n"
+    "         [--label-size N] [--trace]\n"
     "\n"
     "Replays every record of the list file on a drawing surface of W x H pixels in\n"
     "the centred view, as the toolbar's 打开 does, and writes the picture to OUT in\n"
@@ -38,13 +41,27 @@ constexpr std::string_view kExportUsage =
     "OUT is replaced only by a complete new picture; on a failure it stays as it was.\n"
     "\n"
     "  --size WxH  the picture in pixels, each side 1 to 8000 (default 800x800)\n"
+    "  --cm WxH    the picture in centimetres for print, e.g. 10x7.5: the bitmap holds\n"
+    "              W / 2.54 x dpi pixels (10x10 at 300 dpi: 1181 x 1181) and looks like\n"
+    "              the screen's picture of that size, its lines and labels only sharper\n"
+    "              (SVG and PDF are W x H centimetres)\n"
+    "  --dpi N     the resolution of --cm, 72 to 1200 dots per inch (default 300)\n"
     "  --scale N   the 缩放 slider, view units per curve unit, 0 to 16000 (default 500)\n"
     "  --level N   the 精度 slider, steps per curve, 1 to 10000 (default 2000)\n"
     "  --pen N     the 笔宽 slider, pen width in pixels, 1 to 5 (default 2)\n"
+    "  the picture options (图像选项), all off by default:\n"
+    "  --smooth    smooth curves: antialiased, with points added where a curve turns\n"
+    "              steep (circles close, no line across a pole)\n"
+    "  --grid      light grid lines at the ticks, under the curves\n"
+    "  --pi        the x axis labelled in multiples of π/2\n"
+    "  --labels    each curve's list text beside it, in its colour\n"
+    "  --legend    a legend of the curves in a corner instead\n"
+    "  --label-size N  the size of the labels in points, 9 to 24 (default 9)\n"
     "  --trace     write instead every call the drawing made on the surface, one per\n"
     "              line, fields separated by a TAB, whatever OUT's extension:\n"
     "                Scale x1 y1 x2 y2 | Cls | ForeColor RGB | DrawWidth N |\n"
-    "                AutoRedraw 0/1 | Line x1 y1 x2 y2 | PSet x y | Print x y TEXT\n"
+    "                AutoRedraw 0/1 | Line x1 y1 x2 y2 | PSet x y | Print x y TEXT |\n"
+    "                FontSize POINTS | Smooth 0/1 (these two only with the options)\n"
     "              (colours in decimal with red in the low byte; numbers read back as\n"
     "              the same single-precision values; Print at CurrentX, CurrentY)\n"
     "  --help      show this help\n"
@@ -67,6 +84,32 @@ std::string readNumber(const SplitWords& words, std::string_view option, int min
            std::to_string(max) + ", not '" + *text + "'";
   }
   value = *v;
+  return {};
+}
+
+// --cm and --dpi into the picture's size; returns the problem, or an empty text.
+std::string readPrintSize(const SplitWords& words, PictureSpec& picture) {
+  const std::string* cm = words.value("--cm");
+  if (cm == nullptr) return words.has("--dpi") ? "--dpi goes with --cm" : "";
+  if (words.has("--size")) return "give --size or --cm, not both";
+  const std::optional<CentimetreSize> c = parseCentimetreSize(*cm);
+  if (!c)
+    return "--cm must be WxH, two numbers of centimetres above 0 joined by x, not '" + *cm + "'";
+  PictureSize size;
+  size.unit = SizeUnit::Centimetres;
+  size.widthCm = c->width;
+  size.heightCm = c->height;
+  if (const std::string problem =
+          readNumber(words, "--dpi", kMinDotsPerInch, kMaxDotsPerInch, size.dotsPerInch);
+      !problem.empty()) {
+    return problem;
+  }
+  if (!drawable(size)) {
+    return "--cm " + *cm + " at " + std::to_string(size.dotsPerInch) + " dpi is more than " +
+           std::to_string(kMaxPicturePixels) + " pixels a side";
+  }
+  picture = pictureSpecFor(picture.format, size, picture.widthPixels, picture.heightPixels,
+                           picture.borderPixels);
   return {};
 }
 
@@ -94,9 +137,21 @@ std::string readRequest(const SplitWords& words, ListPictureRequest& request) {
   }
   for (const std::string& problem : {readNumber(words, "--scale", 0, 16000, request.scale),
                                      readNumber(words, "--level", 1, 10000, request.level),
-                                     readNumber(words, "--pen", 1, 5, request.penWidth)}) {
+                                     readNumber(words, "--pen", 1, 5, request.penWidth),
+                                     readNumber(words, "--label-size", kMinLabelPoints,
+                                                kMaxLabelPoints, request.style.labelPoints)}) {
     if (!problem.empty()) return problem;
   }
+  if (const std::string problem = readPrintSize(words, request.picture); !problem.empty()) {
+    return problem;
+  }
+  if (words.has("--labels") && words.has("--legend")) return "give --labels or --legend, not both";
+  PictureStyle& style = request.style;
+  style.smooth = words.has("--smooth");
+  style.grid = words.has("--grid");
+  style.piTicks = words.has("--pi");
+  if (words.has("--labels")) style.labels = CurveLabels::Beside;
+  if (words.has("--legend")) style.labels = CurveLabels::Legend;
   return {};
 }
 

@@ -7,15 +7,17 @@
 #include <vector>
 
 #include "plot/picture.h"
+#include "plot/picture_style.h"
 #include "shell/headless_program.h"
 
 namespace quorvel::cli {
 
 struct ListPictureRequest {
   PictureSpec picture;
-  int scale = 500;   // sldZoom
-  int level = 2000;  // sldLevel
-  int penWidth = 2;  // sldPenWidth
+  int scale = 500;     // sldZoom
+  int level = 2000;    // sldLevel
+  int penWidth = 2;    // sldPenWidth
+  PictureStyle style;  // the picture options (图像选项)
 };
 
 struct ListPictureOutcome {

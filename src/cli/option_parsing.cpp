@@ -93,6 +93,37 @@ std::optional<PixelSize> parsePixelSize(std::string_view text) {
   return PixelSize{*width, *height};
 }
 
+namespace {
+
+// A plain decimal: digits, at most one point with digits on both sides ("7.5").
+std::optional<double> parsePlainDecimal(std::string_view text) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  if (whole.empty() || !allDigits(whole)) return std::nullopt;
+  if (point != std::string_view::npos && (fraction.empty() || !allDigits(fraction))) {
+    return std::nullopt;
+  }
+  if (text.size() > 16) return std::nullopt;  // more digits than any size needs
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<CentimetreSize> parseCentimetreSize(std::string_view text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const std::optional<double> width = parsePlainDecimal(text.substr(0, x));
+  const std::optional<double> height = parsePlainDecimal(text.substr(x + 1));
+  auto fits = [](const std::optional<double>& v) { return v && *v > 0 && *v <= 1000; };
+  if (!fits(width) || !fits(height)) return std::nullopt;
+  return CentimetreSize{*width, *height};
+}
+
 std::optional<std::int32_t> parseHexColour(std::string_view text) {
   if (text.size() != 6) return std::nullopt;
   int channels[3] = {0, 0, 0};

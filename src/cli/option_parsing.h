@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "plot/picture.h"
+
 namespace quorvel::cli {
 
 struct OptionRule {
@@ -37,9 +39,16 @@ struct PixelSize {
   int width = 0;
   int height = 0;
 };
-inline constexpr int kMaxPicturePixels = 8000;  // per side
 // "WxH": two whole numbers from 1 to kMaxPicturePixels joined by a lower-case x.
 std::optional<PixelSize> parsePixelSize(std::string_view text);
+
+struct CentimetreSize {
+  double width = 0;
+  double height = 0;
+};
+// "WxH" in centimetres: two numbers above 0 and at most 1000 in plain decimals ("10",
+// "7.5") joined by a lower-case x.
+std::optional<CentimetreSize> parseCentimetreSize(std::string_view text);
 
 // "RRGGBB": six hexadecimal digits, red first, in either case; the result is the
 // program's colour value with red in the low byte.
