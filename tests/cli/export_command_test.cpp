@@ -208,6 +208,60 @@ TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
   EXPECT_EQ(loadImage(out).size(), QSize(10, 10));
 }
 
+TEST(ExportCommand, APrintSizeIsItsCentimetresAtItsResolution) {
+  const TempFolder dir;
+  const struct {
+    const char* cm;
+    const char* dpi;
+    QSize pixels;
+    int dotsPerMetre;
+  } cases[] = {
+      {"10x10", "300", QSize(1181, 1181), 11811},
+      {"10x10", nullptr, QSize(1181, 1181), 11811},  // 300 unless told
+      {"8.5x4", "150", QSize(502, 236), 5906},
+  };
+  for (const auto& c : cases) {
+    const auto png = dir / "print.png";
+    std::vector<std::string> args = {"export", kWorksheet, png.string(), "--cm", c.cm, "--smooth"};
+    if (c.dpi != nullptr) args.insert(args.end(), {"--dpi", c.dpi});
+    const Outcome o = runCli(args);
+    ASSERT_EQ(o.exit, 0) << o.err;
+    const QImage image(QString::fromStdString(png.string()));
+    EXPECT_EQ(image.size(), c.pixels) << c.cm;
+    EXPECT_EQ(image.dotsPerMeterX(), c.dotsPerMetre) << c.cm;
+  }
+  // 300 dpi looks like the screen's 378 pixels: the same picture, 3.125 times as fine.
+  const auto screen = dir / "screen.png";
+  const auto print = dir / "print.png";
+  ASSERT_EQ(runCli({"export", kWorksheet, screen.string(), "--size", "378x378", "--smooth"}).exit,
+            0);
+  ASSERT_EQ(runCli({"export", kWorksheet, print.string(), "--cm", "10x10", "--smooth"}).exit, 0);
+  const QImage small = loadImage(screen);
+  const QImage fine =
+      loadImage(print).scaled(378, 378, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  int far = 0;
+  for (int y = 0; y < 378; ++y) {
+    for (int x = 0; x < 378; ++x) {
+      const QRgb a = small.pixel(x, y), b = fine.pixel(x, y);
+      far += std::abs(qGray(a) - qGray(b)) > 96;
+    }
+  }
+  EXPECT_LT(far, 378 * 378 / 100);  // fewer than one pixel in a hundred far apart
+}
+
+TEST(ExportCommand, TheOptionsReachTheTrace) {
+  const TempFolder dir;
+  const auto trace = dir / "t";
+  const Outcome o = runCli({"export", kWorksheet, trace.string(), "--trace", "--smooth", "--grid",
+                            "--pi", "--legend", "--label-size", "12"});
+  ASSERT_EQ(o.exit, 0) << o.err;
+  const std::string text = readFile(trace);
+  for (const char* line :
+       {"\nSmooth\t1\n", "\nFontSize\t12\n", "\tπ/2\n", "\nFillBox\t", "\nForeColor\t13421772\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
 TEST(ExportCommand, WrongUsage) {
   const struct {
     std::vector<std::string> args;
@@ -229,6 +283,14 @@ TEST(ExportCommand, WrongUsage) {
        "--pen must be a whole number from 1 to 5, not '6'"},
       {{"export", "a.qvx", "b.png", "--pen", "2.5"}, "--pen must be"},
       {{"export", "a.qvx", "b.png", "--trace=1"}, "--trace takes no value"},
+      {{"export", "a.qvx", "b.png", "--dpi", "300"}, "--dpi goes with --cm"},
+      {{"export", "a.qvx", "b.png", "--cm", "10x10", "--size", "9x9"}, "--size or --cm"},
+      {{"export", "a.qvx", "b.png", "--cm", "10"}, "--cm must be WxH"},
+      {{"export", "a.qvx", "b.png", "--cm", "10x10", "--dpi", "50"},
+       "--dpi must be a whole number from 72 to 1200"},
+      {{"export", "a.qvx", "b.png", "--cm", "80x10"}, "more than 8000 pixels a side"},
+      {{"export", "a.qvx", "b.png", "--labels", "--legend"}, "--labels or --legend"},
+      {{"export", "a.qvx", "b.png", "--label-size", "8"}, "from 9 to 24"},
   };
   for (const auto& c : cases) {
     const Outcome o = runCli(c.args);

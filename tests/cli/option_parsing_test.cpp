@@ -112,6 +112,34 @@ TEST(ParsePixelSize, TwoSidesJoinedByX) {
   }
 }
 
+TEST(ParseCentimetreSize, PlainDecimalsAbove0UpTo1000) {
+  const struct {
+    const char* text;
+    std::optional<std::pair<double, double>> size;
+  } cases[] = {
+      {"10x10", std::pair{10.0, 10.0}},
+      {"8.5x4", std::pair{8.5, 4.0}},
+      {"0.1x1000", std::pair{0.1, 1000.0}},
+      {"0x5", {}},
+      {"1000.5x5", {}},
+      {"5x", {}},
+      {".5x5", {}},
+      {"5.x5", {}},
+      {"5x-2", {}},
+      {"1e2x5", {}},
+      {"5,5x5", {}},
+      {"5 x5", {}},
+  };
+  for (const auto& c : cases) {
+    const std::optional<CentimetreSize> s = parseCentimetreSize(c.text);
+    ASSERT_EQ(s.has_value(), c.size.has_value()) << c.text;
+    if (s) {
+      EXPECT_EQ(s->width, c.size->first) << c.text;
+      EXPECT_EQ(s->height, c.size->second) << c.text;
+    }
+  }
+}
+
 TEST(ParseHexColour, RedFirstOnTheLineRedLowInTheValue) {
   const struct {
     const char* text;
