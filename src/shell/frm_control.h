@@ -5,6 +5,7 @@
 // curve formulas and the plotter read them directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "plot/plotter.h"
 #include "plot/surface.h"
 #include "plot/view.h"
+#include "shell/list_history.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
 #include "toolkit/controls.h"
@@ -64,6 +66,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PictureButton picDraw{"picDraw"};
   CommandButton cmdClear{"cmdClear"};
   PictureButton picClear{"picClear"};
+  // Shown while a list line is being edited on this page: puts the page's curve in
+  // that line's place.
+  CommandButton cmdReplace{"cmdReplace"};
 
   // ---- page 2: 视图 ----
   PictureButton picUp{"picUp"};
@@ -149,6 +154,38 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // (view, scale, flags, list, panel) is as it was afterwards.
   void replayOnto(Surface& target);
 
+  // ---- the list as a document (list_document.cpp) ----
+  // The list as it stands: the working file's bytes, the lines and their ticks.
+  ListState listState() const;
+  // Puts a list state back (file, lines, ticks) and redraws.
+  void restoreListState(const ListState& state);
+  // Runs a command as one step that undo can take back (when it changed the list).
+  void asUndoStep(const std::function<void()>& command);
+  void undo();
+  void redo();
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  // The list holds curves that are not in the file it was last saved to or opened
+  // from.
+  bool listChanged() const;
+  void markListSaved();
+  // A list opened (or recovered) anew: no steps to undo into another list; it counts
+  // as saved unless `saved` is false (a recovered list is saved nowhere).
+  void startNewDocument(bool saved = true);
+
+  // ---- editing a line (list_edits.cpp) ----
+  // Loads line `line`'s curve into the 绘制 page (family, form, texts, ranges, 整数,
+  // colour) and shows 替换.
+  void lstExist_DblClick(int line);
+  void cmdReplace_Click();
+  // The line being edited, or -1.
+  int EditingLine() const { return editingLine_; }
+  void stopEditing();
+  // A line's context commands: a new colour from the colour dialog, and a move one
+  // place up (−1) or down (+1) in the list, the file and the drawing order together.
+  void recolourLine(int line);
+  void moveLine(int line, int by);
+
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();
 
@@ -203,6 +240,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   ListFile* replayFile_ = nullptr;  // held open by the redraw while it replays
   bool redrawRunning_ = false;
   bool drawRunning_ = false;
+  bool restoringList_ = false;  // a list state is being put back: its ticks redraw nothing
+  ListHistory history_;
+  std::optional<std::string> savedList_;  // the file's bytes when saved or opened
+  int editingLine_ = -1;
 };
 
 }  // namespace quorvel

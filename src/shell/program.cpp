@@ -12,6 +12,7 @@ Services checked(Services s) {
     throw std::invalid_argument("every platform service must be given");
   }
   if (!s.preferences) s.preferences = std::make_unique<MemoryPreferences>();
+  if (!s.questions) s.questions = std::make_unique<FixedAnswer>(1);
   return s;
 }
 
