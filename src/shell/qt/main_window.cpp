@@ -175,6 +175,11 @@ void MainWindow::applyLayout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Curves not saved: the user may keep the window open.
+  if (form_.Form_QueryUnload()) {
+    event->ignore();
+    return;
+  }
   form_.Form_Unload();
   event->accept();
   if (onUnloaded) onUnloaded();
