@@ -96,6 +96,12 @@ void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
   }
 }
 
+bool Surface::RestorePicture() {
+  if (!onRestorePicture()) return false;
+  onPictureChanged();
+  return true;
+}
+
 void Surface::Print(const std::string& text) {
   onPrint(currentX_, currentY_, text);
   onPictureChanged();

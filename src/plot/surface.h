@@ -76,6 +76,11 @@ class Surface {
   void setCurrentY(float y) { currentY_ = y; }
   // Text with its top-left corner at the current position, in ForeColor.
   void Print(const std::string& text);
+  // A picture kept to be put back: the live parameters draw the other curves once
+  // and put them back under each new state of the curve being changed. False when
+  // this surface keeps no pictures (or none was kept at its size): draw afresh.
+  bool KeepPicture() { return onKeepPicture(); }
+  bool RestorePicture();
 
   // User units to pixels of the drawing area (inline: every plotted point passes here).
   PixelPoint toPixels(float x, float y) const {
@@ -110,6 +115,8 @@ class Surface {
   // Print), runs or batched alike: the one place a window learns that it must show
   // the picture again.
   virtual void onPictureChanged() {}
+  virtual bool onKeepPicture() { return false; }
+  virtual bool onRestorePicture() { return false; }
 
  private:
   void resetScale();

@@ -59,6 +59,8 @@ class RasterSurface : public Surface {
   void onLine(float x1, float y1, float x2, float y2) override;
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
+  bool onKeepPicture() override;
+  bool onRestorePicture() override;
   // Aliased: the same pixels as PSet and Line one by one, each point converted to
   // pixels once and the image's figures read once per run.
   void onPlotDots(const PlotDot* dots, std::size_t count) override;
@@ -130,6 +132,7 @@ class RasterSurface : public Surface {
   void anchorLine(int x, int y, int xEnd, int yEnd, QRgb*& bits);
 
   QImage image_;
+  QImage kept_;  // KeepPicture's copy
   QFont font_;
   int fontAscent_ = 0;
   int fontHeight_ = 0;

@@ -59,6 +59,11 @@ void frmControl::wireHandlers() {
 }
 
 void frmControl::message(const std::string& prompt, const std::string& title) {
+  // A live curve that cannot be drawn says so in its window, never in a box per step.
+  if (previewing_) {
+    previewNote_ = prompt;
+    return;
+  }
   program_.message(prompt, title);
 }
 

@@ -186,6 +186,19 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void recolourLine(int line);
   void moveLine(int line, int by);
 
+  // ---- live parameters (live_session.cpp) ----
+  // Starts changing a curve live: a list line (loaded on the 绘制 page and left out of
+  // the picture while it changes), or with -1 the 绘制 page's own curve. The other
+  // ticked curves are drawn once and kept.
+  void beginLive(int line);
+  // Draws the 绘制 page's curve as its boxes say now over the kept picture; "" or,
+  // when the curve cannot be drawn (k = 0, r ≤ 0 …), the reason, shown in no box.
+  std::string liveStep();
+  // The picture as the list says again.
+  void endLive();
+  bool Live() const { return liveActive_; }
+  int LiveLine() const { return liveLine_; }
+
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();
 
@@ -244,6 +257,13 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   ListHistory history_;
   std::optional<std::string> savedList_;  // the file's bytes when saved or opened
   int editingLine_ = -1;
+  // Live parameters.
+  void drawLiveBackground();
+  bool liveActive_ = false;
+  int liveLine_ = -1;
+  bool liveKept_ = false;    // the other curves are kept on the canvas
+  bool previewing_ = false;  // the draw command stores nothing and keeps its message
+  std::string previewNote_;
 };
 
 }  // namespace quorvel

@@ -83,6 +83,7 @@ void frmControl::cmdDelete_Click() {
 void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
+  liveKept_ = false;  // a live curve's kept picture is gone with this one
   canvas->Cls();
   if (lstExist.ListIndex() == -1 && !g_.listFromFile) {
     redrawRunning_ = false;
