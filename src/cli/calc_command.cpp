@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "eval/epc.h"
+#include "eval/input_text.h"
 #include "eval/status.h"
 
 namespace quorvel::cli {
@@ -94,7 +95,7 @@ int evaluateLines(std::istream& in, std::ostream& out, const std::string& defaul
       expression = line.substr(tab + 1);
     }
     EvalState state;
-    Epc(state, expression, xText);
+    Epc(state, asciiFromFullWidth(expression), asciiFromFullWidth(xText));
     printRaw(out, state);
     out.flush();  // a driving program waits for each answer
   }
@@ -117,8 +118,9 @@ int calcCommand(const std::vector<std::string>& args, std::istream& in, std::ost
   }
   if (options.fromStdin) return evaluateLines(in, out, options.xText);
 
+  // Typed as a user types into the panel: full-width forms are read as ASCII.
   EvalState state;
-  Epc(state, options.expressions.front(), options.xText);
+  Epc(state, asciiFromFullWidth(options.expressions.front()), asciiFromFullWidth(options.xText));
   if (options.raw) {
     printRaw(out, state);
     return kExitDone;

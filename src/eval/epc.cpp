@@ -361,18 +361,8 @@ void evaluate(EvalState& state, std::string expression, const std::string& xText
 }  // namespace
 
 std::int32_t numsign(std::string_view token) {
-  struct Entry {
-    std::string_view token;
-    std::int32_t code;
-  };
-  static constexpr Entry kTable[] = {
-      {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},   {"-", kSubtract}, {"*", kMultiply},
-      {"/", kDivide},    {"-!", kNegate},      {"^", kPower}, {"sin", kSin},    {"cos", kCos},
-      {"tan", kTan},     {"tg", kTan},         {"cot", kCot}, {"ctg", kCot},    {"abs", kAbs},
-      {"sqr", kSqr},     {"ln", kLn},          {"lg", kLg},   {"log", kLg},     {"(", kOpenBracket},
-  };
-  for (const Entry& e : kTable) {
-    if (e.token == token) return e.code;
+  for (const expression_codes::Token& t : expression_codes::kTokens) {
+    if (t.text == token) return t.code;
   }
   return kUndefinedCode;
 }

@@ -4,6 +4,7 @@
 // the same table.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace quorvel::expression_codes {
 
@@ -29,9 +30,25 @@ constexpr std::int32_t kUndefinedCode = 99999;
 
 constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
 
+// The tokens the scan knows and their codes ("-!" is the sign of a negative number,
+// "#" the end of the text).
+struct Token {
+  std::string_view text;
+  std::int32_t code;
+};
+inline constexpr Token kTokens[] = {
+    {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},   {"-", kSubtract}, {"*", kMultiply},
+    {"/", kDivide},    {"-!", kNegate},      {"^", kPower}, {"sin", kSin},    {"cos", kCos},
+    {"tan", kTan},     {"tg", kTan},         {"cot", kCot}, {"ctg", kCot},    {"abs", kAbs},
+    {"sqr", kSqr},     {"ln", kLn},          {"lg", kLg},   {"log", kLg},     {"(", kOpenBracket},
+};
+
 // The constants are the short single-precision values, not the full ones.
 constexpr float kPi = 3.14159f;
 constexpr float kE = 2.71828f;
+// Their names in a text.
+inline constexpr std::string_view kPiName = "pi";
+inline constexpr std::string_view kEName = "e";
 
 // Both stacks hold 30 entries.
 constexpr int kStackSize = 30;

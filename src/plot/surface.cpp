@@ -133,6 +133,12 @@ void Surface::FillBox(float x1, float y1, float x2, float y2) {
   onPictureChanged();
 }
 
+bool Surface::RestorePicture() {
+  if (!onRestorePicture()) return false;
+  onPictureChanged();
+  return true;
+}
+
 void Surface::Print(const std::string& text) {
   onPrint(currentX_, currentY_, text);
   onPictureChanged();

@@ -92,6 +92,11 @@ class Surface {
   // of a line.
   double TextWidthPixels(const std::string& text) const { return textWidthPixels(text); }
   double TextHeightPixels() const { return textHeightPixels(); }
+  // A picture kept to be put back: the live parameters draw the other curves once
+  // and put them back under each new state of the curve being changed. False when
+  // this surface keeps no pictures (or none was kept at its size): draw afresh.
+  bool KeepPicture() { return onKeepPicture(); }
+  bool RestorePicture();
 
   // User units to pixels of the drawing area (inline: every plotted point passes here).
   PixelPoint toPixels(float x, float y) const {
@@ -134,6 +139,8 @@ class Surface {
   // Print, FillBox), runs or batched alike: the one place a window learns that it must show
   // the picture again.
   virtual void onPictureChanged() {}
+  virtual bool onKeepPicture() { return false; }
+  virtual bool onRestorePicture() { return false; }
 
  private:
   void resetScale();

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "plot/clip_segment.h"
@@ -234,6 +235,23 @@ void RasterSurface::onCls() {
   endPainting();
   recent_ = {};
   image_.fill(kWhite);
+}
+
+bool RasterSurface::onKeepPicture() {
+  endPainting();
+  kept_ = image_.copy();
+  return !kept_.isNull();
+}
+
+bool RasterSurface::onRestorePicture() {
+  if (kept_.isNull() || kept_.size() != image_.size() || kept_.format() != image_.format()) {
+    return false;
+  }
+  endPainting();
+  recent_ = {};
+  // Into the image's own pixels: no new image to allocate and detach per step.
+  std::memcpy(image_.bits(), kept_.constBits(), static_cast<std::size_t>(image_.sizeInBytes()));
+  return true;
 }
 
 void RasterSurface::onForeColor() {

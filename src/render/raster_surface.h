@@ -76,6 +76,8 @@ class RasterSurface : public Surface {
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
+  bool onKeepPicture() override;
+  bool onRestorePicture() override;
   // Aliased: the same pixels as PSet and Line one by one, each point converted to
   // pixels once and the image's figures read once per run.
   void onPlotDots(const PlotDot* dots, std::size_t count) override;
@@ -158,6 +160,7 @@ class RasterSurface : public Surface {
   QImage image_;
   double pixelRatio_ = 1;
   int fileDotsPerInch_ = 0;
+  QImage kept_;  // KeepPicture's copy
   QFont font_;
   int fontAscent_ = 0;
   int fontHeight_ = 0;

@@ -325,6 +325,11 @@ void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOn
 }
 
 void frmControl::recordEntry(const std::string& text) {
+  // A live curve is drawn, never stored.
+  if (previewing_) {
+    g_.zoomPending = false;
+    return;
+  }
   // A replay only repaints. A pending zoom has been applied above and is done with;
   // it does not keep a new curve (or an opened file's record) out of the list, where
   // the curve would be lost at the next repaint.

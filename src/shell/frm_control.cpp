@@ -2,6 +2,7 @@
 // page's own handlers and the close box.
 #include "shell/frm_control.h"
 
+#include "eval/input_text.h"
 #include "shell/program.h"
 
 namespace quorvel {
@@ -18,8 +19,10 @@ void frmControl::wireHandlers() {
   cboFuncName.Click = [this] { cboFuncName_Click(); };
   for (int i = 0; i < kFamilyCount; ++i) cboStyle[i].Click = [this, i] { cboStyle_Click(i); };
   for (int i = 1; i <= 3; ++i) txtParameter[i].GotFocus = [this, i] { txtParameter_GotFocus(i); };
-  cmdDraw.Click = picDraw.Click = [this] { cmdDraw_Click(); };
-  cmdClear.Click = picClear.Click = [this] { cmdClear_Click(); };
+  // The commands that change the list are steps that undo can take back.
+  cmdDraw.Click = picDraw.Click = [this] { asUndoStep([this] { cmdDraw_Click(); }); };
+  cmdClear.Click = picClear.Click = [this] { asUndoStep([this] { cmdClear_Click(); }); };
+  cmdReplace.Click = [this] { cmdReplace_Click(); };
 
   picUp.Click = [this] { picUp_Click(); };
   picDown.Click = [this] { picDown_Click(); };
@@ -36,7 +39,8 @@ void frmControl::wireHandlers() {
     p->MouseUp = [p] { p->setBorderStyle(0); };
   }
   lstExist.ItemCheck = [this](int item) { lstExist_ItemCheck(item); };
-  cmdDelete.Click = picDelete.Click = [this] { cmdDelete_Click(); };
+  lstExist.DblClick = [this](int line) { lstExist_DblClick(line); };
+  cmdDelete.Click = picDelete.Click = [this] { asUndoStep([this] { cmdDelete_Click(); }); };
   cmdRedraw.Click = picRedraw.Click = [this] { cmdRedraw_Click(); };
 
   chkAutoColor.Click = [this] { chkAutoColor_Click(); };
@@ -45,9 +49,22 @@ void frmControl::wireHandlers() {
   cmdColor.Click = picColor.Click = [this] { cmdColor_Click(); };
   cmdDefault.Click = picDefault.Click = [this] { cmdDefault_Click(); };
   cmdPictureOptions.Click = [this] { cmdPictureOptions_Click(); };
+
+  // Full-width forms typed with a Chinese input method are read as ASCII.
+  for (int i = 1; i <= 3; ++i) txtParameter[i].setInputFilter(asciiFromFullWidth);
+  txtExpression.setInputFilter(asciiFromFullWidth);
+  txtValue.setInputFilter(asciiFromFullWidth);
+  for (ComboBox* c : {&cboRangeX1, &cboRangeX2, &cboRangeY1, &cboRangeY2}) {
+    c->setInputFilter(asciiFromFullWidth);
+  }
 }
 
 void frmControl::message(const std::string& prompt, const std::string& title) {
+  // A live curve that cannot be drawn says so in its window, never in a box per step.
+  if (previewing_) {
+    previewNote_ = prompt;
+    return;
+  }
   program_.message(prompt, title);
 }
 

@@ -5,6 +5,7 @@
 // curve formulas and the plotter read them directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "plot/plotter.h"
 #include "plot/surface.h"
 #include "plot/view.h"
+#include "shell/list_history.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
 #include "toolkit/controls.h"
@@ -67,6 +69,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PictureButton picDraw{"picDraw"};
   CommandButton cmdClear{"cmdClear"};
   PictureButton picClear{"picClear"};
+  // Shown while a list line is being edited on this page: puts the page's curve in
+  // that line's place.
+  CommandButton cmdReplace{"cmdReplace"};
 
   // ---- page 2: 视图 ----
   PictureButton picUp{"picUp"};
@@ -156,6 +161,51 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // screen's view, at the screen's scale.
   void replayCentredOnto(Surface& target);
 
+  // ---- the list as a document (list_document.cpp) ----
+  // The list as it stands: the working file's bytes, the lines and their ticks.
+  ListState listState() const;
+  // Puts a list state back (file, lines, ticks) and redraws.
+  void restoreListState(const ListState& state);
+  // Runs a command as one step that undo can take back (when it changed the list).
+  void asUndoStep(const std::function<void()>& command);
+  void undo();
+  void redo();
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  // The list holds curves that are not in the file it was last saved to or opened
+  // from.
+  bool listChanged() const;
+  void markListSaved();
+  // A list opened (or recovered) anew: no steps to undo into another list; it counts
+  // as saved unless `saved` is false (a recovered list is saved nowhere).
+  void startNewDocument(bool saved = true);
+
+  // ---- editing a line (list_edits.cpp) ----
+  // Loads line `line`'s curve into the 绘制 page (family, form, texts, ranges, 整数,
+  // colour) and shows 替换.
+  void lstExist_DblClick(int line);
+  void cmdReplace_Click();
+  // The line being edited, or -1.
+  int EditingLine() const { return editingLine_; }
+  void stopEditing();
+  // A line's context commands: a new colour from the colour dialog, and a move one
+  // place up (−1) or down (+1) in the list, the file and the drawing order together.
+  void recolourLine(int line);
+  void moveLine(int line, int by);
+
+  // ---- live parameters (live_session.cpp) ----
+  // Starts changing a curve live: a list line (loaded on the 绘制 page and left out of
+  // the picture while it changes), or with -1 the 绘制 page's own curve. The other
+  // ticked curves are drawn once and kept.
+  void beginLive(int line);
+  // Draws the 绘制 page's curve as its boxes say now over the kept picture; "" or,
+  // when the curve cannot be drawn (k = 0, r ≤ 0 …), the reason, shown in no box.
+  std::string liveStep();
+  // The picture as the list says again.
+  void endLive();
+  bool Live() const { return liveActive_; }
+  int LiveLine() const { return liveLine_; }
+
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();
 
@@ -225,6 +275,17 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   std::vector<LabelledCurve>* labelled_ = nullptr;
   std::vector<PixelBox> axisLabels_;
   std::vector<PlotDot> curveDots_;
+  bool restoringList_ = false;  // a list state is being put back: its ticks redraw nothing
+  ListHistory history_;
+  std::optional<std::string> savedList_;  // the file's bytes when saved or opened
+  int editingLine_ = -1;
+  // Live parameters.
+  void drawLiveBackground();
+  bool liveActive_ = false;
+  int liveLine_ = -1;
+  bool liveKept_ = false;    // the other curves are kept on the canvas
+  bool previewing_ = false;  // the draw command stores nothing and keeps its message
+  std::string previewNote_;
 };
 
 }  // namespace quorvel

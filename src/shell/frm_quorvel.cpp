@@ -201,9 +201,26 @@ void frmQuorvel::showOrHidePanel() {
 }
 
 bool frmQuorvel::openList() {
+  // Curves not saved are not lost without asking; 取消 leaves everything as it was.
+  if (!confirmLosingList()) return true;
   const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showOpen(request).fileName;
   return chosen.empty() || openListFile(chosen);
+}
+
+bool frmQuorvel::openGivenList(const std::filesystem::path& source) {
+  return confirmLosingList() && openListFile(source);
+}
+
+bool frmQuorvel::confirmLosingList() {
+  frmControl& panel = program_.panel;
+  if (!panel.listChanged()) return true;
+  switch (program_.services.questions->ask(kListChangedPrompt, kQuestionTitle,
+                                           {"保存", "不保存", "取消"})) {
+    case 0: return saveList();
+    case 1: return true;
+    default: return false;
+  }
 }
 
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
@@ -216,14 +233,16 @@ bool frmQuorvel::openListFile(const std::filesystem::path& source) {
   frmControl& panel = program_.panel;
   program_.g.listFromFile = true;
   panel.lstExist.Clear();
+  panel.stopEditing();
   panel.cmdRedraw_Click();
+  panel.startNewDocument();
   return true;
 }
 
-void frmQuorvel::saveList() {
+bool frmQuorvel::saveList() {
   const FileDialogRequest request{"保存图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showSave(request).fileName;
-  if (!chosen.empty()) saveListFile(chosen);
+  return !chosen.empty() && saveListFile(chosen);
 }
 
 bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
@@ -236,6 +255,7 @@ bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
     program_.message("保存列表文件错误", kTitleError);
     return false;
   }
+  program_.panel.markListSaved();
   return true;
 }
 

@@ -79,6 +79,10 @@ struct ScreenSize {
 // The toolbar's export: its dialog's filter (the bitmap first, as the default) and
 // where and in which format a chosen name is written.
 
+inline constexpr const char* kListChangedPrompt = "函数列表已更改，是否保存？";
+inline constexpr const char* kRecoveryPrompt = "上次未正常退出，是否恢复函数列表？";
+inline constexpr const char* kQuestionTitle = "Quorvel";
+
 inline constexpr const char* kExportFilter =
     "位图文件(*.BMP)|*.BMP|PNG 图像(*.PNG)|*.PNG|SVG 矢量图(*.SVG)|*.SVG|PDF 文档(*.PDF)|*.PDF";
 
@@ -116,6 +120,9 @@ class frmQuorvel : public Window {
   // toolkit sets from the real window first.
   void Form_Resize();
   void Form_Activate();
+  // The user closes the window: true when the close is cancelled (the list has
+  // curves not saved, and the user chose 取消, or 保存 and then did not save).
+  bool Form_QueryUnload();
   // Shut-down: the working list goes and the settings are written; the toolkit then
   // ends the program.
   void Form_Unload();
@@ -145,6 +152,12 @@ class frmQuorvel : public Window {
   // line, a file given to the program). Each reports its failure as the toolbar's
   // command does and returns false.
   bool openListFile(const std::filesystem::path& source);
+  // A list given to the program (on its command line, dropped on the window): asks
+  // before losing curves not saved, then opens it as 打开 does.
+  bool openGivenList(const std::filesystem::path& source);
+  // When the list has curves not saved, asks whether to save them: true to go on
+  // (saved, or not to be saved), false when the user cancelled.
+  bool confirmLosingList();
   bool saveListFile(const std::filesystem::path& target);
   // The export below its dialog: the picture the surface shows, written to `file` in
   // `format`. "" when written, else the reason; the file is then as it was.
@@ -159,7 +172,11 @@ class frmQuorvel : public Window {
   // The commands of the toolbar. A failed opening returns false: zoomMode then stays 0.
   void showOrHidePanel();
   bool openList();
-  void saveList();
+  // The save dialog and the save; true when the list was saved.
+  bool saveList();
+  // A working list left by a copy that did not end normally: offered back, or deleted.
+  void recoverWorkingList();
+  std::filesystem::path recoveryPath() const;
   void exportImage();
   void printImage();
   void showAbout();

@@ -16,6 +16,7 @@
 namespace quorvel {
 
 void frmControl::cmdClear_Click() {
+  stopEditing();
   canvas->Cls();
   g_.zoomMode = 0;
   sldZoom.setValue(500);
@@ -71,6 +72,7 @@ void frmControl::cmdDelete_Click() {
     return;
   }
   g_.funcCount = g_.funcCount - 1;
+  stopEditing();
   lstExist.RemoveItem(current);
   // The line that took the deleted one's place becomes current, so the redraw below
   // replays the remaining curves instead of leaving the surface blank.
@@ -82,6 +84,7 @@ void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
   style_ = pictureStyle();
+  liveKept_ = false;  // a live curve's kept picture is gone with this one
   canvas->Cls();
   if (lstExist.ListIndex() == -1 && !g_.listFromFile) {
     redrawRunning_ = false;
@@ -183,10 +186,17 @@ std::string frmControl::listTextOfEntry(const FuncRecord& entry) const {
   return text && !text->empty() ? *text : fallback;
 }
 
-void frmControl::lstExist_ItemCheck(int /*item*/) {
+void frmControl::lstExist_ItemCheck(int item) {
   // The draw command ticks each line it adds; that tick (and any tick during a
-  // replay) must not start a redraw in the middle of the command.
-  if (drawRunning_ || redrawRunning_) return;
+  // replay or while a list state is put back) must not start a redraw in the middle
+  // of the command.
+  if (drawRunning_ || redrawRunning_ || restoringList_) return;
+  // A user's tick is a step of its own: undo puts the tick back.
+  ListState before = listState();
+  if (item >= 0 && static_cast<std::size_t>(item) < before.ticks.size()) {
+    before.ticks[static_cast<std::size_t>(item)] = !before.ticks[static_cast<std::size_t>(item)];
+    history_.record(std::move(before));
+  }
   if (tbsControl.SelectedCaption() == "视图" && !g_.listFromFile) cmdRedraw_Click();
 }
 

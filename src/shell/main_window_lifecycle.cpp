@@ -20,6 +20,13 @@ constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
 constexpr int kDesignedWidth = 7605, kDesignedHeight = 8610, kDesignedInnerHeight = 8100;
 constexpr int kToolbarImages = 12;
 
+// A list with at least one record: an empty file holds nothing to offer back.
+bool hasRecords(const std::filesystem::path& file) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) > 0 &&
+         !ec;
+}
+
 void removeIfPresent(const std::filesystem::path& file) {
   std::error_code ignored;
   std::filesystem::remove(file, ignored);
@@ -39,7 +46,13 @@ void frmQuorvel::Form_Load() {
   mdlDeclare& g = program_.g;
 
   setCaption(std::string("Quorvel ") + kVersion);
-  // A list left over from an earlier run is never reused.
+  // A list left over from an earlier run is never reused as it is: kept aside to be
+  // offered back once the panel is ready (below), otherwise deleted.
+  const bool recoverable = program_.working.inProgramFolder() && hasRecords(program_.listPath());
+  if (recoverable) {
+    std::error_code ec;
+    std::filesystem::rename(program_.listPath(), recoveryPath(), ec);
+  }
   removeIfPresent(program_.listPath());
   panel.Form_Load();  // selects "自定义", with its family handling and defaults
   panel.Show();
@@ -70,7 +83,26 @@ void frmQuorvel::Form_Load() {
     imgTransfer.Add(i);
     tbMain.button(i + 1).Image = i;
   }
+  recoverWorkingList();
 }
+
+std::filesystem::path frmQuorvel::recoveryPath() const {
+  return program_.working.path() / "Funclist.recover";
+}
+
+void frmQuorvel::recoverWorkingList() {
+  const std::filesystem::path kept = recoveryPath();
+  std::error_code ec;
+  if (!std::filesystem::exists(kept, ec)) return;
+  if (program_.services.questions->ask(kRecoveryPrompt, kQuestionTitle, {"恢复", "不恢复"}) == 0 &&
+      openListFile(kept)) {
+    // Restored as 打开 restores a list, but saved nowhere yet.
+    program_.panel.startNewDocument(false);
+  }
+  removeIfPresent(kept);
+}
+
+bool frmQuorvel::Form_QueryUnload() { return !confirmLosingList(); }
 
 void frmQuorvel::Form_Resize() {
   frmControl& panel = program_.panel;

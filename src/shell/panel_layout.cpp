@@ -2,6 +2,7 @@
 // position and size (twips, within its page). Nothing here raises a handler: the
 // handlers are wired after the controls have their designed state.
 #include "catalogue/families.h"
+#include "eval/syntax_help.h"
 #include "shell/frm_control.h"
 
 namespace quorvel {
@@ -93,6 +94,8 @@ void frmControl::buildControls() {
     for (const FormInfo& f : family(i).forms) style.AddItem(f.comboItem);
   }
   txtExpression.setBounds(-3000, 2430, 2175, 945);
+  // What an expression may hold, from the evaluator's own tables.
+  txtExpression.setToolTipText(expressionSyntaxHelp());
   placeLabelIcon(imgParameter, 210, 2100);
   placeLabel(lblParameter[0], 600, 2130, "请输入参数：");
   placeLabel(lblParameter[1], 90, 2610, "ｋ ＝");
@@ -126,6 +129,9 @@ void frmControl::buildControls() {
   placeIcon(picDraw, cmdDraw);
   setCommand(cmdClear, 1290, 5430, 870, 450, "   清屏", "清除图像");
   placeIcon(picClear, cmdClear);
+  // Beside the y range's label, shown only while a list line is being edited.
+  setCommand(cmdReplace, 1560, 4380, 690, 330, "替换", "用本页的曲线替换所编辑的函数");
+  cmdReplace.setVisible(false);
 
   // Page 2: 视图.
   struct PadButton {
@@ -202,7 +208,7 @@ std::vector<Control*> frmControl::pageControls(int page) {
       add(txtParameter[1], txtParameter[2], txtParameter[3], chkIntX);
       add(imgRangeX, lblRangeX, lblOpenX, cboRangeX1, lblCommaX, cboRangeX2, lblCloseX);
       add(imgRangeY, lblRangeY, lblOpenY, cboRangeY1, lblCommaY, cboRangeY2, lblCloseY);
-      add(cmdDraw, picDraw, cmdClear, picClear);
+      add(cmdDraw, picDraw, cmdClear, picClear, cmdReplace);
       break;
     case 2:
       // lblAdd and lblMinus sit inside picZoomIn and picZoomOut.

@@ -24,6 +24,7 @@ Services checked(Services s) {
   if (!s.preferences) s.preferences = std::make_unique<MemoryPreferences>();
   if (!s.pictureOptions) s.pictureOptions = std::make_unique<KeepPictureOptions>();
   if (!s.exportSize) s.exportSize = std::make_unique<WindowSizedExports>();
+  if (!s.questions) s.questions = std::make_unique<FixedAnswer>(1);
   return s;
 }
 

@@ -4,6 +4,15 @@
 
 namespace quorvel {
 
+int ScriptedQuestions::ask(const std::string& prompt, const std::string& title,
+                           const std::vector<std::string>& buttons) {
+  asked.push_back({prompt, title, buttons});
+  if (answers.empty()) return otherwise;
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 void ScriptedMessageBox::show(const std::string& prompt, const std::string& title) {
   shown.emplace_back(title, prompt);
 }
@@ -105,6 +114,7 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   auto c = std::make_unique<ScriptedColorDialog>();
   auto p = std::make_unique<ScriptedPrinter>();
   auto e = std::make_unique<ScriptedPictureWriter>();
+  auto q = std::make_unique<ScriptedQuestions>();
   auto l = std::make_unique<ScriptedLinkOpener>();
   auto r = std::make_unique<ScriptedRandom>(seed);
   auto o = std::make_unique<ScriptedPictureOptions>();
@@ -116,6 +126,7 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   colors = c.get();
   printer = p.get();
   pictures = e.get();
+  questions = q.get();
   links = l.get();
   random = r.get();
   bundle_.messages = std::move(m);
@@ -123,6 +134,7 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   bundle_.colors = std::move(c);
   bundle_.printer = std::move(p);
   bundle_.pictures = std::move(e);
+  bundle_.questions = std::move(q);
   bundle_.links = std::move(l);
   bundle_.random = std::move(r);
   bundle_.pictureOptions = std::move(o);

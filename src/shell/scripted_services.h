@@ -22,6 +22,21 @@ class ScriptedMessageBox : public MessageBoxService {
   std::vector<std::pair<std::string, std::string>> shown;
 };
 
+// Answers from a queue; an empty queue answers `otherwise` (the second button). Every
+// question is kept.
+class ScriptedQuestions : public QuestionService {
+ public:
+  int ask(const std::string& prompt, const std::string& title,
+          const std::vector<std::string>& buttons) override;
+  struct Asked {
+    std::string prompt, title;
+    std::vector<std::string> buttons;
+  };
+  std::deque<int> answers;
+  int otherwise = 1;
+  std::vector<Asked> asked;
+};
+
 // Answers from a queue; an empty queue answers "" (cancelled). The filter of each
 // answer comes from a queue of its own; an empty one answers the first filter. Every
 // request is kept.
@@ -140,6 +155,7 @@ class ScriptedServices {
   ScriptedColorDialog* colors;
   ScriptedPrinter* printer;
   ScriptedPictureWriter* pictures;
+  ScriptedQuestions* questions;
   ScriptedLinkOpener* links;
   ScriptedRandom* random;
   ScriptedPictureOptions* pictureOptions;

@@ -25,6 +25,28 @@ class MessageBoxService {
   virtual void show(const std::string& prompt, const std::string& title) = 0;
 };
 
+// A modal question with one button per answer (the first is the default, the last
+// the one Escape gives). Returns the index of the button chosen, or -1 when the box
+// was closed without one.
+class QuestionService {
+ public:
+  virtual ~QuestionService() = default;
+  virtual int ask(const std::string& prompt, const std::string& title,
+                  const std::vector<std::string>& buttons) = 0;
+};
+
+// Answers every question with the same button: for a program nobody sits at.
+class FixedAnswer : public QuestionService {
+ public:
+  explicit FixedAnswer(int answer) : answer_(answer) {}
+  int ask(const std::string&, const std::string&, const std::vector<std::string>&) override {
+    return answer_;
+  }
+
+ private:
+  int answer_;
+};
+
 // What a file dialog is given before it is shown. The filter is "text|pattern", or
 // several such pairs joined by "|"; the first pair is the one selected at first.
 struct FileDialogRequest {
@@ -138,6 +160,9 @@ struct Services {
   // the options stay as they are and every export has the window's size.
   std::unique_ptr<PictureOptionsDialogService> pictureOptions;
   std::unique_ptr<ExportSizeDialogService> exportSize;
+  // Questions with several answers; when none is given every question is answered
+  // with its second button ("不保存", "不恢复"), which keeps the behaviour of old.
+  std::unique_ptr<QuestionService> questions;
   // The user's preferences beyond Quorvel.ini; in memory when none is given.
   std::unique_ptr<Preferences> preferences;
   // Where Funclist.dat and Quorvel.ini live.

@@ -1,6 +1,7 @@
 #include "toolkit/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvel {
 
@@ -20,6 +21,7 @@ void CheckBox::setValue(int v) {
 }
 
 void TextBox::setText(std::string v) {
+  if (filter_) v = filter_(std::move(v));
   if (v == text_) return;
   text_ = std::move(v);
   selStart_ = 0;
@@ -68,6 +70,29 @@ void CheckListBox::RemoveItem(int i) {
     --listIndex_;
   }
   notify();
+}
+
+void CheckListBox::setItemText(int i, std::string text) {
+  if (i < 0 || i >= ListCount()) return;
+  items_[static_cast<std::size_t>(i)].text = std::move(text);
+  notify();
+}
+
+void CheckListBox::swapItems(int i, int j) {
+  if (i < 0 || j < 0 || i >= ListCount() || j >= ListCount() || i == j) return;
+  std::swap(items_[static_cast<std::size_t>(i)], items_[static_cast<std::size_t>(j)]);
+  if (listIndex_ == i) {
+    listIndex_ = j;
+  } else if (listIndex_ == j) {
+    listIndex_ = i;
+  }
+  notify();
+}
+
+void CheckListBox::doubleClick(int i) {
+  if (i < 0 || i >= ListCount()) return;
+  setListIndex(i);
+  if (DblClick) DblClick(i);
 }
 
 void CheckListBox::Clear() {

@@ -120,11 +120,15 @@ class PictureButton : public Control {
   int borderStyle_ = 0;
 };
 
+// What a box does to a text before it keeps it (typed or set from code alike).
+using TextFilter = std::function<std::string(std::string)>;
+
 class TextBox : public Control {
  public:
   using Control::Control;
   const std::string& Text() const { return text_; }
   void setText(std::string v);
+  void setInputFilter(TextFilter filter) { filter_ = std::move(filter); }
   // Selection in characters (code points) of the text.
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
@@ -138,6 +142,7 @@ class TextBox : public Control {
  private:
   std::string text_;
   int selStart_ = 0, selLength_ = 0;
+  TextFilter filter_;
 };
 
 // A combo box: a list of items, the current index (−1 for none) and the text shown.
@@ -155,13 +160,15 @@ class ComboBox : public Control {
   void setListIndex(int index);
   const std::string& Text() const { return text_; }
   // Typing into an editable combo: the text changes, the index does not, no Click.
-  void setText(std::string v) { set(text_, std::move(v)); }
+  void setText(std::string v) { set(text_, filter_ ? filter_(std::move(v)) : std::move(v)); }
+  void setInputFilter(TextFilter filter) { filter_ = std::move(filter); }
   Handler Click;
 
  private:
   std::vector<std::string> items_;
   int listIndex_ = -1;
   std::string text_;
+  TextFilter filter_;
 };
 
 // A list with a check box per line. Selected(i) is the tick of line i; ticking or
@@ -174,12 +181,19 @@ class CheckListBox : public Control {
   void AddItem(std::string text);
   // Removing the current line leaves no current line; the lines after it move up.
   void RemoveItem(int i);
+  // A line's text changed in place; its tick and the current line stay.
+  void setItemText(int i, std::string text);
+  // Lines i and j change places with their ticks; the current line goes with its line.
+  void swapItems(int i, int j);
   void Clear();
   int ListIndex() const { return listIndex_; }
   void setListIndex(int index);
   bool Selected(int i) const { return items_.at(static_cast<std::size_t>(i)).ticked; }
   void setSelected(int i, bool ticked);
+  // A double click on line i: it becomes the current line, then DblClick(i) runs.
+  void doubleClick(int i);
   std::function<void(int)> ItemCheck;
+  std::function<void(int)> DblClick;
 
  private:
   struct Item {

@@ -17,6 +17,10 @@ CheckListBinder::CheckListBinder(CheckListBox& model, QListWidget* widget)
     const Forwarding f(*this);
     model_.setSelected(row, ticked);
   });
+  connect(widget, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    const int row = widget_->row(item);
+    if (row >= 0 && row < model_.ListCount()) model_.doubleClick(row);
+  });
   connect(widget, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row != model_.ListIndex()) model_.setListIndex(row);
   });

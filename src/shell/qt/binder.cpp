@@ -26,6 +26,10 @@ void Binder::watch() {
 }
 
 void applyControl(const Control& model, QWidget* widget) {
+  applyControl(model, widget, model.Visible());
+}
+
+void applyControl(const Control& model, QWidget* widget, bool visible) {
   const QRect r = pixelRect(model.Left(), model.Top(), model.Width(), model.Height());
   if (model.Width() == 0 && model.Height() == 0) {
     widget->move(r.topLeft());
@@ -36,7 +40,7 @@ void applyControl(const Control& model, QWidget* widget) {
   widget->setEnabled(model.Enabled());
   const QString tip = qtText(model.ToolTipText());
   if (widget->toolTip() != tip) widget->setToolTip(tip);
-  if (widget->isHidden() == model.Visible()) widget->setVisible(model.Visible());
+  if (widget->isHidden() == visible) widget->setVisible(visible);
 }
 
 void nameWidget(QWidget* widget, const std::string& name) {

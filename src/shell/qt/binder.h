@@ -48,6 +48,8 @@ class Binder : public QObject {
 // What every control shows the same way: position and size (twips), enabled,
 // visible and tooltip. A size of 0 × 0 means "as the content needs" (labels).
 void applyControl(const Control& model, QWidget* widget);
+// The same with the widget shown or hidden as `visible` says instead of the model.
+void applyControl(const Control& model, QWidget* widget, bool visible);
 
 // The model's name on its widget, so focus and tests can find a control by name.
 void nameWidget(QWidget* widget, const std::string& name);

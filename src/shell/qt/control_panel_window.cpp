@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -153,6 +154,7 @@ void ControlPanelWindow::buildDrawPage(QWidget* page) {
   }
   addCommand(f.cmdDraw, f.picDraw, "ic_draw", page);
   addCommand(f.cmdClear, f.picClear, "ic_clear", page);
+  new CommandButtonBinder(f.cmdReplace, new QPushButton(page));
   // The expression box lies over the parameter boxes when it is moved onto the page.
   auto* expression = new QPlainTextEdit(page);
   expression->setTabChangesFocus(true);
@@ -177,7 +179,13 @@ void ControlPanelWindow::buildViewPage(QWidget* page) {
   new LineEditBinder(f.txtValue, distance);
   addIcon(f.imgExist, "ic_exist", page);
   addLabel(f.lblExist, page);
-  new CheckListBinder(f.lstExist, new QListWidget(page));
+  auto* list = new QListWidget(page);
+  new CheckListBinder(f.lstExist, list);
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+    const QListWidgetItem* item = list->itemAt(at);
+    if (item != nullptr) showLineMenu(list->row(item), list->viewport()->mapToGlobal(at));
+  });
   addCommand(f.cmdDelete, f.picDelete, "ic_delete", page);
   addCommand(f.cmdRedraw, f.picRedraw, "ic_redraw", page);
 }
@@ -266,6 +274,28 @@ bool ControlPanelWindow::eventFilter(QObject*, QEvent* event) {
   if (!isEnter(key) || (key->modifiers() & Qt::ShiftModifier)) return false;
   if (entersDraw()) pressDefaultButton();
   return true;
+}
+
+QMenu* ControlPanelWindow::showLineMenu(int line, const QPoint& globalPosition) {
+  frmControl& f = form_;
+  f.lstExist.setListIndex(line);
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(QStringLiteral("编辑"), this, [&f, line] { f.lstExist_DblClick(line); });
+  menu->addAction(QStringLiteral("颜色…"), this, [&f, line] { f.recolourLine(line); });
+  menu->addAction(QStringLiteral("上移"), this, [&f, line] { f.moveLine(line, -1); })
+      ->setEnabled(line > 0);
+  menu->addAction(QStringLiteral("下移"), this, [&f, line] { f.moveLine(line, 1); })
+      ->setEnabled(line + 1 < f.lstExist.ListCount());
+  menu->addAction(QStringLiteral("删除"), this, [&f, line] {
+    f.lstExist.setListIndex(line);
+    f.cmdDelete.click();
+  });
+  menu->addSeparator();
+  menu->addAction(QStringLiteral("撤销"), this, [&f] { f.undo(); })->setEnabled(f.canUndo());
+  menu->addAction(QStringLiteral("重做"), this, [&f] { f.redo(); })->setEnabled(f.canRedo());
+  menu->popup(globalPosition);
+  return menu;
 }
 
 void ControlPanelWindow::closeEvent(QCloseEvent* event) {

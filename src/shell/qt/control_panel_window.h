@@ -5,6 +5,7 @@
 // (绘制); Tab follows the shown page in reading order; the focused control's name is
 // kept in the form; the close box only hides the panel.
 #include <QFrame>
+#include <QMenu>
 #include <QTabBar>
 #include <QWidget>
 
@@ -26,6 +27,9 @@ class ControlPanelWindow : public QWidget {
   // The widget that shows the control named NAME ("cmdDraw", "cboStyle(3)", ...).
   QWidget* controlWidget(const QString& name) const;
   QWidget* page(int index) const { return pages_[index]; }
+  // The context menu of list line `line` at a point of the screen: 编辑, 颜色…, 上移,
+  // 下移, 删除, 撤销, 重做. Returns the menu shown (it goes when closed).
+  QMenu* showLineMenu(int line, const QPoint& globalPosition);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

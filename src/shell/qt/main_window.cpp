@@ -4,8 +4,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 
 #include "shell/program.h"
 #include "shell/qt/artwork.h"
@@ -22,6 +24,9 @@ namespace {
 constexpr int kSurfaceTopTwips = 630;
 // The window's designed left edge on the screen (right of the control panel).
 constexpr int kWindowLeftTwips = 2460;
+// How long the window waits for its frame: 50 looks, a tenth of a second apart.
+constexpr int kFrameWatchTries = 50;
+constexpr int kFrameWatchMilliseconds = 100;
 
 }  // namespace
 
@@ -128,8 +133,28 @@ void MainWindow::placeFromForm() {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // The frame is known once the window manager has framed the window.
-  if (!framePlaced_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+  // The frame is known once the window manager has framed the window, which it does
+  // in its own time: every event of the window asks, and so does a short watch
+  // (a window manager may frame the window after its last event).
+  if (framePlaced_ || windowHandle() == nullptr) return;
+  windowHandle()->installEventFilter(this);
+  auto* watch = new QTimer(this);
+  auto tries = std::make_shared<int>(0);
+  connect(watch, &QTimer::timeout, this, [this, watch, tries] {
+    placeOnceFramed();
+    if (framePlaced_ || ++*tries >= kFrameWatchTries) {
+      watch->stop();
+      watch->deleteLater();
+    }
+  });
+  watch->start(kFrameWatchMilliseconds);
+}
+
+void MainWindow::placeOnceFramed() {
+  if (framePlaced_ || frameMargins().isNull()) return;
+  framePlaced_ = true;
+  if (windowHandle() != nullptr) windowHandle()->removeEventFilter(this);
+  QMetaObject::invokeMethod(this, [this] { placeFromForm(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -178,6 +203,11 @@ void MainWindow::applyLayout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Curves not saved: the user may keep the window open.
+  if (form_.Form_QueryUnload()) {
+    event->ignore();
+    return;
+  }
   form_.Form_Unload();
   event->accept();
   if (onUnloaded) onUnloaded();
@@ -185,14 +215,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle()) {
-    // Any event of the framed window will do; the first that knows the frame places
-    // the window again (once: the filter then goes).
-    if (!framePlaced_ && !frameMargins().isNull()) {
-      framePlaced_ = true;
-      windowHandle()->removeEventFilter(this);
-      QMetaObject::invokeMethod(
-          this, [this] { placeFromForm(); }, Qt::QueuedConnection);
-    }
+    placeOnceFramed();
     return false;
   }
   // The read-out's box grows with its label, which sizes itself to its text.

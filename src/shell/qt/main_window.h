@@ -62,6 +62,8 @@ class MainWindow : public QWidget {
   void runToolbarCommand(ToolbarCommand command);
   void placeFromForm();
   QMargins frameMargins() const;
+  // Places the window again once its frame is known (once).
+  void placeOnceFramed();
   void scheduleLayout();
   void applyLayout();
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 #include <chrono>
@@ -33,6 +34,30 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title) {
   QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
+}
+
+int QtQuestions::ask(const std::string& prompt, const std::string& title,
+                     const std::vector<std::string>& buttons) {
+  QMessageBox box(QMessageBox::Question, fromUtf8(title), fromUtf8(prompt), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  std::vector<QAbstractButton*> added;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    // The first answer is the default, the last the one Escape gives.
+    const QMessageBox::ButtonRole role = i + 1 == buttons.size() && buttons.size() > 1
+                                             ? QMessageBox::RejectRole
+                                         : i == 0 ? QMessageBox::AcceptRole
+                                                  : QMessageBox::DestructiveRole;
+    added.push_back(box.addButton(fromUtf8(buttons[i]), role));
+  }
+  if (!added.empty()) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+  }
+  box.exec();
+  for (std::size_t i = 0; i < added.size(); ++i) {
+    if (box.clickedButton() == added[i]) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 QString qtNameFilter(const std::string& filter) {
@@ -161,6 +186,7 @@ Services makeQtServices(const std::filesystem::path& programFolder) {
   s.printer = std::make_unique<QtPrinter>();
   s.pictures = std::make_unique<FilePictureWriter>();
   s.preferences = std::make_unique<QtPreferences>();
+  s.questions = std::make_unique<QtQuestions>();
   s.links = std::make_unique<QtLinkOpener>();
   s.random = std::make_unique<ClockRandom>();
   s.pictureOptions = std::make_unique<QtPictureOptionsDialog>();

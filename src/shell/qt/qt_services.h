@@ -22,6 +22,13 @@ class QtMessageBox : public MessageBoxService {
   void show(const std::string& prompt, const std::string& title) override;
 };
 
+// A question box with the question icon and one button per answer.
+class QtQuestions : public QuestionService {
+ public:
+  int ask(const std::string& prompt, const std::string& title,
+          const std::vector<std::string>& buttons) override;
+};
+
 // A save dialog adds the selected filter's extension to a name typed without one
 // (the request's default extension when that filter names none).
 class QtFileDialog : public FileDialogService {

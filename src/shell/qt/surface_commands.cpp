@@ -38,6 +38,18 @@ void MainWindow::buildShortcuts() {
       if (b->action()->objectName() == qtText(name)) b->setShortcut(key);
     }
   }
+  // Undo and redo of the list from either window; a text box keeps its own.
+  const std::pair<QKeySequence, void (frmControl::*)()> history[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), &frmControl::undo},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), &frmControl::redo},
+  };
+  for (const auto& [key, step] : history) {
+    auto* action = new QAction(this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this, step = step] { (program_.panel.*step)(); });
+    addAction(action);
+  }
 }
 
 void MainWindow::runToolbarCommand(ToolbarCommand command) {
@@ -80,6 +92,12 @@ QMenu* MainWindow::showSurfaceMenu(const QPoint& globalPosition) {
                   [this] { runToolbarCommand(ToolbarCommand::ZoomOut); });
   menu->addAction(QStringLiteral("回到中心"), this, [this] { program_.panel.picCentre_Click(); });
   menu->addAction(QStringLiteral("原始尺寸"), this, [this] { program_.panel.picSize_Click(); });
+  menu->addSeparator();
+  frmControl& panel = program_.panel;
+  menu->addAction(QStringLiteral("撤销"), this, [&panel] { panel.undo(); })
+      ->setEnabled(panel.canUndo());
+  menu->addAction(QStringLiteral("重做"), this, [&panel] { panel.redo(); })
+      ->setEnabled(panel.canRedo());
   menu->popup(globalPosition);
   return menu;
 }
