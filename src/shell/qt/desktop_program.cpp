@@ -12,7 +12,10 @@ DesktopProgram::DesktopProgram(Services services)
       program(surface, std::move(services)),
       mainWindow(std::make_unique<MainWindow>(program, surface)),
       panelWindow(new ControlPanelWindow(program, mainWindow.get())),
-      aboutWindow(new AboutWindow(program, mainWindow.get())) {}
+      aboutWindow(new AboutWindow(program, mainWindow.get())),
+      liveWindow(new LiveParametersWindow(program, mainWindow.get())) {
+  panelWindow->onLiveParameters = [this](int line) { liveWindow->openOn(line); };
+}
 
 DesktopProgram::~DesktopProgram() {
   // The windows observe the program's controls: they go first.

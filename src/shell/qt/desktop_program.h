@@ -7,6 +7,7 @@
 #include "shell/program.h"
 #include "shell/qt/about_window.h"
 #include "shell/qt/control_panel_window.h"
+#include "shell/qt/live_parameters_window.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/surface_widget.h"
 
@@ -30,6 +31,7 @@ class DesktopProgram {
   std::unique_ptr<MainWindow> mainWindow;
   ControlPanelWindow* panelWindow;
   AboutWindow* aboutWindow;
+  LiveParametersWindow* liveWindow;
 };
 
 }  // namespace quorvel
