@@ -5,6 +5,7 @@
 // curve formulas and the plotter read them directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -148,6 +149,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // redraw's replay of the ticked entries in the current view. The program's state
   // (view, scale, flags, list, panel) is as it was afterwards.
   void replayOnto(Surface& target);
+  // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
+  // are part of the picture on the screen, in exports and in prints (the analysis
+  // marks); never stored in the list.
+  std::vector<std::function<void(Surface&)>> pictureOverlays;
 
   // ---- defaults (defaults_command.cpp) ----
   void cmdDefault_Click();

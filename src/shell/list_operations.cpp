@@ -106,6 +106,7 @@ void frmControl::cmdRedraw_Click() {
     // Only whole records count: an empty file gives an empty list.
     g_.funcCount = loaded + 1;
   }
+  for (const std::function<void(Surface&)>& overlay : pictureOverlays) overlay(*canvas);
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
 }

@@ -12,7 +12,8 @@ DesktopProgram::DesktopProgram(Services services)
       program(surface, std::move(services)),
       mainWindow(std::make_unique<MainWindow>(program, surface)),
       panelWindow(new ControlPanelWindow(program, mainWindow.get())),
-      aboutWindow(new AboutWindow(program, mainWindow.get())) {}
+      aboutWindow(new AboutWindow(program, mainWindow.get())),
+      analysisWindow(new AnalysisWindow(program, mainWindow.get())) {}
 
 DesktopProgram::~DesktopProgram() {
   // The windows observe the program's controls: they go first.
