@@ -41,8 +41,13 @@ class Collector {
     }
   }
   std::vector<KeyPoint> finish(double tolX, double tolY) {
-    std::sort(points_.begin(), points_.end(), [](const KeyPoint& a, const KeyPoint& b) {
-      return std::tie(a.x, a.y, a.kind) < std::tie(b.x, b.y, b.kind);
+    // By x, then y, then kind, where "the same x" is within the tolerance: the zero, the
+    // minimum and the y-intercept of x² at the origin keep that order whatever the last
+    // digits of their refinements.
+    auto cell = [](double v, double tol) { return tol > 0 ? std::round(v / tol) : v; };
+    std::sort(points_.begin(), points_.end(), [&](const KeyPoint& a, const KeyPoint& b) {
+      return std::tuple(cell(a.x, tolX), cell(a.y, tolY), a.kind, a.x, a.y) <
+             std::tuple(cell(b.x, tolX), cell(b.y, tolY), b.kind, b.x, b.y);
     });
     std::vector<KeyPoint> unique;
     for (const KeyPoint& p : points_) {
