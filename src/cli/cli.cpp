@@ -17,6 +17,8 @@ constexpr Subcommand kSubcommands[] = {
     {"add", "draw a curve and add it to a list file (.QVX)", addCommand},
     {"list", "print the lines of a list file's curves", listCommand},
     {"export", "write a list file's picture as BMP, PNG, SVG or PDF", exportCommand},
+    {"points", "print the key points of a list entry (zeros, turns, intersections)", pointsCommand},
+    {"table", "print a table of values of a list entry", tableCommand},
 };
 
 const Subcommand* findSubcommand(std::string_view name) {

@@ -153,6 +153,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // redraw's replay of the ticked entries in the current view. The program's state
   // (view, scale, flags, list, panel) is as it was afterwards.
   void replayOnto(Surface& target);
+  // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
+  // are part of the picture on the screen, in exports and in prints (the analysis
+  // marks); never stored in the list.
+  std::vector<std::function<void(Surface&)>> pictureOverlays;
 
   // ---- the list as a document (list_document.cpp) ----
   // The list as it stands: the working file's bytes, the lines and their ticks.

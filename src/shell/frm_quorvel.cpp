@@ -48,7 +48,8 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"放大", "放大图像", ButtonStyle::Push, 9, ToolbarCommand::ZoomIn},
     {"缩小", "缩小图像", ButtonStyle::Push, 10, ToolbarCommand::ZoomOut},
     {"打印", "打印函数图像", ButtonStyle::Push, 11, ToolbarCommand::Print},
-    {"关于", "", ButtonStyle::Push, 12, ToolbarCommand::About},
+    {"分析", "分析曲线", ButtonStyle::Push, 12, ToolbarCommand::Analysis},
+    {"关于", "", ButtonStyle::Push, 13, ToolbarCommand::About},
 };
 
 // The most entries a list may hold (the platform's list box holds no more); a longer
@@ -181,6 +182,7 @@ void frmQuorvel::tbMain_ButtonClick(int position) {
     case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
     case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
     case ToolbarCommand::Print: printImage(); break;
+    case ToolbarCommand::Analysis: showAnalysis(); break;
     case ToolbarCommand::About: showAbout(); break;
   }
   if (restore) g.zoomMode = savedZoomMode;
@@ -293,13 +295,19 @@ void frmQuorvel::printImage() {
   }
 }
 
+void frmQuorvel::showAnalysis() { program_.analysis.showWindow(); }
+
 void frmQuorvel::showAbout() { program_.about.Show(); }
 
 void frmQuorvel::picPic_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
   picCoordinate.setHeight(lblCoordinate.Height());
   picCoordinate.setWidth(lblCoordinate.Width());
-  lblCoordinate.setCaption(pointerReadout(x, y, program_.g.zoomScale));
+  // While the analysis traces a curve, the read-out shows the curve's point instead.
+  const std::optional<std::string> traced = program_.analysis.pointerMoved(x, y);
+  lblCoordinate.setCaption(traced ? *traced : pointerReadout(x, y, program_.g.zoomScale));
 }
+
+void frmQuorvel::picPic_MouseLeave() { program_.analysis.pointerLeft(); }
 
 void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
   mdlDeclare& g = program_.g;

@@ -22,7 +22,7 @@ class Program;
 // The toolbar; buttons are numbered from 1 (the leftmost, a placeholder).
 struct Toolbar : Control {
   using Control::Control;
-  static constexpr int kButtonCount = 13;
+  static constexpr int kButtonCount = 14;
   std::array<ToolbarButton, kButtonCount> Buttons =
       namedControls<ToolbarButton, kButtonCount>("tbMain.Buttons", 1);
   ToolbarButton& button(int position) { return Buttons.at(static_cast<std::size_t>(position - 1)); }
@@ -63,6 +63,7 @@ enum class ToolbarCommand {
   ZoomIn,
   ZoomOut,
   Print,
+  Analysis,
   About
 };
 // The command of the button at `position` (None outside the bar), and the position
@@ -137,6 +138,8 @@ class frmQuorvel : public Window {
   // Mouse events of the drawing surface; x and y in view units, button 1 = left.
   void picPic_MouseMove(int button, int shift, float x, float y);
   void picPic_MouseUp(int button, int shift, float x, float y);
+  // The pointer has left the surface.
+  void picPic_MouseLeave();
 
   void tmrSplash_Timer();
 
@@ -175,6 +178,7 @@ class frmQuorvel : public Window {
   std::filesystem::path recoveryPath() const;
   void exportImage();
   void printImage();
+  void showAnalysis();
   void showAbout();
 
   Program& program_;

@@ -13,6 +13,7 @@ DesktopProgram::DesktopProgram(Services services)
       mainWindow(std::make_unique<MainWindow>(program, surface)),
       panelWindow(new ControlPanelWindow(program, mainWindow.get())),
       aboutWindow(new AboutWindow(program, mainWindow.get())),
+      analysisWindow(new AnalysisWindow(program, mainWindow.get())),
       liveWindow(new LiveParametersWindow(program, mainWindow.get())) {
   panelWindow->onLiveParameters = [this](int line) { liveWindow->openOn(line); };
 }

@@ -6,6 +6,7 @@
 
 #include "shell/program.h"
 #include "shell/qt/about_window.h"
+#include "shell/qt/analysis_window.h"
 #include "shell/qt/control_panel_window.h"
 #include "shell/qt/live_parameters_window.h"
 #include "shell/qt/main_window.h"
@@ -27,10 +28,12 @@ class DesktopProgram {
 
   WindowSurface surface;  // picPic, 500 × 500 pixels with a one-pixel border at first
   Program program;
-  // The panel and the about box are children of the main window and go with it.
+  // The panel, the about box and the analysis window are children of the main window
+  // and go with it.
   std::unique_ptr<MainWindow> mainWindow;
   ControlPanelWindow* panelWindow;
   AboutWindow* aboutWindow;
+  AnalysisWindow* analysisWindow;
   LiveParametersWindow* liveWindow;
 };
 

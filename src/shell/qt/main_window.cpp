@@ -94,6 +94,18 @@ void MainWindow::buildSurface() {
   picPic_->onDragEnd = [this] { form_.picPic_DragEnd(); };
   picPic_->onKey = [this](const QKeyEvent& key) { return surfaceKey(key); };
   picPic_->onContextMenu = [this](const QPoint& at) { showSurfaceMenu(at); };
+  picPic_->onLeave = [this] { form_.picPic_MouseLeave(); };
+  // The trace's marker, from view units to the widget's pixels.
+  TraceMarker& marker = program_.analysis.marker;
+  new ModelWatcher(marker, picPic_, [this, &marker] {
+    if (!marker.shown()) {
+      picPic_->setMarker(std::nullopt, false);
+      return;
+    }
+    const PixelPoint p = surface_.toPixels(marker.x(), marker.y());
+    const double border = surface_.BorderPixels();
+    picPic_->setMarker(QPointF(p.column + border, p.row + border), marker.snapped());
+  });
   applyLayout();
 }
 
@@ -151,7 +163,8 @@ void MainWindow::placeOnceFramed() {
   if (framePlaced_ || frameMargins().isNull()) return;
   framePlaced_ = true;
   if (windowHandle() != nullptr) windowHandle()->removeEventFilter(this);
-  QMetaObject::invokeMethod(this, [this] { placeFromForm(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { placeFromForm(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -27,7 +27,7 @@ class MainWindow : public QWidget {
   QToolBar* toolbar() const { return toolbar_; }
   SurfaceWidget* surfaceWidget() const { return picPic_; }
   QProgressBar* progressBar() const { return progress_; }
-  // The toolbar's command at position (2 to 13), as the user's click would trigger it.
+  // The toolbar's command at position (2 to 14), as the user's click would trigger it.
   QAction* toolbarAction(int position) const;
 
   // Runs after the form's unload (the application ends there; tests watch it).
