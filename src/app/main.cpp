@@ -1,5 +1,6 @@
 // quorvel with a subcommand runs the headless command line; without one (or with
-// only Qt's own options) it opens the windows; any other word is refused.
+// only Qt's own options and a list file to open) it opens the windows; any other
+// word is refused.
 #include <QApplication>
 #include <iostream>
 #include <string>
@@ -49,6 +50,6 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = quorvel::applicationProgramFolder();
   quorvel::DesktopProgram desktop(quorvel::makeQtServices(folder));
   desktop.mainWindow->onUnloaded = [] { QCoreApplication::quit(); };
-  desktop.start();
+  desktop.start(choice.listFile);
   return QApplication::exec();
 }

@@ -145,6 +145,10 @@ class frmQuorvel : public Window {
   // line, a file given to the program). Each reports its failure as the toolbar's
   // command does and returns false.
   bool openListFile(const std::filesystem::path& source);
+  // A list the desktop hands the program (the file named on its command line, a file
+  // dropped on the window): opened as the toolbar's 打开 opens the file its dialog
+  // chose, with its failure message and its effect on an armed click zoom.
+  bool openGivenList(const std::filesystem::path& source);
   bool saveListFile(const std::filesystem::path& target);
   // The export below its dialog: the picture the surface shows, written to `file` in
   // `format`. "" when written, else the reason; the file is then as it was.
@@ -152,6 +156,10 @@ class frmQuorvel : public Window {
 
  private:
   void buildToolbar();
+  // Runs a toolbar command with zoomMode 0, so that it cannot zoom by itself; puts
+  // the armed zoom back unless the command returns false.
+  template <class Command>
+  void withZoomModeSuspended(Command command);
   // The commands of the toolbar. A failed opening returns false: zoomMode then stays 0.
   void showOrHidePanel();
   bool openList();

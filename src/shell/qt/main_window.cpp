@@ -28,6 +28,7 @@ constexpr int kWindowLeftTwips = 2460;
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
     : program_(program), form_(program.main), surface_(surface) {
   setObjectName(QStringLiteral("frmQuorvel"));
+  setAcceptDrops(true);
   buildToolbar();
   buildSurface();
   buildToolbarBand();

@@ -7,11 +7,14 @@
 #include <QProgressBar>
 #include <QToolBar>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
 #include "shell/qt/bind_toolbar.h"
 #include "shell/qt/surface_widget.h"
+
+class QMimeData;
 
 namespace quorvel {
 
@@ -50,6 +53,9 @@ class MainWindow : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A list file dropped on the window opens as 打开 opens it (window_drop.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildToolbar();
@@ -78,5 +84,9 @@ class MainWindow : public QWidget {
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;
 };
+
+// The one local file a drag carries, when it carries exactly one that is not a
+// folder; empty otherwise. Whether it is a list, the opening tells.
+std::filesystem::path droppedFile(const QMimeData* data);
 
 }  // namespace quorvel
