@@ -129,8 +129,8 @@ TEST_F(Direct, KeysMenuClipboardAndShortcuts) {
   for (QAction* a : menu->actions()) {
     if (!a->isSeparator()) captions << a->text();
   }
-  EXPECT_EQ(captions,
-            (QStringList{"复制图像", "导出图像…", "放大", "缩小", "回到中心", "原始尺寸"}));
+  EXPECT_EQ(captions, (QStringList{"复制图像", "导出图像…", "打印…", "放大", "缩小", "回到中心",
+                                   "原始尺寸"}));
   menu->actions().last()->trigger();  // 原始尺寸
   EXPECT_EQ(panel.sldZoom.Value(), 500);
   menu->close();

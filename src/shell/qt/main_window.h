@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "shell/qt/bind_toolbar.h"
@@ -22,6 +23,7 @@ class Program;
 class frmQuorvel;
 enum class ToolbarCommand;
 class LabelWidget;
+class VectorSurface;
 
 class MainWindow : public QWidget {
  public:
@@ -46,6 +48,11 @@ class MainWindow : public QWidget {
   // The surface's context menu at a point of the screen; returns the menu shown (the
   // caller does not own it; it goes when closed).
   QMenu* showSurfaceMenu(const QPoint& globalPosition);
+  // 打印… (Ctrl+P, the surface's menu): the print preview with the printer's dialog,
+  // the picture drawn afresh on the page (print_preview.cpp). The toolbar's 打印
+  // prints the surface's image on the default printer without a dialog.
+  void printWithPreview();
+  QAction* printPreviewAction() const { return printPreview_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +73,8 @@ class MainWindow : public QWidget {
   bool surfaceKey(const QKeyEvent& key);
   // A toolbar command, as its button would run it.
   void runToolbarCommand(ToolbarCommand command);
+  // The ticked list in the surface's view, drawn afresh as lines and text.
+  std::unique_ptr<VectorSurface> pictureAsVectors();
   void placeFromForm();
   QMargins frameMargins() const;
   void scheduleLayout();
@@ -80,6 +89,7 @@ class MainWindow : public QWidget {
   QWidget* coordinateBox_ = nullptr;
   LabelWidget* coordinateLabel_ = nullptr;
   SurfaceWidget* picPic_ = nullptr;
+  QAction* printPreview_ = nullptr;
   bool layoutQueued_ = false;
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;
