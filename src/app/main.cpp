@@ -2,6 +2,7 @@
 // only Qt's own options and a list file to open) it opens the windows; any other
 // word is refused.
 #include <QApplication>
+#include <QIcon>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setApplicationVersion(QString::fromLatin1(quorvel::kVersion));
+  // The desktop matches the windows to the menu entry (and its icon) by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(quorvel::kAppId));
+  // Drawn from the SVG at whatever size the desktop asks (Qt's SVG icon engine).
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/quorvel.svg")));
   quorvel::useChineseQtTexts();
   quorvel::useChineseApplicationFont();
 
