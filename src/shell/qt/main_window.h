@@ -7,15 +7,12 @@
 #include <QProgressBar>
 #include <QToolBar>
 #include <QWidget>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "shell/qt/bind_toolbar.h"
 #include "shell/qt/surface_widget.h"
-
-class QMimeData;
 
 namespace quorvel {
 
@@ -94,9 +91,5 @@ class MainWindow : public QWidget {
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;
 };
-
-// The one local file a drag carries, when it carries exactly one that is not a
-// folder; empty otherwise. Whether it is a list, the opening tells.
-std::filesystem::path droppedFile(const QMimeData* data);
 
 }  // namespace quorvel

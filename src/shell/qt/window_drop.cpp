@@ -4,12 +4,17 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+#include <filesystem>
 
 #include "shell/program.h"
 #include "shell/qt/main_window.h"
 
 namespace quorvel {
 
+namespace {
+
+// The one local file a drag carries, when it carries exactly one that is not a
+// folder; empty otherwise. Whether it is a list, the opening tells.
 std::filesystem::path droppedFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
   const QUrl& url = data->urls().front();
@@ -18,6 +23,8 @@ std::filesystem::path droppedFile(const QMimeData* data) {
   if (file.isEmpty() || QFileInfo(file).isDir()) return {};
   return std::filesystem::path(file.toStdString());
 }
+
+}  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!droppedFile(event->mimeData()).empty()) event->acceptProposedAction();
