@@ -49,7 +49,6 @@ class MainWindow : public QWidget {
   // the picture drawn afresh on the page (print_preview.cpp). The toolbar's 打印
   // prints the surface's image on the default printer without a dialog.
   void printWithPreview();
-  QAction* printPreviewAction() const { return printPreview_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
