@@ -160,32 +160,45 @@ void frmQuorvel::clickToolbarButton(int position) {
   tbMain_ButtonClick(position);
 }
 
+template <class Command>
+void frmQuorvel::withZoomModeSuspended(Command command) {
+  // A toolbar zoom zooms once without changing what the surface clicks do.
+  mdlDeclare& g = program_.g;
+  const std::int32_t savedZoomMode = g.zoomMode;
+  g.zoomMode = 0;
+  if (command()) g.zoomMode = savedZoomMode;
+}
+
 void frmQuorvel::tbMain_ButtonClick(int position) {
   if (position < 1 || position > Toolbar::kButtonCount) return;
   frmControl& panel = program_.panel;
-  mdlDeclare& g = program_.g;
+  withZoomModeSuspended([&] {
+    switch (toolbarCommand(position)) {
+      case ToolbarCommand::None: break;
+      case ToolbarCommand::Panel: showOrHidePanel(); break;
+      case ToolbarCommand::Open: return openList();
+      case ToolbarCommand::Save: saveList(); break;
+      case ToolbarCommand::Export: exportImage(); break;
+      case ToolbarCommand::Up: panel.picUp_Click(); break;
+      case ToolbarCommand::Down: panel.picDown_Click(); break;
+      case ToolbarCommand::Left: panel.picLeft_Click(); break;
+      case ToolbarCommand::Right: panel.picRight_Click(); break;
+      case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
+      case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
+      case ToolbarCommand::Print: printImage(); break;
+      case ToolbarCommand::Analysis: showAnalysis(); break;
+      case ToolbarCommand::About: showAbout(); break;
+    }
+    return true;
+  });
+}
 
-  // A toolbar zoom zooms once without changing what the surface clicks do.
-  const std::int32_t savedZoomMode = g.zoomMode;
-  g.zoomMode = 0;
-  bool restore = true;
-  switch (toolbarCommand(position)) {
-    case ToolbarCommand::None: break;
-    case ToolbarCommand::Panel: showOrHidePanel(); break;
-    case ToolbarCommand::Open: restore = openList(); break;
-    case ToolbarCommand::Save: saveList(); break;
-    case ToolbarCommand::Export: exportImage(); break;
-    case ToolbarCommand::Up: panel.picUp_Click(); break;
-    case ToolbarCommand::Down: panel.picDown_Click(); break;
-    case ToolbarCommand::Left: panel.picLeft_Click(); break;
-    case ToolbarCommand::Right: panel.picRight_Click(); break;
-    case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
-    case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
-    case ToolbarCommand::Print: printImage(); break;
-    case ToolbarCommand::Analysis: showAnalysis(); break;
-    case ToolbarCommand::About: showAbout(); break;
-  }
-  if (restore) g.zoomMode = savedZoomMode;
+bool frmQuorvel::openGivenList(const std::filesystem::path& source) {
+  // Curves not saved are not lost without asking.
+  if (!confirmLosingList()) return false;
+  bool opened = false;
+  withZoomModeSuspended([&] { return opened = openListFile(source); });
+  return opened;
 }
 
 void frmQuorvel::showOrHidePanel() {
@@ -207,10 +220,6 @@ bool frmQuorvel::openList() {
   const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showOpen(request).fileName;
   return chosen.empty() || openListFile(chosen);
-}
-
-bool frmQuorvel::openGivenList(const std::filesystem::path& source) {
-  return confirmLosingList() && openListFile(source);
 }
 
 bool frmQuorvel::confirmLosingList() {

@@ -155,8 +155,10 @@ class frmQuorvel : public Window {
   // line, a file given to the program). Each reports its failure as the toolbar's
   // command does and returns false.
   bool openListFile(const std::filesystem::path& source);
-  // A list given to the program (on its command line, dropped on the window): asks
-  // before losing curves not saved, then opens it as 打开 does.
+  // A list the desktop hands the program (the file named on its command line, a file
+  // dropped on the window): after asking before losing curves not saved, opened as
+  // the toolbar's 打开 opens the file its dialog chose, with its failure message and
+  // its effect on an armed click zoom.
   bool openGivenList(const std::filesystem::path& source);
   // When the list has curves not saved, asks whether to save them: true to go on
   // (saved, or not to be saved), false when the user cancelled.
@@ -168,6 +170,10 @@ class frmQuorvel : public Window {
 
  private:
   void buildToolbar();
+  // Runs a toolbar command with zoomMode 0, so that it cannot zoom by itself; puts
+  // the armed zoom back unless the command returns false.
+  template <class Command>
+  void withZoomModeSuspended(Command command);
   // The commands of the toolbar. A failed opening returns false: zoomMode then stays 0.
   void showOrHidePanel();
   bool openList();

@@ -23,7 +23,7 @@ DesktopProgram::~DesktopProgram() {
   mainWindow.reset();
 }
 
-void DesktopProgram::start() {
+void DesktopProgram::start(const std::filesystem::path& list) {
   // The usable part of the screen: a desktop's own panels are not the program's.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QSize size = screen->availableGeometry().size();
@@ -31,6 +31,10 @@ void DesktopProgram::start() {
     program.main.Screen.Height = toTwipsFromPixels(size.height());
   }
   program.about.Form_Load(program);
+  if (!list.empty()) {
+    QMetaObject::invokeMethod(
+        mainWindow.get(), [this, list] { program.main.openGivenList(list); }, Qt::QueuedConnection);
+  }
 }
 
 }  // namespace quorvel

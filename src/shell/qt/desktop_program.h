@@ -23,8 +23,10 @@ class DesktopProgram {
 
   // Start-up: the screen's size goes to the main form, then the about box loads,
   // which shows the main window (whose load shows the control panel) and starts the
-  // splash timer, and then shows itself.
-  void start();
+  // splash timer, and then shows itself. A list given to the program (its command
+  // line's file) is then opened as 打开 opens the file its dialog chose, once the
+  // windows are up: a failure's message shows over them.
+  void start(const std::filesystem::path& list = {});
 
   WindowSurface surface;  // picPic, 500 × 500 pixels with a one-pixel border at first
   Program program;

@@ -33,6 +33,7 @@ constexpr int kFrameWatchMilliseconds = 100;
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
     : program_(program), form_(program.main), surface_(surface) {
   setObjectName(QStringLiteral("frmQuorvel"));
+  setAcceptDrops(true);
   buildToolbar();
   buildSurface();
   buildToolbarBand();
