@@ -49,7 +49,8 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"缩小", "缩小图像", ButtonStyle::Push, 10, ToolbarCommand::ZoomOut},
     {"打印", "打印函数图像", ButtonStyle::Push, 11, ToolbarCommand::Print},
     {"分析", "分析曲线", ButtonStyle::Push, 12, ToolbarCommand::Analysis},
-    {"关于", "", ButtonStyle::Push, 13, ToolbarCommand::About},
+    {"参数", "动态参数", ButtonStyle::Push, 13, ToolbarCommand::LiveParameters},
+    {"关于", "", ButtonStyle::Push, 14, ToolbarCommand::About},
 };
 
 // The most entries a list may hold (the platform's list box holds no more); a longer
@@ -187,6 +188,9 @@ void frmQuorvel::tbMain_ButtonClick(int position) {
       case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
       case ToolbarCommand::Print: printImage(); break;
       case ToolbarCommand::Analysis: showAnalysis(); break;
+      case ToolbarCommand::LiveParameters:
+        if (showLiveParameters) showLiveParameters();
+        break;
       case ToolbarCommand::About: showAbout(); break;
     }
     return true;

@@ -5,6 +5,7 @@
 // files beside this one.
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ class Program;
 // The toolbar; buttons are numbered from 1 (the leftmost, a placeholder).
 struct Toolbar : Control {
   using Control::Control;
-  static constexpr int kButtonCount = 14;
+  static constexpr int kButtonCount = 15;
   std::array<ToolbarButton, kButtonCount> Buttons =
       namedControls<ToolbarButton, kButtonCount>("tbMain.Buttons", 1);
   ToolbarButton& button(int position) { return Buttons.at(static_cast<std::size_t>(position - 1)); }
@@ -64,6 +65,7 @@ enum class ToolbarCommand {
   ZoomOut,
   Print,
   Analysis,
+  LiveParameters,
   About
 };
 // The command of the button at `position` (None outside the bar), and the position
@@ -142,6 +144,9 @@ class frmQuorvel : public Window {
   void picPic_MouseLeave();
 
   void tmrSplash_Timer();
+
+  // Opens the live parameters' window on the 绘制 page's curve (the toolkit's).
+  std::function<void()> showLiveParameters;
 
   // The surface under the pointer (surface_gestures.cpp). The wheel at (x, y) view
   // units by angleDelta (120 a notch) zooms about that point; a drag moves the

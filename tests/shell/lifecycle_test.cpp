@@ -102,13 +102,14 @@ TEST_F(Lifecycle, StartUpState) {
   EXPECT_FALSE(g.zoomPending);
   EXPECT_FALSE(g.listFromFile);
   EXPECT_EQ(main.Top, 0);
-  // The toolbar's thirteen pictures, button i + 1 showing picture i.
-  ASSERT_EQ(main.imgTransfer.Count(), 13);
-  for (int i = 1; i <= 13; ++i) {
+  // The toolbar's pictures, button i + 1 showing picture i.
+  const int pictures = Toolbar::kButtonCount - 1;
+  ASSERT_EQ(main.imgTransfer.Count(), pictures);
+  for (int i = 1; i <= pictures; ++i) {
     EXPECT_EQ(main.imgTransfer.Picture(i), i);
     EXPECT_EQ(main.tbMain.button(i + 1).Image, i);
   }
-  EXPECT_EQ(main.imgTransfer.Picture(14), 0);
+  EXPECT_EQ(main.imgTransfer.Picture(pictures + 1), 0);
   EXPECT_TRUE(main.tmrSplash.Enabled());
 }
 
@@ -118,7 +119,7 @@ TEST_F(Lifecycle, LoadRunsOnce) {
   main.Form_Load();
   about.Form_Load(program);
   EXPECT_EQ(panel.sldLevel.Value(), 300);
-  EXPECT_EQ(main.imgTransfer.Count(), 13);
+  EXPECT_EQ(main.imgTransfer.Count(), Toolbar::kButtonCount - 1);
 }
 
 TEST_F(Lifecycle, SplashTimerHidesTheBoxOnce) {
