@@ -1,7 +1,9 @@
 #include "shell/qt/live_parameters_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -104,8 +106,26 @@ void LiveParametersWindow::openOn(int line) {
   }
   controller_.start(curve_->currentIndex() - 1);
   rebuildRows();
+  if (!isVisible()) placeBelowThePanel();
   show();
   raise();
+}
+
+void LiveParametersWindow::placeBelowThePanel() {
+  // Under the control panel at the screen's left, where the picture is not covered;
+  // kept inside the screen's available area.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const QWidget* panel = parentWidget() != nullptr
+                             ? parentWidget()->findChild<QWidget*>(QStringLiteral("frmControl"))
+                             : nullptr;
+  const int top = panel != nullptr && panel->isVisible() ? panel->frameGeometry().bottom() + 8
+                                                         : available.top();
+  const QSize size = sizeHint();
+  move(available.left(),
+       std::clamp(top, available.top(),
+                  std::max(available.top(), available.bottom() - size.height() - 30)));
 }
 
 void LiveParametersWindow::fillCurveChoice() {

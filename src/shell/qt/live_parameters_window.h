@@ -49,6 +49,7 @@ class LiveParametersWindow : public QWidget {
     QDoubleSpinBox* step;
   };
   void fillCurveChoice();
+  void placeBelowThePanel();
   void rebuildRows();
   void showValue(std::size_t i);
   void sliderMoved(std::size_t i, int position);

@@ -24,6 +24,8 @@ namespace {
 constexpr int kSurfaceTopTwips = 630;
 // The window's designed left edge on the screen (right of the control panel).
 constexpr int kWindowLeftTwips = 2460;
+// Pixels kept free between the last command and the read-out.
+constexpr int kReadoutMargin = 12;
 // How long the window waits for its frame: 50 looks, a tenth of a second apart.
 constexpr int kFrameWatchTries = 50;
 constexpr int kFrameWatchMilliseconds = 100;
@@ -51,7 +53,7 @@ void MainWindow::buildToolbar() {
   for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
     ToolbarButton& model = form_.tbMain.button(position);
     if (model.Style == ButtonStyle::Placeholder) {
-      new ToolbarSpacerBinder(model, toolbar_);
+      spacer_ = new ToolbarSpacerBinder(model, toolbar_);
       continue;
     }
     buttons_.push_back(new ToolbarButtonBinder(
@@ -207,6 +209,15 @@ void MainWindow::layOutNow() {
 }
 
 void MainWindow::applyLayout() {
+  // The gap that centres the commands never pushes them under the read-out.
+  if (spacer_ != nullptr && coordinateBox_ != nullptr) {
+    int commands = 0;
+    for (const ToolbarButtonBinder* b : buttons_) {
+      if (const QWidget* w = toolbar_->widgetForAction(b->action()))
+        commands += w->sizeHint().width();
+    }
+    spacer_->setLimit(std::min(coordinateBox_->x(), progress_->x()) - commands - kReadoutMargin);
+  }
   picPic_->setGeometry(0, toPixelsFromTwips(kSurfaceTopTwips),
                        static_cast<int>(surface_.Width()) / kTwipsPerPixel,
                        static_cast<int>(surface_.Height()) / kTwipsPerPixel);

@@ -83,6 +83,7 @@ class MainWindow : public QWidget {
   WindowSurface& surface_;
   QToolBar* toolbar_ = nullptr;
   std::vector<ToolbarButtonBinder*> buttons_;
+  ToolbarSpacerBinder* spacer_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QWidget* coordinateBox_ = nullptr;
   LabelWidget* coordinateLabel_ = nullptr;
