@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QWheelEvent>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,7 @@ class WindowScene {
   }
 
   QWidget& surfaceWidget() { return *desktop_->mainWindow->surfaceWidget(); }
+  DesktopProgram& desktop() { return *desktop_; }
   const RasterSurface& surface() const { return desktop_->surface; }
 
   void send(QEvent& event) {
@@ -109,7 +111,36 @@ void BM_WheelFrame(benchmark::State& state) {
   state.SetLabel("15 entries, level 2000, 1000 x 700, a frame per notch");
 }
 
+// Steps of a live parameter's slider: the other 15 curves kept as a picture, the
+// parabola y = a(x − h)² + k drawn anew over them at each step of a.
+void BM_SliderStep(benchmark::State& state) {
+  WindowScene scene;
+  DesktopProgram& desktop = scene.desktop();
+  frmControl& panel = desktop.program.panel;
+  panel.cboFuncName.setListIndex(1);
+  panel.cboStyle[1].setListIndex(2);
+  panel.txtParameter[1].setText("1");
+  panel.txtParameter[2].setText("-1");
+  panel.txtParameter[3].setText("0.5");
+  desktop.liveWindow->openOn(-1);
+  QSlider* a = desktop.liveWindow->slider(2);
+  if (a == nullptr) {
+    state.SkipWithError("no slider for a");
+    return;
+  }
+  int step = 0;
+  for (auto _ : state) {
+    // 200 steps up and back: a from its start to 20 steps of 0.1 above, again and again.
+    const int phase = step++ % 40;
+    a->setValue(a->minimum() + 55 + (phase < 20 ? phase : 40 - phase));
+    QCoreApplication::processEvents();
+  }
+  desktop.liveWindow->close();
+  state.SetLabel("15 entries kept, one parabola live, 1000 x 700, precision 2000");
+}
+
 BENCHMARK(BM_DragFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SliderStep)->Unit(benchmark::kMillisecond)->Iterations(200);
 BENCHMARK(BM_WheelFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

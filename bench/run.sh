@@ -60,6 +60,7 @@ awk '
     info("  antialiased (not used by the window)", "BM_Replay15/Window_Level2000_Antialiased")
     row("drag frame in the window, 15 entries", "BM_DragFrame", 8, " ms")
     row("wheel frame in the window, 15 entries", "BM_WheelFrame", 8, " ms")
+    row("live slider step over 15 curves", "BM_SliderStep/iterations:200", 4, " ms")
     row("export PNG / gnuplot pngcairo (ratio)", "ExportRatio", 0.75, "x")
     info("  PNG of a curve, image as it is", "BM_PngOfTheImageAsItIs")
     info("  PNG of a curve, savePng (palette)", "BM_PngWithPalette")

@@ -10,11 +10,12 @@ declare -A allowed=(
   [eval]="eval"
   [catalogue]="catalogue eval files"
   [plot]="plot eval toolkit"
-  [shell]="shell catalogue plot toolkit eval files"
+  [analysis]="analysis catalogue plot eval"
+  [shell]="shell analysis catalogue plot toolkit eval files"
   [render]="render plot files"
-  [cli]="cli shell render catalogue plot toolkit eval files"
-  [shell/qt]="shell/qt shell render catalogue plot toolkit eval files"
-  [app]="app cli shell/qt render shell catalogue plot toolkit eval files"
+  [cli]="cli shell analysis render catalogue plot toolkit eval files"
+  [shell/qt]="shell/qt shell analysis render catalogue plot toolkit eval files"
+  [app]="app cli shell/qt render shell analysis catalogue plot toolkit eval files"
 )
 
 status=0

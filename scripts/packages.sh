@@ -28,6 +28,12 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
 # What running the windows needs on top (a display server is the user's).
 # Qt's own texts (dialog buttons) in Chinese come with qt6-translations-l10n.
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei qt6-translations-l10n)
+# The Debian package (scripts/build-deb.sh): dpkg-shlibdeps finds the libraries'
+# packages, and CPack looks for the programs to scan with `file`.
+DEB_PACKAGES=(dpkg-dev file)
+# The checks of the desktop files (scripts/check_desktop.sh): the freedesktop and
+# AppStream validators, the manual page's formatter and the MIME database.
+DESKTOP_CHECK_PACKAGES=(desktop-file-utils appstream groff-base shared-mime-info)
 # The libFuzzer targets in fuzz/ (fuzz/run.sh).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The side-by-side benchmarks: muparser for bench/compare.sh, gnuplot for

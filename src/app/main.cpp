@@ -1,6 +1,8 @@
 // quorvel with a subcommand runs the headless command line; without one (or with
-// only Qt's own options) it opens the windows; any other word is refused.
+// only Qt's own options and a list file to open) it opens the windows; any other
+// word is refused.
 #include <QApplication>
+#include <QIcon>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -43,12 +45,16 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setApplicationVersion(QString::fromLatin1(quorvel::kVersion));
+  // The desktop matches the windows to the menu entry (and its icon) by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(quorvel::kAppId));
+  // Drawn from the SVG at whatever size the desktop asks (Qt's SVG icon engine).
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/quorvel.svg")));
   quorvel::useChineseQtTexts();
   quorvel::useChineseApplicationFont();
 
   const std::filesystem::path folder = quorvel::applicationProgramFolder();
   quorvel::DesktopProgram desktop(quorvel::makeQtServices(folder));
   desktop.mainWindow->onUnloaded = [] { QCoreApplication::quit(); };
-  desktop.start();
+  desktop.start(choice.listFile);
   return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <string_view>
+#include <system_error>
 
 #include "cli/commands.h"
 #include "quorvel_version.h"
@@ -17,6 +19,8 @@ constexpr Subcommand kSubcommands[] = {
     {"add", "draw a curve and add it to a list file (.QVX)", addCommand},
     {"list", "print the lines of a list file's curves", listCommand},
     {"export", "write a list file's picture as BMP, PNG, SVG or PDF", exportCommand},
+    {"points", "print the key points of a list entry (zeros, turns, intersections)", pointsCommand},
+    {"table", "print a table of values of a list entry", tableCommand},
 };
 
 const Subcommand* findSubcommand(std::string_view name) {
@@ -27,7 +31,8 @@ const Subcommand* findSubcommand(std::string_view name) {
 
 void printHelp(std::ostream& out) {
   out << "Usage: quorvel [COMMAND [ARGUMENTS...]]\n"
-         "Without a command the windows open.\n"
+         "       quorvel [LIST.QVX]\n"
+         "Without a command the windows open, with LIST.QVX opened when it is given.\n"
          "\n"
          "Commands:\n";
   std::size_t width = 0;
@@ -92,30 +97,50 @@ const ToolkitOption* findToolkitOption(std::string_view name) {
   return it != std::end(kToolkitOptions) ? &*it : nullptr;
 }
 
+// Why a word that is neither a command nor an option cannot be the list to open; ""
+// when it names a file.
+std::string fileProblem(const std::string& word) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(word, ec);
+  if (std::filesystem::is_directory(status)) return "'" + word + "' is a folder, not a list file";
+  if (std::filesystem::exists(status)) return "";
+  // A word that looks like a file name was meant as one; any other, as a command.
+  if (word.find_first_of("./") != std::string::npos) return "no such list file '" + word + "'";
+  return "unknown command '" + word + "'";
+}
+
 }  // namespace
 
 LaunchChoice chooseLaunch(const std::vector<std::string>& args) {
   if (!args.empty() &&
       (args[0] == "--help" || args[0] == "--version" || findSubcommand(args[0]) != nullptr)) {
-    return {Launch::CommandLine, ""};
+    return {Launch::CommandLine, "", {}};
   }
+  std::filesystem::path listFile;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    if (!word.starts_with('-')) return {Launch::Refused, "unknown command '" + word + "'"};
+    if (!word.starts_with('-')) {
+      if (const std::string problem = fileProblem(word); !problem.empty()) {
+        return {Launch::Refused, problem, {}};
+      }
+      if (!listFile.empty()) return {Launch::Refused, "only one list file can be opened", {}};
+      listFile = word;
+      continue;
+    }
     // Qt reads --OPTION as -OPTION.
     std::string_view name = std::string_view(word).substr(word.starts_with("--") ? 2 : 1);
     const std::size_t equals = name.find('=');
     const ToolkitOption* option = findToolkitOption(name.substr(0, equals));
     if (option == nullptr ||
         (equals != std::string_view::npos && option->value != ToolkitValue::NextOrJoined)) {
-      return {Launch::Refused, "unknown option '" + word + "'"};
+      return {Launch::Refused, "unknown option '" + word + "'", {}};
     }
     if (equals == std::string_view::npos && option->value != ToolkitValue::None) {
-      if (i + 1 >= args.size()) return {Launch::Refused, word + " needs a value"};
+      if (i + 1 >= args.size()) return {Launch::Refused, word + " needs a value", {}};
       ++i;  // the value, whatever it looks like, as Qt takes it
     }
   }
-  return {Launch::Windows, ""};
+  return {Launch::Windows, "", listFile};
 }
 
 int refuse(const std::string& problem, std::ostream& err) {

@@ -38,4 +38,11 @@ int listCommand(const std::vector<std::string>& args, std::istream& in, std::ost
 int exportCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                   std::ostream& err);
 
+// quorvel points: prints the key points of a list entry.
+int pointsCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
+// quorvel table: prints a table of values of a list entry.
+int tableCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                 std::ostream& err);
+
 }  // namespace quorvel::cli

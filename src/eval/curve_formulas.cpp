@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "eval/arithmetic.h"
+#include "eval/double_program.h"
 #include "eval/seven_digit_text.h"
 #include "eval/single_math.h"
 
@@ -9,35 +11,38 @@ namespace quorvel {
 
 namespace {
 
-// Single-precision steps taken one at a time, left to right as the formula is
-// written; after the first failure the remaining steps are skipped and that failure
-// is the outcome. Each step is its own statement (or the only call among its
-// arguments), so C++'s unspecified argument order never changes which failure wins.
+// Steps taken one at a time in the precision of A (one rounding per operation in
+// single precision), left to right as the formula is written; after the first failure
+// the remaining steps are skipped and that failure is the outcome. Each step is its
+// own statement (or the only call among its arguments), so C++'s unspecified argument
+// order never changes which failure wins.
+template <class A>
 class Steps {
  public:
-  float add(float a, float b) { return binary(addSingle, a, b); }
-  float sub(float a, float b) { return binary(subSingle, a, b); }
-  float mul(float a, float b) { return binary(mulSingle, a, b); }
-  float div(float a, float b) { return binary(divSingle, a, b); }
-  float pow(float a, float b) { return binary(powSingle, a, b); }
-  float sqrt(float v) { return unary(sqrtSingle, v); }
-  float ln(float v) { return unary(lnSingle, v); }
-  float sin(float v) { return unary(sinSingle, v); }
-  float cos(float v) { return unary(cosSingle, v); }
-  float tan(float v) { return unary(tanSingle, v); }
+  using Real = typename A::Real;
+  Real add(Real a, Real b) { return binary(A::add, a, b); }
+  Real sub(Real a, Real b) { return binary(A::sub, a, b); }
+  Real mul(Real a, Real b) { return binary(A::mul, a, b); }
+  Real div(Real a, Real b) { return binary(A::div, a, b); }
+  Real pow(Real a, Real b) { return binary(A::pow, a, b); }
+  Real sqrt(Real v) { return unary(A::sqrt, v); }
+  Real ln(Real v) { return unary(A::ln, v); }
+  Real sin(Real v) { return unary(A::sin, v); }
+  Real cos(Real v) { return unary(A::cos, v); }
+  Real tan(Real v) { return unary(A::tan, v); }
 
   Status status() const { return status_; }
 
  private:
-  float binary(Status (*op)(float, float, float&), float a, float b) {
-    if (status_ != kOk) return 0.0f;
-    float r = 0.0f;
+  Real binary(Status (*op)(Real, Real, Real&), Real a, Real b) {
+    if (status_ != kOk) return Real(0);
+    Real r = 0;
     status_ = op(a, b, r);
     return r;
   }
-  float unary(Status (*op)(float, float&), float v) {
-    if (status_ != kOk) return 0.0f;
-    float r = 0.0f;
+  Real unary(Status (*op)(Real, Real&), Real v) {
+    if (status_ != kOk) return Real(0);
+    Real r = 0;
     status_ = op(v, r);
     return r;
   }
@@ -45,14 +50,21 @@ class Steps {
   Status status_ = kOk;
 };
 
+// The number type of the precision A; as a parameter's type it is given with A, never
+// deduced from the arguments (a formula mixes the single parameters with its Real).
+template <class A>
+using RealOf = typename A::Real;
+
 // Writes a result only when every step succeeded.
-Status deliver(const Steps& s, float value, float& out) {
+template <class A, class Real>
+Status deliver(const Steps<A>& s, Real value, Real& out) {
   if (s.status() != kOk) return s.status();
   out = value;
   return kOk;
 }
 
-Status deliverPair(const Steps& s, float first, float second, float& out1, float& out2) {
+template <class A, class Real>
+Status deliverPair(const Steps<A>& s, Real first, Real second, Real& out1, Real& out2) {
   if (s.status() != kOk) return s.status();
   out1 = first;
   out2 = second;
@@ -69,88 +81,102 @@ Status deliverPair(const Steps& s, float first, float second, float& out1, float
 }
 
 // The line's general form -(A·x + C) / B and its x-from-y twin -(B·y + C) / A.
-float negatedLinearQuotient(Steps& s, float factor, float v, float constant, float divisor) {
-  const float product = s.mul(factor, v);
-  const float sum = s.add(product, constant);
+template <class A>
+RealOf<A> negatedLinearQuotient(Steps<A>& s, RealOf<A> factor, RealOf<A> v, RealOf<A> constant,
+                                RealOf<A> divisor) {
+  using R = RealOf<A>;
+  const R product = s.mul(factor, v);
+  const R sum = s.add(product, constant);
   return s.div(-sum, divisor);
 }
 
 // The parabola's v · v / 2 / p, with the sign of the first factor given.
-float halfSquareOverP(Steps& s, float firstFactor, float v, float p) {
-  const float square = s.mul(firstFactor, v);
-  const float half = s.div(square, 2.0f);
+template <class A>
+RealOf<A> halfSquareOverP(Steps<A>& s, RealOf<A> firstFactor, RealOf<A> v, RealOf<A> p) {
+  using R = RealOf<A>;
+  const R square = s.mul(firstFactor, v);
+  const R half = s.div(square, R(2));
   return s.div(half, p);
 }
 
-// ln v / ln base, each logarithm rounded to single before the division.
-float logarithmInBase(Steps& s, float v, float base) {
-  const float lnV = s.ln(v);
-  const float lnBase = s.ln(base);
+// ln v / ln base, each logarithm rounded before the division.
+template <class A>
+RealOf<A> logarithmInBase(Steps<A>& s, RealOf<A> v, RealOf<A> base) {
+  using R = RealOf<A>;
+  const R lnV = s.ln(v);
+  const R lnBase = s.ln(base);
   return s.div(lnV, lnBase);
 }
 
 // A · trig(ω · x + φ).
-float scaledTrig(Steps& s, float (Steps::*trig)(float), const CurveParams& c, float x) {
-  const float wx = s.mul(c.paramOmega, x);
-  const float angle = s.add(wx, c.paramPhi);
-  const float value = (s.*trig)(angle);
+template <class A>
+RealOf<A> scaledTrig(Steps<A>& s, RealOf<A> (Steps<A>::*trig)(typename A::Real),
+                     const CurveParams& c, RealOf<A> x) {
+  using R = RealOf<A>;
+  const R wx = s.mul(c.paramOmega, x);
+  const R angle = s.add(wx, c.paramPhi);
+  const R value = (s.*trig)(angle);
   return s.mul(c.paramA, value);
 }
 
 // The circle's radicand (v + r − centre) · (centre + (r − v)).
-float circleRadicand(Steps& s, float v, float r, float centre) {
-  const float vr = s.add(v, r);
-  const float left = s.sub(vr, centre);
-  const float rv = s.sub(r, v);
-  const float right = s.add(centre, rv);
+template <class A>
+RealOf<A> circleRadicand(Steps<A>& s, RealOf<A> v, RealOf<A> r, RealOf<A> centre) {
+  using R = RealOf<A>;
+  const R vr = s.add(v, r);
+  const R left = s.sub(vr, centre);
+  const R rv = s.sub(r, v);
+  const R right = s.add(centre, rv);
   return s.mul(left, right);
 }
 
 // v · v / d / d.
-float squareOverSquare(Steps& s, float v, float d) {
-  const float square = s.mul(v, v);
-  const float once = s.div(square, d);
+template <class A>
+RealOf<A> squareOverSquare(Steps<A>& s, RealOf<A> v, RealOf<A> d) {
+  using R = RealOf<A>;
+  const R square = s.mul(v, v);
+  const R once = s.div(square, d);
   return s.div(once, d);
 }
 
-}  // namespace
-
-Status f(const CurveParams& c, EvalState& eval, float x, float& y) {
-  // A user curve first: it is the one whose points cost the most.
-  if (c.funcFamily == 13 && (c.funcForm == 0 || c.funcForm == 1)) return userCurve(c, eval, x, y);
-  Steps s;
-  float result = 0.0f;  // families without a formula give 0
+// y for x for every family but the user's (which gives 0 here, as the families
+// without a formula do).
+template <class A>
+Status yFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y) {
+  using R = RealOf<A>;
+  Steps<A> s;
+  R result = 0;
   switch (c.funcFamily) {
     case 0:
       if (c.funcForm == 0) {  // paramK · x + paramB
-        const float kx = s.mul(c.paramK, x);
+        const R kx = s.mul(c.paramK, x);
         result = s.add(kx, c.paramB);
       } else if (c.funcForm == 1) {  // paramK · (x − paramX1) + paramY1
-        const float dx = s.sub(x, c.paramX1);
-        const float kdx = s.mul(c.paramK, dx);
+        const R dx = s.sub(x, c.paramX1);
+        const R kdx = s.mul(c.paramK, dx);
         result = s.add(kdx, c.paramY1);
       } else if (c.funcForm == 2) {  // −(paramA · x + paramC) / paramB
-        result = negatedLinearQuotient(s, c.paramA, x, c.paramC, c.paramB);
+        result = negatedLinearQuotient<A>(s, c.paramA, x, c.paramC, c.paramB);
       }
       break;
     case 1:
       if (c.funcForm == 0) {  // paramC + (x · (x · paramA) + x · paramB)
-        const float xa = s.mul(x, c.paramA);
-        const float xxa = s.mul(x, xa);
-        const float xb = s.mul(x, c.paramB);
-        const float sum = s.add(xxa, xb);
+        const R xa = s.mul(x, c.paramA);
+        const R xxa = s.mul(x, xa);
+        const R xb = s.mul(x, c.paramB);
+        const R sum = s.add(xxa, xb);
         result = s.add(c.paramC, sum);
       } else if (c.funcForm == 1) {  // (x − paramX1) · paramA · (x − paramX2)
-        const float d1 = s.sub(x, c.paramX1);
-        const float d1a = s.mul(d1, c.paramA);
-        const float d2 = s.sub(x, c.paramX2);
+        const R d1 = s.sub(x, c.paramX1);
+        const R d1a = s.mul(d1, c.paramA);
+        const R d2 = s.sub(x, c.paramX2);
         result = s.mul(d1a, d2);
       } else if (c.funcForm == 2) {  // (x − h) · paramA · (x − h) + paramK
-        const float h = static_cast<float>(c.paramH);
-        const float d1 = s.sub(x, h);
-        const float d1a = s.mul(d1, c.paramA);
-        const float d2 = s.sub(x, h);
-        const float product = s.mul(d1a, d2);
+        const R h = static_cast<R>(c.paramH);
+        const R d1 = s.sub(x, h);
+        const R d1a = s.mul(d1, c.paramA);
+        const R d2 = s.sub(x, h);
+        const R product = s.mul(d1a, d2);
         result = s.add(product, c.paramK);
       }
       break;
@@ -161,184 +187,231 @@ Status f(const CurveParams& c, EvalState& eval, float x, float& y) {
       result = s.pow(c.paramA, x);
       break;
     case 4:  // ln x / ln paramA
-      result = logarithmInBase(s, x, c.paramA);
+      result = logarithmInBase<A>(s, x, c.paramA);
       break;
-    case 5: result = scaledTrig(s, &Steps::sin, c, x); break;
-    case 6: result = scaledTrig(s, &Steps::cos, c, x); break;
-    case 7: result = scaledTrig(s, &Steps::tan, c, x); break;
+    case 5: result = scaledTrig<A>(s, &Steps<A>::sin, c, x); break;
+    case 6: result = scaledTrig<A>(s, &Steps<A>::cos, c, x); break;
+    case 7: result = scaledTrig<A>(s, &Steps<A>::tan, c, x); break;
     case 11:
       if (c.funcForm == 2)
-        result = halfSquareOverP(s, x, x, c.paramP);
+        result = halfSquareOverP<A>(s, x, x, c.paramP);
       else if (c.funcForm == 3)
-        result = halfSquareOverP(s, -x, x, c.paramP);
+        result = halfSquareOverP<A>(s, -x, x, c.paramP);
       break;
     case 12: {  // paramB / x + x · paramA
-      const float quotient = s.div(c.paramB, x);
-      const float xa = s.mul(x, c.paramA);
+      const R quotient = s.div(c.paramB, x);
+      const R xa = s.mul(x, c.paramA);
       result = s.add(quotient, xa);
       break;
     }
-    case 13:  // its other forms have no formula
-      break;
-    default:  // 8, 9, 10 are drawn with f2 / f3
+    default:  // 8, 9, 10 are drawn with f2 / f3; 13 is the user's
       break;
   }
   return deliver(s, result, y);
 }
 
-Status f1(const CurveParams& c, float y, float& x) {
-  Steps s;
-  float result = 0.0f;
+template <class A>
+Status xFromY(const CurveParams& c, RealOf<A> y, RealOf<A>& x) {
+  using R = RealOf<A>;
+  Steps<A> s;
+  R result = 0;
   switch (c.funcFamily) {
     case 0:
       if (c.funcForm == 0) {  // (y − paramB) / paramK
-        const float dy = s.sub(y, c.paramB);
+        const R dy = s.sub(y, c.paramB);
         result = s.div(dy, c.paramK);
       } else if (c.funcForm == 1) {  // (y − paramY1) / paramK + paramX1
-        const float dy = s.sub(y, c.paramY1);
-        const float q = s.div(dy, c.paramK);
+        const R dy = s.sub(y, c.paramY1);
+        const R q = s.div(dy, c.paramK);
         result = s.add(q, c.paramX1);
       } else if (c.funcForm == 2) {  // −(paramB · y + paramC) / paramA
-        result = negatedLinearQuotient(s, c.paramB, y, c.paramC, c.paramA);
+        result = negatedLinearQuotient<A>(s, c.paramB, y, c.paramC, c.paramA);
       }
       break;
     case 2:  // paramK / y
       result = s.div(c.paramK, y);
       break;
     case 3:  // ln y / ln paramA
-      result = logarithmInBase(s, y, c.paramA);
+      result = logarithmInBase<A>(s, y, c.paramA);
       break;
     case 4:  // paramA ^ y
       result = s.pow(c.paramA, y);
       break;
     case 11:
       if (c.funcForm == 0)
-        result = halfSquareOverP(s, y, y, c.paramP);
+        result = halfSquareOverP<A>(s, y, y, c.paramP);
       else if (c.funcForm == 1)
-        result = halfSquareOverP(s, -y, y, c.paramP);
+        result = halfSquareOverP<A>(s, -y, y, c.paramP);
       break;
     default: break;
   }
   return deliver(s, result, x);
 }
 
-Status f2(const CurveParams& c, float x, CurvePoints& p) {
-  Steps s;
-  float root = 0.0f;
+// The two y values at x; y1, y2 unchanged for the families without two values.
+template <class A>
+Status twoYFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y1, RealOf<A>& y2) {
+  using R = RealOf<A>;
+  Steps<A> s;
+  R root = 0;
   switch (c.funcFamily) {
     case 8: {  // √((x + r − a) · (a + (r − x))); b ± s
-      const float radicand = circleRadicand(s, x, c.paramR, c.paramA);
+      const R radicand = circleRadicand<A>(s, x, c.paramR, c.paramA);
       root = s.sqrt(radicand);
-      const float upper = s.add(root, c.paramB);
-      const float lower = s.sub(c.paramB, root);
-      return deliverPair(s, upper, lower, p.pointY1, p.pointY2);
+      const R upper = s.add(root, c.paramB);
+      const R lower = s.sub(c.paramB, root);
+      return deliverPair(s, upper, lower, y1, y2);
     }
     case 9: {  // √((1 − x · x / a / a) · (b · b))
-      const float ratio = squareOverSquare(s, x, c.paramA);
-      const float inside = s.sub(1.0f, ratio);
-      const float bb = s.mul(c.paramB, c.paramB);
-      const float radicand = s.mul(inside, bb);
+      const R ratio = squareOverSquare<A>(s, x, c.paramA);
+      const R inside = s.sub(R(1), ratio);
+      const R bb = s.mul(c.paramB, c.paramB);
+      const R radicand = s.mul(inside, bb);
       root = s.sqrt(radicand);
       break;
     }
     case 10: {  // √(b · b · (x · x / a / a − 1))
-      const float bb = s.mul(c.paramB, c.paramB);
-      const float ratio = squareOverSquare(s, x, c.paramA);
-      const float inside = s.sub(ratio, 1.0f);
-      const float radicand = s.mul(bb, inside);
+      const R bb = s.mul(c.paramB, c.paramB);
+      const R ratio = squareOverSquare<A>(s, x, c.paramA);
+      const R inside = s.sub(ratio, R(1));
+      const R radicand = s.mul(bb, inside);
       root = s.sqrt(radicand);
       break;
     }
     case 11: {  // √(2 · p · x), √(−2 · p · x)
       if (c.funcForm != 0 && c.funcForm != 1) return kOk;
-      const float twoP = s.mul(c.funcForm == 0 ? 2.0f : -2.0f, c.paramP);
-      const float radicand = s.mul(twoP, x);
+      const R twoP = s.mul(c.funcForm == 0 ? R(2) : R(-2), c.paramP);
+      const R radicand = s.mul(twoP, x);
       root = s.sqrt(radicand);
       break;
     }
     default: return kOk;  // no two-valued curve: outputs unchanged
   }
-  return deliverPair(s, root, -root, p.pointY1, p.pointY2);
+  return deliverPair(s, root, -root, y1, y2);
 }
 
-Status f3(const CurveParams& c, float y, CurvePoints& p) {
-  Steps s;
-  float root = 0.0f;
+// The two x values at y; x1, x2 unchanged for the families without two values.
+template <class A>
+Status twoXFromY(const CurveParams& c, RealOf<A> y, RealOf<A>& x1, RealOf<A>& x2) {
+  using R = RealOf<A>;
+  Steps<A> s;
+  R root = 0;
   switch (c.funcFamily) {
     case 1:
       if (c.funcForm == 0) {
         // √((b · b / 4 / a + y − c) / a); ±s − b / 2 / a
-        const float bb = s.mul(c.paramB, c.paramB);
-        const float quarter = s.div(bb, 4.0f);
-        const float overA = s.div(quarter, c.paramA);
-        const float plusY = s.add(overA, y);
-        const float minusC = s.sub(plusY, c.paramC);
-        const float radicand = s.div(minusC, c.paramA);
+        const R bb = s.mul(c.paramB, c.paramB);
+        const R quarter = s.div(bb, R(4));
+        const R overA = s.div(quarter, c.paramA);
+        const R plusY = s.add(overA, y);
+        const R minusC = s.sub(plusY, c.paramC);
+        const R radicand = s.div(minusC, c.paramA);
         root = s.sqrt(radicand);
-        const float halfB = s.div(c.paramB, 2.0f);
-        const float axis = s.div(halfB, c.paramA);
-        const float right = s.sub(root, axis);
-        const float left = s.sub(-root, axis);
-        return deliverPair(s, right, left, p.pointX1, p.pointX2);
+        const R halfB = s.div(c.paramB, R(2));
+        const R axis = s.div(halfB, c.paramA);
+        const R right = s.sub(root, axis);
+        const R left = s.sub(-root, axis);
+        return deliverPair(s, right, left, x1, x2);
       }
       if (c.funcForm == 1) {
         // √((x1 − x2)² / 4 + y / a); (x2 + x1) / 2 ± s
-        const float gap = s.sub(c.paramX1, c.paramX2);
-        const float gapSquared = s.pow(gap, 2.0f);
-        const float quarter = s.div(gapSquared, 4.0f);
-        const float yOverA = s.div(y, c.paramA);
-        const float radicand = s.add(quarter, yOverA);
+        const R gap = s.sub(c.paramX1, c.paramX2);
+        const R gapSquared = s.pow(gap, R(2));
+        const R quarter = s.div(gapSquared, R(4));
+        const R yOverA = s.div(y, c.paramA);
+        const R radicand = s.add(quarter, yOverA);
         root = s.sqrt(radicand);
-        const float sum = s.add(c.paramX2, c.paramX1);
-        const float middle = s.div(sum, 2.0f);
-        const float right = s.add(root, middle);
-        const float left = s.sub(middle, root);
-        return deliverPair(s, right, left, p.pointX1, p.pointX2);
+        const R sum = s.add(c.paramX2, c.paramX1);
+        const R middle = s.div(sum, R(2));
+        const R right = s.add(root, middle);
+        const R left = s.sub(middle, root);
+        return deliverPair(s, right, left, x1, x2);
       }
       if (c.funcForm == 2) {
         // √((y − k) / a); h ± s
-        const float h = static_cast<float>(c.paramH);
-        const float dy = s.sub(y, c.paramK);
-        const float radicand = s.div(dy, c.paramA);
+        const R h = static_cast<R>(c.paramH);
+        const R dy = s.sub(y, c.paramK);
+        const R radicand = s.div(dy, c.paramA);
         root = s.sqrt(radicand);
-        const float right = s.add(root, h);
-        const float left = s.sub(h, root);
-        return deliverPair(s, right, left, p.pointX1, p.pointX2);
+        const R right = s.add(root, h);
+        const R left = s.sub(h, root);
+        return deliverPair(s, right, left, x1, x2);
       }
       return kOk;
     case 8: {  // √((y + r − b) · (b + (r − y))); a ± s
-      const float radicand = circleRadicand(s, y, c.paramR, c.paramB);
+      const R radicand = circleRadicand<A>(s, y, c.paramR, c.paramB);
       root = s.sqrt(radicand);
-      const float right = s.add(root, c.paramA);
-      const float left = s.sub(c.paramA, root);
-      return deliverPair(s, right, left, p.pointX1, p.pointX2);
+      const R right = s.add(root, c.paramA);
+      const R left = s.sub(c.paramA, root);
+      return deliverPair(s, right, left, x1, x2);
     }
     case 9: {  // √((1 − y · y / b / b) · (a · a))
-      const float ratio = squareOverSquare(s, y, c.paramB);
-      const float inside = s.sub(1.0f, ratio);
-      const float aa = s.mul(c.paramA, c.paramA);
-      const float radicand = s.mul(inside, aa);
+      const R ratio = squareOverSquare<A>(s, y, c.paramB);
+      const R inside = s.sub(R(1), ratio);
+      const R aa = s.mul(c.paramA, c.paramA);
+      const R radicand = s.mul(inside, aa);
       root = s.sqrt(radicand);
       break;
     }
     case 10: {  // √(a · a · (y · y / b / b + 1))
-      const float aa = s.mul(c.paramA, c.paramA);
-      const float ratio = squareOverSquare(s, y, c.paramB);
-      const float inside = s.add(ratio, 1.0f);
-      const float radicand = s.mul(aa, inside);
+      const R aa = s.mul(c.paramA, c.paramA);
+      const R ratio = squareOverSquare<A>(s, y, c.paramB);
+      const R inside = s.add(ratio, R(1));
+      const R radicand = s.mul(aa, inside);
       root = s.sqrt(radicand);
       break;
     }
     case 11: {  // √(2 · p · y), √(−2 · p · y)
       if (c.funcForm != 2 && c.funcForm != 3) return kOk;
-      const float twoP = s.mul(c.funcForm == 2 ? 2.0f : -2.0f, c.paramP);
-      const float radicand = s.mul(twoP, y);
+      const R twoP = s.mul(c.funcForm == 2 ? R(2) : R(-2), c.paramP);
+      const R radicand = s.mul(twoP, y);
       root = s.sqrt(radicand);
       break;
     }
     default: return kOk;
   }
-  return deliverPair(s, root, -root, p.pointX1, p.pointX2);
+  return deliverPair(s, root, -root, x1, x2);
+}
+
+}  // namespace
+
+Status f(const CurveParams& c, EvalState& eval, float x, float& y) {
+  // A user curve first: it is the one whose points cost the most.
+  if (c.funcFamily == 13 && (c.funcForm == 0 || c.funcForm == 1)) return userCurve(c, eval, x, y);
+  return yFromX<SingleArithmetic>(c, x, y);
+}
+
+Status f1(const CurveParams& c, float y, float& x) { return xFromY<SingleArithmetic>(c, y, x); }
+
+Status f2(const CurveParams& c, float x, CurvePoints& p) {
+  return twoYFromX<SingleArithmetic>(c, x, p.pointY1, p.pointY2);
+}
+
+Status f3(const CurveParams& c, float y, CurvePoints& p) {
+  return twoXFromY<SingleArithmetic>(c, y, p.pointX1, p.pointX2);
+}
+
+Status fDouble(const CurveParams& c, double x, double& y) {
+  if (c.funcFamily == 13 && (c.funcForm == 0 || c.funcForm == 1)) {
+    const DoubleOutcome outcome =
+        runProgramInDouble(c.compiledExpression.compiledFor(c.expression).program(), x);
+    if (outcome.status != kOk) return outcome.status;
+    y = outcome.value;
+    return kOk;
+  }
+  return yFromX<DoubleArithmetic>(c, x, y);
+}
+
+Status f1Double(const CurveParams& c, double y, double& x) {
+  return xFromY<DoubleArithmetic>(c, y, x);
+}
+
+Status f2Double(const CurveParams& c, double x, double& y1, double& y2) {
+  return twoYFromX<DoubleArithmetic>(c, x, y1, y2);
+}
+
+Status f3Double(const CurveParams& c, double y, double& x1, double& x2) {
+  return twoXFromY<DoubleArithmetic>(c, y, x1, x2);
 }
 
 }  // namespace quorvel

@@ -44,4 +44,13 @@ Status f2(const CurveParams& c, float x, CurvePoints& p);
 // pointX1, pointX2 at y; unchanged for the families without two values.
 Status f3(const CurveParams& c, float y, CurvePoints& p);
 
+// The same formulas in double precision, step for step, for the analysis: nothing is
+// rounded to single. fDouble of a user curve runs its compiled expression in double
+// arithmetic and, unlike f, fails with the evaluation's own status.
+Status fDouble(const CurveParams& c, double x, double& y);
+Status f1Double(const CurveParams& c, double y, double& x);
+// y1, y2 (x1, x2) unchanged for the families without two values.
+Status f2Double(const CurveParams& c, double x, double& y1, double& y2);
+Status f3Double(const CurveParams& c, double y, double& x1, double& x2);
+
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "eval/arithmetic.h"
+
 namespace quorvel {
 
 double roundHalfEven(double v) {
@@ -29,21 +31,7 @@ Status roundToInt16(double v, std::int16_t& out) {
 }
 
 Status powerRuleSingle(float a, float b, float& out) {
-  const float whole = std::trunc(b);
-  if (a >= 0.0f || (b == whole && std::fabs(b) >= 1.0f)) return powSingle(a, b, out);
-  float d = 0.0f;
-  Status s = subSingle(b, whole, d);
-  if (s != kOk) return s;
-  float reciprocal = 0.0f;
-  s = divSingle(1.0f, d, reciprocal);
-  if (s != kOk) return s;
-  const double n = roundHalfEven(static_cast<double>(reciprocal));
-  if (std::fmod(n, 2.0) == 0.0) return kInvalidArgument;
-  float root = 0.0f;
-  s = powSingle(-a, b, root);
-  if (s != kOk) return s;
-  out = -root;
-  return kOk;
+  return powerRule<SingleArithmetic>(a, b, out);
 }
 
 }  // namespace quorvel

@@ -6,14 +6,14 @@
 #include <cmath>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
+#include "catalogue/parameter_slots.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "plot/axes.h"
 #include "shell/frm_control.h"
-#include "shell/panel_text.h"
-#include "shell/parameter_slots.h"
 #include "shell/program.h"
 
 namespace quorvel {

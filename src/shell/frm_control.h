@@ -160,6 +160,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // The same on a surface of another size: what it shows around the middle of the
   // screen's view, at the screen's scale.
   void replayCentredOnto(Surface& target);
+  // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
+  // are part of the picture on the screen, in exports and in prints (the analysis
+  // marks); never stored in the list.
+  std::vector<std::function<void(Surface&)>> pictureOverlays;
 
   // ---- the list as a document (list_document.cpp) ----
   // The list as it stands: the working file's bytes, the lines and their ticks.

@@ -49,7 +49,9 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"放大", "放大图像", ButtonStyle::Push, 9, ToolbarCommand::ZoomIn},
     {"缩小", "缩小图像", ButtonStyle::Push, 10, ToolbarCommand::ZoomOut},
     {"打印", "打印函数图像", ButtonStyle::Push, 11, ToolbarCommand::Print},
-    {"关于", "", ButtonStyle::Push, 12, ToolbarCommand::About},
+    {"分析", "分析曲线", ButtonStyle::Push, 12, ToolbarCommand::Analysis},
+    {"参数", "动态参数", ButtonStyle::Push, 13, ToolbarCommand::LiveParameters},
+    {"关于", "", ButtonStyle::Push, 14, ToolbarCommand::About},
 };
 
 // The most entries a list may hold (the platform's list box holds no more); a longer
@@ -160,31 +162,48 @@ void frmQuorvel::clickToolbarButton(int position) {
   tbMain_ButtonClick(position);
 }
 
+template <class Command>
+void frmQuorvel::withZoomModeSuspended(Command command) {
+  // A toolbar zoom zooms once without changing what the surface clicks do.
+  mdlDeclare& g = program_.g;
+  const std::int32_t savedZoomMode = g.zoomMode;
+  g.zoomMode = 0;
+  if (command()) g.zoomMode = savedZoomMode;
+}
+
 void frmQuorvel::tbMain_ButtonClick(int position) {
   if (position < 1 || position > Toolbar::kButtonCount) return;
   frmControl& panel = program_.panel;
-  mdlDeclare& g = program_.g;
+  withZoomModeSuspended([&] {
+    switch (toolbarCommand(position)) {
+      case ToolbarCommand::None: break;
+      case ToolbarCommand::Panel: showOrHidePanel(); break;
+      case ToolbarCommand::Open: return openList();
+      case ToolbarCommand::Save: saveList(); break;
+      case ToolbarCommand::Export: exportImage(); break;
+      case ToolbarCommand::Up: panel.picUp_Click(); break;
+      case ToolbarCommand::Down: panel.picDown_Click(); break;
+      case ToolbarCommand::Left: panel.picLeft_Click(); break;
+      case ToolbarCommand::Right: panel.picRight_Click(); break;
+      case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
+      case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
+      case ToolbarCommand::Print: printImage(); break;
+      case ToolbarCommand::Analysis: showAnalysis(); break;
+      case ToolbarCommand::LiveParameters:
+        if (showLiveParameters) showLiveParameters();
+        break;
+      case ToolbarCommand::About: showAbout(); break;
+    }
+    return true;
+  });
+}
 
-  // A toolbar zoom zooms once without changing what the surface clicks do.
-  const std::int32_t savedZoomMode = g.zoomMode;
-  g.zoomMode = 0;
-  bool restore = true;
-  switch (toolbarCommand(position)) {
-    case ToolbarCommand::None: break;
-    case ToolbarCommand::Panel: showOrHidePanel(); break;
-    case ToolbarCommand::Open: restore = openList(); break;
-    case ToolbarCommand::Save: saveList(); break;
-    case ToolbarCommand::Export: exportImage(); break;
-    case ToolbarCommand::Up: panel.picUp_Click(); break;
-    case ToolbarCommand::Down: panel.picDown_Click(); break;
-    case ToolbarCommand::Left: panel.picLeft_Click(); break;
-    case ToolbarCommand::Right: panel.picRight_Click(); break;
-    case ToolbarCommand::ZoomIn: panel.picZoomIn_Click(); break;
-    case ToolbarCommand::ZoomOut: panel.picZoomOut_Click(); break;
-    case ToolbarCommand::Print: printImage(); break;
-    case ToolbarCommand::About: showAbout(); break;
-  }
-  if (restore) g.zoomMode = savedZoomMode;
+bool frmQuorvel::openGivenList(const std::filesystem::path& source) {
+  // Curves not saved are not lost without asking.
+  if (!confirmLosingList()) return false;
+  bool opened = false;
+  withZoomModeSuspended([&] { return opened = openListFile(source); });
+  return opened;
 }
 
 void frmQuorvel::showOrHidePanel() {
@@ -206,10 +225,6 @@ bool frmQuorvel::openList() {
   const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
   const std::string chosen = program_.services.files->showOpen(request).fileName;
   return chosen.empty() || openListFile(chosen);
-}
-
-bool frmQuorvel::openGivenList(const std::filesystem::path& source) {
-  return confirmLosingList() && openListFile(source);
 }
 
 bool frmQuorvel::confirmLosingList() {
@@ -311,13 +326,19 @@ void frmQuorvel::printImage() {
   }
 }
 
+void frmQuorvel::showAnalysis() { program_.analysis.showWindow(); }
+
 void frmQuorvel::showAbout() { program_.about.Show(); }
 
 void frmQuorvel::picPic_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
   picCoordinate.setHeight(lblCoordinate.Height());
   picCoordinate.setWidth(lblCoordinate.Width());
-  lblCoordinate.setCaption(pointerReadout(x, y, program_.g.zoomScale));
+  // While the analysis traces a curve, the read-out shows the curve's point instead.
+  const std::optional<std::string> traced = program_.analysis.pointerMoved(x, y);
+  lblCoordinate.setCaption(traced ? *traced : pointerReadout(x, y, program_.g.zoomScale));
 }
+
+void frmQuorvel::picPic_MouseLeave() { program_.analysis.pointerLeft(); }
 
 void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
   mdlDeclare& g = program_.g;

@@ -5,6 +5,7 @@
 // files beside this one.
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ class Program;
 // The toolbar; buttons are numbered from 1 (the leftmost, a placeholder).
 struct Toolbar : Control {
   using Control::Control;
-  static constexpr int kButtonCount = 13;
+  static constexpr int kButtonCount = 15;
   std::array<ToolbarButton, kButtonCount> Buttons =
       namedControls<ToolbarButton, kButtonCount>("tbMain.Buttons", 1);
   ToolbarButton& button(int position) { return Buttons.at(static_cast<std::size_t>(position - 1)); }
@@ -63,6 +64,8 @@ enum class ToolbarCommand {
   ZoomIn,
   ZoomOut,
   Print,
+  Analysis,
+  LiveParameters,
   About
 };
 // The command of the button at `position` (None outside the bar), and the position
@@ -137,8 +140,13 @@ class frmQuorvel : public Window {
   // Mouse events of the drawing surface; x and y in view units, button 1 = left.
   void picPic_MouseMove(int button, int shift, float x, float y);
   void picPic_MouseUp(int button, int shift, float x, float y);
+  // The pointer has left the surface.
+  void picPic_MouseLeave();
 
   void tmrSplash_Timer();
+
+  // Opens the live parameters' window on the 绘制 page's curve (the toolkit's).
+  std::function<void()> showLiveParameters;
 
   // The surface under the pointer (surface_gestures.cpp). The wheel at (x, y) view
   // units by angleDelta (120 a notch) zooms about that point; a drag moves the
@@ -152,8 +160,10 @@ class frmQuorvel : public Window {
   // line, a file given to the program). Each reports its failure as the toolbar's
   // command does and returns false.
   bool openListFile(const std::filesystem::path& source);
-  // A list given to the program (on its command line, dropped on the window): asks
-  // before losing curves not saved, then opens it as 打开 does.
+  // A list the desktop hands the program (the file named on its command line, a file
+  // dropped on the window): after asking before losing curves not saved, opened as
+  // the toolbar's 打开 opens the file its dialog chose, with its failure message and
+  // its effect on an armed click zoom.
   bool openGivenList(const std::filesystem::path& source);
   // When the list has curves not saved, asks whether to save them: true to go on
   // (saved, or not to be saved), false when the user cancelled.
@@ -169,6 +179,10 @@ class frmQuorvel : public Window {
 
  private:
   void buildToolbar();
+  // Runs a toolbar command with zoomMode 0, so that it cannot zoom by itself; puts
+  // the armed zoom back unless the command returns false.
+  template <class Command>
+  void withZoomModeSuspended(Command command);
   // The commands of the toolbar. A failed opening returns false: zoomMode then stays 0.
   void showOrHidePanel();
   bool openList();
@@ -179,6 +193,7 @@ class frmQuorvel : public Window {
   std::filesystem::path recoveryPath() const;
   void exportImage();
   void printImage();
+  void showAnalysis();
   void showAbout();
 
   Program& program_;

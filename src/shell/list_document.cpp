@@ -6,9 +6,9 @@
 #include <system_error>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "files/atomic_file.h"
 #include "shell/frm_control.h"
-#include "shell/panel_text.h"
 #include "shell/program.h"
 
 namespace quorvel {

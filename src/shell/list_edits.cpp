@@ -2,10 +2,10 @@
 // place again (替换), a new colour, and a move up or down. Each is one undo step and
 // keeps the list, Funclist.dat and the picture in step.
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
 #include "shell/frm_control.h"
-#include "shell/panel_text.h"
 #include "shell/program.h"
 
 namespace quorvel {

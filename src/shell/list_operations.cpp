@@ -5,12 +5,12 @@
 #include <system_error>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
+#include "catalogue/parameter_slots.h"
 #include "shell/frm_control.h"
 #include "shell/panel_inputs.h"
-#include "shell/panel_text.h"
-#include "shell/parameter_slots.h"
 #include "shell/program.h"
 
 namespace quorvel {
@@ -117,6 +117,7 @@ void frmControl::cmdRedraw_Click() {
     // Only whole records count: an empty file gives an empty list.
     g_.funcCount = loaded + 1;
   }
+  for (const std::function<void(Surface&)>& overlay : pictureOverlays) overlay(*canvas);
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
 }

@@ -18,7 +18,7 @@ constexpr const char* kSettingsFile = "Quorvel.ini";
 constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
 // The designed window: a client area of 7485 × 8100 inside its frame.
 constexpr int kDesignedWidth = 7605, kDesignedHeight = 8610, kDesignedInnerHeight = 8100;
-constexpr int kToolbarImages = 12;
+constexpr int kToolbarImages = 14;
 
 // A list with at least one record: an empty file holds nothing to offer back.
 bool hasRecords(const std::filesystem::path& file) {

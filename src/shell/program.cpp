@@ -34,7 +34,8 @@ Program::Program(Surface& picPic, Services s)
     : services(checked(std::move(s))),
       working(services.programFolder),
       main(*this, picPic),
-      panel(*this) {}
+      panel(*this),
+      analysis(*this) {}
 
 void Program::message(const std::string& prompt, const std::string& title) {
   services.messages->show(prompt, title);

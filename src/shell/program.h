@@ -7,6 +7,7 @@
 
 #include "plot/surface.h"
 #include "shell/frm_about.h"
+#include "shell/frm_analysis.h"
 #include "shell/frm_control.h"
 #include "shell/frm_quorvel.h"
 #include "shell/mdl_declare.h"
@@ -38,6 +39,7 @@ class Program {
   frmQuorvel main;  // before the panel: the panel draws on main's picPic
   frmControl panel;
   frmAbout about;
+  frmAnalysis analysis;  // after the panel: it follows the panel's list
 };
 
 }  // namespace quorvel

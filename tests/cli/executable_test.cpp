@@ -79,6 +79,7 @@ TEST(Executable, UnknownWordsAreRefusedWithoutOpeningTheWindows) {
   } cases[] = {
       {{"exprot", "sheet.qvx"}, "quorvel: unknown command 'exprot'\n"},
       {{"--bogus"}, "quorvel: unknown option '--bogus'\n"},
+      {{"no-such-sheet.qvx"}, "quorvel: no such list file 'no-such-sheet.qvx'\n"},
   };
   for (const auto& c : cases) {
     const Outcome o = runExecutable(c.args, "timeout -k 10 120 env QT_QPA_PLATFORM=offscreen");

@@ -2,6 +2,7 @@
 // before any application object or display exists.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,7 +61,7 @@ TEST(Launch, ChoosesFromTheWords) {
       {{"exprot", "sheet.qvx"}, Launch::Refused, "unknown command 'exprot'"},
       {{"calculate"}, Launch::Refused, "unknown command 'calculate'"},
       {{""}, Launch::Refused, "unknown command ''"},
-      {{"-reverse", "sheet.qvx"}, Launch::Refused, "unknown command 'sheet.qvx'"},
+      {{"-reverse", "sheet"}, Launch::Refused, "unknown command 'sheet'"},
       {{"-platform", "offscreen", "calc", "1"}, Launch::Refused, "unknown command 'calc'"},
       {{"--bogus"}, Launch::Refused, "unknown option '--bogus'"},
       {{"-platform", "offscreen", "--bogus"}, Launch::Refused, "unknown option '--bogus'"},
@@ -76,6 +77,45 @@ TEST(Launch, ChoosesFromTheWords) {
     const LaunchChoice choice = chooseLaunch(c.args);
     EXPECT_EQ(choice.launch, c.launch) << words;
     EXPECT_EQ(choice.refusal, c.refusal) << words;
+  }
+}
+
+// A word that names a file is the list the windows open; the file is not read here.
+TEST(Launch, AFileNamedOpensTheWindowsWithIt) {
+  const TempFolder dir;
+  writeFile(dir / "sheet.qvx", "");
+  writeFile(dir / "notes.txt", "not a list");
+  std::filesystem::create_directory(dir / "lists.qvx");
+  const std::string sheet = (dir / "sheet.qvx").string();
+  const std::string notes = (dir / "notes.txt").string();
+  const std::string folder = (dir / "lists.qvx").string();
+  const std::string missing = (dir / "missing.qvx").string();
+  const struct {
+    std::vector<std::string> args;
+    Launch launch;
+    std::string refusal;
+    std::string listFile;
+  } cases[] = {
+      {{sheet}, Launch::Windows, "", sheet},
+      {{"-platform", "offscreen", sheet, "-reverse"}, Launch::Windows, "", sheet},
+      {{"--style=fusion", notes}, Launch::Windows, "", notes},  // the windows report it
+      // The value of an option is never the list.
+      {{"-qwindowtitle", sheet}, Launch::Windows, "", ""},
+      {{sheet, notes}, Launch::Refused, "only one list file can be opened", ""},
+      {{missing}, Launch::Refused, "no such list file '" + missing + "'", ""},
+      {{"sheet.qvx"}, Launch::Refused, "no such list file 'sheet.qvx'", ""},
+      {{folder}, Launch::Refused, "'" + folder + "' is a folder, not a list file", ""},
+      {{sheet, "exprot"}, Launch::Refused, "unknown command 'exprot'", ""},
+      // A command's name is the command even after a file.
+      {{sheet, "calc", "1"}, Launch::Refused, "unknown command 'calc'", ""},
+  };
+  for (const auto& c : cases) {
+    std::string words;
+    for (const std::string& a : c.args) words += " [" + a + "]";
+    const LaunchChoice choice = chooseLaunch(c.args);
+    EXPECT_EQ(choice.launch, c.launch) << words;
+    EXPECT_EQ(choice.refusal, c.refusal) << words;
+    EXPECT_EQ(choice.listFile, c.listFile) << words;
   }
 }
 

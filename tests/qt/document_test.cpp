@@ -66,7 +66,8 @@ TEST_F(Document, ADoubleClickEditsALineAndItsMenuOffersTheLineCommands) {
   for (QAction* a : menu->actions()) {
     if (!a->isSeparator()) captions << a->text();
   }
-  EXPECT_EQ(captions, (QStringList{"编辑", "颜色…", "上移", "下移", "删除", "撤销", "重做"}));
+  EXPECT_EQ(captions,
+            (QStringList{"编辑", "颜色…", "动态参数…", "上移", "下移", "删除", "撤销", "重做"}));
   for (QAction* a : menu->actions()) {
     if (a->text() == QStringLiteral("下移")) a->trigger();
   }

@@ -171,28 +171,6 @@ TEST_F(ExportDialog, BitmapIsWhatTheScreenShows) {
             desktop->surface.image().convertToFormat(QImage::Format_RGB32));
 }
 
-// Drives the modal dialog once it runs its own event loop (a dialog closed from
-// inside show(), before exec() enters its loop, would leave that loop waiting):
-// `act` gets it; a dialog that never shows ends the wait after five seconds with a
-// failure.
-void whenTheDialogShows(const std::function<void(QFileDialog&)>& act) {
-  auto* poll = new QTimer(qApp);
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog != nullptr && QThread::currentThread()->loopLevel() > 0) {
-      poll->deleteLater();
-      poll->stop();
-      act(*dialog);
-    } else if (++*tries > 500) {
-      poll->stop();
-      poll->deleteLater();
-      ADD_FAILURE() << "the file dialog did not show";
-    }
-  });
-  poll->start(10);
-}
-
 // Picks the filter pair `index` with the keyboard, as a user does, then the name.
 void chooseFilterAndName(QFileDialog& dialog, int index, const QString& name) {
   auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
@@ -231,7 +209,7 @@ class QtSaveDialog : public ::testing::Test {
 };
 
 TEST_F(QtSaveDialog, ReportsTheChosenFilterAndGivesItsExtension) {
-  whenTheDialogShows([this](QFileDialog& d) {
+  whenTheDialogShows<QFileDialog>([this](QFileDialog& d) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("导出图像"));
     EXPECT_EQ(d.nameFilters().size(), 4);
     EXPECT_EQ(d.selectedNameFilter(), QStringLiteral("位图文件(*.BMP) (*.BMP *.bmp)"));
@@ -243,18 +221,20 @@ TEST_F(QtSaveDialog, ReportsTheChosenFilterAndGivesItsExtension) {
 }
 
 TEST_F(QtSaveDialog, KeepsATypedExtensionAndTheBitmapByDefault) {
-  whenTheDialogShows([this](QFileDialog& d) { chooseFilterAndName(d, kBitmap, inFolder("pic")); });
+  whenTheDialogShows<QFileDialog>(
+      [this](QFileDialog& d) { chooseFilterAndName(d, kBitmap, inFolder("pic")); });
   FileDialogResult chosen = save();
   EXPECT_EQ(chosen.filterIndex, kBitmap);
   EXPECT_EQ(chosen.fileName, (folder / "pic.BMP").string());
-  whenTheDialogShows([this](QFileDialog& d) { chooseFilterAndName(d, kPdf, inFolder("pic.png")); });
+  whenTheDialogShows<QFileDialog>(
+      [this](QFileDialog& d) { chooseFilterAndName(d, kPdf, inFolder("pic.png")); });
   chosen = save();
   EXPECT_EQ(chosen.filterIndex, kPdf);
   EXPECT_EQ(chosen.fileName, (folder / "pic.png").string());
-  whenTheDialogShows([](QFileDialog& d) { d.reject(); });
+  whenTheDialogShows<QFileDialog>([](QFileDialog& d) { d.reject(); });
   EXPECT_EQ(save().fileName, "");
   // Closed with the name box empty, the dialog names its folder: that is no file.
-  whenTheDialogShows([this](QFileDialog& d) {
+  whenTheDialogShows<QFileDialog>([this](QFileDialog& d) {
     d.setDirectory(inFolder(""));
     chooseFilterAndName(d, kPng, QString());
   });

@@ -1,7 +1,10 @@
 #include "qt_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -24,6 +27,25 @@ std::filesystem::path makeTempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "quorvel_qt_XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   return pattern;
+}
+
+void whenAModalShows(const std::function<bool(QWidget&)>& awaited,
+                     const std::function<void(QWidget&)>& act) {
+  auto* poll = new QTimer(qApp);
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, awaited, act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && QThread::currentThread()->loopLevel() > 0 && awaited(*modal)) {
+      poll->stop();
+      poll->deleteLater();
+      act(*modal);
+    } else if (++*tries > 500) {
+      poll->stop();
+      poll->deleteLater();
+      ADD_FAILURE() << "the dialog did not show";
+    }
+  });
+  poll->start(10);
 }
 
 DesktopTest::DesktopTest()

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,5 +38,17 @@ class DesktopTest : public ::testing::Test {
 };
 
 std::filesystem::path makeTempFolder();
+
+// Drives the modal dialog once it runs its own event loop (a dialog closed from
+// inside show(), before exec() enters its loop, would leave that loop waiting):
+// `act` gets the active modal widget once `awaited` says it is the one; a dialog that
+// never shows ends the wait after five seconds with a failure.
+void whenAModalShows(const std::function<bool(QWidget&)>& awaited,
+                     const std::function<void(QWidget&)>& act);
+template <class Dialog>
+void whenTheDialogShows(const std::function<void(Dialog&)>& act) {
+  whenAModalShows([](QWidget& w) { return qobject_cast<Dialog*>(&w) != nullptr; },
+                  [act](QWidget& w) { act(*qobject_cast<Dialog*>(&w)); });
+}
 
 }  // namespace quorvel::test

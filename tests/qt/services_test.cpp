@@ -119,6 +119,32 @@ TEST(ProgramFolder, TheExecutablesFolderWhenWritableElseTheDataFolder) {
   std::filesystem::remove_all(base);
 }
 
+// An installed program never works beside itself, not even as root in a folder it may
+// write to: the system's program folders, and a prefix whose marker the install wrote.
+TEST(ProgramFolder, AnInstalledProgramKeepsItsListsInTheDataFolder) {
+  const std::filesystem::path base = makeTempFolder();
+  const std::filesystem::path bin = base / "opt" / "bin";
+  std::filesystem::create_directories(bin);
+  const std::filesystem::path marker = installMarker(bin);
+  EXPECT_EQ(marker, base / "opt" / "share" / "quorvel" / "installed");
+  for (const char* system : {"/usr/bin", "/usr/local/bin", "/bin", "/usr/bin/"}) {
+    EXPECT_TRUE(isInstalledProgram(system)) << system;
+  }
+  EXPECT_FALSE(isInstalledProgram("/usr/lib/x86_64-linux-gnu"));
+  EXPECT_FALSE(isInstalledProgram(bin));  // unpacked there, it works beside itself
+  EXPECT_EQ(chooseProgramFolder(bin, base / "data"), bin);
+
+  std::filesystem::create_directories(marker.parent_path());
+  std::ofstream(marker) << "installed\n";
+  ASSERT_TRUE(folderIsWritable(bin));
+  EXPECT_EQ(chooseProgramFolder(bin, base / "data"), base / "data");
+  EXPECT_TRUE(std::filesystem::is_directory(base / "data"));
+  std::filesystem::remove(marker);
+  std::filesystem::create_directory(marker);  // a folder of that name is no marker
+  EXPECT_FALSE(isInstalledProgram(bin));
+  std::filesystem::remove_all(base);
+}
+
 TEST(ClockRandomSource, StaysInTheHalfOpenUnitInterval) {
   ClockRandom random;
   float low = 1, high = 0;

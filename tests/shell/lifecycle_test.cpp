@@ -102,13 +102,14 @@ TEST_F(Lifecycle, StartUpState) {
   EXPECT_FALSE(g.zoomPending);
   EXPECT_FALSE(g.listFromFile);
   EXPECT_EQ(main.Top, 0);
-  // The toolbar's twelve pictures, button i + 1 showing picture i.
-  ASSERT_EQ(main.imgTransfer.Count(), 12);
-  for (int i = 1; i <= 12; ++i) {
+  // The toolbar's pictures, button i + 1 showing picture i.
+  const int pictures = Toolbar::kButtonCount - 1;
+  ASSERT_EQ(main.imgTransfer.Count(), pictures);
+  for (int i = 1; i <= pictures; ++i) {
     EXPECT_EQ(main.imgTransfer.Picture(i), i);
     EXPECT_EQ(main.tbMain.button(i + 1).Image, i);
   }
-  EXPECT_EQ(main.imgTransfer.Picture(13), 0);
+  EXPECT_EQ(main.imgTransfer.Picture(pictures + 1), 0);
   EXPECT_TRUE(main.tmrSplash.Enabled());
 }
 
@@ -118,7 +119,7 @@ TEST_F(Lifecycle, LoadRunsOnce) {
   main.Form_Load();
   about.Form_Load(program);
   EXPECT_EQ(panel.sldLevel.Value(), 300);
-  EXPECT_EQ(main.imgTransfer.Count(), 12);
+  EXPECT_EQ(main.imgTransfer.Count(), Toolbar::kButtonCount - 1);
 }
 
 TEST_F(Lifecycle, SplashTimerHidesTheBoxOnce) {
@@ -129,7 +130,7 @@ TEST_F(Lifecycle, SplashTimerHidesTheBoxOnce) {
   EXPECT_FALSE(main.tmrSplash.Enabled());
 
   // "关于" later shows the box with no timer: it stays until clicked.
-  main.clickToolbarButton(13);
+  main.clickToolbarButton(toolbarPosition(ToolbarCommand::About));
   EXPECT_TRUE(about.Visible());
   EXPECT_FALSE(main.tmrSplash.Enabled());
   main.tmrSplash.fire();
@@ -142,7 +143,7 @@ TEST_F(Lifecycle, AboutDuringTheFirstSecondIsStillHiddenByTheTimer) {
   start();
   about.imgSplash.Click();  // the user clicks the splash away
   EXPECT_FALSE(about.Visible());
-  main.clickToolbarButton(13);
+  main.clickToolbarButton(toolbarPosition(ToolbarCommand::About));
   EXPECT_TRUE(about.Visible());
   main.tmrSplash.fire();
   EXPECT_FALSE(about.Visible());

@@ -9,11 +9,11 @@
 #include <sstream>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/func_record.h"
 #include "catalogue/list_file.h"
-#include "shell/panel_text.h"
-#include "shell/parameter_slots.h"
+#include "catalogue/parameter_slots.h"
 #include "shell_fixture.h"
 
 #ifndef QUORVEL_RANDOM_ACTIONS

@@ -20,6 +20,8 @@ enum Position {
   kZoomIn,
   kZoomOut,
   kPrint,
+  kAnalysis,
+  kLive,
   kAbout
 };
 
@@ -49,9 +51,11 @@ TEST_F(ToolbarTest, ButtonsAsDesigned) {
       {"放大", "放大图像", ButtonStyle::Push, 9},
       {"缩小", "缩小图像", ButtonStyle::Push, 10},
       {"打印", "打印函数图像", ButtonStyle::Push, 11},
-      {"关于", "", ButtonStyle::Push, 12},
+      {"分析", "分析曲线", ButtonStyle::Push, 12},
+      {"参数", "动态参数", ButtonStyle::Push, 13},
+      {"关于", "", ButtonStyle::Push, 14},
   };
-  for (int position = 1; position <= 13; ++position) {
+  for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
     const ToolbarButton& b = program.main.tbMain.button(position);
     const Expected& e = expected[position - 1];
     EXPECT_EQ(b.Caption, e.caption) << position;

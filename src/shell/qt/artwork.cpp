@@ -9,10 +9,10 @@ namespace quorvel {
 
 namespace {
 
-// In the order of the toolbar's buttons 2 to 13.
+// In the order of the toolbar's buttons 2 to 15.
 constexpr std::array<const char*, kToolbarImageCount> kToolbarPictures = {
-    "tb_control", "tb_open",  "tb_save",    "tb_export",   "tb_up",    "tb_down",
-    "tb_left",    "tb_right", "tb_zoom_in", "tb_zoom_out", "tb_print", "tb_about",
+    "tb_control", "tb_open",    "tb_save",     "tb_export", "tb_up",       "tb_down", "tb_left",
+    "tb_right",   "tb_zoom_in", "tb_zoom_out", "tb_print",  "tb_analysis", "tb_live", "tb_about",
 };
 
 }  // namespace

@@ -14,6 +14,6 @@ QPixmap artPixmap(const QString& name, QSize size, qreal devicePixelRatio = 1.0)
 QIcon artIcon(const QString& name);
 // The toolbar's image list in order: image 1 is the first picture, 0 none.
 QIcon toolbarImage(int image);
-inline constexpr int kToolbarImageCount = 12;
+inline constexpr int kToolbarImageCount = 14;
 
 }  // namespace quorvel

@@ -61,9 +61,15 @@ ToolbarSpacerBinder::ToolbarSpacerBinder(ToolbarButton& model, QToolBar* bar)
   watch();
 }
 
+void ToolbarSpacerBinder::setLimit(int pixels) {
+  if (pixels == limit_) return;
+  limit_ = pixels;
+  refresh();
+}
+
 void ToolbarSpacerBinder::refresh() {
   // A width the layout could not set (below zero) leaves the gap closed.
-  spacer_->setFixedWidth(std::max(0, toPixelsFromTwips(model_.Width())));
+  spacer_->setFixedWidth(std::clamp(toPixelsFromTwips(model_.Width()), 0, std::max(0, limit_)));
 }
 
 }  // namespace quorvel

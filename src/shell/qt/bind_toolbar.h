@@ -37,11 +37,15 @@ class ToolbarSpacerBinder : public Binder {
  public:
   ToolbarSpacerBinder(ToolbarButton& model, QToolBar* bar);
   QWidget* spacer() const { return spacer_; }
+  // The widest the gap may be, in pixels: the commands must end before what lies in
+  // the toolbar's band at its right (the read-out).
+  void setLimit(int pixels);
 
  private:
   void refresh() override;
   ToolbarButton& model_;
   QWidget* spacer_;
+  int limit_ = 1 << 20;
 };
 
 }  // namespace quorvel

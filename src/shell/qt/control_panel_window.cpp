@@ -283,6 +283,9 @@ QMenu* ControlPanelWindow::showLineMenu(int line, const QPoint& globalPosition) 
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addAction(QStringLiteral("编辑"), this, [&f, line] { f.lstExist_DblClick(line); });
   menu->addAction(QStringLiteral("颜色…"), this, [&f, line] { f.recolourLine(line); });
+  menu->addAction(QStringLiteral("动态参数…"), this, [this, line] {
+    if (onLiveParameters) onLiveParameters(line);
+  });
   menu->addAction(QStringLiteral("上移"), this, [&f, line] { f.moveLine(line, -1); })
       ->setEnabled(line > 0);
   menu->addAction(QStringLiteral("下移"), this, [&f, line] { f.moveLine(line, 1); })

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QWidget>
+#include <functional>
 
 #include "toolkit/controls.h"
 
@@ -30,6 +31,8 @@ class ControlPanelWindow : public QWidget {
   // The context menu of list line `line` at a point of the screen: 编辑, 颜色…, 上移,
   // 下移, 删除, 撤销, 重做. Returns the menu shown (it goes when closed).
   QMenu* showLineMenu(int line, const QPoint& globalPosition);
+  // Opens the live parameters on a list line (set by the program).
+  std::function<void(int line)> onLiveParameters;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -24,6 +24,8 @@ namespace {
 constexpr int kSurfaceTopTwips = 630;
 // The window's designed left edge on the screen (right of the control panel).
 constexpr int kWindowLeftTwips = 2460;
+// Pixels kept free between the last command and the read-out.
+constexpr int kReadoutMargin = 12;
 // How long the window waits for its frame: 50 looks, a tenth of a second apart.
 constexpr int kFrameWatchTries = 50;
 constexpr int kFrameWatchMilliseconds = 100;
@@ -33,6 +35,7 @@ constexpr int kFrameWatchMilliseconds = 100;
 MainWindow::MainWindow(Program& program, WindowSurface& surface)
     : program_(program), form_(program.main), surface_(surface) {
   setObjectName(QStringLiteral("frmQuorvel"));
+  setAcceptDrops(true);
   buildToolbar();
   buildSurface();
   buildToolbarBand();
@@ -50,7 +53,7 @@ void MainWindow::buildToolbar() {
   for (int position = 1; position <= Toolbar::kButtonCount; ++position) {
     ToolbarButton& model = form_.tbMain.button(position);
     if (model.Style == ButtonStyle::Placeholder) {
-      new ToolbarSpacerBinder(model, toolbar_);
+      spacer_ = new ToolbarSpacerBinder(model, toolbar_);
       continue;
     }
     buttons_.push_back(new ToolbarButtonBinder(
@@ -97,6 +100,18 @@ void MainWindow::buildSurface() {
   picPic_->onResolutionChange = [this] {
     if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
   };
+  picPic_->onLeave = [this] { form_.picPic_MouseLeave(); };
+  // The trace's marker, from view units to the widget's pixels.
+  TraceMarker& marker = program_.analysis.marker;
+  new ModelWatcher(marker, picPic_, [this, &marker] {
+    if (!marker.shown()) {
+      picPic_->setMarker(std::nullopt, false);
+      return;
+    }
+    const PixelPoint p = surface_.toPixels(marker.x(), marker.y());
+    const double border = surface_.BorderPixels();
+    picPic_->setMarker(QPointF(p.column + border, p.row + border), marker.snapped());
+  });
   applyLayout();
 }
 
@@ -154,7 +169,8 @@ void MainWindow::placeOnceFramed() {
   if (framePlaced_ || frameMargins().isNull()) return;
   framePlaced_ = true;
   if (windowHandle() != nullptr) windowHandle()->removeEventFilter(this);
-  QMetaObject::invokeMethod(this, [this] { placeFromForm(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { placeFromForm(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -196,6 +212,15 @@ void MainWindow::layOutNow() {
 }
 
 void MainWindow::applyLayout() {
+  // The gap that centres the commands never pushes them under the read-out.
+  if (spacer_ != nullptr && coordinateBox_ != nullptr) {
+    int commands = 0;
+    for (const ToolbarButtonBinder* b : buttons_) {
+      if (const QWidget* w = toolbar_->widgetForAction(b->action()))
+        commands += w->sizeHint().width();
+    }
+    spacer_->setLimit(std::min(coordinateBox_->x(), progress_->x()) - commands - kReadoutMargin);
+  }
   picPic_->setGeometry(0, toPixelsFromTwips(kSurfaceTopTwips),
                        static_cast<int>(surface_.Width()) / kTwipsPerPixel,
                        static_cast<int>(surface_.Height()) / kTwipsPerPixel);

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "shell/qt/bind_toolbar.h"
@@ -19,6 +20,7 @@ class Program;
 class frmQuorvel;
 enum class ToolbarCommand;
 class LabelWidget;
+class VectorSurface;
 
 class MainWindow : public QWidget {
  public:
@@ -27,7 +29,7 @@ class MainWindow : public QWidget {
   QToolBar* toolbar() const { return toolbar_; }
   SurfaceWidget* surfaceWidget() const { return picPic_; }
   QProgressBar* progressBar() const { return progress_; }
-  // The toolbar's command at position (2 to 13), as the user's click would trigger it.
+  // The toolbar's command at position (2 to 14), as the user's click would trigger it.
   QAction* toolbarAction(int position) const;
 
   // Runs after the form's unload (the application ends there; tests watch it).
@@ -43,6 +45,10 @@ class MainWindow : public QWidget {
   // The surface's context menu at a point of the screen; returns the menu shown (the
   // caller does not own it; it goes when closed).
   QMenu* showSurfaceMenu(const QPoint& globalPosition);
+  // 打印… (Ctrl+P, the surface's menu): the print preview with the printer's dialog,
+  // the picture drawn afresh on the page (print_preview.cpp). The toolbar's 打印
+  // prints the surface's image on the default printer without a dialog.
+  void printWithPreview();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -50,6 +56,9 @@ class MainWindow : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A list file dropped on the window opens as 打开 opens it (window_drop.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildToolbar();
@@ -60,6 +69,8 @@ class MainWindow : public QWidget {
   bool surfaceKey(const QKeyEvent& key);
   // A toolbar command, as its button would run it.
   void runToolbarCommand(ToolbarCommand command);
+  // The ticked list in the surface's view, drawn afresh as lines and text.
+  std::unique_ptr<VectorSurface> pictureAsVectors();
   void placeFromForm();
   QMargins frameMargins() const;
   // Places the window again once its frame is known (once).
@@ -72,10 +83,12 @@ class MainWindow : public QWidget {
   WindowSurface& surface_;
   QToolBar* toolbar_ = nullptr;
   std::vector<ToolbarButtonBinder*> buttons_;
+  ToolbarSpacerBinder* spacer_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QWidget* coordinateBox_ = nullptr;
   LabelWidget* coordinateLabel_ = nullptr;
   SurfaceWidget* picPic_ = nullptr;
+  QAction* printPreview_ = nullptr;
   bool layoutQueued_ = false;
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;

@@ -23,9 +23,32 @@ bool folderIsWritable(const std::filesystem::path& folder) {
   return writable;
 }
 
+std::filesystem::path installMarker(const std::filesystem::path& executableFolder) {
+  return (executableFolder / QUORVEL_INSTALL_MARKER).lexically_normal();
+}
+
+bool isInstalledProgram(const std::filesystem::path& executableFolder) {
+  // The folders a package or an administrator's copy puts programs in; a program
+  // there belongs to every user, who must not share one working list (root can write
+  // there, but a list or settings file in /usr/bin is no place for either).
+  static const std::filesystem::path kSystemFolders[] = {"/bin", "/usr/bin", "/usr/local/bin",
+                                                         "/usr/games", "/usr/local/games"};
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::weakly_canonical(executableFolder, ec);
+  if (ec) folder = executableFolder.lexically_normal();
+  for (const std::filesystem::path& system : kSystemFolders) {
+    if (folder == system) return true;
+  }
+  // Elsewhere (a prefix in /opt or the home folder) the install says so with its
+  // marker: a prefix chosen at install time is known only there.
+  return std::filesystem::is_regular_file(installMarker(executableFolder), ec);
+}
+
 std::filesystem::path chooseProgramFolder(const std::filesystem::path& executableFolder,
                                           const std::filesystem::path& dataFolder) {
-  if (folderIsWritable(executableFolder)) return executableFolder;
+  if (!isInstalledProgram(executableFolder) && folderIsWritable(executableFolder)) {
+    return executableFolder;
+  }
   std::error_code ignored;
   std::filesystem::create_directories(dataFolder, ignored);
   return dataFolder;

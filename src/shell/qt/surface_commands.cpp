@@ -50,6 +50,13 @@ void MainWindow::buildShortcuts() {
     connect(action, &QAction::triggered, this, [this, step = step] { (program_.panel.*step)(); });
     addAction(action);
   }
+  // Printing with the dialog has no button: the toolbar's 打印 prints without one.
+  printPreview_ = new QAction(QStringLiteral("打印…"), this);
+  printPreview_->setObjectName(QStringLiteral("printPreview"));
+  printPreview_->setShortcut(QKeySequence::Print);
+  printPreview_->setShortcutContext(Qt::ApplicationShortcut);
+  connect(printPreview_, &QAction::triggered, this, [this] { printWithPreview(); });
+  addAction(printPreview_);
 }
 
 void MainWindow::runToolbarCommand(ToolbarCommand command) {
@@ -85,6 +92,7 @@ QMenu* MainWindow::showSurfaceMenu(const QPoint& globalPosition) {
       ->setShortcut(QKeySequence::Copy);
   menu->addAction(QStringLiteral("导出图像…"), this,
                   [this] { runToolbarCommand(ToolbarCommand::Export); });
+  menu->addAction(printPreview_);
   menu->addSeparator();
   menu->addAction(QStringLiteral("放大"), this,
                   [this] { runToolbarCommand(ToolbarCommand::ZoomIn); });
@@ -102,17 +110,21 @@ QMenu* MainWindow::showSurfaceMenu(const QPoint& globalPosition) {
   return menu;
 }
 
+std::unique_ptr<VectorSurface> MainWindow::pictureAsVectors() {
+  auto vector = std::make_unique<VectorSurface>(
+      static_cast<int>(surface_.Width()) / kTwipsPerPixel,
+      static_cast<int>(surface_.Height()) / kTwipsPerPixel, surface_.BorderPixels());
+  program_.panel.replayOnto(*vector);
+  return vector;
+}
+
 void MainWindow::copyPicture() {
   // The image the screen shows, and the same picture drawn afresh as vectors.
   const QImage& image = surface_.image();
-  VectorSurface vector(static_cast<int>(surface_.Width()) / kTwipsPerPixel,
-                       static_cast<int>(surface_.Height()) / kTwipsPerPixel,
-                       surface_.BorderPixels());
-  program_.panel.replayOnto(vector);
   auto* mime = new QMimeData;
   mime->setImageData(image);
   mime->setData(QStringLiteral("image/png"), pngBytes(image));
-  mime->setData(QStringLiteral("image/svg+xml"), svgBytes(vector));
+  mime->setData(QStringLiteral("image/svg+xml"), svgBytes(*pictureAsVectors()));
   QGuiApplication::clipboard()->setMimeData(mime);
 }
 

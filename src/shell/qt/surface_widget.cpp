@@ -79,6 +79,25 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(outer);
   }
   painter.drawImage(border, border, surface_.image());
+  if (marker_) {
+    constexpr double kRadius = 5;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 0, 0), 1.5));
+    painter.setBrush(markerSnapped_ ? QBrush(QColor(255, 200, 0)) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(*marker_, kRadius, kRadius);
+  }
+}
+
+void SurfaceWidget::setMarker(const std::optional<QPointF>& centre, bool snapped) {
+  if (marker_ == centre && markerSnapped_ == snapped) return;
+  marker_ = centre;
+  markerSnapped_ = snapped;
+  update();
+}
+
+void SurfaceWidget::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (onLeave) onLeave();
 }
 
 SurfaceMouse SurfaceWidget::mouseOf(const QPointF& p, Qt::KeyboardModifiers mods,

@@ -7,6 +7,7 @@
 // without such a move is a click.
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "render/raster_surface.h"
 
@@ -68,6 +69,11 @@ class SurfaceWidget : public QWidget {
   std::function<void(const QPoint& globalPosition)> onContextMenu;
   // The screen's resolution changed under a smooth picture, which must be drawn again.
   std::function<void()> onResolutionChange;
+  std::function<void()> onLeave;
+
+  // The trace's marker over the picture (not part of it), centred on a point of the
+  // widget in pixels; a marker on a key point is drawn filled.
+  void setMarker(const std::optional<QPointF>& centre, bool snapped);
 
   bool dragging() const { return dragging_; }
 
@@ -79,6 +85,7 @@ class SurfaceWidget : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   SurfaceMouse mouseOf(const QPointF& position, Qt::KeyboardModifiers modifiers, int button) const;
@@ -87,6 +94,8 @@ class SurfaceWidget : public QWidget {
   bool pressed_ = false;   // the left button went down on the surface
   bool dragging_ = false;  // and has moved farther than the drag distance since
   QPoint pressAt_;
+  std::optional<QPointF> marker_;
+  bool markerSnapped_ = false;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,5 @@
 #pragma once
-// Small text rules the panel's commands share.
+// Small text rules of stored entries, shared by the panel's commands and the analysis.
 #include <string>
 
 namespace quorvel {

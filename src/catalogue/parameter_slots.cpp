@@ -1,4 +1,4 @@
-#include "shell/parameter_slots.h"
+#include "catalogue/parameter_slots.h"
 
 #include "eval/number_text.h"
 #include "eval/single_math.h"

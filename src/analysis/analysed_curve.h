@@ -1,0 +1,86 @@
+#pragma once
+// A list entry as the analysis sees it: the curve's own formulas in double precision,
+// what is a function of what (the plotter's choice of sweep: a function of x, two
+// branches in x for the circle, ellipse, hyperbola and the parabolas opening sideways,
+// or a function of y for a vertical line), and the part of the plane its own ranges
+// allow.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "catalogue/func_record.h"
+#include "eval/curve_formulas.h"
+#include "plot/sweep_rules.h"
+
+namespace quorvel {
+
+inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+// A closed interval; an open end is infinite.
+struct Interval {
+  double lo = -kUnbounded;
+  double hi = kUnbounded;
+
+  bool contains(double v) const { return lo <= v && v <= hi; }
+  bool empty() const { return !(lo <= hi); }
+  bool bounded() const { return std::isfinite(lo) && std::isfinite(hi); }
+  Interval meet(const Interval& o) const { return {std::max(lo, o.lo), std::min(hi, o.hi)}; }
+};
+
+// A rectangle of the curve plane, in curve units.
+struct Region {
+  Interval x;
+  Interval y;
+
+  bool contains(double px, double py) const { return x.contains(px) && y.contains(py); }
+  Region meet(const Region& o) const { return {x.meet(o.x), y.meet(o.y)}; }
+};
+
+struct PlanePoint {
+  double x = 0;
+  double y = 0;
+  bool operator==(const PlanePoint&) const = default;
+};
+
+// The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
+// whole x, not a curve.
+inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
+
+class AnalysedCurve {
+ public:
+  // The curve of a list record, checked as the draw command checks it; nullopt with
+  // the message of the check it fails (or of the sum) in `reason`.
+  static std::optional<AnalysedCurve> fromRecord(const FuncRecord& record, std::string& reason);
+  // A curve from its parameters, limited to `own` (a family 13 expression must be
+  // lower-case, as the draw command leaves it).
+  static std::optional<AnalysedCurve> fromParams(const CurveParams& params, const Region& own,
+                                                 std::string& reason);
+
+  // XOneValue (y = f(x)), XTwoValues (two y for each x) or YOneValue (x = g(y)).
+  SweepKind kind() const { return kind_; }
+  bool alongX() const { return sweepsAlongX(kind_); }
+  int branches() const { return hasTwoValues(kind_) ? 2 : 1; }
+  // y = f(x): the only kind with maxima and minima.
+  bool functionOfX() const { return kind_ == SweepKind::XOneValue; }
+  const Region& own() const { return own_; }
+  const CurveParams& params() const { return params_; }
+
+  // The computed coordinate of branch 0 or 1 at the sweep value t (x, or y for a
+  // function of y), in double precision; nullopt where the formula fails. The own
+  // ranges are not applied here.
+  std::optional<double> valueAt(int branch, double t) const;
+  // The point of the branch at t.
+  std::optional<PlanePoint> pointAt(int branch, double t) const;
+
+ private:
+  AnalysedCurve(const CurveParams& params, SweepKind kind, const Region& own)
+      : params_(params), kind_(kind), own_(own) {}
+
+  CurveParams params_;
+  SweepKind kind_ = SweepKind::XOneValue;
+  Region own_;
+};
+
+}  // namespace quorvel

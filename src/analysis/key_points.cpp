@@ -1,0 +1,171 @@
+#include "analysis/key_points.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "analysis/search.h"
+
+namespace quorvel {
+
+namespace {
+
+// Points closer than this share of the searched width are one point.
+constexpr double kSamePoint = 1e-6;
+
+ScalarFunction branchFunction(const AnalysedCurve& curve, int branch) {
+  return [&curve, branch](double t) { return curve.valueAt(branch, t); };
+}
+
+// The sweep interval of a curve within a region.
+const Interval& sweepInterval(const AnalysedCurve& curve, const Region& region) {
+  return curve.alongX() ? region.x : region.y;
+}
+
+class Collector {
+ public:
+  explicit Collector(const Region& where) : where_(where) {}
+
+  void add(KeyKind kind, double x, double y) {
+    if (where_.contains(x, y)) points_.push_back({kind, x, y});
+  }
+  // The points at sweep values ts whose other coordinate is `level`.
+  void addLevel(const AnalysedCurve& curve, const std::vector<double>& ts, KeyKind kind,
+                double level) {
+    for (const double t : ts) {
+      if (curve.alongX()) {
+        add(kind, t, level);
+      } else {
+        add(kind, level, t);
+      }
+    }
+  }
+  std::vector<KeyPoint> finish(double tolX, double tolY) {
+    // By x, then y, then kind, where "the same x" is within the tolerance: the zero, the
+    // minimum and the y-intercept of x² at the origin keep that order whatever the last
+    // digits of their refinements.
+    auto cell = [](double v, double tol) { return tol > 0 ? std::round(v / tol) : v; };
+    std::sort(points_.begin(), points_.end(), [&](const KeyPoint& a, const KeyPoint& b) {
+      return std::tuple(cell(a.x, tolX), cell(a.y, tolY), a.kind, a.x, a.y) <
+             std::tuple(cell(b.x, tolX), cell(b.y, tolY), b.kind, b.x, b.y);
+    });
+    std::vector<KeyPoint> unique;
+    for (const KeyPoint& p : points_) {
+      const bool seen = std::any_of(unique.begin(), unique.end(), [&](const KeyPoint& q) {
+        return q.kind == p.kind && std::fabs(q.x - p.x) <= tolX && std::fabs(q.y - p.y) <= tolY;
+      });
+      if (!seen) unique.push_back(p);
+    }
+    return unique;
+  }
+
+ private:
+  Region where_;
+  std::vector<KeyPoint> points_;
+};
+
+// The width a millionth of which makes two points one; an unbounded side borrows the
+// other's.
+double tolerance(const Interval& side, const Interval& other) {
+  const Interval& measured = side.bounded() ? side : other;
+  const double width = measured.bounded() ? measured.hi - measured.lo : 1.0;
+  return kSamePoint * std::max(width, 0.0);
+}
+
+// The points of the curve where its y (levelOfY) or its x equals `level`: searched
+// for along the sweep when that is the computed coordinate, read off the formula when
+// it is the swept one.
+void levelPoints(const AnalysedCurve& curve, const Region& where, bool levelOfY, double level,
+                 KeyKind kind, Collector& out) {
+  const bool computed = curve.alongX() == levelOfY;
+  for (int b = 0; b < curve.branches(); ++b) {
+    const ScalarFunction g = branchFunction(curve, b);
+    if (computed) {
+      const Interval& sweep = sweepInterval(curve, where);
+      if (!sweep.bounded() || sweep.empty()) continue;
+      const Samples s = shiftedSamples(sampleFunction(g, sweep.lo, sweep.hi), level);
+      const ScalarFunction h = [&g, level](double t) -> std::optional<double> {
+        const std::optional<double> v = g(t);
+        if (!v) return std::nullopt;
+        return *v - level;
+      };
+      out.addLevel(curve, zerosOf(h, s), kind, level);
+    } else if (const std::optional<PlanePoint> p = curve.pointAt(b, level)) {
+      out.add(kind, p->x, p->y);
+    }
+  }
+}
+
+void turningPoints(const AnalysedCurve& curve, const Region& where, Collector& out) {
+  if (!curve.functionOfX() || !where.x.bounded() || where.x.empty()) return;
+  const ScalarFunction g = branchFunction(curve, 0);
+  for (const Turn& turn : turnsOf(g, sampleFunction(g, where.x.lo, where.x.hi))) {
+    out.add(turn.maximum ? KeyKind::Maximum : KeyKind::Minimum, turn.t, turn.value);
+  }
+}
+
+// Where branch i of `a` meets branch j of `b`, `a` sampled along its sweep. When b runs
+// along the other axis, b's coordinate is taken at a's point and compared with a's
+// sweep value.
+void meetings(const AnalysedCurve& a, const AnalysedCurve& b, const Region& where, Collector& out) {
+  const Interval& sweep = sweepInterval(a, where);
+  if (!sweep.bounded() || sweep.empty()) return;
+  const bool sameAxis = a.alongX() == b.alongX();
+  for (int i = 0; i < a.branches(); ++i) {
+    for (int j = 0; j < b.branches(); ++j) {
+      const ScalarFunction h = [&a, &b, i, j, sameAxis](double t) -> std::optional<double> {
+        const std::optional<double> va = a.valueAt(i, t);
+        if (!va) return std::nullopt;
+        const std::optional<double> vb = b.valueAt(j, sameAxis ? t : *va);
+        if (!vb) return std::nullopt;
+        return sameAxis ? *va - *vb : *vb - t;
+      };
+      for (const double t : zerosOf(h, sampleFunction(h, sweep.lo, sweep.hi))) {
+        if (const std::optional<PlanePoint> p = a.pointAt(i, t)) {
+          out.add(KeyKind::Intersection, p->x, p->y);
+        }
+      }
+    }
+  }
+}
+
+void intersections(const AnalysedCurve& curve, const AnalysedCurve& other, const Region& where,
+                   Collector& out) {
+  // A curve along x is the one sampled (two curves along y meet only over a bounded y),
+  // and of two along x the one with a single branch: the point is taken on it, away
+  // from the ends of a conic's branches where a root's last digits are unsure.
+  const bool swap =
+      curve.alongX() != other.alongX() ? !curve.alongX() : curve.branches() > other.branches();
+  if (swap) {
+    meetings(other, curve, where, out);
+  } else {
+    meetings(curve, other, where, out);
+  }
+}
+
+}  // namespace
+
+std::vector<KeyPoint> findKeyPoints(const AnalysedCurve& curve, const KeyPointQuery& query) {
+  const Region where = query.region.meet(curve.own());
+  if (where.x.empty() || where.y.empty()) return {};
+  Collector out(where);
+  if (query.basic) {
+    levelPoints(curve, where, true, 0.0, KeyKind::Zero, out);
+    turningPoints(curve, where, out);
+    levelPoints(curve, where, false, 0.0, KeyKind::YIntercept, out);
+  }
+  if (query.value) levelPoints(curve, where, true, *query.value, KeyKind::Value, out);
+  if (query.other != nullptr) {
+    const Region both = where.meet(query.other->own());
+    if (!both.x.empty() && !both.y.empty()) {
+      Collector meet(both);
+      intersections(curve, *query.other, both, meet);
+      for (const KeyPoint& p : meet.finish(tolerance(both.x, both.y), tolerance(both.y, both.x))) {
+        out.add(p.kind, p.x, p.y);
+      }
+    }
+  }
+  return out.finish(tolerance(where.x, where.y), tolerance(where.y, where.x));
+}
+
+}  // namespace quorvel

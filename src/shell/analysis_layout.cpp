@@ -1,0 +1,83 @@
+// The analysis window as designed: captions, tooltips, first values, positions and
+// sizes (twips). Nothing here raises a handler: they are wired afterwards.
+#include "shell/frm_analysis.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kMargin = 120;
+constexpr int kInnerWidth = 5160;
+constexpr int kComboHeight = 300;
+constexpr int kBoxHeight = 285;
+constexpr int kButtonWidth = 1200, kButtonHeight = 360;
+constexpr int kGridHeight = 2700;
+
+void placeLabel(Label& label, int left, int top, const char* caption) {
+  label.setBounds(left, top, 0, 0);  // sized to its text
+  label.setCaption(caption);
+}
+
+void placeCheck(CheckBox& box, int left, int top, int width, const char* caption,
+                const char* toolTip) {
+  box.setBounds(left, top, width, kBoxHeight);
+  box.setCaption(caption);
+  box.setToolTipText(toolTip);
+}
+
+void placeButton(CommandButton& button, int left, int top, const char* caption,
+                 const char* toolTip) {
+  button.setBounds(left, top, kButtonWidth, kButtonHeight);
+  button.setCaption(caption);
+  button.setToolTipText(toolTip);
+}
+
+void placeBox(TextBox& box, int left, int top, int width, const char* text, const char* toolTip) {
+  box.setBounds(left, top, width, kBoxHeight);
+  box.setText(text);
+  box.setToolTipText(toolTip);
+}
+
+}  // namespace
+
+void frmAnalysis::buildControls() {
+  setCaption("分析");
+  Width = 2 * kMargin + kInnerWidth;  // client area
+
+  placeLabel(lblCurve, kMargin, 150, "曲线");
+  cboCurve.setBounds(720, 120, kInnerWidth + kMargin - 720, kComboHeight);
+  cboCurve.setToolTipText("要分析的曲线（函数列表中的一行）");
+  placeCheck(chkTrace, kMargin, 510, 900, "跟踪",
+             "指针下方的曲线点：读数显示它的坐标，靠近关键点时吸附到关键点");
+  placeLabel(lblTrace, 1080, 540, "");
+
+  placeLabel(lblPoints, kMargin, 900, "关键点");
+  placeLabel(lblOther, kMargin, 1260, "交点曲线");
+  cboOther.setBounds(1200, 1230, kInnerWidth + kMargin - 1200, kComboHeight);
+  cboOther.setToolTipText("求与这条曲线的交点");
+  placeLabel(lblValue, kMargin, 1650, "ｙ＝ｃ，ｃ＝");
+  placeBox(txtValue, 1500, 1620, 1200, "", "求曲线上ｙ等于ｃ的点");
+  placeCheck(chkMarks, 3000, 1620, kInnerWidth + kMargin - 3000, "在图上标出",
+             "把关键点作为带标注的点画在图上");
+  grdPoints.setBounds(kMargin, 2010, kInnerWidth, kGridHeight);
+  placeButton(cmdCopyPoints, kMargin, 4800, "复制", "把关键点表复制到剪贴板");
+  placeLabel(lblStatus, 1440, 4860, "");
+
+  placeLabel(lblTable, kMargin, 5340, "函数值表");
+  placeLabel(lblFrom, kMargin, 5700, "起点");
+  placeBox(txtFrom, 600, 5670, 900, "-5", "第一个ｘ");
+  placeLabel(lblTo, 1620, 5700, "终点");
+  placeBox(txtTo, 2100, 5670, 900, "5", "最后一个ｘ");
+  placeLabel(lblStep, 3120, 5700, "步长");
+  placeBox(txtStep, 3600, 5670, 780, "0.5", "相邻两个ｘ之差");
+  cmdTable.setBounds(4500, 5640, kInnerWidth + kMargin - 4500, 345);
+  cmdTable.setCaption("列表");
+  cmdTable.setToolTipText("列出函数值表");
+  grdValues.setBounds(kMargin, 6090, kInnerWidth, kGridHeight);
+  placeButton(cmdCopyValues, kMargin, 8880, "复制", "把函数值表复制到剪贴板（制表符分隔）");
+  placeButton(cmdExportValues, kMargin + kButtonWidth + 120, 8880, "导出",
+              "把函数值表导出为CSV文件");
+  Height = 8880 + kButtonHeight + kMargin;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,366 @@
+// The analysis window's behaviour: the curves it works on, their key points for the
+// view, the marks on the picture, the trace and the table of values.
+#include "shell/frm_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/analysis_text.h"
+#include "analysis/trace.h"
+#include "catalogue/curve_rules.h"
+#include "catalogue/list_file.h"
+#include "eval/number_text.h"
+#include "eval/single_math.h"
+#include "files/atomic_file.h"
+#include "plot/surface.h"
+#include "shell/program.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* kNoOtherCurve = "（无）";
+constexpr const char* kCsvFilter = "CSV 文件(*.CSV)|*.CSV";
+// The marks: a dot this many pixels across, its label this far right of it and this
+// far up (pixels), in black like the axes.
+constexpr int kMarkPixels = 7;
+constexpr float kLabelRight = 5, kLabelUp = 18;
+constexpr std::int32_t kMarkColor = 0;
+
+double zoomOf(const ViewState& view) { return view.zoomScale == 0 ? 1.0 : view.zoomScale; }
+
+bool sameView(const ViewState& a, const ViewState& b) {
+  return a.viewLeft == b.viewLeft && a.viewRight == b.viewRight && a.viewTop == b.viewTop &&
+         a.viewBottom == b.viewBottom && a.zoomScale == b.zoomScale;
+}
+
+// A number as the pointer's read-out shows it: to hundredths.
+std::string hundredths(double v) { return doubleText(roundHalfEven(v * 100) / 100); }
+
+// Fills a combo with items and chooses `keep` without raising its click: the choice
+// stays what it was, only the items changed.
+void refill(ComboBox& combo, const std::vector<std::string>& items, int keep) {
+  Handler click = std::move(combo.Click);
+  combo.Clear();
+  for (const std::string& item : items) combo.AddItem(item);
+  combo.setListIndex(keep);
+  combo.Click = std::move(click);
+}
+
+// The index that still names the same line after the lines changed, or `none`.
+int keptIndex(const ComboBox& combo, const std::vector<std::string>& items, int none) {
+  const int index = combo.ListIndex();
+  if (index < 0 || index >= static_cast<int>(items.size())) return none;
+  return items[static_cast<std::size_t>(index)] == combo.List()[static_cast<std::size_t>(index)]
+             ? index
+             : none;
+}
+
+}  // namespace
+
+void TraceMarker::show(float x, float y, bool snapped) {
+  if (shown_ && x_ == x && y_ == y && snapped_ == snapped) return;
+  shown_ = true;
+  x_ = x;
+  y_ = y;
+  snapped_ = snapped;
+  notify();
+}
+
+void TraceMarker::hide() {
+  if (!shown_) return;
+  shown_ = false;
+  notify();
+}
+
+frmAnalysis::frmAnalysis(Program& program) : program_(program) {
+  buildControls();
+  wireHandlers();
+  linesSubscription_ = program_.panel.lstExist.subscribe([this] { followLines(); });
+  program_.panel.pictureOverlays.push_back([this](Surface& canvas) { drawOverlay(canvas); });
+  followLines();
+}
+
+frmAnalysis::~frmAnalysis() {
+  program_.panel.lstExist.unsubscribe(linesSubscription_);
+  txtValue.unsubscribe(valueSubscription_);
+}
+
+void frmAnalysis::wireHandlers() {
+  cboCurve.Click = [this] { cboCurve_Click(); };
+  cboOther.Click = [this] { cboOther_Click(); };
+  chkTrace.Click = [this] { chkTrace_Click(); };
+  chkMarks.Click = [this] { chkMarks_Click(); };
+  cmdTable.Click = [this] { cmdTable_Click(); };
+  cmdCopyPoints.Click = [this] { cmdCopyPoints_Click(); };
+  cmdCopyValues.Click = [this] { cmdCopyValues_Click(); };
+  cmdExportValues.Click = [this] { cmdExportValues_Click(); };
+  // c is taken as it is typed; a change of the selection alone changes nothing.
+  valueSubscription_ = txtValue.subscribe([this, typed = txtValue.Text()]() mutable {
+    if (txtValue.Text() == typed) return;
+    typed = txtValue.Text();
+    invalidate();
+    redrawForMarks();
+  });
+}
+
+void frmAnalysis::showWindow() {
+  Show();
+  invalidate();
+  // Something to analyse at once: the list's current line, or its first.
+  const CheckListBox& lines = program_.panel.lstExist;
+  if (cboCurve.ListIndex() < 0 && lines.ListCount() > 0) {
+    cboCurve.setListIndex(std::max(lines.ListIndex(), 0));
+  }
+}
+
+bool frmAnalysis::Form_QueryUnload() {
+  Hide();
+  pointerLeft();
+  return true;
+}
+
+void frmAnalysis::followLines() {
+  const CheckListBox& lines = program_.panel.lstExist;
+  std::vector<std::string> items;
+  for (int i = 0; i < lines.ListCount(); ++i) items.push_back(lines.List(i));
+  if (items == cboCurve.List()) return;  // a tick or the current line: nothing to follow
+  std::vector<std::string> others{kNoOtherCurve};
+  others.insert(others.end(), items.begin(), items.end());
+  const int curve = keptIndex(cboCurve, items, -1);
+  const int other = keptIndex(cboOther, others, 0);
+  refill(cboCurve, items, curve);
+  refill(cboOther, others, other);
+  if (curve < 0) {
+    // The chosen line has gone: nothing is analysed until another is chosen.
+    curve_.reset();
+    points_.clear();
+    table_.reset();
+    grdValues.clear();
+    showPoints();
+    marker.hide();
+  }
+  // The records behind the lines may have moved: they are read again when next needed.
+  stale_ = true;
+}
+
+void frmAnalysis::invalidate() {
+  stale_ = true;
+  if (wanted()) refreshPoints();
+}
+
+void frmAnalysis::cboCurve_Click() {
+  table_.reset();
+  grdValues.clear();
+  invalidate();
+  redrawForMarks();
+}
+
+void frmAnalysis::cboOther_Click() {
+  invalidate();
+  redrawForMarks();
+}
+
+void frmAnalysis::pointerLeft() {
+  marker.hide();
+  lblTrace.setCaption("");
+}
+
+void frmAnalysis::chkTrace_Click() {
+  if (chkTrace.Value() != 1) pointerLeft();
+}
+
+void frmAnalysis::chkMarks_Click() {
+  invalidate();
+  if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
+}
+
+void frmAnalysis::redrawForMarks() {
+  if (chkMarks.Value() == 1 && program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
+}
+
+std::optional<AnalysedCurve> frmAnalysis::entryCurve(int line, std::string& reason) const {
+  ListFile file(program_.listPath());
+  const std::optional<FuncRecord> record = file.isOpen() ? file.read(line + 1) : std::nullopt;
+  if (!record) {
+    reason = kMessageDataError;
+    return std::nullopt;
+  }
+  return AnalysedCurve::fromRecord(*record, reason);
+}
+
+Region frmAnalysis::viewRegion() const {
+  const mdlDeclare& g = program_.g;
+  const double zoom = zoomOf(g);
+  return {{g.viewLeft / zoom, g.viewRight / zoom}, {g.viewBottom / zoom, g.viewTop / zoom}};
+}
+
+void frmAnalysis::refreshPoints() {
+  const ViewState& view = program_.g;
+  if (!stale_ && sameView(view, pointsView_)) return;
+  stale_ = false;
+  pointsView_ = view;
+  curve_.reset();
+  other_.reset();
+  points_.clear();
+  std::string status;
+  if (cboCurve.ListIndex() >= 0) curve_ = entryCurve(cboCurve.ListIndex(), status);
+  if (curve_ && cboOther.ListIndex() > 0) {
+    std::string reason;
+    other_ = entryCurve(cboOther.ListIndex() - 1, reason);
+    if (!other_) status = "交点曲线：" + reason;
+  }
+  std::optional<double> value;
+  if (curve_ && !txtValue.Text().empty()) {
+    double c = 0;
+    if (textToDouble(txtValue.Text(), c) == kOk && std::isfinite(c)) {
+      value = c;
+    } else {
+      status = std::string("ｃ：") + kMessageDataError;
+    }
+  }
+  if (curve_) {
+    KeyPointQuery query;
+    query.region = viewRegion();
+    query.other = other_ ? &*other_ : nullptr;
+    query.value = value;
+    points_ = findKeyPoints(*curve_, query);
+  }
+  lblStatus.setCaption(status);
+  showPoints();
+}
+
+void frmAnalysis::showPoints() {
+  std::vector<std::vector<std::string>> rows;
+  for (const KeyPoint& p : points_) {
+    rows.push_back({kindCaption(p.kind), fixedText(p.x, 4), fixedText(p.y, 4)});
+  }
+  grdPoints.setContent({"类型", "x", "y"}, std::move(rows));
+}
+
+void frmAnalysis::drawOverlay(Surface& canvas) {
+  // The view may have moved under the marker; the next pointer move places it again.
+  marker.hide();
+  if (!wanted()) {
+    stale_ = true;
+    return;
+  }
+  refreshPoints();
+  const int line = cboCurve.ListIndex();
+  const CheckListBox& lines = program_.panel.lstExist;
+  if (chkMarks.Value() != 1 || points_.empty() || line < 0 || line >= lines.ListCount() ||
+      !lines.Selected(line) || canvas.AreaWidthPixels() == 0 || canvas.AreaHeightPixels() == 0) {
+    return;
+  }
+  const double zoom = zoomOf(program_.g);
+  const float across =
+      std::fabs(canvas.ScaleWidth()) / static_cast<float>(canvas.AreaWidthPixels());
+  const float up = std::fabs(canvas.ScaleHeight()) / static_cast<float>(canvas.AreaHeightPixels());
+  const std::int32_t color = canvas.ForeColor();
+  const int width = canvas.DrawWidth();
+  canvas.setForeColor(kMarkColor);
+  canvas.setDrawWidth(kMarkPixels);
+  for (const KeyPoint& p : points_) {
+    const auto x = static_cast<float>(p.x * zoom);
+    const auto y = static_cast<float>(p.y * zoom);
+    canvas.PSet(x, y);
+    canvas.setCurrentX(x + kLabelRight * across);
+    canvas.setCurrentY(y + kLabelUp * up);
+    canvas.Print("(" + hundredths(p.x) + "," + hundredths(p.y) + ")");
+  }
+  canvas.setDrawWidth(width);
+  canvas.setForeColor(color);
+}
+
+std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {
+  const mdlDeclare& g = program_.g;
+  const Surface& picture = program_.main.picPic;
+  if (!Visible() || chkTrace.Value() != 1 || !g.graphOnScreen || picture.AreaWidthPixels() == 0 ||
+      picture.AreaHeightPixels() == 0 || picture.ScaleWidth() == 0 || picture.ScaleHeight() == 0) {
+    pointerLeft();
+    return std::nullopt;
+  }
+  refreshPoints();
+  if (!curve_) {
+    pointerLeft();
+    return std::nullopt;
+  }
+  const double zoom = zoomOf(g);
+  const PixelScale scale{zoom * picture.AreaWidthPixels() / std::fabs(picture.ScaleWidth()),
+                         zoom * picture.AreaHeightPixels() / std::fabs(picture.ScaleHeight())};
+  const std::optional<TracedPoint> traced = tracePoint(*curve_, x / zoom, y / zoom, points_, scale);
+  if (!traced) {
+    pointerLeft();
+    return std::nullopt;
+  }
+  marker.show(static_cast<float>(traced->x * zoom), static_cast<float>(traced->y * zoom),
+              traced->key.has_value());
+  // A key point shows its values to four decimals; elsewhere the read-out's hundredths.
+  // Two short lines fit the read-out's corner of the toolbar.
+  const std::string xText = traced->key ? fixedText(traced->x, 4) : hundredths(traced->x);
+  const std::string yText = traced->key ? fixedText(traced->y, 4) : hundredths(traced->y);
+  lblTrace.setCaption((traced->key ? std::string(kindCaption(traced->key->kind)) + "  " : "") +
+                      "x=" + xText + "  y=" + yText);
+  return "x=" + xText + "\ny=" + yText;
+}
+
+void frmAnalysis::cmdTable_Click() {
+  table_.reset();
+  grdValues.clear();
+  std::string reason;
+  const std::optional<AnalysedCurve> curve =
+      cboCurve.ListIndex() >= 0 ? entryCurve(cboCurve.ListIndex(), reason) : std::nullopt;
+  if (!curve) {
+    if (!reason.empty()) program_.message(reason, kTitleError);
+    return;
+  }
+  double from = 0, to = 0, step = 0;
+  if (textToDouble(txtFrom.Text(), from) != kOk || textToDouble(txtTo.Text(), to) != kOk ||
+      textToDouble(txtStep.Text(), step) != kOk) {
+    program_.message(kMessageDataError, kTitleError);
+    return;
+  }
+  table_ = valueTable(*curve, from, to, step, reason);
+  if (!table_) {
+    program_.message(reason, kTitleError);
+    return;
+  }
+  std::vector<std::string> captions{"x"};
+  if (table_->columns == 2) {
+    captions.insert(captions.end(), {"y1", "y2"});
+  } else {
+    captions.push_back("y");
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (const ValueRow& row : table_->rows) {
+    std::vector<std::string> cells{fixedText(row.x, 4)};
+    for (int b = 0; b < table_->columns; ++b) {
+      const std::optional<double>& v = row.y[static_cast<std::size_t>(b)];
+      cells.push_back(v ? fixedText(*v, 4) : "");
+    }
+    rows.push_back(std::move(cells));
+  }
+  grdValues.setContent(std::move(captions), std::move(rows));
+}
+
+void frmAnalysis::cmdCopyPoints_Click() {
+  if (copyText && !grdPoints.Rows().empty()) copyText(grdPoints.tabSeparated());
+}
+
+void frmAnalysis::cmdCopyValues_Click() {
+  if (copyText && !grdValues.Rows().empty()) copyText(grdValues.tabSeparated());
+}
+
+void frmAnalysis::cmdExportValues_Click() {
+  if (!table_) cmdTable_Click();
+  if (!table_) return;
+  const FileDialogRequest request{"导出函数值表", kCsvFilter, "", "CSV"};
+  const std::string chosen = program_.services.files->showSave(request).fileName;
+  if (chosen.empty()) return;
+  std::string error;
+  if (!replaceFileWith(chosen, valueTableText(*table_, true), &error)) {
+    program_.message("导出函数值表错误\n" + error, kTitleError);
+  }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,128 @@
+#pragma once
+// The analysis window (分析): for a curve chosen from the list's lines, the trace under
+// the pointer; its key points (with the intersections of a second curve and the points
+// where it takes a typed value c) in a table and, while 在图上标出 is ticked, as
+// labelled dots drawn at the end of every redraw, so that they are part of the
+// picture on the screen, in exports and in prints (never in the list file); and a
+// table of values. The key points are those in the part of the curve's own range that
+// the picture shows, found again whenever the view has changed.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysed_curve.h"
+#include "analysis/key_points.h"
+#include "analysis/value_table.h"
+#include "plot/view.h"
+#include "toolkit/controls.h"
+#include "toolkit/grid.h"
+
+namespace quorvel {
+
+class Program;
+class Surface;
+
+// The trace's marker over the picture; not part of the picture itself. Its place is
+// in view units.
+class TraceMarker : public Observable {
+ public:
+  bool shown() const { return shown_; }
+  float x() const { return x_; }
+  float y() const { return y_; }
+  bool snapped() const { return snapped_; }  // it sits on a key point
+  void show(float x, float y, bool snapped);
+  void hide();
+
+ private:
+  bool shown_ = false;
+  float x_ = 0, y_ = 0;
+  bool snapped_ = false;
+};
+
+class frmAnalysis : public Window {
+ public:
+  explicit frmAnalysis(Program& program);
+  ~frmAnalysis();
+  frmAnalysis(const frmAnalysis&) = delete;
+  frmAnalysis& operator=(const frmAnalysis&) = delete;
+
+  Label lblCurve{"lblCurve"};
+  ComboBox cboCurve{"cboCurve"};  // the list's lines
+  CheckBox chkTrace{"chkTrace"};
+  Label lblTrace{"lblTrace"};  // the traced point, with its kind on a key point
+  Label lblPoints{"lblPoints"};
+  Label lblOther{"lblOther"};
+  ComboBox cboOther{"cboOther"};  // "（无）" and the list's lines
+  Label lblValue{"lblValue"};
+  TextBox txtValue{"txtValue"};
+  CheckBox chkMarks{"chkMarks"};
+  Grid grdPoints{"grdPoints"};
+  CommandButton cmdCopyPoints{"cmdCopyPoints"};
+  Label lblStatus{"lblStatus"};  // why the curve (or c) is not analysed
+  Label lblTable{"lblTable"};
+  Label lblFrom{"lblFrom"}, lblTo{"lblTo"}, lblStep{"lblStep"};
+  TextBox txtFrom{"txtFrom"}, txtTo{"txtTo"}, txtStep{"txtStep"};
+  CommandButton cmdTable{"cmdTable"};
+  Grid grdValues{"grdValues"};
+  CommandButton cmdCopyValues{"cmdCopyValues"};
+  CommandButton cmdExportValues{"cmdExportValues"};
+  TraceMarker marker;
+
+  // Puts text on the clipboard; the toolkit gives it (nothing is copied without one).
+  std::function<void(const std::string&)> copyText;
+
+  // The toolbar's 分析: shows the window (over the others).
+  void showWindow();
+  // The close box: the window is hidden and the trace stops. Returns true (cancelled).
+  bool Form_QueryUnload();
+
+  void cboCurve_Click();
+  void cboOther_Click();
+  void chkTrace_Click();
+  void chkMarks_Click();
+  void cmdTable_Click();
+  void cmdCopyPoints_Click();
+  void cmdCopyValues_Click();
+  void cmdExportValues_Click();
+
+  // The pointer over the picture at (x, y) view units: while tracing, places the marker,
+  // shows the point in lblTrace and returns the read-out's text for it (nullopt: the
+  // read-out shows the pointer's own).
+  std::optional<std::string> pointerMoved(float x, float y);
+  // The pointer has left the picture: no marker, no traced point.
+  void pointerLeft();
+  // Runs at the end of every redraw with its canvas: the key points for the view, and
+  // the marks on the canvas while 在图上标出 is ticked.
+  void drawOverlay(Surface& canvas);
+
+  // The key points the table shows.
+  const std::vector<KeyPoint>& keyPoints() const { return points_; }
+
+ private:
+  void buildControls();
+  void wireHandlers();
+  // The combos follow the list's lines; a choice stays while its line does.
+  void followLines();
+  // The chosen curves and c read again, the key points found again for the view.
+  void invalidate();
+  void refreshPoints();
+  void showPoints();
+  // Key points are found while they are seen: in the window or as marks.
+  bool wanted() const { return Visible() || chkMarks.Value() == 1; }
+  void redrawForMarks();
+  std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
+  Region viewRegion() const;
+
+  Program& program_;
+  int linesSubscription_ = 0;
+  int valueSubscription_ = 0;
+  bool stale_ = true;
+  ViewState pointsView_;  // the view the key points were found for
+  std::optional<AnalysedCurve> curve_;
+  std::optional<AnalysedCurve> other_;
+  std::vector<KeyPoint> points_;
+  std::optional<ValueTable> table_;
+};
+
+}  // namespace quorvel

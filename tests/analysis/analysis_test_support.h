@@ -1,0 +1,22 @@
+#pragma once
+// Curves and comparisons the analysis tests share.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysed_curve.h"
+#include "analysis/key_points.h"
+
+namespace quorvel::test {
+
+// The curve of the parameters, limited to `own`; fails the test when it is refused.
+AnalysedCurve curveOf(const CurveParams& c, const Region& own = {});
+CurveParams expression(const std::string& text);
+
+// Every expected point found once, of its kind, within 1e-4 (relative beyond 1), and
+// nothing else; the order is not compared.
+void expectPoints(const std::vector<KeyPoint>& found, const std::vector<KeyPoint>& expected,
+                  const std::string& what);
+
+}  // namespace quorvel::test
