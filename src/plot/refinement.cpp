@@ -136,7 +136,7 @@ bool Refinement::nearEdge(const BranchSample& in, const BranchSample& out) const
 double Refinement::pixelDistance(const BranchSample& a, const BranchSample& b) const {
   const double dx = (static_cast<double>(b.x) - a.x) * frame_.pixelsPerUnitX;
   const double dy = (static_cast<double>(b.y) - a.y) * frame_.pixelsPerUnitY;
-  return std::hypot(dx, dy);
+  return std::sqrt(dx * dx + dy * dy);
 }
 
 bool Refinement::onChord(const BranchSample& a, const BranchSample& m,

@@ -154,6 +154,7 @@ void RasterSurface::setPixelRatio(double ratio, int imageWidth, int imageHeight)
   // A ratio that is no number, or none at all, draws one device pixel per pixel.
   pixelRatio_ = std::isfinite(ratio) && ratio > 0 ? std::min(ratio, 64.0) : 1.0;
   replaceImage(blankImage(imageWidth, imageHeight));
+  updateTextLook();
 }
 
 void RasterSurface::applyFont() {
@@ -162,7 +163,7 @@ void RasterSurface::applyFont() {
   const QFontMetrics metrics(font_);
   fontAscent_ = metrics.ascent();
   fontHeight_ = metrics.height();
-  textMasks_.clear();
+  updateTextLook();
   if (painter_.isActive()) painter_.setFont(font_);
 }
 
@@ -180,6 +181,7 @@ void RasterSurface::setAntialiasing(bool on) {
   recent_ = {};
   // Aliased text keeps every pixel either the pen colour or untouched.
   font_.setStyleStrategy(on ? QFont::PreferDefault : QFont::NoAntialias);
+  updateTextLook();
   if (painter_.isActive()) {
     painter_.setRenderHint(QPainter::Antialiasing, on);
     painter_.setRenderHint(QPainter::TextAntialiasing, on);
@@ -199,16 +201,16 @@ QPainter& RasterSurface::activePainter() {
 }
 
 void RasterSurface::endPainting() const {
-  flushStrokes();
   if (painter_.isActive()) painter_.end();
+  flushStrokes();
 }
 
 void RasterSurface::flushStrokes() const {
-  if (!strokes_.empty() && painter_.isActive()) strokes_.flush(painter_);
+  // Lines are gathered only while the painter is idle, and it starts after a flush.
+  if (!strokes_.empty()) strokes_.flush(image_, strokeColour_);
 }
 
 void RasterSurface::applyPenToPainter() {
-  flushStrokes();  // in the pen they were drawn with
   if (painter_.isActive()) painter_.setPen(pen_);
 }
 
@@ -255,6 +257,7 @@ bool RasterSurface::onRestorePicture() {
 }
 
 void RasterSurface::onForeColor() {
+  flushStrokes();  // in the colour they were drawn in
   const int rgb = ForeColor();
   penRgb_ = qRgb(redOf(rgb), greenOf(rgb), blueOf(rgb));
   recent_ = {};
@@ -263,6 +266,7 @@ void RasterSurface::onForeColor() {
 }
 
 void RasterSurface::onDrawWidth() {
+  flushStrokes();  // at the width they were drawn with
   pen_.setWidth(DrawWidth());
   applyPenToPainter();
   rebuildStamp();
@@ -392,15 +396,54 @@ void RasterSurface::onLine(float x1, float y1, float x2, float y2) {
     rasterLine(a.column, a.row, b.column, b.row, bits);
     return;
   }
+  paintedLine(a, b);
+}
+
+bool RasterSurface::snapped(const PixelPoint& a, const PixelPoint& b) const {
+  return antialiasing_ && (a.row == b.row) != (a.column == b.column);
+}
+
+void RasterSurface::paintedLine(const PixelPoint& a, const PixelPoint& b) {
   if (image_.isNull()) return;
   double c0 = a.column, r0 = a.row, c1 = b.column, r1 = b.row;
   if (!clipSegment(c0, r0, c1, r1, reachBox(AreaWidthPixels(), AreaHeightPixels(), DrawWidth()))) {
     return;
   }
-  if (antialiasing_ && r0 == r1 && c0 != c1) r0 = r1 = snappedAcross(r0);
-  if (antialiasing_ && c0 == c1 && r0 != r1) c0 = c1 = snappedAcross(c0);
-  strokes_.line(activePainter(), QPointF(a.column, a.row), QPointF(b.column, b.row),
-                QPointF(c0, r0), QPointF(c1, r1));
+  if (snapped(a, b)) {
+    if (r0 == r1) r0 = r1 = snappedAcross(r0);
+    if (c0 == c1) c0 = c1 = snappedAcross(c0);
+  }
+  if (painter_.isActive()) painter_.end();  // the lines gathered so far stay gathered
+  const double r = pixelRatio_;
+  strokes_.setPen(DrawWidth() * r, antialiasing_);
+  strokes_.line(image_, QPointF(c0 * r, r0 * r), QPointF(c1 * r, r1 * r));
+  strokeColour_ = penRgb_;
+}
+
+void RasterSurface::paintedDot(const PixelPoint& p) {
+  const double margin = DrawWidth() + 2.0;
+  if (image_.isNull() || p.column < -margin || p.row < -margin ||
+      p.column > AreaWidthPixels() + margin || p.row > AreaHeightPixels() + margin) {
+    return;
+  }
+  if (painter_.isActive()) painter_.end();
+  strokes_.setPen(DrawWidth() * pixelRatio_, antialiasing_);
+  strokes_.dot(image_, QPointF(p.column * pixelRatio_, p.row * pixelRatio_));
+  strokeColour_ = penRgb_;
+}
+
+void RasterSurface::paintedDots(const PlotDot* dots, std::size_t count) {
+  // The calls' own steps in their order, without a call for each.
+  auto finite = [](const PixelPoint& p) { return std::isfinite(p.column) && std::isfinite(p.row); };
+  for (std::size_t i = 0; i < count; ++i) {
+    const PlotDot& d = dots[i];
+    const PixelPoint b = toPixels(d.x, d.y);
+    if (!finite(b)) continue;
+    paintedDot(b);
+    if (!d.joined) continue;
+    const PixelPoint a = toPixels(d.fromX, d.fromY);
+    if (finite(a)) paintedLine(a, b);
+  }
 }
 
 double RasterSurface::snappedAcross(double v) const {
@@ -420,18 +463,12 @@ void RasterSurface::onPSet(float x, float y) {
     rasterDot(p.column, p.row, bits);
     return;
   }
-  const double margin = DrawWidth() + 2.0;
-  if (image_.isNull() || p.column < -margin || p.row < -margin ||
-      p.column > AreaWidthPixels() + margin || p.row > AreaHeightPixels() + margin) {
-    return;
-  }
-  activePainter();  // painted with the lines when they are
-  strokes_.dot(QPointF(p.column, p.row));
+  paintedDot(p);
 }
 
 void RasterSurface::onPlotDots(const PlotDot* dots, std::size_t count) {
   if (painted()) {
-    Surface::onPlotDots(dots, count);
+    paintedDots(dots, count);
     return;
   }
   endPainting();
@@ -504,8 +541,8 @@ void RasterSurface::onFillBox(float x1, float y1, float x2, float y2) {
     right = std::floor(right) + 1;
     bottom = std::floor(bottom) + 1;
   }
-  QPainter& painter = activePainter();
   flushStrokes();  // the box over what was drawn before it
+  QPainter& painter = activePainter();
   painter.fillRect(QRectF(left, top, right - left, bottom - top), QColor::fromRgb(penRgb_));
 }
 
@@ -525,59 +562,15 @@ void RasterSurface::onPrint(float x, float y, const std::string& text) {
   if (left >= AreaWidthPixels() || top >= AreaHeightPixels() || top <= -fontHeight_) return;
   const QString qtext = QString::fromStdString(text);
   if (left < 0 && left + QFontMetrics(font_).horizontalAdvance(qtext) <= 0) return;
-  if (painted()) {
-    QPainter& painter = activePainter();
-    flushStrokes();  // the text over the lines drawn before it
-    painter.drawText(QPointF(left, top + fontAscent_), qtext);
-    return;
-  }
-  // Aliased text at whole pixels: the pixels of its mask, in the pen colour. The dots
-  // stamped so far stay as they were (text only adds pixels of the pen colour).
+  // The text over the lines drawn before it, stamped at the device pixel its corner
+  // falls in (aliased text at whole pixels of the area).
   endPainting();
-  const std::vector<TextPixel>& mask = textMask(text, qtext);
-  const int x0 = static_cast<int>(left);
-  const int y0 = static_cast<int>(top);
-  const int width = image_.width();
-  const int height = image_.height();
-  QRgb* bits = nullptr;
-  const qsizetype wordsPerLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-  for (const TextPixel& t : mask) {
-    const int column = x0 + t.dx;
-    const int row = y0 + t.dy;
-    if (column < 0 || row < 0 || column >= width || row >= height) continue;
-    if (bits == nullptr) bits = reinterpret_cast<QRgb*>(image_.bits());
-    bits[row * wordsPerLine + column] = penRgb_;
-  }
+  stamps_.stamp(image_, static_cast<int>(std::lround(left * pixelRatio_)),
+                static_cast<int>(std::lround(top * pixelRatio_)), text, penRgb_);
 }
 
-// What the painter colours for `text` written aliased with its top-left corner at
-// (0, 0): drawn once in black on white with a margin of a line height all round, so
-// that no overhanging stroke is cut. Axis labels repeat on every replay.
-const std::vector<RasterSurface::TextPixel>& RasterSurface::textMask(const std::string& text,
-                                                                     const QString& qtext) {
-  const auto found = textMasks_.find(text);
-  if (found != textMasks_.end()) return found->second;
-  if (textMasks_.size() >= kMaxTextMasks) textMasks_.clear();
-  const int margin = fontHeight_;
-  const int advance = QFontMetrics(font_).horizontalAdvance(qtext);
-  QImage scratch(std::max(1, advance) + 2 * margin, fontHeight_ + 2 * margin, QImage::Format_RGB32);
-  scratch.fill(kWhite);
-  {
-    QPainter painter(&scratch);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setPen(QColor(Qt::black));
-    painter.setFont(font_);
-    painter.drawText(QPointF(margin, margin + fontAscent_), qtext);
-  }
-  std::vector<TextPixel> pixels;
-  for (int y = 0; y < scratch.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
-    for (int x = 0; x < scratch.width(); ++x) {
-      if (line[x] != kWhite) pixels.push_back(TextPixel{x - margin, y - margin});
-    }
-  }
-  return textMasks_.emplace(text, std::move(pixels)).first->second;
+void RasterSurface::updateTextLook() {
+  stamps_.setLook(TextLook{font_, fontAscent_, pixelRatio_, antialiasing_});
 }
 
 }  // namespace quorvel

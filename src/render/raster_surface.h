@@ -8,9 +8,11 @@
 // pixels across around it; Line sweeps that dot from one end to the other. Aliased
 // dots wider than kMaxStampWidth pixels are drawn kMaxStampWidth wide.
 //
-// Smooth drawing and a pixel ratio other than 1 go through QPainter: the image then
-// holds ratio × the drawing area's pixels (its device pixel ratio set), while every
-// position, pen width and font size stays in pixels of the drawing area.
+// Smooth drawing and a pixel ratio other than 1 gather lines and dots as coverage
+// (coverage_strokes.h) at the image's device pixels: the image then holds ratio ×
+// the drawing area's pixels (its device pixel ratio set), while every position, pen
+// width and font size stays in pixels of the drawing area. Texts are drawn once and
+// stamped (text_stamps.h); the painter fills boxes.
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -18,12 +20,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "plot/clip_segment.h"
 #include "plot/surface.h"
-#include "render/stroke_batch.h"
+#include "render/coverage_strokes.h"
+#include "render/text_stamps.h"
 
 namespace quorvel {
 
@@ -53,7 +55,7 @@ class RasterSurface : public Surface {
   bool savePng(const std::string& path) const;
 
   // Off (the default): aliased, every pixel fully in ForeColor or untouched, like the
-  // platform's picture box. On: smooth lines, dots and text through QPainter.
+  // platform's picture box. On: smooth lines, dots and text, their edges blended.
   bool antialiasing() const { return antialiasing_; }
   void setAntialiasing(bool on);
 
@@ -110,25 +112,24 @@ class RasterSurface : public Surface {
     }
   };
 
-  // A pixel that aliased text colours, from the text's top-left corner.
-  struct TextPixel {
-    int dx, dy;
-  };
-  // Distinct texts kept; a replay writes a few dozen axis labels.
-  static constexpr std::size_t kMaxTextMasks = 1024;
-  const std::vector<TextPixel>& textMask(const std::string& text, const QString& qtext);
-
   // Whether drawing goes through the painter (smooth, or another pixel ratio).
   bool painted() const { return antialiasing_ || pixelRatio_ != 1; }
   QImage blankImage(int imageWidth = 0, int imageHeight = 0) const;
   void replaceImage(QImage image);
   void applyFont();
+  void updateTextLook();
   QPainter& activePainter();
   void endPainting() const;
   void flushStrokes() const;
   // A horizontal or vertical line's position across it, on the device pixels' grid
   // as the aliased dot has it, so that axes and grid lines are sharp.
   double snappedAcross(double v) const;
+  bool snapped(const PixelPoint& a, const PixelPoint& b) const;
+  // The painter's path: lines and dots gathered as coverage (PlotDots draws the same
+  // pixels as its PSet and Line calls one by one).
+  void paintedLine(const PixelPoint& a, const PixelPoint& b);
+  void paintedDot(const PixelPoint& p);
+  void paintedDots(const PlotDot* dots, std::size_t count);
   void applyPenToPainter();
   void rebuildStamp();
   void noteImageSize();
@@ -157,7 +158,8 @@ class RasterSurface : public Surface {
   // rasterLine after the cut, from anchor to anchor.
   void anchorLine(int x, int y, int xEnd, int yEnd, QRgb*& bits);
 
-  QImage image_;
+  // Mutable: lines and dots still gathered are laid over it when it is read.
+  mutable QImage image_;
   double pixelRatio_ = 1;
   int fileDotsPerInch_ = 0;
   QImage kept_;  // KeepPicture's copy
@@ -183,10 +185,12 @@ class RasterSurface : public Surface {
   // Where an aliased dot (capped width) still reaches the image: segments are cut here.
   ClipBox reach_;
   RecentStamps recent_;
-  std::unordered_map<std::string, std::vector<TextPixel>> textMasks_;
+  TextStamps stamps_;  // every text drawn once, then stamped
   // Declared after image_ so that it ends before the image goes.
   mutable QPainter painter_;
-  mutable StrokeBatch strokes_;  // the painter's lines and dots not yet painted
+  // Smooth (or scaled) lines and dots not yet laid over the image, and their colour.
+  mutable CoverageStrokes strokes_;
+  QRgb strokeColour_ = 0;
 };
 
 }  // namespace quorvel
