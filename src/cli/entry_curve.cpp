@@ -4,6 +4,7 @@
 
 #include "catalogue/list_file.h"
 #include "cli/command_support.h"
+#include "cli/commands.h"
 #include "eval/number_text.h"
 
 namespace quorvel::cli {
@@ -20,6 +21,20 @@ bool ListEntries::open(const std::filesystem::path& list, std::string& problem) 
   if (headless_.openList(list)) return true;
   problem = refusalLine(headless_.messages());
   return false;
+}
+
+int openEntries(const char* command, const std::filesystem::path& list, ListEntries& entries,
+                std::ostream& err) {
+  if (const std::string why = unreadableReason(list); !why.empty()) {
+    err << "quorvel " << command << ": cannot read '" << list.string() << "': " << why << '\n';
+    return kExitFileError;
+  }
+  std::string problem;
+  if (!entries.open(list, problem)) {
+    err << problem << '\n';
+    return kExitRefused;
+  }
+  return kExitDone;
 }
 
 std::optional<AnalysedCurve> ListEntries::curve(int n, std::string& problem) {

@@ -3,6 +3,7 @@
 // it, its entries read as the analysis takes them, and their number options.
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,12 @@ class ListEntries {
   NullSurface surface_;
   HeadlessProgram headless_;
 };
+
+// Opens LIST for `quorvel COMMAND`: kExitDone when `entries` hold it; otherwise the
+// file that cannot be read (kExitFileError) or the program's refusal (kExitRefused)
+// is reported on `err`.
+int openEntries(const char* command, const std::filesystem::path& list, ListEntries& entries,
+                std::ostream& err);
 
 // The value of a number option ("--from -2.5"): nullopt when it is not given; the
 // problem (for the usage message) when it is not a number.

@@ -84,17 +84,12 @@ int pointsCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
     return usageError(err, "points", problem, kPointsUsage);
   }
   const std::filesystem::path list = words.operands.front();
-  if (const std::string why = unreadableReason(list); !why.empty()) {
-    err << "quorvel points: cannot read '" << list.string() << "': " << why << '\n';
-    return kExitFileError;
-  }
   try {
     ListEntries entries;
-    std::string problem;
-    if (!entries.open(list, problem)) {
-      err << problem << '\n';
-      return kExitRefused;
+    if (const int opened = openEntries("points", list, entries, err); opened != kExitDone) {
+      return opened;
     }
+    std::string problem;
     const std::optional<AnalysedCurve> curve = entries.curve(request.entry, problem);
     std::optional<AnalysedCurve> other;
     if (curve && request.with) other = entries.curve(*request.with, problem);

@@ -74,17 +74,12 @@ int tableCommand(const std::vector<std::string>& args, std::istream& /*in*/, std
     return usageError(err, "table", problem, kTableUsage);
   }
   const std::filesystem::path list = words.operands.front();
-  if (const std::string why = unreadableReason(list); !why.empty()) {
-    err << "quorvel table: cannot read '" << list.string() << "': " << why << '\n';
-    return kExitFileError;
-  }
   try {
     ListEntries entries;
-    std::string problem;
-    if (!entries.open(list, problem)) {
-      err << problem << '\n';
-      return kExitRefused;
+    if (const int opened = openEntries("table", list, entries, err); opened != kExitDone) {
+      return opened;
     }
+    std::string problem;
     const std::optional<AnalysedCurve> curve = entries.curve(request.entry, problem);
     if (!curve) {
       err << "quorvel table: " << list.string() << ": " << problem << '\n';
