@@ -17,4 +17,14 @@ QString chineseFontFamily() {
   return chinese.isEmpty() ? QString() : chinese.front();
 }
 
+QFont pictureFont() {
+  // Looked up once: the font database does not change while the program runs.
+  static const QString family = chineseFontFamily();
+  QFont font;
+  if (!family.isEmpty()) font.setFamily(family);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(12);
+  return font;
+}
+
 }  // namespace quorvel

@@ -20,18 +20,6 @@ namespace quorvel {
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFFu;
-// 9 points at 96 dots per inch (15 twips per pixel).
-constexpr int kFontPixelSize = 12;
-
-QFont surfaceFont() {
-  // Looked up once: the font database does not change while the program runs.
-  static const QString family = chineseFontFamily();
-  QFont font;
-  if (!family.isEmpty()) font.setFamily(family);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(kFontPixelSize);
-  return font;
-}
 
 // The pixels around a picture of width × height that a stroke of some width can
 // still reach.
@@ -83,7 +71,7 @@ std::optional<QImage> withPalette(const QImage& picture) {
 }  // namespace
 
 RasterSurface::RasterSurface(int widthPixels, int heightPixels, int borderPixels)
-    : Surface(widthPixels, heightPixels, borderPixels), font_(surfaceFont()) {
+    : Surface(widthPixels, heightPixels, borderPixels), font_(pictureFont()) {
   image_ = blankImage();
   applyFont();
   pen_.setCapStyle(Qt::RoundCap);

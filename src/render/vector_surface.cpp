@@ -17,19 +17,6 @@ namespace quorvel {
 
 namespace {
 
-// 9 points at 96 dots per inch, as on the screen.
-constexpr int kFontPixelSize = 12;
-
-QFont pictureFont() {
-  // Looked up once: the font database does not change while the program runs.
-  static const QString family = chineseFontFamily();
-  QFont font;
-  if (!family.isEmpty()) font.setFamily(family);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(kFontPixelSize);
-  return font;
-}
-
 // QPointF's own == forgives small differences; joining needs the very same point.
 bool samePoint(const QPointF& a, const QPointF& b) { return a.x() == b.x() && a.y() == b.y(); }
 
