@@ -49,22 +49,24 @@ bool drawable(const PictureSize& size) {
 
 PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
                            int windowHeight, int borderPixels) {
-  PictureSpec spec{format, windowWidth, windowHeight, borderPixels};
+  PictureSpec pictureSpec{format, windowWidth, windowHeight, borderPixels};
   if (size.unit == SizeUnit::Pixels) {
-    spec.widthPixels = size.widthPixels;
-    spec.heightPixels = size.heightPixels;
+    pictureSpec.widthPixels = size.widthPixels;
+    pictureSpec.heightPixels = size.heightPixels;
   } else if (size.unit == SizeUnit::Centimetres) {
     const int width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
     const int height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
-    spec.pixelRatio = static_cast<double>(size.dotsPerInch) / kScreenDotsPerInch;
+    pictureSpec.pixelRatio = static_cast<double>(size.dotsPerInch) / kScreenDotsPerInch;
     // The picture as the screen would show it: a pixel each 1/96 inch.
-    spec.widthPixels = std::max(1, static_cast<int>(std::lround(width / spec.pixelRatio)));
-    spec.heightPixels = std::max(1, static_cast<int>(std::lround(height / spec.pixelRatio)));
-    spec.imageWidthPixels = width;
-    spec.imageHeightPixels = height;
-    spec.dotsPerInch = size.dotsPerInch;
+    pictureSpec.widthPixels =
+        std::max(1, static_cast<int>(std::lround(width / pictureSpec.pixelRatio)));
+    pictureSpec.heightPixels =
+        std::max(1, static_cast<int>(std::lround(height / pictureSpec.pixelRatio)));
+    pictureSpec.imageWidthPixels = width;
+    pictureSpec.imageHeightPixels = height;
+    pictureSpec.dotsPerInch = size.dotsPerInch;
   }
-  return spec;
+  return pictureSpec;
 }
 
 }  // namespace quorvel

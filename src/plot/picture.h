@@ -85,7 +85,7 @@ class PictureWriter {
   // Draws and writes the picture to `file` through a temporary file, so that the
   // file is either the whole new picture or as it was. Returns "" when written, else
   // the reason (also when `draw` declined).
-  virtual std::string write(const PictureSpec& spec, const std::filesystem::path& file,
+  virtual std::string write(const PictureSpec& pictureSpec, const std::filesystem::path& file,
                             const DrawPicture& draw) = 0;
 };
 

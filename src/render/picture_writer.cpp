@@ -115,15 +115,15 @@ QByteArray svgBytes(const VectorSurface& surface) {
   return buffer.data();
 }
 
-std::string FilePictureWriter::write(const PictureSpec& spec, const std::filesystem::path& file,
-                                     const DrawPicture& draw) {
+std::string FilePictureWriter::write(const PictureSpec& pictureSpec,
+                                     const std::filesystem::path& file, const DrawPicture& draw) {
   // The outer size: the drawing area and the border on each side.
-  const int b = std::max(0, spec.borderPixels);
-  const int w = spec.widthPixels + 2 * b;
-  const int h = spec.heightPixels + 2 * b;
+  const int b = std::max(0, pictureSpec.borderPixels);
+  const int w = pictureSpec.widthPixels + 2 * b;
+  const int h = pictureSpec.heightPixels + 2 * b;
   constexpr const char* kNothing = "nothing to write";
   std::string error;
-  switch (spec.format) {
+  switch (pictureSpec.format) {
     case PictureFormat::Trace: {
       RecordingSurface surface(w, h, b);
       if (!draw(surface)) return kNothing;
@@ -134,19 +134,20 @@ std::string FilePictureWriter::write(const PictureSpec& spec, const std::filesys
     case PictureFormat::Png: {
       RasterSurface surface(w, h, b);
       // A print resolution: the same picture in more pixels.
-      if (spec.pixelRatio != 1 || spec.imageWidthPixels > 0) {
-        surface.setPixelRatio(spec.pixelRatio, spec.imageWidthPixels, spec.imageHeightPixels);
+      if (pictureSpec.pixelRatio != 1 || pictureSpec.imageWidthPixels > 0) {
+        surface.setPixelRatio(pictureSpec.pixelRatio, pictureSpec.imageWidthPixels,
+                              pictureSpec.imageHeightPixels);
       }
-      surface.setFileDotsPerInch(spec.dotsPerInch);
+      surface.setFileDotsPerInch(pictureSpec.dotsPerInch);
       if (!draw(surface)) return kNothing;
-      writeRasterPicture(surface, file, spec.format, &error);
+      writeRasterPicture(surface, file, pictureSpec.format, &error);
       break;
     }
     case PictureFormat::Svg:
     case PictureFormat::Pdf: {
       VectorSurface surface(w, h, b);
       if (!draw(surface)) return kNothing;
-      writeVectorPicture(surface, file, spec.format, &error);
+      writeVectorPicture(surface, file, pictureSpec.format, &error);
       break;
     }
   }

@@ -16,7 +16,7 @@ class VectorSurface;
 
 class FilePictureWriter : public PictureWriter {
  public:
-  std::string write(const PictureSpec& spec, const std::filesystem::path& file,
+  std::string write(const PictureSpec& pictureSpec, const std::filesystem::path& file,
                     const DrawPicture& draw) override;
 };
 

@@ -303,11 +303,11 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
   if (!drawable(size)) return "图像尺寸超出范围";
   // The picture is what the surface shows, drawn afresh by the redraw's own replay:
   // the ticked lines in the surface's view, with the panel's sliders.
-  const PictureSpec spec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
-                                          picPic.AreaHeightPixels(), picPic.BorderPixels());
-  const bool windowSized = spec.widthPixels == picPic.AreaWidthPixels() &&
-                           spec.heightPixels == picPic.AreaHeightPixels();
-  return program_.services.pictures->write(spec, file, [this, windowSized](Surface& target) {
+  const PictureSpec pictureSpec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
+                                                 picPic.AreaHeightPixels(), picPic.BorderPixels());
+  const bool windowSized = pictureSpec.widthPixels == picPic.AreaWidthPixels() &&
+                           pictureSpec.heightPixels == picPic.AreaHeightPixels();
+  return program_.services.pictures->write(pictureSpec, file, [this, windowSized](Surface& target) {
     if (windowSized) {
       program_.panel.replayOnto(target);
     } else {

@@ -57,15 +57,17 @@ PrintOutcome ScriptedPrinter::print(const Surface& /*surface*/) {
   return PrintOutcome::Printed;
 }
 
-std::string ScriptedPictureWriter::write(const PictureSpec& spec, const std::filesystem::path& file,
+std::string ScriptedPictureWriter::write(const PictureSpec& pictureSpec,
+                                         const std::filesystem::path& file,
                                          const DrawPicture& draw) {
   if (fail) return "cannot write " + file.string();
-  RecordingSurface surface(spec.widthPixels + 2 * spec.borderPixels,
-                           spec.heightPixels + 2 * spec.borderPixels, spec.borderPixels);
+  RecordingSurface surface(pictureSpec.widthPixels + 2 * pictureSpec.borderPixels,
+                           pictureSpec.heightPixels + 2 * pictureSpec.borderPixels,
+                           pictureSpec.borderPixels);
   if (!draw(surface)) return "nothing to write";
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << extensionOf(spec.format);
-  pictures.push_back(Written{spec, file, surface.calls()});
+  out << extensionOf(pictureSpec.format);
+  pictures.push_back(Written{pictureSpec, file, surface.calls()});
   return out ? "" : "cannot write " + file.string();
 }
 

@@ -84,10 +84,10 @@ class ScriptedPrinter : public PrinterService {
 // so a test sees what the program drew there; writes a marker file, or fails.
 class ScriptedPictureWriter : public PictureWriter {
  public:
-  std::string write(const PictureSpec& spec, const std::filesystem::path& file,
+  std::string write(const PictureSpec& pictureSpec, const std::filesystem::path& file,
                     const DrawPicture& draw) override;
   struct Written {
-    PictureSpec spec;
+    PictureSpec pictureSpec;
     std::filesystem::path file;
     std::vector<SurfaceCall> calls;  // what was drawn on the picture's surface
   };

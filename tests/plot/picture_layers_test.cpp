@@ -231,13 +231,13 @@ TEST(PictureSizes, WindowPixelsAndCentimetresAtAResolution) {
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(drawable(c.size));
-    const PictureSpec spec = pictureSpecFor(PictureFormat::Png, c.size, 1000, 700, 1);
-    EXPECT_EQ(spec.widthPixels, c.width);
-    EXPECT_EQ(spec.heightPixels, c.height);
-    EXPECT_EQ(spec.imageWidthPixels, c.imageWidth);
-    EXPECT_EQ(spec.imageHeightPixels, c.imageHeight);
-    EXPECT_DOUBLE_EQ(spec.pixelRatio, c.ratio);
-    EXPECT_EQ(spec.borderPixels, 1);
+    const PictureSpec pictureSpec = pictureSpecFor(PictureFormat::Png, c.size, 1000, 700, 1);
+    EXPECT_EQ(pictureSpec.widthPixels, c.width);
+    EXPECT_EQ(pictureSpec.heightPixels, c.height);
+    EXPECT_EQ(pictureSpec.imageWidthPixels, c.imageWidth);
+    EXPECT_EQ(pictureSpec.imageHeightPixels, c.imageHeight);
+    EXPECT_DOUBLE_EQ(pictureSpec.pixelRatio, c.ratio);
+    EXPECT_EQ(pictureSpec.borderPixels, 1);
   }
   EXPECT_FALSE(drawable(PictureSize{SizeUnit::Pixels, 8001, 10}));
   EXPECT_FALSE(drawable(PictureSize{SizeUnit::Centimetres, 0, 0, 80, 10, 300}));  // 9449

@@ -23,7 +23,7 @@ class ExportDialogTest : public ShellTest {
   const ScriptedPictureWriter& exporter() const { return *kit.pictures; }
   // The format of picture i as its extension in capitals.
   std::string formatOf(std::size_t i) const {
-    std::string name = extensionOf(exporter().pictures.at(i).spec.format);
+    std::string name = extensionOf(exporter().pictures.at(i).pictureSpec.format);
     for (char& ch : name) ch = static_cast<char>(ch - 'a' + 'A');
     return name;
   }
@@ -129,9 +129,9 @@ TEST_F(ExportDialogTest, ThePictureIsTheScreensLastReplay) {
   ASSERT_EQ(exporter().pictures.size(), 1u);
   const ScriptedPictureWriter::Written& p = exporter().pictures[0];
   EXPECT_EQ(p.file, folder / "p.SVG");
-  EXPECT_EQ(p.spec.widthPixels, 498);  // the drawing area inside the one-pixel border
-  EXPECT_EQ(p.spec.heightPixels, 498);
-  EXPECT_EQ(p.spec.borderPixels, 1);
+  EXPECT_EQ(p.pictureSpec.widthPixels, 498);  // the drawing area inside the one-pixel border
+  EXPECT_EQ(p.pictureSpec.heightPixels, 498);
+  EXPECT_EQ(p.pictureSpec.borderPixels, 1);
   // The same calls as the screen's replay after the pan: the ticked curves, in the
   // view the surface shows (not the centred one), with the panel's sliders.
   EXPECT_NE(g.viewLeft, -g.viewRight);

@@ -156,12 +156,12 @@ TEST_F(PictureStyleTest, TheExportAsksItsSizeAfterTheFileAndShowsTheScreensMiddl
   ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[0].file, folder / "print.png");
   EXPECT_EQ(written[1].file, folder / "again.png");
-  const PictureSpec& spec = written[0].spec;
-  EXPECT_EQ(spec.widthPixels, 378);
-  EXPECT_EQ(spec.imageWidthPixels, 1181);
-  EXPECT_EQ(spec.imageHeightPixels, 1181);
-  EXPECT_DOUBLE_EQ(spec.pixelRatio, 3.125);
-  EXPECT_EQ(spec.dotsPerInch, 300);
+  const PictureSpec& pictureSpec = written[0].pictureSpec;
+  EXPECT_EQ(pictureSpec.widthPixels, 378);
+  EXPECT_EQ(pictureSpec.imageWidthPixels, 1181);
+  EXPECT_EQ(pictureSpec.imageHeightPixels, 1181);
+  EXPECT_DOUBLE_EQ(pictureSpec.pixelRatio, 3.125);
+  EXPECT_EQ(pictureSpec.dotsPerInch, 300);
   // 380 pixels with the border: 2850 view units either side of the screen's middle.
   const float middleX = static_cast<float>((screen.viewLeft + screen.viewRight) / 2);
   const float middleY = static_cast<float>((screen.viewBottom + screen.viewTop) / 2);

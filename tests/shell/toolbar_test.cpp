@@ -198,7 +198,7 @@ TEST_F(ToolbarTest, ExportWritesThroughTheExporter) {
   EXPECT_EQ(kit.files->shown[1].request.defaultExtension, "BMP");
   ASSERT_EQ(kit.pictures->pictures.size(), 1u);
   EXPECT_EQ(kit.pictures->pictures[0].file, folder / "picture.BMP");
-  EXPECT_EQ(kit.pictures->pictures[0].spec.format, PictureFormat::Bmp);
+  EXPECT_EQ(kit.pictures->pictures[0].pictureSpec.format, PictureFormat::Bmp);
   kit.pictures->fail = true;
   answer(folder / "again.BMP");
   click(kExport);

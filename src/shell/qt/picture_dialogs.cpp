@@ -185,10 +185,12 @@ void ExportSizeDialog::update() {
   for (QWidget* w : std::initializer_list<QWidget*>{widthCm_, heightCm_, dotsPerInch_}) {
     w->setEnabled(chosen.unit == SizeUnit::Centimetres);
   }
-  const PictureSpec spec =
+  const PictureSpec pictureSpec =
       pictureSpecFor(PictureFormat::Png, chosen, windowWidth_, windowHeight_, 0);
-  const int width = spec.imageWidthPixels > 0 ? spec.imageWidthPixels : spec.widthPixels;
-  const int height = spec.imageHeightPixels > 0 ? spec.imageHeightPixels : spec.heightPixels;
+  const int width =
+      pictureSpec.imageWidthPixels > 0 ? pictureSpec.imageWidthPixels : pictureSpec.widthPixels;
+  const int height =
+      pictureSpec.imageHeightPixels > 0 ? pictureSpec.imageHeightPixels : pictureSpec.heightPixels;
   const bool fits = drawable(chosen);
   outcome_->setText(fits ? QStringLiteral("位图为 %1 × %2 像素").arg(width).arg(height)
                          : QStringLiteral("图像过大：每边最多 %1 像素").arg(kMaxPicturePixels));
