@@ -14,6 +14,7 @@
 namespace {
 
 using namespace quorvel::cli;
+using quorvel::kMaxPicturePixels;
 
 constexpr OptionRule kRules[] = {
     {"--size", true},   {"--p1", true},     {"--p2", true},     {"--color", true},
