@@ -14,7 +14,8 @@ namespace {
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
 constexpr const char* kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 
-// One conversion direction, opened for one call.
+// One conversion direction, opened once per thread and kept (opening one costs far
+// more than converting a field).
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -111,26 +112,36 @@ std::string asciiOnly(const std::string& in, Direction direction) {
   return out;
 }
 
+bool plainAscii(const std::string& text) {
+  for (const char ch : text) {
+    if (static_cast<unsigned char>(ch) >= 0x80) return false;
+  }
+  return true;
+}
+
 // The system may know code page 936 as "CP936" or as "GBK".
-std::string convertWith(const char* to1, const char* from1, const char* to2, const char* from2,
-                        const std::string& in, Direction direction) {
-  if (in.empty()) return std::string();
-  Converter first(to1, from1);
-  if (first.ok()) return convert(first.handle(), in, direction);
-  Converter second(to2, from2);
-  if (second.ok()) return convert(second.handle(), in, direction);
+std::string convertWith(const std::string& in, Direction direction) {
+  // ASCII is the same text in both encodings.
+  if (plainAscii(in)) return in;
+  thread_local Converter toCp936First("CP936", "UTF-8"), toCp936Second("GBK", "UTF-8");
+  thread_local Converter toUtf8First("UTF-8", "CP936"), toUtf8Second("UTF-8", "GBK");
+  const bool toCp936 = direction == Direction::ToCp936;
+  Converter& first = toCp936 ? toCp936First : toUtf8First;
+  Converter& second = toCp936 ? toCp936Second : toUtf8Second;
+  for (Converter* c : {&first, &second}) {
+    if (!c->ok()) continue;
+    // Back to the initial shift state: nothing of the last text carries over.
+    iconv(c->handle(), nullptr, nullptr, nullptr, nullptr);
+    return convert(c->handle(), in, direction);
+  }
   return asciiOnly(in, direction);
 }
 
 }  // namespace
 
-std::string utf8ToCp936(const std::string& utf8) {
-  return convertWith("CP936", "UTF-8", "GBK", "UTF-8", utf8, Direction::ToCp936);
-}
+std::string utf8ToCp936(const std::string& utf8) { return convertWith(utf8, Direction::ToCp936); }
 
-std::string cp936ToUtf8(const std::string& cp936) {
-  return convertWith("UTF-8", "CP936", "UTF-8", "GBK", cp936, Direction::ToUtf8);
-}
+std::string cp936ToUtf8(const std::string& cp936) { return convertWith(cp936, Direction::ToUtf8); }
 
 int cp936CharWidth(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
 
