@@ -8,7 +8,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/trace.h"
 #include "catalogue/curve_rules.h"
-#include "catalogue/list_file.h"
+#include "document/read_entry.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "files/atomic_file.h"
@@ -77,7 +77,8 @@ frmAnalysis::frmAnalysis(Program& program) : program_(program) {
   buildControls();
   wireHandlers();
   linesSubscription_ = program_.panel.lstExist.subscribe([this] { followLines(); });
-  program_.panel.pictureOverlays.push_back([this](Surface& canvas) { drawOverlay(canvas); });
+  program_.panel.pictureOverlays.push_back(
+      [this](Surface& canvas, const ViewState& view) { drawOverlay(canvas, view); });
   followLines();
 }
 
@@ -146,7 +147,7 @@ void frmAnalysis::followLines() {
 
 void frmAnalysis::invalidate() {
   stale_ = true;
-  if (wanted()) refreshPoints();
+  if (wanted()) refreshPoints(program_.g);
 }
 
 void frmAnalysis::cboCurve_Click() {
@@ -180,23 +181,28 @@ void frmAnalysis::redrawForMarks() {
 }
 
 std::optional<AnalysedCurve> frmAnalysis::entryCurve(int line, std::string& reason) const {
-  ListFile file(program_.listPath());
-  const std::optional<FuncRecord> record = file.isOpen() ? file.read(line + 1) : std::nullopt;
-  if (!record) {
+  const FunctionList& list = program_.panel.document();
+  if (line < 0 || static_cast<std::size_t>(line) >= list.size()) {
     reason = kMessageDataError;
     return std::nullopt;
   }
-  return AnalysedCurve::fromRecord(*record, reason);
+  // Read as the picture reads it; the points it tries an expression at are its own,
+  // so that the analysis takes nothing of the program's random numbers.
+  const EntryReading reading = readEntry(list.at(static_cast<std::size_t>(line)), seededRandom(1));
+  if (!reading.curve) {
+    reason = reading.refusal.message;
+    return std::nullopt;
+  }
+  return AnalysedCurve::fromCurve(*reading.curve, reason);
 }
 
-Region frmAnalysis::viewRegion() const {
-  const mdlDeclare& g = program_.g;
-  const double zoom = zoomOf(g);
-  return {{g.viewLeft / zoom, g.viewRight / zoom}, {g.viewBottom / zoom, g.viewTop / zoom}};
+Region frmAnalysis::viewRegion(const ViewState& view) {
+  const double zoom = zoomOf(view);
+  return {{view.viewLeft / zoom, view.viewRight / zoom},
+          {view.viewBottom / zoom, view.viewTop / zoom}};
 }
 
-void frmAnalysis::refreshPoints() {
-  const ViewState& view = program_.g;
+void frmAnalysis::refreshPoints(const ViewState& view) {
   if (!stale_ && sameView(view, pointsView_)) return;
   stale_ = false;
   pointsView_ = view;
@@ -221,7 +227,7 @@ void frmAnalysis::refreshPoints() {
   }
   if (curve_) {
     KeyPointQuery query;
-    query.region = viewRegion();
+    query.region = viewRegion(view);
     query.other = other_ ? &*other_ : nullptr;
     query.value = value;
     points_ = findKeyPoints(*curve_, query);
@@ -238,21 +244,21 @@ void frmAnalysis::showPoints() {
   grdPoints.setContent({"类型", "x", "y"}, std::move(rows));
 }
 
-void frmAnalysis::drawOverlay(Surface& canvas) {
+void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view) {
   // The view may have moved under the marker; the next pointer move places it again.
   marker.hide();
   if (!wanted()) {
     stale_ = true;
     return;
   }
-  refreshPoints();
+  refreshPoints(view);
   const int line = cboCurve.ListIndex();
   const CheckListBox& lines = program_.panel.lstExist;
   if (chkMarks.Value() != 1 || points_.empty() || line < 0 || line >= lines.ListCount() ||
       !lines.Selected(line) || canvas.AreaWidthPixels() == 0 || canvas.AreaHeightPixels() == 0) {
     return;
   }
-  const double zoom = zoomOf(program_.g);
+  const double zoom = zoomOf(view);
   const float across =
       std::fabs(canvas.ScaleWidth()) / static_cast<float>(canvas.AreaWidthPixels());
   const float up = std::fabs(canvas.ScaleHeight()) / static_cast<float>(canvas.AreaHeightPixels());
@@ -280,7 +286,7 @@ std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {
     pointerLeft();
     return std::nullopt;
   }
-  refreshPoints();
+  refreshPoints(g);
   if (!curve_) {
     pointerLeft();
     return std::nullopt;

@@ -92,9 +92,9 @@ class frmAnalysis : public Window {
   std::optional<std::string> pointerMoved(float x, float y);
   // The pointer has left the picture: no marker, no traced point.
   void pointerLeft();
-  // Runs at the end of every redraw with its canvas: the key points for the view, and
-  // the marks on the canvas while 在图上标出 is ticked.
-  void drawOverlay(Surface& canvas);
+  // Runs at the end of every picture with its canvas and view: the key points for the
+  // view, and the marks on the canvas while 在图上标出 is ticked.
+  void drawOverlay(Surface& canvas, const ViewState& view);
 
   // The key points the table shows.
   const std::vector<KeyPoint>& keyPoints() const { return points_; }
@@ -106,13 +106,13 @@ class frmAnalysis : public Window {
   void followLines();
   // The chosen curves and c read again, the key points found again for the view.
   void invalidate();
-  void refreshPoints();
+  void refreshPoints(const ViewState& view);
   void showPoints();
   // Key points are found while they are seen: in the window or as marks.
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
   std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
-  Region viewRegion() const;
+  static Region viewRegion(const ViewState& view);
 
   Program& program_;
   int linesSubscription_ = 0;

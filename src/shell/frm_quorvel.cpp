@@ -1,17 +1,16 @@
 // The main window's toolbar commands, the surface's mouse events and the splash timer.
 #include "shell/frm_quorvel.h"
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <optional>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "catalogue/curve_rules.h"
-#include "catalogue/families.h"
-#include "catalogue/func_record.h"
-#include "catalogue/list_file.h"
+#include "document/function_list.h"
+#include "document/list_journal.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
 #include "shell/picture_preferences.h"
@@ -53,40 +52,6 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"参数", "动态参数", ButtonStyle::Push, 13, ToolbarCommand::LiveParameters},
     {"关于", "", ButtonStyle::Push, 14, ToolbarCommand::About},
 };
-
-// The most entries a list may hold (the platform's list box holds no more); a longer
-// file would take minutes to replay and is no list this program wrote.
-constexpr std::uintmax_t kMaxListRecords = 32767;
-
-// A record this program could have written: a family and form of the catalogue, a
-// 24-bit colour and a tick box value. Its texts may be anything a user typed; the
-// draw command checks those at the replay.
-bool plausibleRecord(const FuncRecord& r) {
-  return form(r.family, r.form) != nullptr && r.color >= 0 && r.color <= 0xFFFFFF &&
-         (r.intX == 0 || r.intX == 1);
-}
-
-// A list file holds whole records (or nothing at all), each of them plausible. A
-// file that fails is refused whole, before the working list is touched.
-bool looksLikeListFile(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return false;
-  const std::uintmax_t length = std::filesystem::file_size(file, ec);
-  if (ec || !wellFormedLength(length)) return false;
-  const std::uintmax_t records = length == 0 ? 0 : (length - kRecordSize) / kSlotSize + 1;
-  if (records > kMaxListRecords) return false;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::array<char, kSlotSize> slot{};
-  for (std::uintmax_t n = 1; n <= records; ++n) {
-    const std::streamsize want = n < records ? kSlotSize : kRecordSize;
-    if (!in.read(slot.data(), want)) return false;
-    RecordBytes bytes{};
-    std::memcpy(bytes.data(), slot.data(), bytes.size());
-    if (!plausibleRecord(decodeRecord(bytes))) return false;
-  }
-  return true;
-}
 
 std::string upperCase(std::string text) {
   for (char& ch : text) {
@@ -239,17 +204,18 @@ bool frmQuorvel::confirmLosingList() {
 }
 
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
-  // The working list is replaced only by a readable list file, in one step, so a
-  // failure leaves the current list, its file and the picture as they were.
-  if (!looksLikeListFile(source) || !copyFileSafely(source, program_.listPath())) {
-    program_.message("打开列表文件错误", kTitleError);
+  // The document is replaced only by a readable list file, and only once the working
+  // list on disk holds it, so a failure leaves the list, its file and the picture as
+  // they were.
+  const std::optional<std::string> bytes = regularFileBytes(source, kMaxListFileBytes);
+  std::optional<FunctionList> list =
+      bytes ? FunctionList::fromBytes(*bytes) : std::optional<FunctionList>();
+  if (!list || !program_.journal.write(*list)) {
+    program_.message(kMessageOpenListError, kTitleError);
     return false;
   }
   frmControl& panel = program_.panel;
-  program_.g.listFromFile = true;
-  panel.lstExist.Clear();
-  panel.stopEditing();
-  panel.cmdRedraw_Click();
+  panel.openDocument(std::move(*list));
   panel.startNewDocument();
   return true;
 }
@@ -266,8 +232,8 @@ bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
     program_.message("没有图像，不能保存列表。", kTitleError);
     return false;
   }
-  if (!copyFileSafely(program_.listPath(), target)) {
-    program_.message("保存列表文件错误", kTitleError);
+  if (!replaceFileWith(target, program_.panel.document().bytes())) {
+    program_.message(kMessageSaveListError, kTitleError);
     return false;
   }
   program_.panel.markListSaved();
@@ -301,7 +267,7 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
     return "不能覆盖正在使用的函数列表";
   }
   if (!drawable(size)) return "图像尺寸超出范围";
-  // The picture is what the surface shows, drawn afresh by the redraw's own replay:
+  // The picture is what the surface shows, drawn afresh by the one drawing function:
   // the ticked lines in the surface's view, with the panel's sliders.
   const PictureSpec pictureSpec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
                                                  picPic.AreaHeightPixels(), picPic.BorderPixels());
@@ -345,7 +311,7 @@ void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
   if (button != 1 || !g.graphOnScreen) return;
   ZoomMode mode;
   if (g.zoomMode == 1) {
-    if (g.zoomScale > 12799) {
+    if (g.zoomScale > kZoomInLimit) {
       program_.message("不能继续缩放", kTitleError);
       return;
     }

@@ -190,7 +190,6 @@ class frmQuorvel : public Window {
   bool saveList();
   // A working list left by a copy that did not end normally: offered back, or deleted.
   void recoverWorkingList();
-  std::filesystem::path recoveryPath() const;
   void exportImage();
   void printImage();
   void showAnalysis();

@@ -10,22 +10,18 @@
 
 namespace quorvel {
 
-// Keeps every message with the record being replayed when it came, so that a run
-// over a whole list can say which record was refused.
+// Keeps every message instead of showing it.
 class HeadlessMessages : public MessageBoxService {
  public:
   void show(const std::string& prompt, const std::string& title) override {
-    const std::int32_t record = state != nullptr && state->redrawing ? state->recordNo : 0;
-    shown.push_back(RecordedMessage{record, title, prompt});
+    shown.push_back(RecordedMessage{title, prompt});
   }
-  const mdlDeclare* state = nullptr;
   std::vector<RecordedMessage> shown;
 };
 
 namespace {
 
-// A program without windows writes no pictures of its own: the command line draws a
-// list's picture by building the program on the picture's surface.
+// A program without windows writes no pictures of its own.
 class NoPictures : public PictureWriter {
  public:
   std::string write(const PictureSpec&, const std::filesystem::path&, const DrawPicture&) override {
@@ -44,10 +40,6 @@ std::filesystem::path makePrivateFolder() {
 }
 
 }  // namespace
-
-std::string messageLine(const RecordedMessage& message) {
-  return message.title + ": " + message.prompt;
-}
 
 HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed)
     : folder_(makePrivateFolder()) {
@@ -68,7 +60,6 @@ HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed)
   services.random = std::make_unique<ScriptedRandom>(seed);
   services.programFolder = folder_;
   program_ = std::make_unique<Program>(surface, std::move(services));
-  messages_->state = &program_->g;
   program_->panel.Form_Load();
 }
 

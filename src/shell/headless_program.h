@@ -1,9 +1,9 @@
 #pragma once
-// The program without windows or dialogs, for the command line and the picture
-// exports. It lives in a private temporary folder (its own Funclist.dat, never the
-// user's), keeps the messages instead of showing boxes, answers each file dialog with
-// the path it was given and each colour dialog with the colour it was given, draws
-// random numbers from a fixed seed and has no printer.
+// The whole program without windows or dialogs, for tests, benchmarks and fuzzing
+// that drive the forms as a user would. It lives in a private temporary folder (its
+// own Funclist.dat, never the user's), keeps the messages instead of showing boxes,
+// answers each file dialog with the path it was given and each colour dialog with the
+// colour it was given, draws random numbers from a fixed seed and has no printer.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -15,16 +15,11 @@
 
 namespace quorvel {
 
-// A message the program showed; record is the list record being replayed at the
-// time (from 1), 0 when none was.
+// A message the program showed.
 struct RecordedMessage {
-  std::int32_t record = 0;
   std::string title;
   std::string prompt;
 };
-
-// "TITLE: PROMPT", the way a command line reports a message box.
-std::string messageLine(const RecordedMessage& message);
 
 // A surface that draws nothing: for runs that only need the list, not the picture.
 class NullSurface : public Surface {
@@ -60,8 +55,8 @@ class HeadlessProgram {
   const std::vector<RecordedMessage>& messages() const;
 
   // The toolbar's "打开" below its dialog. False when the program refused the file
-  // (its message is then the last one kept); messages of records that failed their
-  // checks during the replay do not count as a refusal.
+  // (its message is then the last one kept); messages of records that cannot be
+  // drawn do not count as a refusal.
   bool openList(const std::filesystem::path& file);
   // The toolbar's "保存" below its dialog. False when a message came.
   bool saveList(const std::filesystem::path& file);

@@ -48,12 +48,13 @@ void frmQuorvel::Form_Load() {
   setCaption(std::string("Quorvel ") + kVersion);
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
-  const bool recoverable = program_.working.inProgramFolder() && hasRecords(program_.listPath());
+  const ListJournal& journal = program_.journal;
+  const bool recoverable = program_.working.inProgramFolder() && hasRecords(journal.path());
   if (recoverable) {
     std::error_code ec;
-    std::filesystem::rename(program_.listPath(), recoveryPath(), ec);
+    std::filesystem::rename(journal.path(), journal.recoveryPath(), ec);
   }
-  removeIfPresent(program_.listPath());
+  journal.remove();
   panel.Form_Load();  // selects "自定义", with its family handling and defaults
   panel.Show();
   Top = 0;
@@ -62,9 +63,7 @@ void frmQuorvel::Form_Load() {
     Width = Height - 1005;
   }
   g.graphOnScreen = false;
-  g.redrawing = false;
   g.zoomPending = false;
-  g.listFromFile = false;
 
   const Settings initial{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
                          panel.cboFuncName.ListIndex()};
@@ -86,12 +85,8 @@ void frmQuorvel::Form_Load() {
   recoverWorkingList();
 }
 
-std::filesystem::path frmQuorvel::recoveryPath() const {
-  return program_.working.path() / "Funclist.recover";
-}
-
 void frmQuorvel::recoverWorkingList() {
-  const std::filesystem::path kept = recoveryPath();
+  const std::filesystem::path& kept = program_.journal.recoveryPath();
   std::error_code ec;
   if (!std::filesystem::exists(kept, ec)) return;
   if (program_.services.questions->ask(kRecoveryPrompt, kQuestionTitle, {"恢复", "不恢复"}) == 0 &&
@@ -148,7 +143,7 @@ void frmQuorvel::Form_Activate() {
 }
 
 void frmQuorvel::Form_Unload() {
-  removeIfPresent(program_.listPath());
+  program_.journal.remove();
   const frmControl& panel = program_.panel;
   const Settings current{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
                          panel.cboFuncName.ListIndex()};

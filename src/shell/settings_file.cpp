@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/atomic_file.h"
+#include "plot/view.h"
 
 namespace quorvel {
 
@@ -25,7 +26,7 @@ struct Field {
 constexpr Field kFields[] = {
     {&Settings::level, 1, 10000},
     {&Settings::penWidth, 1, 5},
-    {&Settings::zoom, 0, 16000},
+    {&Settings::zoom, 0, kMaxScale},
     {&Settings::family, 0, 13},
 };
 

@@ -57,7 +57,13 @@ void ComboBox::setListIndex(int index) {
 }
 
 void CheckListBox::AddItem(std::string text) {
-  items_.push_back(Item{std::move(text), false});
+  items_.push_back(Line{std::move(text), false});
+  notify();
+}
+
+void CheckListBox::setLines(std::vector<Line> lines, int current) {
+  items_ = std::move(lines);
+  listIndex_ = current >= 0 && current < ListCount() ? current : -1;
   notify();
 }
 

@@ -60,7 +60,6 @@ TEST_F(WorkingFolderTest, TwoProgramsKeepTheirOwnLists) {
   b->panel.Form_Load();
   EXPECT_EQ(a.listPath(), folder / "Funclist.dat");
   EXPECT_EQ(b->listPath().filename(), "Funclist.dat");
-  EXPECT_EQ(b->tempListPath().filename(), "Funclist.tmp");
   EXPECT_NE(b->listPath().parent_path(), folder);
   EXPECT_EQ(b->folder(), folder) << "the settings stay in the program folder";
 
