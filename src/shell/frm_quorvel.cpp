@@ -284,8 +284,16 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
 }
 
 void frmQuorvel::printImage() {
-  // Only the message is new: the picture, the list and the view stay as they were.
-  switch (program_.services.printer->print(picPic)) {
+  // The picture the screen shows, drawn afresh at the window's size, as 打印… prints
+  // it. Only the message is new: the picture, the list and the view stay as they were.
+  const PictureSpec picture =
+      pictureSpecFor(PictureFormat::Svg, PictureSize{}, picPic.AreaWidthPixels(),
+                     picPic.AreaHeightPixels(), picPic.BorderPixels());
+  const DrawPicture draw = [this](Surface& page) {
+    program_.panel.replayOnto(page);
+    return true;
+  };
+  switch (program_.services.printer->print(picture, draw)) {
     case PrintOutcome::Printed: return;
     case PrintOutcome::NoPrinter: program_.message("没有可用的打印机", kTitleError); return;
     case PrintOutcome::Failed: program_.message("打印错误", kTitleError); return;

@@ -49,10 +49,15 @@ std::int32_t ScriptedColorDialog::choose() {
   return current_;
 }
 
-PrintOutcome ScriptedPrinter::print(const Surface& /*surface*/) {
+PrintOutcome ScriptedPrinter::print(const PictureSpec& picture, const DrawPicture& draw) {
   ++attempts;
   if (noPrinter) return PrintOutcome::NoPrinter;
   if (fail) return PrintOutcome::Failed;
+  const int border = picture.borderPixels;
+  RecordingSurface surface(picture.widthPixels + 2 * border, picture.heightPixels + 2 * border,
+                           border);
+  if (!draw(surface)) return PrintOutcome::Failed;
+  page = surface.calls();
   ++printed;
   return PrintOutcome::Printed;
 }

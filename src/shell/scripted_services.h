@@ -73,7 +73,9 @@ class ScriptedColorDialog : public ColorDialogService {
 // NoPrinter or Failed; noPrinter wins when both are set).
 class ScriptedPrinter : public PrinterService {
  public:
-  PrintOutcome print(const Surface& surface) override;
+  // Draws the picture on a recording surface of its size (kept in `page`).
+  PrintOutcome print(const PictureSpec& picture, const DrawPicture& draw) override;
+  std::vector<SurfaceCall> page;
   int printed = 0;
   int attempts = 0;
   bool noPrinter = false;

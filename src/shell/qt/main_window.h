@@ -47,7 +47,7 @@ class MainWindow : public QWidget {
   QMenu* showSurfaceMenu(const QPoint& globalPosition);
   // 打印… (Ctrl+P, the surface's menu): the print preview with the printer's dialog,
   // the picture drawn afresh on the page (print_preview.cpp). The toolbar's 打印
-  // prints the surface's image on the default printer without a dialog.
+  // prints the same picture at the same size on the default printer without a dialog.
   void printWithPreview();
 
  protected:

@@ -13,17 +13,23 @@
 
 namespace quorvel {
 
-QRectF pagePlacement(QSizeF picture, const QRectF& page) {
-  if (picture.isEmpty() || page.isEmpty()) return {page.topLeft(), QSizeF(0, 0)};
-  picture.scale(page.size(), Qt::KeepAspectRatio);
-  const double left = page.left() + (page.width() - picture.width()) / 2;
-  return {QPointF(left, page.top()), picture};
+QRectF printPlacement(QSize picturePixels, const QRectF& printable, double dpi) {
+  const QPointF corner = printable.topLeft();
+  if (picturePixels.isEmpty() || printable.isEmpty() || !(dpi > 0)) {
+    return {corner, QSizeF(0, 0)};
+  }
+  // The picture keeps its size on paper: 96 of its pixels to the inch...
+  QSizeF size = QSizeF(picturePixels) * (dpi / 96.0);
+  // ...unless that runs past the printable area: then it is made just small enough.
+  if (size.width() > printable.width() || size.height() > printable.height()) {
+    size.scale(printable.size(), Qt::KeepAspectRatio);
+  }
+  return {corner, size};
 }
 
-QRectF paintOnPage(QPainter& painter, const QRectF& page, const VectorSurface& picture) {
+void paintOnPage(QPainter& painter, const QRectF& target, const VectorSurface& picture) {
   const QSizeF area(picture.AreaWidthPixels(), picture.AreaHeightPixels());
-  const QRectF target = pagePlacement(area, page);
-  if (target.isEmpty()) return target;
+  if (target.isEmpty() || area.isEmpty()) return;
   painter.save();
   // The shapes themselves are scaled, not a picture of them: lines and text are as
   // sharp as the device draws.
@@ -31,7 +37,6 @@ QRectF paintOnPage(QPainter& painter, const QRectF& page, const VectorSurface& p
   painter.scale(target.width() / area.width(), target.height() / area.height());
   picture.paint(painter);
   painter.restore();
-  return target;
 }
 
 bool printPicture(QPrinter& printer, const VectorSurface& picture, QRectF* placed) {
@@ -39,8 +44,11 @@ bool printPicture(QPrinter& printer, const VectorSurface& picture, QRectF* place
   if (!painter.begin(&printer)) return false;
   // The painter's origin is the printable area's corner; the device is that area.
   const QRectF target =
-      paintOnPage(painter, QRectF(0, 0, printer.width(), printer.height()), picture);
+      printPlacement(QSize(picture.AreaWidthPixels(), picture.AreaHeightPixels()),
+                     QRectF(0, 0, printer.width(), printer.height()), printer.resolution());
+  paintOnPage(painter, target, picture);
   if (placed != nullptr) *placed = target;
+  // Ending the document sends the page (or writes the file), which can fail too.
   return painter.end();
 }
 

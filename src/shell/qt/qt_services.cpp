@@ -16,8 +16,9 @@
 #include <exception>
 
 #include "render/picture_writer.h"
-#include "render/raster_surface.h"
+#include "render/vector_surface.h"
 #include "shell/qt/picture_dialogs.h"
+#include "shell/qt/print_preview.h"
 #include "shell/qt/qt_preferences.h"
 
 namespace quorvel {
@@ -131,40 +132,14 @@ std::int32_t QtColorDialog::choose() {
   return rgbOf(current_.red(), current_.green(), current_.blue());
 }
 
-QRectF printPlacement(QSize imagePixels, const QRectF& printable, double dpi) {
-  const QPointF corner = printable.topLeft();
-  if (imagePixels.isEmpty() || printable.isEmpty() || !(dpi > 0)) return {corner, QSizeF(0, 0)};
-  // The picture keeps its size on paper: 96 of its pixels to the inch...
-  QSizeF size = QSizeF(imagePixels) * (dpi / 96.0);
-  // ...unless that runs past the printable area: then it is made just small enough.
-  if (size.width() > printable.width() || size.height() > printable.height()) {
-    size.scale(printable.size(), Qt::KeepAspectRatio);
-  }
-  return {corner, size};
-}
-
-PrintOutcome QtPrinter::print(const Surface& surface) {
+PrintOutcome QtPrinter::print(const PictureSpec& picture, const DrawPicture& draw) {
   const QPrinterInfo target = QPrinterInfo::defaultPrinter();
   if (target.isNull()) return PrintOutcome::NoPrinter;
+  const int border = picture.borderPixels;
+  VectorSurface page(picture.widthPixels + 2 * border, picture.heightPixels + 2 * border, border);
+  if (!draw(page)) return PrintOutcome::Failed;
   QPrinter printer(target, QPrinter::HighResolution);
-  return printOn(printer, surface);
-}
-
-PrintOutcome QtPrinter::printOn(QPrinter& printer, const Surface& surface, QRectF* placed) {
-  const auto* raster = dynamic_cast<const RasterSurface*>(&surface);
-  if (raster == nullptr) return PrintOutcome::Failed;
-  QPainter painter;
-  if (!painter.begin(&printer)) return PrintOutcome::Failed;
-  // The painter's origin is the printable area's corner; the device is that area.
-  const QImage& image = raster->image();
-  const QRectF page(0, 0, printer.width(), printer.height());
-  // A sharp picture of a high-density screen keeps its size on paper.
-  const QRectF target =
-      printPlacement(image.deviceIndependentSize().toSize(), page, printer.resolution());
-  painter.drawImage(target, image);
-  if (placed != nullptr) *placed = target;
-  // Ending the document sends the page (or writes the file), which can fail too.
-  return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+  return printPicture(printer, page) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 void QtLinkOpener::open(const std::string& uri) { QDesktopServices::openUrl(QUrl(fromUtf8(uri))); }

@@ -50,23 +50,12 @@ class QtColorDialog : public ColorDialogService {
   QColor current_ = Qt::black;
 };
 
-// Where a picture of `imagePixels` goes on a page whose printable area is `printable`
-// (device units, in the painter's coordinates) on a device of `dpi` dots to the inch:
-// at the area's top-left corner, at 96 of its pixels to the inch when that fits the
-// area, else scaled down to just fit it, keeping its proportions. An empty picture,
-// an empty area or a resolution of 0 or less give an empty rectangle at the corner.
-QRectF printPlacement(QSize imagePixels, const QRectF& printable, double dpi);
-
-// Paints a RasterSurface's image on the default printer, placed by printPlacement in
-// the page's printable area, and says how that went: NoPrinter when there is no
-// default printer, Failed when the printer will not start or finish the page (or
-// the surface keeps no image).
+// Draws the picture as vectors and prints it on the default printer as the print
+// preview does (printPicture), and says how that went: NoPrinter when there is no
+// default printer, Failed when the printer will not start or finish the page.
 class QtPrinter : public PrinterService {
  public:
-  PrintOutcome print(const Surface& surface) override;
-  // The same on a printer of the caller's (a PDF file in the tests); `placed`, when
-  // given, receives the rectangle the picture was painted in (device units).
-  static PrintOutcome printOn(QPrinter& printer, const Surface& surface, QRectF* placed = nullptr);
+  PrintOutcome print(const PictureSpec& picture, const DrawPicture& draw) override;
 };
 
 // Writes a RasterSurface's image as a 24-bit bitmap or PNG, or replays a list as an
