@@ -37,7 +37,8 @@ TEST_F(PictureOptionsWindows, TheSettingsPageButtonOpensTheDialogAndTheWindowDra
   auto* button = panelWidget<QPushButton>("cmdPictureOptions");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), QStringLiteral("图像选项…"));
-  PictureStyle smooth;
+  PictureStyle smooth;  // 经典外观 turned off, 平滑曲线 on
+  smooth.modern = true;
   smooth.smooth = true;
   kit.pictureOptions->answers.push_back(smooth);
   panel.tbsControl.select(3);
