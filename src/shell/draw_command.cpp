@@ -330,8 +330,7 @@ std::vector<std::int32_t> frmControl::tickedColours() const {
 void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly) {
   // The readable palette counts the colours of the ticked curves (a replay keeps its own).
   std::vector<std::int32_t> ticked;
-  const bool readablePalette = style_.modern && !g_.redrawing && chkAutoColor.Value() != 0;
-  if (readablePalette) ticked = tickedColours();
+  if (style_.modern && !g_.redrawing && chkAutoColor.Value() != 0) ticked = tickedColours();
   PlotContext context{.canvas = *canvas,
                       .view = g_,
                       .curve = *this,

@@ -253,20 +253,6 @@ TEST_F(ModernLookTest, TheColoursOfOneToTwentyCurvesAreReadableAndDistinct) {
   EXPECT_EQ(again.read(3)->color, again.read(1)->color);
 }
 
-TEST_F(ModernLookTest, TheOriginalColoursFailOnWhiteWhereTheyAreReplaced) {
-  // Why the palette exists: green, yellow and light cyan show under 3 : 1.
-  for (const std::int32_t c : {rgbOf(0, 255, 0), rgbOf(255, 255, 0), rgbOf(128, 255, 255)}) {
-    EXPECT_LT(contrastOnWhite(c), 3.0);
-  }
-  const ColourDistance distance;
-  for (std::size_t i = 0; i < kReadablePalette.size(); ++i) {
-    EXPECT_GE(contrastOnWhite(kReadablePalette[i]), 3.0) << i;
-    for (std::size_t j = i + 1; j < kReadablePalette.size(); ++j) {
-      EXPECT_GE(distance(kReadablePalette[i], kReadablePalette[j]), 20.0) << i << ", " << j;
-    }
-  }
-}
-
 TEST_F(ModernLookTest, NoTextsMeetOnADensePictureWithNamesLegendAndKeyPoints) {
   drawCrowd();
   // The analysis marks of sin x at c = 0.5: many points close together.
