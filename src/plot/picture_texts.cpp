@@ -2,7 +2,6 @@
 
 #include <array>
 #include <climits>
-#include <cmath>
 
 #include "plot/pixel_units.h"
 
@@ -47,10 +46,8 @@ std::optional<PixelBox> placeName(const Surface& canvas, const LabelSpace& space
   // (a name at the right, as in a book, for the curves swept along x).
   for (auto d = curve.dots.rbegin(); d != curve.dots.rend(); ++d) {
     const PixelPoint p = canvas.toPixels(d->x, d->y);
-    if (!insideArea(canvas, p) ||
-        std::hypot(p.column - lastAnchor.column, p.row - lastAnchor.row) < kAnchorSpacing) {
-      continue;
-    }
+    const double dx = p.column - lastAnchor.column, dy = p.row - lastAnchor.row;
+    if (!insideArea(canvas, p) || dx * dx + dy * dy < kAnchorSpacing * kAnchorSpacing) continue;
     lastAnchor = p;
     const double right = p.column + kNameGap, left = p.column - kNameGap - width;
     const double below = p.row + kNameGap, above = p.row - kNameGap - height;
