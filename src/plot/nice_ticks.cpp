@@ -30,7 +30,11 @@ TickRange ticksBetween(double low, double high, double spacing) {
   if (!(spacing > 0)) return r;
   const double first = std::ceil(low / spacing);
   const double last = std::floor(high / spacing);
-  if (!std::isfinite(first) || !std::isfinite(last) || last - first > kMostTicks) return r;
+  // Far beyond any picture's ticks (and beyond what a whole number holds): none.
+  constexpr double kFarthest = 1e15;
+  if (!(std::fabs(first) < kFarthest && std::fabs(last) < kFarthest) || last - first > kMostTicks) {
+    return r;
+  }
   r.first = static_cast<std::int64_t>(first);
   r.last = static_cast<std::int64_t>(last);
   return r;
@@ -156,7 +160,7 @@ AxisTicks niceTicks(const ViewState& view, double pixelsPerUnitX, double pixelsP
   // π ticks: π/2 times a power of two, from the least spacing up until the labels fit.
   const double halfPi = std::acos(-1.0) / 2;
   const double needed = least / (halfPi * acrossX);
-  int power = std::clamp(static_cast<int>(std::ceil(std::log2(needed))), -40, 40);
+  int power = static_cast<int>(std::clamp(std::ceil(std::log2(needed)), -40.0, 40.0));
   PiSpacing pi;
   for (int i = 0; i < kMostTries && power <= 40; ++i, ++power) {
     pi.numerator = power >= 0 ? std::int64_t{1} << power : 1;
