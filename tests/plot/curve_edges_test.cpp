@@ -90,7 +90,7 @@ TEST_F(CurveEdges, BranchesRunToTheEdgeTheyLeaveBy) {
 
 TEST_F(CurveEdges, TheOriginalSweepStopsShortWithSmartSkip) {
   // What the rule above mends: 1/x ends far below the top and log₂ x far above the
-  // bottom of the picture (the y ≈ 6.3 and y ≈ −6.6 at the scale of 500).
+  // bottom of the picture (near y = 6.3 and y = −6.6 at the scale of 500).
   centreAt(500);
   curve.funcFamily = 2;
   curve.paramK = 1;

@@ -240,7 +240,7 @@ TEST_F(ModernLookTest, TheColoursOfOneToTwentyCurvesAreReadableAndDistinct) {
           << n;
     }
   }
-  // Part of the original colours pass and keep their places: blue first, then red.
+  // The original colours that pass keep their places: blue first, then red.
   EXPECT_EQ(colours[0], rgbOf(0, 0, 255));
   EXPECT_EQ(colours[1], rgbOf(255, 0, 0));
   // An unticked curve's colour is free again.
