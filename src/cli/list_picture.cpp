@@ -1,7 +1,5 @@
 #include "cli/list_picture.h"
 
-#include "shell/picture_preferences.h"
-
 namespace quorvel::cli {
 
 ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
@@ -14,7 +12,7 @@ ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
     panel.sldZoom.setValue(request.scale);
     panel.sldLevel.setValue(request.level);
     panel.sldPenWidth.setValue(request.penWidth);
-    storePictureStyle(*headless.program().services.preferences, request.style);
+    panel.fixPictureStyle(request.style);
     outcome.listOpened = headless.openList(listFile);
     outcome.messages = headless.messages();
     return outcome.listOpened;

@@ -13,6 +13,7 @@
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "plot/axes.h"
+#include "plot/nice_axes.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -84,11 +85,15 @@ void frmControl::runDrawSteps() {
 
   // 9. Canvas; 10. axes and curve.
   prepareCanvas();
-  if (gridPending_) {
-    gridPending_ = false;
-    drawGrid(*canvas, g_, style_);
+  if (style_.modern) {
+    drawModernAxes();
+  } else {
+    if (gridPending_) {
+      gridPending_ = false;
+      drawGrid(*canvas, g_, style_);
+    }
+    coordinate();
   }
-  coordinate();
   draw(range.xFrom, range.xTo, range.yFrom, range.yTo, chkIntX.Value() == 1);
   if (labelled_ != nullptr) {
     labelled_->push_back(LabelledCurve{*text, g_.penColor, std::move(curveDots_)});
@@ -293,7 +298,39 @@ void frmControl::coordinate() {
   quorvel::coordinate(*canvas, g_, style_, labelled_ != nullptr ? &axisLabels_ : nullptr);
 }
 
+void frmControl::drawModernAxes() {
+  // A live step draws over the kept picture, which has its axes.
+  if (previewing_) return;
+  // A redraw draws them once, under its first curve.
+  if (redrawRunning_ && !axesPending_) return;
+  axesPending_ = false;
+  const AxisTicks ticks = niceTicksOn(*canvas, g_, style_.piTicks);
+  if (style_.grid) drawNiceGrid(*canvas, g_, ticks);
+  axisTexts_ = drawNiceAxes(*canvas, g_, ticks);
+  if (redrawRunning_) return;  // the labels go over every curve, at the redraw's end
+  const std::vector<LabelledCurve> noCurves;
+  LabelSpace space(*canvas, noCurves);
+  printFitting(*canvas, space, axisTexts_);
+}
+
+std::vector<std::int32_t> frmControl::tickedColours() const {
+  std::vector<std::int32_t> colours;
+  bool anyTicked = false;
+  for (int i = 0; i < lstExist.ListCount(); ++i) anyTicked = anyTicked || lstExist.Selected(i);
+  if (!anyTicked) return colours;  // nothing to read (and no file to open)
+  ListFile file(program_.listPath());
+  if (!file.isOpen()) return colours;
+  for (int i = 0; i < lstExist.ListCount(); ++i) {
+    if (!lstExist.Selected(i)) continue;
+    if (const std::optional<FuncRecord> entry = file.read(i + 1)) colours.push_back(entry->color);
+  }
+  return colours;
+}
+
 void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly) {
+  // The readable palette counts the colours of the ticked curves (a replay keeps its own).
+  std::vector<std::int32_t> ticked;
+  if (style_.modern && !g_.redrawing && chkAutoColor.Value() != 0) ticked = tickedColours();
   PlotContext context{.canvas = *canvas,
                       .view = g_,
                       .curve = *this,
@@ -305,14 +342,17 @@ void frmControl::draw(float xFrom, float xTo, float yFrom, float yTo, bool intOn
                       .listIndex = lstExist.ListIndex(),
                       .penColor = g_.penColor,
                       .progress = program_.main.ProgressBarWorking,
-                      .drawnDots = labelled_ != nullptr ? &curveDots_ : nullptr};
+                      .drawnDots = labelled_ != nullptr ? &curveDots_ : nullptr,
+                      .tickedColours = &ticked};
   const PlotOptions options{.level = sldLevel.Value(),
                             .link = chkLink.Value() == 1,
                             .skip = chkSkip.Value() == 1,
                             .fixx = chkfixx.Value() == 1,
                             .autoColor = chkAutoColor.Value() != 0,
                             .yDriven = chky.Value() == 1,
-                            .smooth = style_.smooth};
+                            .smooth = style_.smooth,
+                            .toEdges = style_.modern,
+                            .readablePalette = style_.modern};
   const PlotRange range{.xFrom = xFrom,
                         .xTo = xTo,
                         .yFrom = yFrom,

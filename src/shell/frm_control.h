@@ -16,6 +16,8 @@
 #include "eval/epc.h"
 #include "plot/axes.h"
 #include "plot/curve_labels.h"
+#include "plot/label_space.h"
+#include "plot/nice_axes.h"
 #include "plot/picture_style.h"
 #include "plot/plotter.h"
 #include "plot/surface.h"
@@ -162,8 +164,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void replayCentredOnto(Surface& target);
   // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
   // are part of the picture on the screen, in exports and in prints (the analysis
-  // marks); never stored in the list.
-  std::vector<std::function<void(Surface&)>> pictureOverlays;
+  // marks); never stored in the list. In the modern look the overlay gets the space of
+  // the picture's texts, to keep its own clear of them; nullptr in the classic look.
+  std::vector<std::function<void(Surface&, LabelSpace*)>> pictureOverlays;
 
   // ---- the list as a document (list_document.cpp) ----
   // The list as it stands: the working file's bytes, the lines and their ticks.
@@ -220,8 +223,11 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void cmdColor_Click();
 
   // ---- the picture's style (picture_options.cpp) ----
-  // The style every picture is drawn in: the user's preferences.
+  // The style every picture is drawn in: the user's preferences, or the style fixed.
   PictureStyle pictureStyle() const;
+  // Fixes the style of every picture whatever the preferences say (the command line
+  // draws the style its options ask); nothing: the preferences again.
+  void fixPictureStyle(std::optional<PictureStyle> style) { fixedStyle_ = style; }
   // 图像选项: the dialog, then the picture again in the style chosen.
   void cmdPictureOptions_Click();
 
@@ -254,6 +260,11 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void prepareCanvas();
   // The style's surface settings (none asked of the surface in the default style).
   void applyStyleToCanvas();
+  // The modern look's axes (and grid) under the first curve of a redraw; their labels
+  // are written after the last one (finishModernPicture).
+  void drawModernAxes();
+  // The ticked curves' colours, for the readable palette.
+  std::vector<std::int32_t> tickedColours() const;
   void recordEntry(const std::string& text);
   void addTickedLine(const std::string& text);
   bool storeEntry();
@@ -274,6 +285,11 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   bool drawRunning_ = false;
   // The style of the draw or redraw running, read once at its start.
   PictureStyle style_;
+  std::optional<PictureStyle> fixedStyle_;
+  // The modern look: the axes wait for the redraw's first curve; their labels for the
+  // end of the redraw (the texts of the picture are written over every curve).
+  bool axesPending_ = false;
+  std::vector<PlacedText> axisTexts_;
   bool gridPending_ = false;  // the redraw's grid goes under its first curve
   // While a redraw names its curves: each curve drawn, and the axes' label boxes.
   std::vector<LabelledCurve>* labelled_ = nullptr;

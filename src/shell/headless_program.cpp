@@ -69,6 +69,9 @@ HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed)
   services.programFolder = folder_;
   program_ = std::make_unique<Program>(surface, std::move(services));
   messages_->state = &program_->g;
+  // The command line draws the original picture (and its colours) unless a command
+  // asks for another style.
+  program_->panel.fixPictureStyle(PictureStyle{});
   program_->panel.Form_Load();
 }
 

@@ -2,6 +2,7 @@
 // tick handler. Line i of lstExist and record i + 1 of Funclist.dat are one entry.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "catalogue/curve_rules.h"
@@ -9,6 +10,7 @@
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
 #include "catalogue/parameter_slots.h"
+#include "plot/picture_texts.h"
 #include "shell/frm_control.h"
 #include "shell/panel_inputs.h"
 #include "shell/program.h"
@@ -93,10 +95,13 @@ void frmControl::cmdRedraw_Click() {
   // Each entry is loaded into the panel to be drawn; what the user had there comes
   // back afterwards.
   const PanelInputs userInputs = PanelInputs::of(*this, g_);
-  // The grid under the first curve drawn; the curves' names over all of them.
+  // The grid (and the modern look's axes) under the first curve drawn; the curves'
+  // names over all of them.
   gridPending_ = style_.grid;
+  axesPending_ = style_.modern;
+  axisTexts_.clear();
   std::vector<LabelledCurve> labelled;
-  if (style_.labels != CurveLabels::None) labelled_ = &labelled;
+  if (style_.modern || style_.labels != CurveLabels::None) labelled_ = &labelled;
   std::int32_t loaded = 0;
   {
     ListFile file(program_.listPath());
@@ -111,13 +116,22 @@ void frmControl::cmdRedraw_Click() {
   }
   labelled_ = nullptr;
   gridPending_ = false;
-  drawCurveLabels(*canvas, labelled, axisLabels_, style_.labels);
+  axesPending_ = false;
+  // The modern look writes every text of the picture over the curves, each clear of
+  // the others; what the overlays write keeps clear of them too.
+  std::optional<LabelSpace> texts;
+  if (style_.modern) {
+    texts.emplace(*canvas, labelled);
+    writePictureTexts(*canvas, *texts, axisTexts_, labelled, style_.labels);
+  } else {
+    drawCurveLabels(*canvas, labelled, axisLabels_, style_.labels);
+  }
   if (g_.listFromFile) {
     g_.listFromFile = false;
     // Only whole records count: an empty file gives an empty list.
     g_.funcCount = loaded + 1;
   }
-  for (const std::function<void(Surface&)>& overlay : pictureOverlays) overlay(*canvas);
+  for (const auto& overlay : pictureOverlays) overlay(*canvas, texts ? &*texts : nullptr);
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
 }
