@@ -10,12 +10,13 @@ declare -A allowed=(
   [eval]="eval"
   [catalogue]="catalogue eval files"
   [plot]="plot eval toolkit"
-  [analysis]="analysis catalogue plot eval"
-  [shell]="shell analysis catalogue plot toolkit eval files"
+  [document]="document catalogue plot eval files"
+  [analysis]="analysis document catalogue plot eval"
+  [shell]="shell analysis document catalogue plot toolkit eval files"
   [render]="render plot files"
-  [cli]="cli shell analysis render catalogue plot toolkit eval files"
-  [shell/qt]="shell/qt shell analysis render catalogue plot toolkit eval files"
-  [app]="app cli shell/qt render shell analysis catalogue plot toolkit eval files"
+  [cli]="cli analysis document render catalogue plot eval files"
+  [shell/qt]="shell/qt shell analysis document render catalogue plot toolkit eval files"
+  [app]="app cli shell/qt render shell analysis document catalogue plot toolkit eval files"
 )
 
 status=0

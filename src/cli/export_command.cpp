@@ -21,16 +21,16 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kExportOptions[] = {
-    {"--size", true},   {"--cm", true},      {"--dpi", true},     {"--scale", true},
-    {"--level", true},  {"--pen", true},     {"--smooth", false}, {"--grid", false},
-    {"--pi", false},    {"--labels", false}, {"--legend", false}, {"--label-size", true},
-    {"--trace", false}, {"--help", false},
+    {"--size", true},    {"--cm", true},      {"--dpi", true},     {"--scale", true},
+    {"--level", true},   {"--pen", true},     {"--smooth", false}, {"--grid", false},
+    {"--pi", false},     {"--labels", false}, {"--legend", false}, {"--label-size", true},
+    {"--modern", false}, {"--trace", false},  {"--help", false},
 };
 
 constexpr std::string_view kExportUsage =
     "Usage: quorvel export LIST.QVX OUT [--size WxH | --cm WxH [--dpi N]] [--scale N]\n"
-    "         [--level N] [--pen N] [--smooth] [--grid] [--pi] [--labels | --legend]\n"
-    "         [--label-size N] [--trace]\n"
+    "         [--level N] [--pen N] [--modern] [--smooth] [--grid] [--pi]\n"
+    "         [--labels | --legend] [--label-size N] [--trace]\n"
     "\n"
     "Draws every record of the list file on a drawing surface of W x H pixels in\n"
     "the centred view, as the toolbar's 打开 does, and writes the picture to OUT in\n"
@@ -50,7 +50,11 @@ constexpr std::string_view kExportUsage =
     "  --scale N   the 缩放 slider, view units per curve unit, 0 to 16000 (default 500)\n"
     "  --level N   the 精度 slider, steps per curve, 1 to 10000 (default 2000)\n"
     "  --pen N     the 笔宽 slider, pen width in pixels, 1 to 5 (default 2)\n"
-    "  the picture options (图像选项), all off by default:\n"
+    "  the picture options (图像选项), all off by default (the classic look):\n"
+    "  --modern    the modern look, as a new user's window shows it: ticks at 1, 2, 2.5\n"
+    "              or 5 x 10^n whose labels never touch, every label whole and clear\n"
+    "              of the others or left out, curves run to the picture's edge, smooth\n"
+    "              curves (the colours are those the list file keeps)\n"
     "  --smooth    smooth curves: antialiased, with points added where a curve turns\n"
     "              steep (circles close, no line across a pole)\n"
     "  --grid      light grid lines at the ticks, under the curves\n"
@@ -148,7 +152,8 @@ std::string readRequest(const SplitWords& words, ListPictureRequest& request) {
   }
   if (words.has("--labels") && words.has("--legend")) return "give --labels or --legend, not both";
   PictureStyle& style = request.style;
-  style.smooth = words.has("--smooth");
+  style.modern = words.has("--modern");
+  style.smooth = style.modern || words.has("--smooth");
   style.grid = words.has("--grid");
   style.piTicks = words.has("--pi");
   if (words.has("--labels")) style.labels = CurveLabels::Beside;

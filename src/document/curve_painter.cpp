@@ -18,7 +18,7 @@ std::int32_t roundedOrZero(double v) {
 
 }  // namespace
 
-CurveDrawing storedEntryDrawing(const EntryCurve& curve, int level, bool smooth) {
+CurveDrawing storedEntryDrawing(const EntryCurve& curve, int level, const PictureStyle& style) {
   const PlotDefaults d =
       plotDefaults(curve.params.funcFamily, curve.params.funcForm).value_or(PlotDefaults{});
   CurveDrawing how;
@@ -28,7 +28,9 @@ CurveDrawing storedEntryDrawing(const EntryCurve& curve, int level, bool smooth)
                             .fixx = d.fixx,
                             .autoColor = false,
                             .yDriven = curve.sweepAlongY.value_or(d.yDriven),
-                            .smooth = smooth};
+                            .smooth = style.smooth,
+                            .toEdges = style.modern,
+                            .readablePalette = style.modern};
   how.ownColour = true;
   return how;
 }
@@ -37,10 +39,15 @@ CurvePainter::CurvePainter(Surface& canvas, const DrawSettings& settings, DrawSt
     : canvas_(canvas), settings_(settings), state_(state) {}
 
 void CurvePainter::startPicture() {
-  gridPending_ = settings_.style.grid;
-  labelling_ = settings_.style.labels != CurveLabels::None;
+  const PictureStyle& style = settings_.style;
+  picture_ = true;
+  gridPending_ = style.grid;
+  axesPending_ = style.modern;
+  labelling_ = style.modern || style.labels != CurveLabels::None;
   labelled_.clear();
   axisLabels_.clear();
+  axisTexts_.clear();
+  texts_.reset();
 }
 
 void CurvePainter::prepareCanvas() {
@@ -77,12 +84,16 @@ void CurvePainter::prepareCanvas() {
 std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how) {
   prepareCanvas();
   const PictureStyle& style = settings_.style;
-  if (gridPending_) {
-    gridPending_ = false;
-    drawGrid(canvas_, state_.view, style);
+  if (style.modern) {
+    drawModernAxes(how.overKeptPicture);
+  } else {
+    if (gridPending_) {
+      gridPending_ = false;
+      drawGrid(canvas_, state_.view, style);
+    }
+    if (labelling_) axisLabels_.clear();
+    coordinate(canvas_, state_.view, style, labelling_ ? &axisLabels_ : nullptr);
   }
-  if (labelling_) axisLabels_.clear();
-  coordinate(canvas_, state_.view, style, labelling_ ? &axisLabels_ : nullptr);
 
   std::int32_t colour = curve.colour;
   EvalState eval;
@@ -99,7 +110,8 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
                       .listIndex = how.listIndex,
                       .penColor = colour,
                       .progress = settings_.progress,
-                      .drawnDots = labelling_ ? &dots : nullptr};
+                      .drawnDots = labelling_ ? &dots : nullptr,
+                      .tickedColours = &how.tickedColours};
   quorvel::draw(context, how.options, curve.range, curve.wholeNumbers);
   if (labelling_) labelled_.push_back(LabelledCurve{curve.text, colour, std::move(dots)});
   // A pending zoom has been applied to this curve and is done with.
@@ -107,11 +119,36 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
   return colour;
 }
 
-void CurvePainter::finishPicture() {
-  drawCurveLabels(canvas_, labelled_, axisLabels_, settings_.style.labels);
-  labelled_.clear();
+void CurvePainter::drawModernAxes(bool overKeptPicture) {
+  // A live step draws over the kept picture, which has its axes.
+  if (overKeptPicture) return;
+  // A picture draws them once, under its first curve.
+  if (picture_ && !axesPending_) return;
+  axesPending_ = false;
+  const PictureStyle& style = settings_.style;
+  const AxisTicks ticks = niceTicksOn(canvas_, state_.view, style.piTicks);
+  if (style.grid) drawNiceGrid(canvas_, state_.view, ticks);
+  axisTexts_ = drawNiceAxes(canvas_, state_.view, ticks);
+  if (picture_) return;  // the labels go over every curve, at the picture's end
+  const std::vector<LabelledCurve> noCurves;
+  LabelSpace space(canvas_, noCurves);
+  printFitting(canvas_, space, axisTexts_);
+}
+
+LabelSpace* CurvePainter::finishPicture() {
+  const PictureStyle& style = settings_.style;
+  picture_ = false;
   labelling_ = false;
   gridPending_ = false;
+  axesPending_ = false;
+  if (!style.modern) {
+    drawCurveLabels(canvas_, labelled_, axisLabels_, style.labels);
+    return nullptr;
+  }
+  // Every text of the picture over the curves, each clear of the others.
+  texts_.emplace(canvas_, labelled_);
+  writePictureTexts(canvas_, *texts_, axisTexts_, labelled_, style.labels);
+  return &*texts_;
 }
 
 }  // namespace quorvel

@@ -17,11 +17,11 @@ ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture&
       continue;
     }
     painter.draw(*reading.curve, storedEntryDrawing(*reading.curve, picture.settings.level,
-                                                    picture.settings.style.smooth));
+                                                    picture.settings.style));
     ++out.drawn;
   }
-  painter.finishPicture();
-  for (const PictureOverlay& overlay : picture.overlays) overlay(canvas, state.view);
+  LabelSpace* texts = painter.finishPicture();
+  for (const PictureOverlay& overlay : picture.overlays) overlay(canvas, state.view, texts);
   return out;
 }
 

@@ -14,8 +14,9 @@
 namespace quorvel {
 
 // Drawn over the curves at the end of every picture, in the picture's view (the
-// analysis marks); never part of the list.
-using PictureOverlay = std::function<void(Surface&, const ViewState&)>;
+// analysis marks); never part of the list. In the modern look it is given the space of
+// the picture's texts, to keep its own clear of them (nullptr in the classic look).
+using PictureOverlay = std::function<void(Surface&, const ViewState&, LabelSpace*)>;
 
 struct ListPicture {
   DrawSettings settings;

@@ -14,8 +14,7 @@ namespace quorvel {
 namespace {
 
 constexpr std::int32_t kTickSpacing = 500;  // view units, whatever the scale
-constexpr std::int32_t kGridColour = rgbOf(204, 204, 204);
-constexpr double kLabelGapPixels = 4;  // between a measured y label and the y axis
+constexpr double kLabelGapPixels = 4;       // between a measured y label and the y axis
 
 // The scale the labels divide by: the slider allows 0, which is shown as 1.
 std::int64_t labelScale(std::int32_t zoomScale) { return zoomScale == 0 ? 1 : zoomScale; }

@@ -17,6 +17,9 @@ struct PixelBox {
   }
 };
 
+// The grid's light grey.
+inline constexpr std::int32_t kGridColour = rgbOf(204, 204, 204);
+
 // The label of the tick at view position i: i / zoomScale in curve units, rounded to
 // fewer decimals as the integer part grows (three at most), halves to even.
 std::string tickLabel(std::int32_t i, std::int32_t zoomScale);

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "plot/clip_segment.h"
+#include "plot/pixel_units.h"
 
 namespace quorvel {
 
@@ -22,33 +23,6 @@ constexpr std::int32_t kLegendPaper = rgbOf(255, 255, 255);
 constexpr double kLegendPadding = 6;
 constexpr double kLegendMargin = 8;   // between the legend and the picture's edge
 constexpr double kSwatchLength = 20;  // the line before each text
-
-PixelPoint userOf(const Surface& canvas, double column, double row) {
-  PixelPoint user;  // column: x, row: y, in user units
-  user.column = canvas.ScaleLeft();
-  user.row = canvas.ScaleTop();
-  if (canvas.AreaWidthPixels() > 0) {
-    user.column += column * canvas.ScaleWidth() / canvas.AreaWidthPixels();
-  }
-  if (canvas.AreaHeightPixels() > 0) {
-    user.row += row * canvas.ScaleHeight() / canvas.AreaHeightPixels();
-  }
-  return user;
-}
-
-void printAtPixel(Surface& canvas, double column, double row, const std::string& text) {
-  const PixelPoint user = userOf(canvas, column, row);
-  canvas.setCurrentX(static_cast<float>(user.column));
-  canvas.setCurrentY(static_cast<float>(user.row));
-  canvas.Print(text);
-}
-
-void lineAtPixels(Surface& canvas, double c0, double r0, double c1, double r1) {
-  const PixelPoint a = userOf(canvas, c0, r0);
-  const PixelPoint b = userOf(canvas, c1, r1);
-  canvas.Line(static_cast<float>(a.column), static_cast<float>(a.row), static_cast<float>(b.column),
-              static_cast<float>(b.row));
-}
 
 bool insideArea(const Surface& canvas, const PixelPoint& p) {
   return p.column >= 0 && p.row >= 0 && p.column < canvas.AreaWidthPixels() &&
@@ -73,61 +47,25 @@ void drawBeside(Surface& canvas, const std::vector<LabelledCurve>& curves,
 
 void drawLegend(Surface& canvas, const std::vector<LabelledCurve>& curves,
                 const std::vector<PixelBox>& texts) {
-  const double row = canvas.TextHeightPixels();
-  double widest = 0;
-  for (const LabelledCurve& curve : curves) {
-    widest = std::max(widest, canvas.TextWidthPixels(curve.text));
-  }
-  const double width = 2 * kLegendPadding + kSwatchLength + kLegendPadding + widest;
-  const double height = 2 * kLegendPadding + row * static_cast<double>(curves.size());
-  const double areaWidth = canvas.AreaWidthPixels();
-  const double areaHeight = canvas.AreaHeightPixels();
+  const std::array<PixelBox, 4> corners = legendCorners(canvas, curves);
   // The corners in the order of preference; the one that covers least wins.
-  const double right = areaWidth - kLegendMargin - width;
-  const double bottom = areaHeight - kLegendMargin - height;
-  const std::array<PixelPoint, 4> corners = {
-      PixelPoint{right, kLegendMargin}, PixelPoint{kLegendMargin, kLegendMargin},
-      PixelPoint{right, bottom}, PixelPoint{kLegendMargin, bottom}};
   const PictureCells cells(canvas, curves, texts);
-  PixelPoint at = corners[0];
+  PixelBox at = corners[0];
   int least = INT_MAX;
-  for (const PixelPoint& corner : corners) {
-    const int covered =
-        cells.covered({corner.column, corner.row, corner.column + width, corner.row + height});
+  for (const PixelBox& corner : corners) {
+    const int covered = cells.covered(corner);
     if (covered < least) {
       least = covered;
       at = corner;
     }
   }
-  const double x0 = at.column, y0 = at.row, x1 = x0 + width, y1 = y0 + height;
-  const int penWidth = canvas.DrawWidth();
-  // White paper under the legend: the curves it lies over do not run through it.
-  canvas.setForeColor(kLegendPaper);
-  const PixelPoint paperFrom = userOf(canvas, x0, y0);
-  const PixelPoint paperTo = userOf(canvas, x1, y1);
-  canvas.FillBox(static_cast<float>(paperFrom.column), static_cast<float>(paperFrom.row),
-                 static_cast<float>(paperTo.column), static_cast<float>(paperTo.row));
-  canvas.setDrawWidth(1);
-  canvas.setForeColor(kLegendFrame);
-  lineAtPixels(canvas, x0, y0, x1, y0);
-  lineAtPixels(canvas, x1, y0, x1, y1);
-  lineAtPixels(canvas, x1, y1, x0, y1);
-  lineAtPixels(canvas, x0, y1, x0, y0);
-  canvas.setDrawWidth(penWidth);
-  double top = y0 + kLegendPadding;
-  for (const LabelledCurve& curve : curves) {
-    canvas.setForeColor(curve.colour);
-    const double middle = top + row / 2;
-    lineAtPixels(canvas, x0 + kLegendPadding, middle, x0 + kLegendPadding + kSwatchLength, middle);
-    printAtPixel(canvas, x0 + 2 * kLegendPadding + kSwatchLength, top, curve.text);
-    top += row;
-  }
+  drawLegendAt(canvas, curves, at);
 }
 
 }  // namespace
 
 PictureCells::PictureCells(const Surface& canvas, const std::vector<LabelledCurve>& curves,
-                           const std::vector<PixelBox>& texts)
+                           const std::vector<PixelBox>& texts, bool withAxes)
     : areaWidth_(canvas.AreaWidthPixels()), areaHeight_(canvas.AreaHeightPixels()) {
   cell_ = std::max(kSmallestCell, std::ceil(std::sqrt(areaWidth_ * areaHeight_ / kMostCells)));
   columns_ = static_cast<int>(std::ceil(areaWidth_ / cell_));
@@ -146,10 +84,12 @@ PictureCells::PictureCells(const Surface& canvas, const std::vector<LabelledCurv
       if (clipSegment(c0, r0, c1, r1, area)) markSegment(c0, r0, c1, r1);
     }
   }
-  // The axes through the origin.
-  const PixelPoint origin = canvas.toPixels(0, 0);
-  markSegment(0, origin.row, areaWidth_, origin.row);
-  markSegment(origin.column, 0, origin.column, areaHeight_);
+  if (withAxes) {
+    // The axes through the origin.
+    const PixelPoint origin = canvas.toPixels(0, 0);
+    markSegment(0, origin.row, areaWidth_, origin.row);
+    markSegment(origin.column, 0, origin.column, areaHeight_);
+  }
   for (const PixelBox& box : texts) take(box);
 }
 
@@ -232,6 +172,51 @@ bool placeBeside(const Surface& canvas, const PictureCells& cells, const Labelle
     }
   }
   return found;
+}
+
+std::array<PixelBox, 4> legendCorners(const Surface& canvas,
+                                      const std::vector<LabelledCurve>& curves) {
+  const double row = canvas.TextHeightPixels();
+  double widest = 0;
+  for (const LabelledCurve& curve : curves) {
+    widest = std::max(widest, canvas.TextWidthPixels(curve.text));
+  }
+  const double width = 2 * kLegendPadding + kSwatchLength + kLegendPadding + widest;
+  const double height = 2 * kLegendPadding + row * static_cast<double>(curves.size());
+  const double right = canvas.AreaWidthPixels() - kLegendMargin - width;
+  const double bottom = canvas.AreaHeightPixels() - kLegendMargin - height;
+  auto at = [&](double left, double top) {
+    return PixelBox{left, top, left + width, top + height};
+  };
+  return {at(right, kLegendMargin), at(kLegendMargin, kLegendMargin), at(right, bottom),
+          at(kLegendMargin, bottom)};
+}
+
+void drawLegendAt(Surface& canvas, const std::vector<LabelledCurve>& curves, const PixelBox& box) {
+  const double row = canvas.TextHeightPixels();
+  const double x0 = box.left, y0 = box.top, x1 = box.right, y1 = box.bottom;
+  const int penWidth = canvas.DrawWidth();
+  // White paper under the legend: the curves it lies over do not run through it.
+  canvas.setForeColor(kLegendPaper);
+  const PixelPoint paperFrom = userOf(canvas, x0, y0);
+  const PixelPoint paperTo = userOf(canvas, x1, y1);
+  canvas.FillBox(static_cast<float>(paperFrom.column), static_cast<float>(paperFrom.row),
+                 static_cast<float>(paperTo.column), static_cast<float>(paperTo.row));
+  canvas.setDrawWidth(1);
+  canvas.setForeColor(kLegendFrame);
+  lineAtPixels(canvas, x0, y0, x1, y0);
+  lineAtPixels(canvas, x1, y0, x1, y1);
+  lineAtPixels(canvas, x1, y1, x0, y1);
+  lineAtPixels(canvas, x0, y1, x0, y0);
+  canvas.setDrawWidth(penWidth);
+  double top = y0 + kLegendPadding;
+  for (const LabelledCurve& curve : curves) {
+    canvas.setForeColor(curve.colour);
+    const double middle = top + row / 2;
+    lineAtPixels(canvas, x0 + kLegendPadding, middle, x0 + kLegendPadding + kSwatchLength, middle);
+    printAtPixel(canvas, x0 + 2 * kLegendPadding + kSwatchLength, top, curve.text);
+    top += row;
+  }
 }
 
 void drawCurveLabels(Surface& canvas, const std::vector<LabelledCurve>& curves,

@@ -1,6 +1,7 @@
 #pragma once
 // The names of the curves on the picture: each curve's list text beside it in its
 // colour, or a legend of all of them in a corner.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,8 +29,9 @@ struct LabelPlace {
 // axes through the origin and the texts already written.
 class PictureCells {
  public:
+  // `withAxes`: the axes through the origin count as taken.
   PictureCells(const Surface& canvas, const std::vector<LabelledCurve>& curves,
-               const std::vector<PixelBox>& texts);
+               const std::vector<PixelBox>& texts, bool withAxes = true);
   // The taken cells a box covers (a box reaching out of the picture counts as
   // covering everything).
   int covered(const PixelBox& box) const;
@@ -51,6 +53,14 @@ class PictureCells {
 // when no dot of the curve lies in the picture.
 bool placeBeside(const Surface& canvas, const PictureCells& cells, const LabelledCurve& curve,
                  double width, double height, LabelPlace& place);
+
+// The boxes a legend of the curves takes in each corner of the picture, in the order
+// of preference: top right, top left, bottom right, bottom left.
+std::array<PixelBox, 4> legendCorners(const Surface& canvas,
+                                      const std::vector<LabelledCurve>& curves);
+// The legend in `box` (one of legendCorners): white paper, a grey frame, a line of
+// each curve's colour before its text. The surface's width is as it was afterwards.
+void drawLegendAt(Surface& canvas, const std::vector<LabelledCurve>& curves, const PixelBox& box);
 
 // Writes the names of the curves in the way `mode` asks (nothing for None), in the
 // surface's scale; `texts` are the boxes of the texts already on the picture (the

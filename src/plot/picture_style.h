@@ -1,7 +1,8 @@
 #pragma once
-// How the picture is drawn beyond the original program's picture box: smooth curves,
-// a grid, π ticks, the curves' labels and the labels' size. Every option is off in the
-// default style, which draws exactly the original picture.
+// How the picture is drawn beyond the original program's picture box: the modern look,
+// smooth curves, a grid, π ticks, the curves' labels and the labels' size. Every option
+// is off in the default style, which draws exactly the original picture (the classic
+// look).
 #include <cstdint>
 
 namespace quorvel {
@@ -14,6 +15,10 @@ inline constexpr int kMinLabelPoints = 9;
 inline constexpr int kMaxLabelPoints = 24;
 
 struct PictureStyle {
+  // The modern look: nice tick steps whose labels never touch, labels whole or left
+  // out and never over each other, the readable palette, curves run to the picture's
+  // edge. Off: the original rules (a tick every 500 view units, the six colours).
+  bool modern = false;
   bool smooth = false;   // 平滑曲线: antialiased, refined where the curve turns steep
   bool grid = false;     // 网格: light lines at the tick spacing, under the curves
   bool piTicks = false;  // π 刻度: the x axis in multiples of π/2
@@ -23,8 +28,9 @@ struct PictureStyle {
   bool operator==(const PictureStyle&) const = default;
 
   // The grid and the labels need the whole list: the grid goes under every curve and
-  // a label must know where the other curves run.
-  bool needsWholeList() const { return grid || labels != CurveLabels::None; }
+  // a label must know where the other curves run. The modern look places every label
+  // of the picture at once, over all the curves.
+  bool needsWholeList() const { return modern || grid || labels != CurveLabels::None; }
 };
 
 // The style with its numbers inside their ranges (a preference file edited by hand).

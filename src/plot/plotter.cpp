@@ -1,5 +1,6 @@
 #include "plot/plotter.h"
 
+#include "plot/palette.h"
 #include "plot/sweep_rules.h"
 #include "plot/sweeps.h"
 
@@ -19,7 +20,12 @@ std::int32_t autoColor(int listIndex) {
 
 void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, bool intOnly) {
   // A replayed entry keeps the colour it was stored with.
-  if (!ctx.redrawing && options.autoColor) ctx.penColor = autoColor(ctx.listIndex);
+  if (!ctx.redrawing && options.autoColor) {
+    ctx.penColor = options.readablePalette
+                       ? leastUsedColour(ctx.tickedColours != nullptr ? *ctx.tickedColours
+                                                                      : std::vector<std::int32_t>{})
+                       : autoColor(ctx.listIndex);
+  }
   ctx.canvas.setForeColor(ctx.penColor);
 
   const SweepKind kind = selectSweep(ctx.curve.funcFamily, ctx.curve.funcForm, options.yDriven);
@@ -29,7 +35,9 @@ void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, 
   // or of a curve drawn without lines, nor the running sum of "Ｓｘ＝", whose value
   // between two steps is no point of it.
   const bool runningSum = ctx.curve.funcFamily == 13 && ctx.curve.funcForm == 1;
-  plan.refine = options.smooth && options.link && !intOnly && !runningSum;
+  const bool joined = options.link && !intOnly && !runningSum;
+  plan.refine = options.smooth && joined;
+  plan.toEdges = options.toEdges && joined;
   runSweep(ctx, options, plan);
 }
 

@@ -22,6 +22,11 @@ struct PlotOptions {
   bool autoColor = true;  // chkAutoColor
   bool yDriven = false;   // chky: sweep along y
   bool smooth = false;    // 平滑曲线: points added where the joined curve turns steep
+  // The modern look: a joined branch runs on to the limit where it leaves the picture
+  // (an asymptote, the end of a conic), and the automatic colour is the readable
+  // palette's least used among the ticked curves.
+  bool toEdges = false;
+  bool readablePalette = false;
 };
 
 // The range ends as the draw command parsed them; an open end (its combo shows the
@@ -49,6 +54,8 @@ struct PlotContext {
   PlotProgress progress;   // may be empty
   // When given, receives every dot drawn, in order (the curve's labels go beside them).
   std::vector<PlotDot>* drawnDots = nullptr;
+  // The colours of the ticked curves, for the readable palette's automatic colour.
+  const std::vector<std::int32_t>* tickedColours = nullptr;
 };
 
 // The automatic colour for the current list line (index Mod 6, sign kept; −1 blue).

@@ -58,7 +58,7 @@ float Refinement::edge(float defined, float undefined) {
 }
 
 void Refinement::refineInside(int branch, const BranchSample& a, const BranchSample& b, int depth) {
-  if (pixelDistance(a, b) <= kJoinPixels) return;
+  if (!frame_.followChords || pixelDistance(a, b) <= kJoinPixels) return;
   const float t = middle(a.t, b.t);
   if (t == a.t || t == b.t) return;  // neighbouring values: nothing lies between
   if (depth >= kMaxDepth) {

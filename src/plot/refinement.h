@@ -5,6 +5,7 @@
 // the curve leaves the limits or stops being defined the edge is approached, so the
 // curve runs up to it; and a chord that stays steep however far it is halved (a pole)
 // is never drawn. Every halving costs one evaluation out of a fixed budget per sweep.
+// The modern look asks for the edges alone when its curves are not smooth.
 #include <cstdint>
 
 namespace quorvel {
@@ -50,6 +51,9 @@ struct RefinementFrame {
   bool alongX = true;  // x is swept (the limits apply to y)
   double lo = 0;       // the limits of v, as the sweep keeps them
   double hi = 0;
+  // False: only the edges are approached, the chords between drawn points are left as
+  // the sweep draws them (the modern look without 平滑曲线).
+  bool followChords = true;
 };
 
 class Refinement {

@@ -70,6 +70,9 @@ struct SweepPlan {
   float scale = 1;  // view units per curve unit (a scale of 0 counts as 1)
   SmartSkipRule skip;
   bool refine = false;  // smooth curves: points added between the steps (refinement.h)
+  // A branch that leaves the limits or its domain is followed to where it does: the
+  // refinement's approach to the edge without its chords.
+  bool toEdges = false;
 };
 
 // The ends, step and limits of a sweep over the view or the typed range. Whole-number

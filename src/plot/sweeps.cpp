@@ -104,7 +104,7 @@ class Sweeper : CurveSampler, BranchOutput {
 
 Sweeper::Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& plan)
     : ctx_(ctx), options_(options), plan_(plan), p_(ctx.points) {
-  if (!plan.refine) return;
+  if (!plan.refine && !plan.toEdges) return;
   const Surface& canvas = ctx.canvas;
   RefinementFrame frame;
   if (canvas.ScaleWidth() != 0) {
@@ -116,6 +116,7 @@ Sweeper::Sweeper(PlotContext& ctx, const PlotOptions& options, const SweepPlan& 
   frame.alongX = sweepsAlongX(plan.kind);
   frame.lo = plan.lo;
   frame.hi = plan.hi;
+  frame.followChords = plan.refine;
   CurveSampler& sampler = *this;  // the bases are private: converted here
   BranchOutput& output = *this;
   refinement_.emplace(sampler, output, frame, refinementBudget(options.level));

@@ -57,9 +57,14 @@ void frmControl::runDrawSteps() {
   const DrawSettings settings = drawSettings();
   DrawState state = drawState();
   CurvePainter painter(*canvas, settings, state);
-  const std::int32_t colour = painter.draw(
-      curve, CurveDrawing{
-                 .options = panelOptions(), .ownColour = false, .listIndex = lstExist.ListIndex()});
+  CurveDrawing how;
+  how.options = panelOptions();
+  how.ownColour = false;
+  how.listIndex = lstExist.ListIndex();
+  how.overKeptPicture = previewing_;
+  // The readable palette counts the colours of the ticked curves.
+  if (how.options.readablePalette && how.options.autoColor) how.tickedColours = tickedColours();
+  const std::int32_t colour = painter.draw(curve, how);
   takeDrawState(state);
   g_.penColor = colour;
   const CanvasSize& size = painter.canvasSize();
@@ -128,13 +133,25 @@ void frmControl::showReadTexts(const EntryReading& reading) {
 }
 
 PlotOptions frmControl::panelOptions() const {
+  const PictureStyle style = pictureStyle();
   return PlotOptions{.level = sldLevel.Value(),
                      .link = chkLink.Value() == 1,
                      .skip = chkSkip.Value() == 1,
                      .fixx = chkfixx.Value() == 1,
                      .autoColor = chkAutoColor.Value() != 0,
                      .yDriven = chky.Value() == 1,
-                     .smooth = pictureStyle().smooth};
+                     .smooth = style.smooth,
+                     .toEdges = style.modern,
+                     .readablePalette = style.modern};
+}
+
+std::vector<std::int32_t> frmControl::tickedColours() const {
+  std::vector<std::int32_t> colours;
+  for (const ListEntry& entry : document_.entries()) {
+    const ClassicCurve* curve = classicCurve(entry);
+    if (entry.ticked && curve != nullptr) colours.push_back(curve->record().color);
+  }
+  return colours;
 }
 
 void frmControl::storeEntry(const FuncRecord& record, const std::string& line) {

@@ -12,6 +12,7 @@
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "files/atomic_file.h"
+#include "plot/pixel_units.h"
 #include "plot/surface.h"
 #include "shell/program.h"
 
@@ -36,6 +37,11 @@ bool sameView(const ViewState& a, const ViewState& b) {
 
 // A number as the pointer's read-out shows it: to hundredths.
 std::string hundredths(double v) { return doubleText(roundHalfEven(v * 100) / 100); }
+
+// A mark's label: "(x,y)" to hundredths.
+std::string pointLabel(const KeyPoint& p) {
+  return "(" + hundredths(p.x) + "," + hundredths(p.y) + ")";
+}
 
 // Fills a combo with items and chooses `keep` without raising its click: the choice
 // stays what it was, only the items changed.
@@ -78,7 +84,9 @@ frmAnalysis::frmAnalysis(Program& program) : program_(program) {
   wireHandlers();
   linesSubscription_ = program_.panel.lstExist.subscribe([this] { followLines(); });
   program_.panel.pictureOverlays.push_back(
-      [this](Surface& canvas, const ViewState& view) { drawOverlay(canvas, view); });
+      [this](Surface& canvas, const ViewState& view, LabelSpace* texts) {
+        drawOverlay(canvas, view, texts);
+      });
   followLines();
 }
 
@@ -244,7 +252,7 @@ void frmAnalysis::showPoints() {
   grdPoints.setContent({"类型", "x", "y"}, std::move(rows));
 }
 
-void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view) {
+void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view, LabelSpace* texts) {
   // The view may have moved under the marker; the next pointer move places it again.
   marker.hide();
   if (!wanted()) {
@@ -266,16 +274,46 @@ void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view) {
   const int width = canvas.DrawWidth();
   canvas.setForeColor(kMarkColor);
   canvas.setDrawWidth(kMarkPixels);
+  if (texts != nullptr) {
+    drawPlacedMarks(canvas, view, *texts);
+  } else {
+    for (const KeyPoint& p : points_) {
+      const auto x = static_cast<float>(p.x * zoom);
+      const auto y = static_cast<float>(p.y * zoom);
+      canvas.PSet(x, y);
+      canvas.setCurrentX(x + kLabelRight * across);
+      canvas.setCurrentY(y + kLabelUp * up);
+      canvas.Print(pointLabel(p));
+    }
+  }
+  canvas.setDrawWidth(width);
+  canvas.setForeColor(color);
+}
+
+void frmAnalysis::drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const {
+  const double zoom = zoomOf(view);
+  std::vector<PixelPoint> at;
+  // Every mark first: no label covers another point.
   for (const KeyPoint& p : points_) {
     const auto x = static_cast<float>(p.x * zoom);
     const auto y = static_cast<float>(p.y * zoom);
     canvas.PSet(x, y);
-    canvas.setCurrentX(x + kLabelRight * across);
-    canvas.setCurrentY(y + kLabelUp * up);
-    canvas.Print("(" + hundredths(p.x) + "," + hundredths(p.y) + ")");
+    const PixelPoint pixel = canvas.toPixels(x, y);
+    at.push_back(pixel);
+    const double half = kMarkPixels / 2.0;
+    texts.take({pixel.column - half, pixel.row - half, pixel.column + half, pixel.row + half});
   }
-  canvas.setDrawWidth(width);
-  canvas.setForeColor(color);
+  // A label that finds no free place near its point is left out: the point stays
+  // marked and its values stay in the table.
+  const double height = canvas.TextHeightPixels();
+  for (std::size_t i = 0; i < points_.size(); ++i) {
+    const std::string label = pointLabel(points_[i]);
+    const std::optional<PixelBox> box =
+        texts.placeNear(at[i], canvas.TextWidthPixels(label), height);
+    if (!box) continue;
+    printAtPixel(canvas, box->left, box->top, label);
+    texts.take(*box);
+  }
 }
 
 std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {

@@ -14,6 +14,7 @@
 #include "analysis/analysed_curve.h"
 #include "analysis/key_points.h"
 #include "analysis/value_table.h"
+#include "plot/label_space.h"
 #include "plot/view.h"
 #include "toolkit/controls.h"
 #include "toolkit/grid.h"
@@ -93,8 +94,10 @@ class frmAnalysis : public Window {
   // The pointer has left the picture: no marker, no traced point.
   void pointerLeft();
   // Runs at the end of every picture with its canvas and view: the key points for the
-  // view, and the marks on the canvas while 在图上标出 is ticked.
-  void drawOverlay(Surface& canvas, const ViewState& view);
+  // view, and the marks on the canvas while 在图上标出 is ticked. In the modern look
+  // `texts` holds the picture's texts: each label goes to a free place near its point
+  // or is left out.
+  void drawOverlay(Surface& canvas, const ViewState& view, LabelSpace* texts = nullptr);
 
   // The key points the table shows.
   const std::vector<KeyPoint>& keyPoints() const { return points_; }
@@ -112,6 +115,7 @@ class frmAnalysis : public Window {
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
   std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
+  void drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const;
   static Region viewRegion(const ViewState& view);
 
   Program& program_;

@@ -224,8 +224,11 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void cmdColor_Click();
 
   // ---- the picture's style (picture_options.cpp) ----
-  // The style every picture is drawn in: the user's preferences.
+  // The style every picture is drawn in: the user's preferences, or the style fixed.
   PictureStyle pictureStyle() const;
+  // Fixes the style of every picture whatever the preferences say (the command line
+  // draws the style its options ask); nothing: the preferences again.
+  void fixPictureStyle(std::optional<PictureStyle> style) { fixedStyle_ = style; }
   // 图像选项: the dialog, then the picture again in the style chosen.
   void cmdPictureOptions_Click();
 
@@ -252,6 +255,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // The boxes show what the reading made of their texts.
   void showReadTexts(const EntryReading& reading);
   PlotOptions panelOptions() const;
+  // The colours of the ticked curves, for the readable palette's automatic colour.
+  std::vector<std::int32_t> tickedColours() const;
   void storeEntry(const FuncRecord& record, const std::string& line);
 
   // The picture: the sliders and options the drawing reads, and the list drawn with
@@ -279,6 +284,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   bool drawRunning_ = false;
   FunctionList document_;
   bool onDisk_ = false;  // the working list has a file (清屏 removes it)
+  std::optional<PictureStyle> fixedStyle_;
   ListHistory history_;
   std::optional<std::string> savedList_;  // the list's bytes when saved or opened
   int editingLine_ = -1;

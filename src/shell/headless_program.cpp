@@ -60,6 +60,9 @@ HeadlessProgram::HeadlessProgram(Surface& surface, std::uint32_t seed)
   services.random = std::make_unique<ScriptedRandom>(seed);
   services.programFolder = folder_;
   program_ = std::make_unique<Program>(surface, std::move(services));
+  // Tests and benchmarks draw the original picture (and its colours) unless one asks
+  // for another style.
+  program_->panel.fixPictureStyle(PictureStyle{});
   program_->panel.Form_Load();
 }
 

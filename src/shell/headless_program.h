@@ -3,7 +3,9 @@
 // that drive the forms as a user would. It lives in a private temporary folder (its
 // own Funclist.dat, never the user's), keeps the messages instead of showing boxes,
 // answers each file dialog with the path it was given and each colour dialog with the
-// colour it was given, draws random numbers from a fixed seed and has no printer.
+// colour it was given, draws random numbers from a fixed seed and has no printer. It
+// draws in the classic look (the original picture and colours) unless its panel's
+// style is fixed otherwise.
 #include <cstdint>
 #include <filesystem>
 #include <memory>

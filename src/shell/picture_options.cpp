@@ -7,19 +7,22 @@
 namespace quorvel {
 
 PictureStyle frmControl::pictureStyle() const {
+  if (fixedStyle_) return *fixedStyle_;
   return pictureStyleOf(*program_.services.preferences);
 }
 
 void frmControl::cmdPictureOptions_Click() {
   Preferences& preferences = *program_.services.preferences;
-  const PictureStyle current = pictureStyleOf(preferences);
+  // The dialog shows the options as stored, also those the classic look leaves unused.
+  const PictureStyle current = storedPictureStyle(preferences);
   const std::optional<PictureStyle> chosen = program_.services.pictureOptions->choose(current);
   if (!chosen) return;
   const PictureStyle style = checkedStyle(*chosen);
   if (style == current) return;
+  const PictureStyle drawnBefore = pictureStyle();
   storePictureStyle(preferences, style);
   // The picture on the screen in the new style.
-  if (g_.graphOnScreen) cmdRedraw_Click();
+  if (g_.graphOnScreen && pictureStyle() != drawnBefore) cmdRedraw_Click();
 }
 
 }  // namespace quorvel

@@ -2,8 +2,9 @@
 
 namespace quorvel {
 
-PictureStyle pictureStyleOf(const Preferences& preferences) {
+PictureStyle storedPictureStyle(const Preferences& preferences) {
   PictureStyle style;
+  style.modern = !preferences.get(kClassicLook);
   style.smooth = preferences.get(kSmoothCurves);
   style.grid = preferences.get(kGridLines);
   style.piTicks = preferences.get(kPiTicks);
@@ -12,7 +13,13 @@ PictureStyle pictureStyleOf(const Preferences& preferences) {
   return checkedStyle(style);
 }
 
+PictureStyle pictureStyleOf(const Preferences& preferences) {
+  const PictureStyle stored = storedPictureStyle(preferences);
+  return stored.modern ? stored : PictureStyle{};
+}
+
 void storePictureStyle(Preferences& preferences, const PictureStyle& style) {
+  preferences.set(kClassicLook, !style.modern);
   preferences.set(kSmoothCurves, style.smooth);
   preferences.set(kGridLines, style.grid);
   preferences.set(kPiTicks, style.piTicks);

@@ -9,6 +9,7 @@
 
 #include "cli_test_support.h"
 #include "plot/recording_surface.h"
+#include "shell/picture_preferences.h"
 #include "shell/program.h"
 #include "shell/scripted_services.h"
 
@@ -124,6 +125,9 @@ TEST(AddCommand, WritesWhatTheWindowsCoreWritesForTheSameInput) {
     ScriptedServices kit(programFolder.path());
     RecordingSurface surface(500, 500, 1);
     Program program(surface, kit.take());
+    // The command line keeps the original automatic colours: the window's user has
+    // chosen 经典外观, whose colours they are.
+    storePictureStyle(*program.services.preferences, PictureStyle{});
     frmControl& panel = program.panel;
     panel.Form_Load();
     for (const Curve& c : curves()) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -260,6 +261,34 @@ TEST(ExportCommand, TheOptionsReachTheTrace) {
        {"\nSmooth\t1\n", "\nFontSize\t12\n", "\tπ/2\n", "\nFillBox\t", "\nForeColor\t13421772\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
+}
+
+TEST(ExportCommand, TheModernLookIsAskedByName) {
+  // Two wheel notches in (scale 781): the classic look labels the ticks 0.64, 1.28,
+  // the modern one counts 1, 2 and draws smooth curves; the list's colours stay.
+  const TempFolder dir;
+  const auto classic = dir / "classic", modern = dir / "modern";
+  ASSERT_EQ(runCli({"export", kWorksheet, classic.string(), "--trace", "--scale", "781"}).exit, 0);
+  const Outcome o =
+      runCli({"export", kWorksheet, modern.string(), "--trace", "--scale", "781", "--modern"});
+  ASSERT_EQ(o.exit, 0) << o.err;
+  const std::string before = readFile(classic), after = readFile(modern);
+  EXPECT_NE(before.find("\t0.64\n"), std::string::npos);
+  EXPECT_EQ(before.find("\nSmooth\t"), std::string::npos);
+  EXPECT_EQ(after.find("\t0.64\n"), std::string::npos);
+  EXPECT_NE(after.find("\t2\n"), std::string::npos);
+  EXPECT_NE(after.find("\nSmooth\t1\n"), std::string::npos);
+  auto colours = [](const std::string& trace) {
+    std::vector<std::string> out;
+    for (std::size_t at = trace.find("ForeColor\t"); at != std::string::npos;
+         at = trace.find("ForeColor\t", at + 1)) {
+      out.push_back(trace.substr(at, trace.find('\n', at) - at));
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+  };
+  EXPECT_EQ(colours(after), colours(before));
 }
 
 TEST(ExportCommand, WrongUsage) {

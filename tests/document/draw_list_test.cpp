@@ -143,7 +143,7 @@ TEST(DrawList, OverlaysGoOverTheLastCurve) {
   const FunctionList list = listOf({record(2, 0, "6")});
   ListPicture picture = pictureWith();
   ViewState seen;
-  picture.overlays.push_back([&seen](Surface& s, const ViewState& view) {
+  picture.overlays.push_back([&seen](Surface& s, const ViewState& view, LabelSpace*) {
     s.PSet(1, 2);
     seen = view;
   });

@@ -37,7 +37,8 @@ TEST_F(PictureOptionsWindows, TheSettingsPageButtonOpensTheDialogAndTheWindowDra
   auto* button = panelWidget<QPushButton>("cmdPictureOptions");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), QStringLiteral("图像选项…"));
-  PictureStyle smooth;
+  PictureStyle smooth;  // 经典外观 turned off, 平滑曲线 on
+  smooth.modern = true;
   smooth.smooth = true;
   kit.pictureOptions->answers.push_back(smooth);
   panel.tbsControl.select(3);
@@ -51,6 +52,7 @@ TEST_F(PictureOptionsWindows, TheSettingsPageButtonOpensTheDialogAndTheWindowDra
 
 TEST(PictureOptionsDialog, ShowsTheStyleAndGivesTheEditedOne) {
   PictureStyle style;
+  style.modern = true;
   style.grid = true;
   style.labels = CurveLabels::Legend;
   style.labelPoints = 12;
@@ -72,11 +74,40 @@ TEST(PictureOptionsDialog, ShowsTheStyleAndGivesTheEditedOne) {
   labels->setCurrentIndex(1);
   points->setValue(16);
   PictureStyle edited;
+  edited.modern = true;
   edited.smooth = true;
   edited.labels = CurveLabels::Beside;
   edited.labelPoints = 16;
   EXPECT_EQ(dialog.style(), edited);
   EXPECT_EQ(points->maximum(), kMaxLabelPoints);
+}
+
+TEST(PictureOptionsDialog, TheClassicLookLeavesTheOtherOptionsShownButUnused) {
+  PictureStyle style;
+  style.modern = true;
+  style.smooth = true;
+  style.piTicks = true;
+  PictureOptionsDialog dialog(style, nullptr);
+  dialog.show();
+  auto* classic = dialog.findChild<QCheckBox*>(QStringLiteral("chkClassic"));
+  auto* smooth = dialog.findChild<QCheckBox*>(QStringLiteral("chkSmooth"));
+  auto* labels = dialog.findChild<QComboBox*>(QStringLiteral("cboLabels"));
+  auto* points = dialog.findChild<QSpinBox*>(QStringLiteral("spnLabelPoints"));
+  ASSERT_TRUE(classic && smooth && labels && points);
+  EXPECT_EQ(classic->text(), QStringLiteral("经典外观"));
+  EXPECT_FALSE(classic->isChecked());
+  EXPECT_TRUE(smooth->isEnabled());
+  QTest::mouseClick(classic, Qt::LeftButton, {}, QPoint(8, classic->height() / 2));
+  for (QWidget* w : std::initializer_list<QWidget*>{smooth, labels, points}) {
+    EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+  }
+  // The options stay as they were, for the day the classic look is turned off again.
+  PictureStyle chosen = style;
+  chosen.modern = false;
+  EXPECT_EQ(dialog.style(), chosen);
+  QTest::mouseClick(classic, Qt::LeftButton, {}, QPoint(8, classic->height() / 2));
+  EXPECT_TRUE(points->isEnabled());
+  EXPECT_EQ(dialog.style(), style);
 }
 
 TEST(ExportSizeDialog, OffersTheWindowPixelsOrCentimetresAndSaysWhatTheFileHolds) {

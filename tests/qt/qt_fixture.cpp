@@ -1,5 +1,7 @@
 #include "qt_fixture.h"
 
+#include "shell/picture_preferences.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,6 +20,9 @@ namespace {
 Services withRealPictures(ScriptedServices& kit) {
   Services s = kit.take();
   s.pictures = std::make_unique<FilePictureWriter>();
+  // The windows' tests check the original picture: the user has chosen 经典外观.
+  s.preferences = std::make_unique<MemoryPreferences>();
+  storePictureStyle(*s.preferences, PictureStyle{});
   return s;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The windowed program on the offscreen platform: scripted dialogs and message
-// boxes, the real bitmap export, a fresh temporary program folder.
+// boxes, the real bitmap export, a fresh temporary program folder; its user has
+// chosen 经典外观, the original picture.
 #include <gtest/gtest.h>
 
 #include <QWidget>

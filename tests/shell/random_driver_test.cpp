@@ -5,6 +5,7 @@
 // QUORVEL_RANDOM_ACTIONS to run more (QUORVEL_RANDOM_SEED for another sequence).
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -104,6 +105,9 @@ std::optional<std::string> rebuiltLine(const FuncRecord& r) {
 
 class RandomDriverTest : public ShellTest {
  protected:
+  // The day of a new user: the modern look, every text of the picture placed anew at
+  // each redraw.
+  RandomDriverTest() { program.services.preferences = std::make_unique<MemoryPreferences>(); }
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
   // Mostly plain small numbers, which most families take, so lists grow long.
   const std::string& anyText() {

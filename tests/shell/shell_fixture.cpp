@@ -1,5 +1,7 @@
 #include "shell_fixture.h"
 
+#include "shell/picture_preferences.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -35,6 +37,9 @@ ShellTest::ShellTest()
       program(surface, kit.take()),
       panel(program.panel),
       g(program.g) {
+  // The suite checks the original picture call for call: the user has chosen
+  // 经典外观 (a new user's modern look is checked where a test starts afresh).
+  storePictureStyle(*program.services.preferences, PictureStyle{});
   panel.Form_Load();
   surface.clearCalls();
 }

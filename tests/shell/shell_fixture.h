@@ -1,6 +1,7 @@
 #pragma once
 // A whole program per test: a recording surface of 500 × 500 pixels (7500 × 7500
-// twips), scripted services and a fresh temporary program folder.
+// twips), scripted services and a fresh temporary program folder. Its user has chosen
+// 经典外观, the original picture.
 #include <gtest/gtest.h>
 
 #include <cstdint>

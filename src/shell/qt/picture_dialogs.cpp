@@ -61,6 +61,10 @@ PictureOptionsDialog::PictureOptionsDialog(const PictureStyle& style, QWidget* p
     : QDialog(parent) {
   setObjectName(QStringLiteral("dlgPictureOptions"));
   setWindowTitle(QStringLiteral("图像选项"));
+  classic_ = check(QStringLiteral("chkClassic"), QStringLiteral("经典外观"),
+                   QStringLiteral("与原程序相同的图像：每 500 单位一个刻度、原来的六种颜色，"
+                                  "不用下面的选项"),
+                   !style.modern, this);
   smooth_ =
       check(QStringLiteral("chkSmooth"), QStringLiteral("平滑曲线"),
             QStringLiteral("抗锯齿绘制，曲线陡峭处自动加密取点；高分辨率屏幕上按屏幕的分辨率绘制"),
@@ -81,6 +85,7 @@ PictureOptionsDialog::PictureOptionsDialog(const PictureStyle& style, QWidget* p
   points_->setToolTip(QStringLiteral("坐标轴数字和标注的字号，投影时可调大"));
 
   auto* form = new QFormLayout;
+  form->addRow(classic_);
   form->addRow(smooth_);
   form->addRow(grid_);
   form->addRow(piTicks_);
@@ -89,10 +94,20 @@ PictureOptionsDialog::PictureOptionsDialog(const PictureStyle& style, QWidget* p
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(okCancel(this));
+  connect(classic_, &QCheckBox::toggled, this, [this] { update(); });
+  update();
+}
+
+void PictureOptionsDialog::update() {
+  const bool modern = !classic_->isChecked();
+  for (QWidget* w : std::initializer_list<QWidget*>{smooth_, grid_, piTicks_, labels_, points_}) {
+    w->setEnabled(modern);
+  }
 }
 
 PictureStyle PictureOptionsDialog::style() const {
   PictureStyle style;
+  style.modern = !classic_->isChecked();
   style.smooth = smooth_->isChecked();
   style.grid = grid_->isChecked();
   style.piTicks = piTicks_->isChecked();

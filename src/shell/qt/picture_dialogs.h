@@ -25,6 +25,10 @@ class PictureOptionsDialog : public QDialog {
   PictureStyle style() const;
 
  private:
+  // The options go unused in the classic look: shown, not to be changed.
+  void update();
+
+  QCheckBox* classic_;
   QCheckBox* smooth_;
   QCheckBox* grid_;
   QCheckBox* piTicks_;
