@@ -22,11 +22,15 @@ const char* meaningOf(std::int32_t code) {
     case kSqr: return "平方根";
     case kLn: return "自然对数";
     case kLg: return "常用对数";
+    case kArcsin: return "反正弦";
+    case kArccos: return "反余弦";
+    case kArctan: return "反正切";
+    case kSgn: return "符号函数";
+    case kFloor: return "取整";
     default: return "";
   }
 }
 
-bool isFunction(std::int32_t code) { return code >= kSin && code <= kLg; }
 bool isOperator(std::int32_t code) { return code >= kAdd && code <= kPower && code != kNegate; }
 
 std::string constantText(std::string_view name, float value) {
@@ -48,7 +52,7 @@ std::string expressionSyntaxHelp() {
   for (const Token& t : kTokens) {
     if (isOperator(t.code)) {
       operators += (operators.empty() ? "" : " ") + std::string(t.text);
-    } else if (isFunction(t.code)) {
+    } else if (isFunctionCode(t.code)) {
       std::string& names = functions[t.code];
       names += (names.empty() ? "" : "/") + std::string(t.text);
     }
