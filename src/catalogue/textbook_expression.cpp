@@ -21,6 +21,10 @@ struct Piece {
   // A number or x the evaluator reads as a run: the argument of a function without
   // brackets, or a negative exponent.
   bool inRun = false;
+  // A number, x, e or pi right after a function without brackets, which the notation
+  // rewrite would read as that function's operand (and bracket, if it held a π or a
+  // superscript): kept as it is.
+  bool afterFunction = false;
 };
 
 constexpr bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
@@ -103,6 +107,7 @@ class Printer {
       if (isFunctionName(i)) {
         const std::size_t next = skipBlanks(i + 1);
         if (next < p_.size() && p_[next].kind != Kind::kOpen) markRun(next);
+        for (std::size_t j = next; j < p_.size() && isFactor(j); ++j) p_[j].afterFunction = true;
       } else if (isOperator(i, '^')) {
         const std::size_t sign = skipBlanks(i + 1);
         if (isOperator(sign, '-')) markRun(skipBlanks(sign + 1));
@@ -110,10 +115,27 @@ class Printer {
     }
   }
 
+  bool isFactor(std::size_t i) const {
+    if (i >= p_.size()) return false;
+    const Kind k = p_[i].kind;
+    return k == Kind::kNumber || k == Kind::kX || k == Kind::kE || k == Kind::kPi;
+  }
+  // A function name, a closing bracket or a function's run before i: what the notation
+  // rewrite would join a π or a √ to (as an operand, or with a product), or a function
+  // still waiting for its value.
+  bool bindsTo(std::size_t i) const {
+    const std::size_t left = before(i);
+    return left < p_.size() &&
+           (isFunctionName(left) || p_[left].kind == Kind::kClose || p_[left].inRun);
+  }
+
   std::size_t piece(std::size_t i) {
     const Piece& p = p_[i];
     switch (p.kind) {
-      case Kind::kPi: out_ += "π"; return i + 1;
+      case Kind::kPi:
+        if (p.afterFunction || bindsTo(i)) break;
+        out_ += "π";
+        return i + 1;
       case Kind::kName:
         if (textOf(i) == "sqr") return root(i);
         break;
@@ -146,11 +168,23 @@ class Printer {
     return true;
   }
 
-  // sqr as √ where an operand follows: its brackets, or its run.
+  // After a run of sqr, what ends the function's operand for the evaluator as for the
+  // notation rewrite: the end, or an operator that is no sign ("sqr x-1" is malformed).
+  bool runEndsCleanly(std::size_t i) const {
+    while (i < p_.size() && p_[i].inRun) ++i;
+    i = skipBlanks(i);
+    if (i >= p_.size() || p_[i].kind == Kind::kClose) return true;
+    const char c = s_[p_[i].begin];
+    return (p_[i].kind == Kind::kOperator && c != '-') || c == '#';
+  }
+
+  // sqr as √ where an operand follows (its brackets, or a run that ends cleanly) and no
+  // function or bracket stands before it (which would take √ for an operand of its own).
   std::size_t root(std::size_t i) {
     const std::size_t next = skipBlanks(i + 1);
-    const bool operand =
-        next < p_.size() && (p_[next].kind == Kind::kOpen || (p_[next].inRun && plainRun(next)));
+    const bool group = next < p_.size() && p_[next].kind == Kind::kOpen;
+    const bool run = next < p_.size() && p_[next].inRun && plainRun(next) && runEndsCleanly(next);
+    const bool operand = !bindsTo(i) && (group || run);
     if (!operand) {
       out_ += textOf(i);
       return i + 1;
@@ -194,12 +228,12 @@ class Printer {
       }
     }
     const std::size_t after = literal + 1;
-    // The evaluator would go on reading: a negative exponent's run takes x and digits
-    // side by side, a number takes digits after blanks.
+    // The evaluator would go on reading (a negative exponent's run takes x and digits
+    // side by side, a number takes digits after blanks), or the notation rewrite would
+    // bracket a negative exponent an operand follows.
+    const std::size_t next = skipBlanks(after);
     const bool runGoesOn =
-        negative
-            ? after < p_.size() && (p_[after].kind == Kind::kX || p_[after].kind == Kind::kNumber)
-            : skipBlanks(after) < p_.size() && p_[skipBlanks(after)].kind == Kind::kNumber;
+        negative ? isFactor(next) : next < p_.size() && p_[next].kind == Kind::kNumber;
     if (runGoesOn) {
       out_ += "^";
       return i + 1;
@@ -211,7 +245,7 @@ class Printer {
   // A superscript raises the operand just before it: a number, x, e, pi or a bracket
   // (with the function before it), that is no function's run and no exponent itself.
   bool raisable(std::size_t base) const {
-    if (base >= p_.size() || p_[base].inRun) return false;
+    if (base >= p_.size() || p_[base].inRun || p_[base].afterFunction) return false;
     std::size_t start = base;
     switch (p_[base].kind) {
       case Kind::kNumber:

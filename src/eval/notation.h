@@ -16,9 +16,12 @@
 // Names are rewritten only as whole names where the evaluator does not read them
 // (expi stays e·x·π). Everything after a "#" is left as typed (the evaluator stops
 // there). A text made of the evaluator's tokens only comes back unchanged (in the
-// expression box lower-cased, as always): wherever Epc gives a status other than -1
-// the text is its own rewrite, or Epc fails on it, and on its rewrite, in the same way
-// before it reaches what was rewritten.
+// expression box lower-cased, as always), so wherever Epc reads a text to a value the
+// text is its own rewrite. Where Epc gives another status than -1 and the text still
+// changes, Epc failed before it came to the changes: a text it finds malformed stays
+// malformed; a failure of arithmetic there may go, because it came from misreading
+// what the rewrite changes ("log x sqr|x|" fails as lg(0), sqr taking an empty argument
+// at the bar, where lg x · √|x| was meant).
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -201,10 +201,10 @@ class Rewriter {
         return {first, close + 1, false};
       }
       case TokenKind::kOperator:
-        if (signAllowed && t_[first].is('-')) {
-          const std::size_t product = productEnd(first + 1, end);
-          if (product == first + 1) return {};
-          return {first, product, false};
+        if (signAllowed && t_[first].is('-')) {  // √−x, √−(…), √−exp x
+          const Operand negated = operandAt(first + 1, end, false);
+          if (!negated.found() || negated.begin != first + 1) return {};
+          return {first, negated.end, false};
         }
         return {};
       default: {
@@ -283,9 +283,18 @@ class Rewriter {
     }
     const std::size_t start = out.size();
     out.add("(", origin(tok.begin));
-    out.add(opening, origin(tok.begin));
-    out.append(operandText(o, depth));
-    out.add("))", origin(o.end - 1));
+    const std::size_t comma = o.group ? t_.topLevelComma(o.begin) : kUnpaired;
+    if (opening == "log(" && comma != kUnpaired) {  // log²(2, x): the logarithm to base 2
+      Output quotient;
+      quotientOfLogs(tok.begin, spanAlone(comma + 1, o.end - 1, depth + 1),
+                     spanAlone(o.begin + 1, comma, depth + 1), o.end, o.end, quotient);
+      out.append(quotient);
+      out.add(")", origin(o.end - 1));
+    } else {
+      out.add(opening, origin(tok.begin));
+      out.append(operandText(o, depth));
+      out.add("))", origin(o.end - 1));
+    }
     exponent(raised, o.end, end, out);
     out.endOperand(start);
     return o.end;
@@ -356,6 +365,7 @@ class Rewriter {
       return tok.end;
     }
     const std::size_t comma = t_.topLevelComma(open);
+    if (comma == kUnpaired) return function(tok, end, out, depth);  // the comma is in a bar
     quotientOfLogs(tok.begin, spanAlone(comma + 1, close, depth + 1),
                    spanAlone(open + 1, comma, depth + 1), close + 1, end, out);
     return close + 1;

@@ -87,32 +87,36 @@ NotationText::NotationText(std::string_view typed, NotationBox box) {
   pairBars();
 }
 
+// Round brackets pair as the evaluator pairs them.
 void NotationText::pairBrackets() {
-  std::vector<std::size_t> round, square;
+  std::vector<std::size_t> round;
   for (std::size_t i = 0; i < rewrittenEnd_; ++i) {
-    const Unit& u = units_[i];
-    std::vector<std::size_t>* stack = nullptr;
-    if (u.is('(') || u.is(')')) stack = &round;
-    if (u.is('[') || u.is(']')) stack = &square;
-    if (stack == nullptr) continue;
-    if (u.is('(') || u.is('[')) {
-      stack->push_back(i);
-    } else if (!stack->empty()) {
-      partner_[i] = stack->back();
-      partner_[stack->back()] = i;
-      stack->pop_back();
+    if (units_[i].is('(')) {
+      round.push_back(i);
+    } else if (units_[i].is(')') && !round.empty()) {
+      partner_[i] = round.back();
+      partner_[round.back()] = i;
+      round.pop_back();
     }
   }
 }
 
-// A bar opens where an operand is awaited, closes the innermost open bar of its bracket
-// level where an operand has just ended, and otherwise (an operand just ended and no bar
-// is open) opens a new one: |x|·|y| reads as two, ||x| − 1| as one inside another.
+// Floor brackets and bars, nested with each other and within the round brackets, so
+// that written as floor( … ) and abs( … ) they never cross a bracket or give a stray
+// one a partner. A bar opens where an operand is awaited; where an operand has just
+// ended it closes the bar open innermost, or opens a new one when none is: |x|·|y|
+// reads as two, ||x| − 1| as one inside another. A round bracket without a partner is
+// no place to pair across.
 void NotationText::pairBars() {
-  std::vector<std::vector<std::size_t>> levels(1);
+  std::vector<std::vector<std::size_t>> levels(1);  // open "[" and "|", per round bracket
   bool awaitingOperand = true;
+  const auto pair = [&](std::size_t open, std::size_t close) {
+    partner_[open] = close;
+    partner_[close] = open;
+  };
   for (std::size_t at = 0; at < rewrittenEnd_;) {
     const Token t = tokenAt(at);
+    std::vector<std::size_t>& open = levels.back();
     switch (t.kind) {
       case TokenKind::kBlank:
       case TokenKind::kSubscript: break;
@@ -124,28 +128,47 @@ void NotationText::pairBars() {
       case TokenKind::kTheta:
       case TokenKind::kVariable:
       case TokenKind::kUnknownName:
-      case TokenKind::kFloorClose:
       case TokenKind::kSuperscript: awaitingOperand = false; break;
       case TokenKind::kOpen:
-        levels.emplace_back();
+        if (partner_[at] == kUnpaired) {
+          open.clear();
+        } else {
+          levels.emplace_back();
+        }
         awaitingOperand = true;
         break;
       case TokenKind::kClose:
-        if (levels.size() > 1) levels.pop_back();
+        if (partner_[at] == kUnpaired) {
+          open.clear();
+        } else if (levels.size() > 1) {
+          levels.pop_back();
+        }
         awaitingOperand = false;
         break;
-      case TokenKind::kBar: {
-        std::vector<std::size_t>& open = levels.back();
-        if (!awaitingOperand && !open.empty()) {
-          partner_[at] = open.back();
-          partner_[open.back()] = at;
+      case TokenKind::kFloorOpen:
+        open.push_back(at);
+        awaitingOperand = true;
+        break;
+      case TokenKind::kFloorClose: {
+        // The innermost "[" of this level; what opened after it stays without a partner.
+        std::size_t k = open.size();
+        while (k > 0 && !units_[open[k - 1]].is('[')) --k;
+        if (k > 0) {
+          pair(open[k - 1], at);
+          open.resize(k - 1);
+        }
+        awaitingOperand = false;
+        break;
+      }
+      case TokenKind::kBar:
+        if (!awaitingOperand && !open.empty() && units_[open.back()].is('|')) {
+          pair(open.back(), at);
           open.pop_back();
         } else {
           open.push_back(at);
           awaitingOperand = true;
         }
         break;
-      }
       default: awaitingOperand = true; break;
     }
     at = t.end;
@@ -236,11 +259,13 @@ Token NotationText::wordTokenAt(std::size_t at) const {
 std::size_t NotationText::topLevelComma(std::size_t open) const {
   const std::size_t close = partner_[open];
   if (close == kUnpaired) return kUnpaired;
-  int depth = 0;
+  // Inside round brackets, bars and floor brackets of its own a comma is not the one.
   for (std::size_t i = open + 1; i < close; ++i) {
-    if (units_[i].is('(')) ++depth;
-    if (units_[i].is(')')) --depth;
-    if (depth == 0 && units_[i].is(',')) return i;
+    if (partner_[i] != kUnpaired && partner_[i] > i && partner_[i] < close) {
+      i = partner_[i];
+    } else if (units_[i].is(',')) {
+      return i;
+    }
   }
   return kUnpaired;
 }
