@@ -31,6 +31,8 @@ const char* meaningOf(std::int32_t code) {
   }
 }
 
+constexpr int kFunctionsPerLine = 6;
+
 bool isOperator(std::int32_t code) { return code >= kAdd && code <= kPower && code != kNegate; }
 
 std::string constantText(std::string_view name, float value) {
@@ -59,11 +61,13 @@ std::string expressionSyntaxHelp() {
   }
   std::string help = "表达式的写法（自变量为 x）：\n";
   help += "运算：" + operators + "（^ 为乘方），括号 ( )\n";
+  // Six functions to a line, so the tooltip stays narrower than a small screen.
   help += "函数：";
-  bool first = true;
+  int count = 0;
   for (const auto& [code, names] : functions) {
-    help += (first ? "" : "，") + names + " " + meaningOf(code);
-    first = false;
+    if (count > 0) help += count % kFunctionsPerLine == 0 ? "，\n　　　" : "，";
+    help += names + " " + meaningOf(code);
+    ++count;
   }
   help += "\n常数：" + constantText(kPiName, kPi) + "，" + constantText(kEName, kE) + "\n";
   help += "乘号可省略：2x、3(x+1)、2pi、xsin(x)\n";
