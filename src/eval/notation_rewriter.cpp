@@ -314,7 +314,7 @@ class Rewriter {
     }
     // e^(…) as the exponent of a power: the power is its own, 2^(e^(x)).
     const bool wrap = !isRoot && raisedHere(out);
-    beforeMadeStart(tok.begin, out);
+    separateFromName(tok.begin, out);
     const std::size_t start = out.size();
     if (wrap) out.add("(", origin(tok.begin));
     out.add(opening, origin(tok.begin));
@@ -325,8 +325,6 @@ class Rewriter {
     out.endOperand(start);
     return o.end;
   }
-
-  void beforeMadeStart(std::size_t at, Output& out) const { separateFromName(at, out); }
 
   // The text ends in "^" or "^-": what comes next is an exponent.
   static bool raisedHere(const Output& out) {
@@ -378,7 +376,7 @@ class Rewriter {
     const bool raisedAfter =
         next < end && (t_[next].is('^') || t_[next].kind == UnitKind::kSuperscript);
     const bool wrap = raisedHere(out) || out.at(before) == '/' || raisedAfter;
-    beforeMadeStart(at, out);
+    separateFromName(at, out);
     const std::size_t start = out.size();
     if (wrap) out.add("(", origin(at));
     out.add("ln(", origin(at));
@@ -421,7 +419,7 @@ class Rewriter {
       return tok.end;
     }
     if (partner > at) {
-      beforeMadeStart(at, out);
+      separateFromName(at, out);
       out.opens.push_back(out.size());
       out.add(t_[at].is('|') ? "abs(" : "floor(", origin(at));
       return tok.end;
