@@ -18,10 +18,22 @@ CompiledExpression::CompiledExpression() : program_(compileExpression("")) {}
 CompiledExpression::CompiledExpression(std::string_view expression)
     : text_(expression), program_(compileExpression(expression)) {}
 
+CompiledExpression::CompiledExpression(std::string_view expression, VariableSet accepted)
+    : text_(expression), accepted_(accepted), program_(compileExpression(expression, accepted)) {}
+
 EvalOutcome CompiledExpression::evaluate(const XValue& x) const { return runProgram(program_, x); }
 
+EvalOutcome CompiledExpression::evaluate(const XValue& x, const VariableValues& variables) const {
+  return runProgram(program_, x, variables);
+}
+
 void CompiledExpression::evaluate(EvalState& state, const XValue& x) const {
-  const EvalOutcome outcome = runProgram(program_, x);
+  evaluate(state, x, kNoVariableValues);
+}
+
+void CompiledExpression::evaluate(EvalState& state, const XValue& x,
+                                  const VariableValues& variables) const {
+  const EvalOutcome outcome = runProgram(program_, x, variables);
   state.evalStatus = outcome.status;
   // A failure leaves "0", the text of 0.
   state.evalResult.setPendingSingle(outcome.status == kOk ? outcome.value : 0.0f);

@@ -15,6 +15,7 @@
 #include "eval/program_runner.h"
 #include "eval/seven_digit_text.h"
 #include "eval/status.h"
+#include "eval/variables.h"
 
 namespace quorvel {
 
@@ -23,20 +24,28 @@ class CompiledExpression {
   // The empty text (status -2 everywhere).
   CompiledExpression();
   explicit CompiledExpression(std::string_view expression);
+  // A text that may read the variables besides x that `accepted` names, as EpcLocated
+  // with texts for them reads it.
+  CompiledExpression(std::string_view expression, VariableSet accepted);
 
   EvalOutcome evaluate(const XValue& x) const;
+  EvalOutcome evaluate(const XValue& x, const VariableValues& variables) const;
   // Leaves in `state` exactly what Epc(state, text, xText) leaves, for the XValue of
   // that x text (the result text written when it is first read).
   void evaluate(EvalState& state, const XValue& x) const;
+  // The same with the variables' values: what EpcLocated leaves with their texts.
+  void evaluate(EvalState& state, const XValue& x, const VariableValues& variables) const;
   // What f leaves for a single x: the state as Epc(state, text, singleText(x)), and
   // y, the result text read back (0 after a failure).
   float evaluateAtSingle(EvalState& state, float x) const;
 
   const std::string& text() const { return text_; }
   const ExpressionProgram& program() const { return program_; }
+  VariableSet accepted() const { return accepted_; }
 
  private:
   std::string text_;
+  VariableSet accepted_;
   ExpressionProgram program_;
 };
 
@@ -45,8 +54,9 @@ class CompiledExpression {
   // Only the replay for an x that reads back is inline; a NaN or infinite x (whose text
   // does not read back) takes the general one.
   const XValue xValue = XValue::fromSingle(x);
-  const EvalOutcome outcome =
-      xValue.status == kOk ? replayProgram<true>(program_, xValue) : evaluate(xValue);
+  const EvalOutcome outcome = xValue.status == kOk
+                                  ? replayProgram<true>(program_, xValue, kNoVariableValues)
+                                  : evaluate(xValue);
   state.evalStatus = outcome.status;
   if (outcome.status != kOk) {
     state.evalResult.setPendingSingle(0.0f);  // the text "0"

@@ -45,6 +45,17 @@ inline Status lgDouble(double v, double& out) {
   if (!(v > 0.0)) return kInvalidArgument;
   return checkedDouble(std::log(v) / std::log(10.0), out);
 }
+// The inverse functions and the whole part, as their single-precision twins.
+inline Status asinDouble(double v, double& out) {
+  if (!(std::fabs(v) <= 1.0)) return kInvalidArgument;
+  return checkedDouble(std::asin(v), out);
+}
+inline Status acosDouble(double v, double& out) {
+  if (!(std::fabs(v) <= 1.0)) return kInvalidArgument;
+  return checkedDouble(std::acos(v), out);
+}
+inline Status atanDouble(double v, double& out) { return checkedDouble(std::atan(v), out); }
+inline double sgnDouble(double v) { return v > 0.0 ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
 // a ^ b directly, as powSingle: 0 ^ negative divides by zero, NaN has no real value.
 inline Status powDouble(double a, double b, double& out) {
   if (a == 0.0 && b < 0.0) return kDivisionByZero;

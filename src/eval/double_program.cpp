@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "eval/arithmetic.h"
 #include "eval/expression_codes.h"
@@ -11,9 +12,15 @@ namespace quorvel {
 
 namespace {
 
-double subexpressionInDouble(const ExpressionProgram& program, std::int32_t index, double x) {
+using DoubleVariables = std::array<double, kVariableCount>;
+
+DoubleOutcome runInDouble(const ExpressionProgram& program, double x,
+                          const DoubleVariables& variables);
+
+double subexpressionInDouble(const ExpressionProgram& program, std::int32_t index, double x,
+                             const DoubleVariables& variables) {
   const DoubleOutcome inner =
-      runProgramInDouble(program.subexpressions[static_cast<std::size_t>(index)], x);
+      runInDouble(program.subexpressions[static_cast<std::size_t>(index)], x, variables);
   return inner.status == kOk ? inner.value : 0.0;
 }
 
@@ -43,13 +50,17 @@ Status functionInDouble(OpCode code, double v, double& out) {
     case OpCode::kCot: return cotDouble(v, out);
     case OpCode::kSqr: return sqrtDouble(v, out);
     case OpCode::kLn: return lnDouble(v, out);
+    case OpCode::kArcsin: return asinDouble(v, out);
+    case OpCode::kArccos: return acosDouble(v, out);
+    case OpCode::kArctan: return atanDouble(v, out);
+    case OpCode::kSgn: out = sgnDouble(v); return kOk;
+    case OpCode::kFloor: out = std::floor(v); return kOk;
     default: return lgDouble(v, out);  // kLg
   }
 }
 
-}  // namespace
-
-DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
+DoubleOutcome runInDouble(const ExpressionProgram& program, double x,
+                          const DoubleVariables& variables) {
   if (!std::isfinite(x)) return {kTypeMismatch, 0.0};  // its text would not read back
   // The builder keeps every program within the scan's stack of 30 operands.
   std::array<double, expression_codes::kStackSize> stack{};
@@ -70,7 +81,20 @@ DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
         if (!push(x)) return {kStackExhausted, 0.0};
         continue;
       case OpCode::kPushArgument:
-        if (!push(subexpressionInDouble(program, op.index, x))) return {kStackExhausted, 0.0};
+        if (!push(subexpressionInDouble(program, op.index, x, variables))) {
+          return {kStackExhausted, 0.0};
+        }
+        continue;
+      case OpCode::kPushVariable: {
+        const double v = variables[static_cast<std::size_t>(op.index)];
+        if (!std::isfinite(v)) return {kTypeMismatch, 0.0};
+        if (!push(v)) return {kStackExhausted, 0.0};
+        continue;
+      }
+      case OpCode::kCheckVariable:
+        if (!std::isfinite(variables[static_cast<std::size_t>(op.index)])) {
+          return {kTypeMismatch, 0.0};
+        }
         continue;
       case OpCode::kCheckX: continue;
       case OpCode::kFail: return {op.status, 0.0};
@@ -130,7 +154,7 @@ DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
         break;
       case OpCode::kPowerByArgument:
         if (n < 1) return {kStackExhausted, 0.0};
-        s = powDouble(stack[n - 1], subexpressionInDouble(program, op.index, x), r);
+        s = powDouble(stack[n - 1], subexpressionInDouble(program, op.index, x, variables), r);
         break;
       case OpCode::kNegate:
         if (n < 1) return {kStackExhausted, 0.0};
@@ -147,6 +171,11 @@ DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
       case OpCode::kSqr:
       case OpCode::kLn:
       case OpCode::kLg:
+      case OpCode::kArcsin:
+      case OpCode::kArccos:
+      case OpCode::kArctan:
+      case OpCode::kSgn:
+      case OpCode::kFloor:
         if (n < 1) return {kStackExhausted, 0.0};
         s = functionInDouble(op.code, stack[n - 1], r);
         break;
@@ -155,6 +184,19 @@ DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
     stack[n - 1] = r;  // each step's result replaces the top
   }
   return {kMalformed, 0.0};  // a program always ends with kEnd or kFail
+}
+
+}  // namespace
+
+DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x) {
+  // No variable given: reading one fails, as an empty text would.
+  static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  return runInDouble(program, x, DoubleVariables{kNone, kNone, kNone, kNone});
+}
+
+DoubleOutcome runProgramInDouble(const ExpressionProgram& program, double x,
+                                 const std::array<double, kVariableCount>& variables) {
+  return runInDouble(program, x, variables);
 }
 
 }  // namespace quorvel

@@ -17,14 +17,18 @@ namespace {
 using namespace expression_codes;
 using namespace expression_scan;
 
-void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth);
+EvalStop evaluate(EvalState& state, std::string expression, const std::string& xText,
+                  const VariableTexts& variables, int depth);
 
 // One evaluation of one text: the scan loop and its steps.
 class Evaluation {
  public:
-  Evaluation(EvalState& state, std::string_view text, const std::string& xText, int depth)
+  Evaluation(EvalState& state, std::string_view text, const std::string& xText,
+             const VariableTexts& variables, int depth)
       : state_(state),
         xText_(xText),
+        variables_(variables),
+        accepted_(variables.accepted()),
         depth_(depth),
         rest_(text),
         stepLimit_(kStepsPerCharacter * (text.size() + 2)) {}
@@ -43,6 +47,8 @@ class Evaluation {
     }
   }
 
+  EvalStop stop() const { return stop_; }
+
  private:
   Flow nextStep() {
     if (isEndOfText()) return endTest();                                           // step 2
@@ -51,7 +57,10 @@ class Evaluation {
     if (token_ == "x") return readVariableX();                                     // step 5
     if (token_ == "e") return readConstantE();                                     // step 6
     if (token_ == "p" && rest_.peek() == 'i') return readConstantPi();             // step 7
-    return otherToken();                                                           // step 8
+    if (token_.size() == 1) {
+      if (const auto name = rest_.variableAfter(token_[0], accepted_)) return readVariable(*name);
+    }
+    return otherToken();  // step 8
   }
 
   // --- shared actions -------------------------------------------------------------
@@ -59,11 +68,14 @@ class Evaluation {
   Flow fail(Status status) {
     state_.evalStatus = status;
     state_.evalResult = "0";
+    stop_ = EvalStop{tokenOffset_, tokenLength_};
     return Flow::kFinished;
   }
 
   Flow readNextCharacter() {
     if (rest_.empty()) return fail(kInvalidArgument);  // reading past the end
+    tokenOffset_ = rest_.offset();
+    tokenLength_ = 1;
     token_.assign(1, rest_.take());
     return Flow::kContinue;
   }
@@ -78,7 +90,8 @@ class Evaluation {
   // The current token goes back in front of the rest of input and "*" is processed
   // in its place.
   void implicitMultiplication(std::string_view putBack) {
-    rest_.putBack(putBack);
+    rest_.putBack(putBack, tokenOffset_);
+    tokenLength_ = putBack.size();
     token_ = "*";
   }
 
@@ -87,7 +100,7 @@ class Evaluation {
   // status is not looked at) and the shared result text is emptied.
   std::string evaluateSubexpression(const std::string& text) {
     if (depth_ < kMaxSubexpressionDepth) {
-      evaluate(state_, text, xText_, depth_ + 1);
+      evaluate(state_, text, xText_, variables_, depth_ + 1);
     } else {
       state_.evalStatus = kMalformed;  // unreachable; counts as a failed inner evaluation
       state_.evalResult = "0";
@@ -105,16 +118,17 @@ class Evaluation {
     if (operands_.count() == 1 && operators_.count() == 1) {
       state_.evalResult = singleText(*operands_.top());
       state_.evalStatus = kOk;
-    } else {
-      state_.evalResult = "0";
-      state_.evalStatus = kMalformed;
+      stop_ = EvalStop{tokenOffset_, 0};
+      return Flow::kFinished;
     }
-    return Flow::kFinished;
+    return fail(kMalformed);
   }
 
   // --- steps 4 to 7: operands -------------------------------------------------------
 
   Flow appendToNumber() {
+    if (numberBuffer_.empty()) numberOffset_ = tokenOffset_;
+    numberEnd_ = tokenOffset_ + 1;
     numberBuffer_ += token_;
     scan_ = ScanState::kOperand;
     return readNextCharacter();
@@ -137,6 +151,21 @@ class Evaluation {
     return pushConstant(x);
   }
 
+  // A whole name of an accepted variable, read as "x" is: its text converted afresh,
+  // the implicit multiplication after an operand.
+  Flow readVariable(const VariableName& name) {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication(token_);
+      return Flow::kContinue;
+    }
+    tokenLength_ = name.length;
+    float value = 0.0f;
+    const Status s = textToSingle(*variables_.texts[variableIndex(name.variable)], value);
+    if (s != kOk) return fail(s);
+    rest_.skip(name.length - 1);
+    return pushConstant(value);
+  }
+
   Flow readConstantE() {
     if (scan_ == ScanState::kOperand) {
       implicitMultiplication("e");
@@ -151,6 +180,7 @@ class Evaluation {
       return Flow::kContinue;
     }
     rest_.take();  // the "i"
+    tokenLength_ = kPiName.size();
     return pushConstant(kPi);
   }
 
@@ -179,9 +209,12 @@ class Evaluation {
   Flow pushNumberBuffer() {
     float value = 0.0f;
     const Status s = textToSingle(numberBuffer_, value);
-    if (s != kOk) return fail(s);
     numberBuffer_.clear();
-    return pushOperand(value);
+    if (s == kOk && operands_.push(value)) return Flow::kContinue;
+    // The number is where the scan stopped, not the token after it.
+    tokenOffset_ = numberOffset_;
+    tokenLength_ = numberEnd_ - numberOffset_;
+    return fail(s == kOk ? kStackExhausted : s);
   }
 
   // 8.2: a "-" where no operand precedes it negates. After "^" the negative exponent
@@ -190,7 +223,7 @@ class Evaluation {
     token_ = "-!";
     if (topOperator() == kPower) {
       rest_.skipBlanks();
-      exponentText_ = evaluateSubexpression("-" + rest_.takeArgumentRun());
+      exponentText_ = evaluateSubexpression("-" + rest_.takeArgumentRun(accepted_));
     }
   }
 
@@ -199,9 +232,10 @@ class Evaluation {
   // evaluated now; the function itself waits on the operator stack.
   Flow readFunctionName() {
     rest_.appendNameLetters(token_);
+    tokenLength_ = token_.size();
     rest_.skipBlanks();
     if (rest_.peek() == '(') return Flow::kContinue;
-    const std::string argumentText = evaluateSubexpression(rest_.takeArgumentRun());
+    const std::string argumentText = evaluateSubexpression(rest_.takeArgumentRun(accepted_));
     float argument = 0.0f;
     const Status s = textToSingle(argumentText, argument);
     if (s != kOk) return fail(s);
@@ -241,7 +275,12 @@ class Evaluation {
       case kAbs:
       case kSqr:
       case kLn:
-      case kLg: return reduceFunction(top);
+      case kLg:
+      case kArcsin:
+      case kArccos:
+      case kArctan:
+      case kSgn:
+      case kFloor: return reduceFunction(top);
       case kOpenBracket:
         if (code == kCloseBracket) return closeBracket();
         return pushOperator(code);
@@ -326,7 +365,12 @@ class Evaluation {
       case kAbs: result = std::fabs(*v); break;
       case kSqr: s = sqrtSingle(*v, result); break;
       case kLn: s = lnSingle(*v, result); break;
-      default: s = lgSingle(*v, result); break;
+      case kLg: s = lgSingle(*v, result); break;
+      case kArcsin: s = asinSingle(*v, result); break;
+      case kArccos: s = acosSingle(*v, result); break;
+      case kArctan: s = atanSingle(*v, result); break;
+      case kSgn: result = sgnSingle(*v); break;
+      default: result = floorSingle(*v); break;  // kFloor
     }
     if (s != kOk) return fail(s);
     *v = result;
@@ -342,20 +386,30 @@ class Evaluation {
 
   EvalState& state_;
   const std::string& xText_;
+  const VariableTexts& variables_;
+  const VariableSet accepted_;
   const int depth_;
   ExpressionReader rest_;
   const std::size_t stepLimit_;
   std::string token_;
   ScanState scan_ = ScanState::kNothingRead;
   std::string numberBuffer_;
+  std::size_t numberOffset_ = 0;  // where the number being read starts in the text
+  std::size_t numberEnd_ = 0;     // and just after its last digit or point
+  std::size_t tokenOffset_ = 0;   // where the current token was read (a "*" of an implicit
+  std::size_t tokenLength_ = 0;   // multiplication: the token put back)
+  EvalStop stop_;
   std::string exponentText_;
   FixedStack<float, kStackSize> operands_;
   FixedStack<std::int32_t, kStackSize> operators_;
 };
 
-void evaluate(EvalState& state, std::string expression, const std::string& xText, int depth) {
+EvalStop evaluate(EvalState& state, std::string expression, const std::string& xText,
+                  const VariableTexts& variables, int depth) {
   expression += '#';
-  Evaluation(state, expression, xText, depth).run();
+  Evaluation evaluation(state, expression, xText, variables, depth);
+  evaluation.run();
+  return evaluation.stop();
 }
 
 }  // namespace
@@ -368,7 +422,16 @@ std::int32_t numsign(std::string_view token) {
 }
 
 void Epc(EvalState& state, std::string expression, const std::string& xText) {
-  evaluate(state, std::move(expression), xText, 0);
+  static const VariableTexts kOnlyX;
+  evaluate(state, std::move(expression), xText, kOnlyX, 0);
+}
+
+EvalStop EpcLocated(EvalState& state, std::string expression, const std::string& xText,
+                    const VariableTexts& variables) {
+  const std::size_t length = expression.size();
+  EvalStop stop = evaluate(state, std::move(expression), xText, variables, 0);
+  if (stop.offset >= length) stop = EvalStop{length, 0};  // the "#" that ends every text
+  return stop;
 }
 
 }  // namespace quorvel

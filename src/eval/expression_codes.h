@@ -8,7 +8,8 @@
 
 namespace quorvel::expression_codes {
 
-// Operator codes; the precedence class of a code is the code divided by 10.
+// Operator codes; the precedence class of a code is the code divided by 10 (the later
+// functions excepted, see precedenceClass).
 constexpr std::int32_t kEndMarker = 0;
 constexpr std::int32_t kCloseBracket = 1;
 constexpr std::int32_t kAdd = 10;
@@ -25,10 +26,25 @@ constexpr std::int32_t kAbs = 74;
 constexpr std::int32_t kSqr = 75;
 constexpr std::int32_t kLn = 76;
 constexpr std::int32_t kLg = 77;
+// The functions that came after the first eight fill no code of class 7 of their own
+// (70..79 would not hold them all); they are numbered from 701 and belong to class 7
+// like every function.
+constexpr std::int32_t kArcsin = 701;
+constexpr std::int32_t kArccos = 702;
+constexpr std::int32_t kArctan = 703;
+constexpr std::int32_t kSgn = 704;
+constexpr std::int32_t kFloor = 705;
 constexpr std::int32_t kOpenBracket = 100;
 constexpr std::int32_t kUndefinedCode = 99999;
 
-constexpr std::int32_t precedenceClass(std::int32_t code) { return code / 10; }
+constexpr bool isFunctionCode(std::int32_t code) {
+  return (code >= kSin && code <= kLg) || (code >= kArcsin && code <= kFloor);
+}
+
+// The precedence class: the code divided by 10, and 7 for every function.
+constexpr std::int32_t precedenceClass(std::int32_t code) {
+  return isFunctionCode(code) ? 7 : code / 10;
+}
 
 // The tokens the scan knows and their codes ("-!" is the sign of a negative number,
 // "#" the end of the text).
@@ -37,10 +53,13 @@ struct Token {
   std::int32_t code;
 };
 inline constexpr Token kTokens[] = {
-    {"#", kEndMarker}, {")", kCloseBracket}, {"+", kAdd},   {"-", kSubtract}, {"*", kMultiply},
-    {"/", kDivide},    {"-!", kNegate},      {"^", kPower}, {"sin", kSin},    {"cos", kCos},
-    {"tan", kTan},     {"tg", kTan},         {"cot", kCot}, {"ctg", kCot},    {"abs", kAbs},
-    {"sqr", kSqr},     {"ln", kLn},          {"lg", kLg},   {"log", kLg},     {"(", kOpenBracket},
+    {"#", kEndMarker},   {")", kCloseBracket}, {"+", kAdd},         {"-", kSubtract},
+    {"*", kMultiply},    {"/", kDivide},       {"-!", kNegate},     {"^", kPower},
+    {"sin", kSin},       {"cos", kCos},        {"tan", kTan},       {"tg", kTan},
+    {"cot", kCot},       {"ctg", kCot},        {"abs", kAbs},       {"sqr", kSqr},
+    {"ln", kLn},         {"lg", kLg},          {"log", kLg},        {"(", kOpenBracket},
+    {"arcsin", kArcsin}, {"asin", kArcsin},    {"arccos", kArccos}, {"acos", kArccos},
+    {"arctan", kArctan}, {"atan", kArctan},    {"sgn", kSgn},       {"floor", kFloor},
 };
 
 // The constants are the short single-precision values, not the full ones.

@@ -39,16 +39,22 @@ OpCode opCodeOf(std::int32_t code) {
     case kAbs: return OpCode::kAbs;
     case kSqr: return OpCode::kSqr;
     case kLn: return OpCode::kLn;
+    case kArcsin: return OpCode::kArcsin;
+    case kArccos: return OpCode::kArccos;
+    case kArctan: return OpCode::kArctan;
+    case kSgn: return OpCode::kSgn;
+    case kFloor: return OpCode::kFloor;
     default: return OpCode::kLg;
   }
 }
 
-ExpressionProgram compileText(std::string_view textWithEnd, int depth);
+ExpressionProgram compileText(std::string_view textWithEnd, VariableSet accepted, int depth);
 
 class ScanCompiler {
  public:
-  ScanCompiler(std::string_view textWithEnd, int depth)
-      : depth_(depth),
+  ScanCompiler(std::string_view textWithEnd, VariableSet accepted, int depth)
+      : accepted_(accepted),
+        depth_(depth),
         rest_(textWithEnd),
         stepLimit_(kStepsPerCharacter * (textWithEnd.size() + 2)) {}
 
@@ -73,6 +79,9 @@ class ScanCompiler {
     if (token_ == "x") return readVariableX();
     if (token_ == "e") return readConstant('e', kE);
     if (token_ == "p" && rest_.peek() == 'i') return readConstant('p', kPi);
+    if (token_.size() == 1) {
+      if (const auto name = rest_.variableAfter(token_[0], accepted_)) return readVariable(*name);
+    }
     return otherToken();
   }
 
@@ -92,7 +101,7 @@ class ScanCompiler {
   bool operandStackFull() const { return builder_.operandCount() >= kStackSize; }
 
   void implicitMultiplication(std::string_view putBack) {
-    rest_.putBack(putBack);
+    rest_.putBack(putBack, 0);  // where it stands is Epc's concern only
     token_ = "*";
   }
 
@@ -101,12 +110,12 @@ class ScanCompiler {
   SubexpressionResult subexpression(const std::string& text) {
     SubexpressionResult result;
     if (depth_ >= kMaxSubexpressionDepth) return result;  // 0, as Epc's guard gives
-    ExpressionProgram program = compileText(text + '#', depth_ + 1);
+    ExpressionProgram program = compileText(text + '#', accepted_, depth_ + 1);
     if (program.usesX) {
       result.constant = false;
       result.program = std::move(program);
     } else {
-      result.value = subexpressionValue(program, XValue{});
+      result.value = subexpressionValue(program, XValue{}, kNoVariableValues);
     }
     return result;
   }
@@ -135,6 +144,21 @@ class ScanCompiler {
       return fail(kStackExhausted);
     }
     builder_.pushX();
+    scan_ = ScanState::kOperand;
+    return readNextCharacter();
+  }
+
+  Flow readVariable(const VariableName& name) {
+    if (scan_ == ScanState::kOperand) {
+      implicitMultiplication(token_);
+      return Flow::kContinue;
+    }
+    if (operandStackFull()) {
+      builder_.checkVariable(name.variable);  // Epc reads it before it finds no room
+      return fail(kStackExhausted);
+    }
+    rest_.skip(name.length - 1);
+    builder_.pushVariable(name.variable);
     scan_ = ScanState::kOperand;
     return readNextCharacter();
   }
@@ -186,7 +210,7 @@ class ScanCompiler {
     token_ = "-!";
     if (topOperator() == kPower) {
       rest_.skipBlanks();
-      exponent_ = subexpression("-" + rest_.takeArgumentRun());
+      exponent_ = subexpression("-" + rest_.takeArgumentRun(accepted_));
       exponentComputed_ = true;
     }
   }
@@ -195,7 +219,7 @@ class ScanCompiler {
     rest_.appendNameLetters(token_);
     rest_.skipBlanks();
     if (rest_.peek() == '(') return Flow::kContinue;
-    SubexpressionResult argument = subexpression(rest_.takeArgumentRun());
+    SubexpressionResult argument = subexpression(rest_.takeArgumentRun(accepted_));
     if (operandStackFull()) return fail(kStackExhausted);
     builder_.pushSubexpression(std::move(argument));
     return Flow::kContinue;
@@ -232,7 +256,12 @@ class ScanCompiler {
       case kAbs:
       case kSqr:
       case kLn:
-      case kLg: return reduceUnary(opCodeOf(top));
+      case kLg:
+      case kArcsin:
+      case kArccos:
+      case kArctan:
+      case kSgn:
+      case kFloor: return reduceUnary(opCodeOf(top));
       case kOpenBracket:
         if (code == kCloseBracket) return closeBracket();
         return pushOperator(code);
@@ -275,6 +304,7 @@ class ScanCompiler {
     return readNextCharacter();
   }
 
+  const VariableSet accepted_;
   const int depth_;
   ExpressionReader rest_;
   const std::size_t stepLimit_;
@@ -287,16 +317,16 @@ class ScanCompiler {
   ProgramBuilder builder_;
 };
 
-ExpressionProgram compileText(std::string_view textWithEnd, int depth) {
-  return ScanCompiler(textWithEnd, depth).compile();
+ExpressionProgram compileText(std::string_view textWithEnd, VariableSet accepted, int depth) {
+  return ScanCompiler(textWithEnd, accepted, depth).compile();
 }
 
 }  // namespace
 
-ExpressionProgram compileExpression(std::string_view expression) {
+ExpressionProgram compileExpression(std::string_view expression, VariableSet accepted) {
   std::string text(expression);
   text += '#';
-  return compileText(text, 0);
+  return compileText(text, accepted, 0);
 }
 
 }  // namespace quorvel

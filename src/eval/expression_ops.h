@@ -45,7 +45,7 @@ inline Status binaryStep(OpCode code, float a, float b, float& out) {
   }
 }
 
-// The functions by their code (kSin .. kLg), and kNegate.
+// The functions by their code (kSin .. kLg, kArcsin .. kFloor), and kNegate.
 inline Status functionStep(OpCode code, float v, float& out) {
   switch (code) {
     case OpCode::kNegate: out = -v; return kOk;
@@ -56,6 +56,11 @@ inline Status functionStep(OpCode code, float v, float& out) {
     case OpCode::kAbs: out = std::fabs(v); return kOk;
     case OpCode::kSqr: return sqrtSingle(v, out);
     case OpCode::kLn: return lnSingle(v, out);
+    case OpCode::kArcsin: return asinSingle(v, out);
+    case OpCode::kArccos: return acosSingle(v, out);
+    case OpCode::kArctan: return atanSingle(v, out);
+    case OpCode::kSgn: out = sgnSingle(v); return kOk;
+    case OpCode::kFloor: out = floorSingle(v); return kOk;
     default: return lgSingle(v, out);
   }
 }

@@ -16,6 +16,7 @@ enum class OpCode : std::uint8_t {
   kPushConstant,  // push `constant`
   kPushX,         // push x as its text reads back; fails when that text does not
   kPushArgument,  // push the read-back result of subexpressions[index], 0 if it failed
+  kPushVariable,  // push the variable number `index` (see eval/variables.h), as kPushX
   kAdd,           // a b -> a + b
   kSubtract,
   kMultiply,
@@ -32,6 +33,11 @@ enum class OpCode : std::uint8_t {
   kSqr,
   kLn,
   kLg,
+  kArcsin,
+  kArccos,
+  kArctan,
+  kSgn,
+  kFloor,
   // Operand-fused forms: the right operand b is x or `constant` instead of the top.
   kAddX,
   kSubtractX,
@@ -52,6 +58,7 @@ enum class OpCode : std::uint8_t {
   kPushXSquare,            // push x ^ 2
   kPushConstantMultiplyX,  // push constant * x
   kCheckX,                 // fails as kPushX would, pushes nothing
+  kCheckVariable,          // fails as kPushVariable would, pushes nothing
   kFail,                   // ends with `status`
   kEnd,                    // ends with the top value
 };
@@ -59,7 +66,7 @@ enum class OpCode : std::uint8_t {
 struct Op {
   OpCode code = OpCode::kFail;
   Status status = kOk;     // kFail
-  std::int32_t index = 0;  // kPushArgument, kPowerByArgument
+  std::int32_t index = 0;  // kPushArgument, kPowerByArgument; the variable's number
   float constant = 0.0f;   // kPushConstant, kPowerByConstant and the fused forms
 };
 
@@ -68,7 +75,7 @@ struct Op {
 struct ExpressionProgram {
   std::vector<Op> ops;  // ends with kFail or kEnd
   std::vector<ExpressionProgram> subexpressions;
-  bool usesX = false;  // some op of it or of a sub-expression reads x
+  bool usesX = false;  // some op of it or of a sub-expression reads x or another variable
   // The value it ends with is x or a sub-expression's result (possibly made absolute),
   // each already a text read back; reading its text back again gives it unchanged
   // (the read-back is idempotent: the tests check every single).

@@ -124,6 +124,17 @@ void ProgramBuilder::checkX() {
   program_.usesX = true;
 }
 
+void ProgramBuilder::pushVariable(Variable v) {
+  emit(Op{.code = OpCode::kPushVariable, .index = static_cast<std::int32_t>(variableIndex(v))});
+  program_.usesX = true;
+  ++operands_;
+}
+
+void ProgramBuilder::checkVariable(Variable v) {
+  emit(Op{.code = OpCode::kCheckVariable, .index = static_cast<std::int32_t>(variableIndex(v))});
+  program_.usesX = true;
+}
+
 void ProgramBuilder::pushSubexpression(SubexpressionResult result) {
   if (result.constant) {
     pushConstant(result.value);

@@ -6,6 +6,7 @@
 
 #include "eval/expression_program.h"
 #include "eval/status.h"
+#include "eval/variables.h"
 
 namespace quorvel {
 
@@ -26,10 +27,13 @@ class ProgramBuilder {
   // The x that a push would read, when the push itself cannot happen: its failure,
   // if any, comes first.
   void checkX();
+  // The same for a variable besides x.
+  void pushVariable(Variable v);
+  void checkVariable(Variable v);
   void pushSubexpression(SubexpressionResult result);
   // kAdd .. kDivide, kPower: two operands to one. False when it is known to fail.
   bool binary(OpCode code);
-  // kNegate, kSin .. kLg on the top operand. False when it is known to fail.
+  // kNegate and the functions on the top operand. False when it is known to fail.
   bool unary(OpCode code);
   // The top operand raised directly to a negative exponent computed ahead.
   bool powerBy(const SubexpressionResult& exponent);

@@ -11,6 +11,7 @@
 #include "eval/expression_program.h"
 #include "eval/seven_digit_text.h"
 #include "eval/status.h"
+#include "eval/variables.h"
 
 namespace quorvel {
 
@@ -30,6 +31,15 @@ struct XValue {
   }
 };
 
+// The values of the variables besides x, by their number (eval/variables.h), each as x
+// is handed over. A program reads only those it was compiled to accept.
+using VariableValues = std::array<XValue, kVariableCount>;
+
+// No variable given: each reads as an empty text would, which does not convert.
+inline constexpr VariableValues kNoVariableValues{
+    XValue{kTypeMismatch, 0.0f}, XValue{kTypeMismatch, 0.0f}, XValue{kTypeMismatch, 0.0f},
+    XValue{kTypeMismatch, 0.0f}};
+
 // The outcome of one evaluation: the status, and on success the value whose text is
 // the result text (singleText(value)).
 struct EvalOutcome {
@@ -39,7 +49,8 @@ struct EvalOutcome {
 
 // What the outer evaluation takes from a sub-expression: its result text read back,
 // or 0 when it failed (its text is then "0").
-float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x);
+float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x,
+                         const VariableValues& variables);
 
 // One replay of a program, inline into its callers (the call itself would cost as much
 // as a short program). kXReadable: x reads back, so no operation needs to look at
@@ -48,7 +59,8 @@ float subexpressionValue(const ExpressionProgram& subexpression, const XValue& x
 // local (a register); `below` holds the values under it, with one unused slot first.
 template <bool kXReadable>
 [[gnu::always_inline]] inline EvalOutcome replayProgram(const ExpressionProgram& program,
-                                                        const XValue& x) {
+                                                        const XValue& x,
+                                                        const VariableValues& variables) {
   // The builder keeps every program within 30 operands, as the scan's stack.
   std::array<float, expression_codes::kStackSize> below;
   std::size_t n = 0;
@@ -69,8 +81,21 @@ template <bool kXReadable>
         continue;
       case OpCode::kPushArgument:
         below[n++] = top;
-        top = subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x);
+        top = subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x,
+                                 variables);
         continue;
+      case OpCode::kPushVariable: {
+        const XValue& v = variables[static_cast<std::size_t>(op->index)];
+        if (v.status != kOk) return {v.status, 0.0f};
+        below[n++] = top;
+        top = v.value;
+        continue;
+      }
+      case OpCode::kCheckVariable: {
+        const XValue& v = variables[static_cast<std::size_t>(op->index)];
+        if (v.status != kOk) return {v.status, 0.0f};
+        continue;
+      }
       case OpCode::kAdd: s = addSingle(below[--n], top, r); break;
       case OpCode::kSubtract: s = subSingle(below[--n], top, r); break;
       case OpCode::kMultiply: s = mulSingle(below[--n], top, r); break;
@@ -134,8 +159,8 @@ template <bool kXReadable>
         break;
       case OpCode::kPowerByConstant: s = powSingle(top, op->constant, r); break;
       case OpCode::kPowerByArgument: {
-        const float exponent =
-            subexpressionValue(program.subexpressions[static_cast<std::size_t>(op->index)], x);
+        const float exponent = subexpressionValue(
+            program.subexpressions[static_cast<std::size_t>(op->index)], x, variables);
         s = powSingle(top, exponent, r);
         break;
       }
@@ -148,6 +173,11 @@ template <bool kXReadable>
       case OpCode::kSqr: s = sqrtSingle(top, r); break;
       case OpCode::kLn: s = lnSingle(top, r); break;
       case OpCode::kLg: s = lgSingle(top, r); break;
+      case OpCode::kArcsin: s = asinSingle(top, r); break;
+      case OpCode::kArccos: s = acosSingle(top, r); break;
+      case OpCode::kArctan: s = atanSingle(top, r); break;
+      case OpCode::kSgn: top = sgnSingle(top); continue;
+      case OpCode::kFloor: top = floorSingle(top); continue;
       case OpCode::kCheckX:
         if (!kXReadable) return {x.status, 0.0f};
         continue;
@@ -160,10 +190,11 @@ template <bool kXReadable>
 }
 
 // Replays a program at x on a stack of 30 singles; the first failing step ends it.
-[[gnu::always_inline]] inline EvalOutcome runProgram(const ExpressionProgram& program,
-                                                     const XValue& x) {
-  if (x.status == kOk) return replayProgram<true>(program, x);
-  return replayProgram<false>(program, x);
+[[gnu::always_inline]] inline EvalOutcome runProgram(
+    const ExpressionProgram& program, const XValue& x,
+    const VariableValues& variables = kNoVariableValues) {
+  if (x.status == kOk) return replayProgram<true>(program, x, variables);
+  return replayProgram<false>(program, x, variables);
 }
 
 }  // namespace quorvel

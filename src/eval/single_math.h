@@ -87,6 +87,28 @@ inline Status lgSingle(float v, float& out) {
   if (!(v > 0.0f)) return kInvalidArgument;
   return toSingle(std::log(static_cast<double>(v)) / std::log(10.0), out);
 }
+// The inverse functions in radians; arcsin and arccos of a value outside [-1, 1] are
+// kInvalidArgument, as a root of a negative number.
+inline Status asinSingle(float v, float& out) {
+  if (!(std::fabs(v) <= 1.0f)) return kInvalidArgument;
+  return toSingle(std::asin(static_cast<double>(v)), out);
+}
+inline Status acosSingle(float v, float& out) {
+  if (!(std::fabs(v) <= 1.0f)) return kInvalidArgument;
+  return toSingle(std::acos(static_cast<double>(v)), out);
+}
+inline Status atanSingle(float v, float& out) {
+  return toSingle(std::atan(static_cast<double>(v)), out);
+}
+// The sign: -1, 0 or 1 (a negative zero is 0).
+inline float sgnSingle(float v) {
+  if (v > 0.0f) return 1.0f;
+  if (v < 0.0f) return -1.0f;
+  return 0.0f;
+}
+// The greatest whole number not above v; every single of 2^23 or more is whole already,
+// so the result is exact.
+inline float floorSingle(float v) { return std::floor(v); }
 // a ^ b computed directly in double (no negative-base rule); 0 ^ negative is
 // kDivisionByZero, a negative base with a fractional exponent kInvalidArgument,
 // a result outside single precision kOverflow.

@@ -22,11 +22,17 @@ const char* meaningOf(std::int32_t code) {
     case kSqr: return "平方根";
     case kLn: return "自然对数";
     case kLg: return "常用对数";
+    case kArcsin: return "反正弦";
+    case kArccos: return "反余弦";
+    case kArctan: return "反正切";
+    case kSgn: return "符号函数";
+    case kFloor: return "取整";
     default: return "";
   }
 }
 
-bool isFunction(std::int32_t code) { return code >= kSin && code <= kLg; }
+constexpr int kFunctionsPerLine = 6;
+
 bool isOperator(std::int32_t code) { return code >= kAdd && code <= kPower && code != kNegate; }
 
 std::string constantText(std::string_view name, float value) {
@@ -48,18 +54,20 @@ std::string expressionSyntaxHelp() {
   for (const Token& t : kTokens) {
     if (isOperator(t.code)) {
       operators += (operators.empty() ? "" : " ") + std::string(t.text);
-    } else if (isFunction(t.code)) {
+    } else if (isFunctionCode(t.code)) {
       std::string& names = functions[t.code];
       names += (names.empty() ? "" : "/") + std::string(t.text);
     }
   }
   std::string help = "表达式的写法（自变量为 x）：\n";
   help += "运算：" + operators + "（^ 为乘方），括号 ( )\n";
+  // Six functions to a line, so the tooltip stays narrower than a small screen.
   help += "函数：";
-  bool first = true;
+  int count = 0;
   for (const auto& [code, names] : functions) {
-    help += (first ? "" : "，") + names + " " + meaningOf(code);
-    first = false;
+    if (count > 0) help += count % kFunctionsPerLine == 0 ? "，\n　　　" : "，";
+    help += names + " " + meaningOf(code);
+    ++count;
   }
   help += "\n常数：" + constantText(kPiName, kPi) + "，" + constantText(kEName, kE) + "\n";
   help += "乘号可省略：2x、3(x+1)、2pi、xsin(x)\n";

@@ -40,7 +40,8 @@ std::string repeat(const std::string& piece, int times) {
 // and chains at the stack limits.
 class ExpressionGenerator {
  public:
-  explicit ExpressionGenerator(std::uint32_t seed) : random_(seed) {}
+  explicit ExpressionGenerator(std::uint32_t seed, bool withVariables = false)
+      : random_(seed), withVariables_(withVariables) {}
 
   std::string next() {
     switch (below(10)) {
@@ -121,15 +122,19 @@ class ExpressionGenerator {
   // What may follow a function name without a bracket, or a "^-".
   std::string argumentRun() {
     static const char* const kRuns[] = {"x", "2x", "x2", "xx", "2", ".5", "1.2.3", "", "x.5", "3x"};
+    static const char* const kVariableRuns[] = {"t", "2t", "θ", "3theta", "tθ", "nx", "y2", "tt"};
+    if (withVariables_ && chance(40)) return pick(kVariableRuns);
     return pick(kRuns);
   }
 
   std::string atom(int depth) {
-    static const char* const kFunctions[] = {"sin", "cos", "tan", "tg", "cot", "ctg",
-                                             "abs", "sqr", "ln",  "lg", "log"};
+    static const char* const kFunctions[] = {
+        "sin", "cos",    "tan",  "tg",     "cot",  "ctg",    "abs",  "sqr", "ln",   "lg",
+        "log", "arcsin", "asin", "arccos", "acos", "arctan", "atan", "sgn", "floor"};
     static const char* const kMisspelt[] = {"sinh", "sqrt", "lo",  "si",  "exp", "s",
                                             "tn",   "ab",   "Sin", "LOG", "co s"};
     static const char* const kOperands[] = {"x", "x", "x", "pi", "e"};
+    static const char* const kVariables[] = {"t", "θ", "theta", "n", "y", "thet", "ty"};
     static const char* const kStrangers[] = {"X", "p", "y", "E", "PI", "%", "\t"};
     const auto function = [&] {
       return std::string(chance(8) ? pick(kMisspelt) : pick(kFunctions));
@@ -137,7 +142,9 @@ class ExpressionGenerator {
     const int kind = depth > 4 ? below(2) : below(7);
     switch (kind) {
       case 0: return number();
-      case 1: return chance(4) ? pick(kStrangers) : pick(kOperands);
+      case 1:
+        if (withVariables_ && chance(40)) return pick(kVariables);
+        return chance(4) ? pick(kStrangers) : pick(kOperands);
       case 2: return "(" + blanks() + formula(depth + 1) + blanks() + ")";
       case 3: return function() + "(" + formula(depth + 1) + ")";
       case 4: return function() + (chance(50) ? " " : "") + argumentRun();
@@ -199,6 +206,7 @@ class ExpressionGenerator {
   }
 
   std::mt19937 random_;
+  bool withVariables_;
 };
 
 EvalState reference(const std::string& text, const std::string& xText) {
@@ -264,6 +272,33 @@ TEST(CompiledExpression, AgreesWithEpcForAnyXText) {
       ASSERT_EQ(got.evalResult, want.evalResult) << describe(text, xText);
     }
   }
+}
+
+// With t, θ and y accepted (n is not): whole names, runs, failures of their texts.
+TEST(CompiledExpression, AgreesWithEpcOnTheVariablesBesidesX) {
+  ExpressionGenerator generator(0x7e7au, true);
+  const char* const tTexts[] = {"2", "-0.5", "abc", "1e39", "0"};
+  std::set<std::int32_t> statuses;
+  for (int t = 0; t < kDifferentialTexts / 4; ++t) {
+    const std::string text = generator.next();
+    VariableTexts texts;
+    texts.set(Variable::kT, tTexts[t % 5]).set(Variable::kTheta, "0.25").set(Variable::kY, "-3");
+    VariableValues values = kNoVariableValues;
+    for (std::size_t i = 0; i < kVariableCount; ++i) {
+      if (texts.texts[i]) values[i] = XValue::fromText(*texts.texts[i]);
+    }
+    const CompiledExpression expression(text, texts.accepted());
+    const float x = generator.nextX();
+    const std::string xText = singleText(x);
+    EvalState want;
+    EpcLocated(want, text, xText, texts);
+    EvalState got{.evalStatus = 12345, .evalResult = "stale"};
+    expression.evaluate(got, XValue::fromSingle(x), values);
+    ASSERT_EQ(got.evalStatus, want.evalStatus) << describe(text, xText) << " t " << tTexts[t % 5];
+    ASSERT_EQ(got.evalResult, want.evalResult) << describe(text, xText) << " t " << tTexts[t % 5];
+    statuses.insert(want.evalStatus);
+  }
+  EXPECT_EQ(statuses, (std::set<std::int32_t>{-2, -1, 0, 5, 6, 9, 11, 13}));
 }
 
 // Cases met while building the compiled form: each checks one way the compiled form
