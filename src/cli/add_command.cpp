@@ -13,6 +13,7 @@
 #include "cli/list_opening.h"
 #include "cli/option_parsing.h"
 #include "document/read_entry.h"
+#include "document/typed_record.h"
 #include "files/atomic_file.h"
 #include "plot/plotter.h"
 
@@ -56,6 +57,8 @@ std::string addUsage() {
          "  --p1, --p2, --p3  the texts of the three parameter boxes (default empty,\n"
          "                    which the program takes as 0)\n"
          "  --expr TEXT       the expression of family 13 (needed there, only there)\n"
+         "                    in the evaluator's tokens or as a textbook writes it:\n"
+         "                    √x, sqrt(x), |x−1|, 2π, x², sin²x, arcsin x, log₂x, y=…\n"
          "  --x-from, --x-to, --y-from, --y-to TEXT\n"
          "                    the ends of the ranges (default: as the form sets them,\n"
          "                    open \" -∞\" / \" +∞\", or 0 for the start of Ｓｘ＝)\n"
@@ -67,8 +70,9 @@ std::string addUsage() {
          familyTable() +
          "\n"
          "Exit status: 0 added; 1 the program refused the input (its message is\n"
-         "printed as TITLE: MESSAGE); 2 wrong usage; 3 a file could not be read or\n"
-         "written (the list file is then left as it was).\n";
+         "printed as TITLE: MESSAGE, then the box and the place in its text on a\n"
+         "line of its own); 2 wrong usage; 3 a file could not be read or written\n"
+         "(the list file is then left as it was).\n";
 }
 
 struct AddRequest {
@@ -184,12 +188,16 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   // 自动选色 chooses by the current line unless a colour is given.
   const std::int32_t colour = request.color ? *request.color : autoColor(currentLine(list));
-  const EntryReading reading = readRecord(typedRecord(words, request, colour), random);
+  const TypedReading typed = readTypedRecord(typedRecord(words, request, colour), random);
+  const EntryReading& reading = typed.reading;
   if (!reading.curve) {
     err << reading.refusal.title << ": " << reading.refusal.message << '\n';
+    // Which box, and where in its text as typed.
+    if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  list.add(ListEntry{ClassicCurve(reading.texts), true, reading.curve->text});
+  list.add(ListEntry{ClassicCurve(reading.texts), true, reading.curve->text,
+                     reading.curve->printed});
   if (!replaceFileWith(request.list, list.bytes())) {
     err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
         << kMessageSaveListError << ")\n";

@@ -13,10 +13,10 @@ namespace quorvel::cli {
 
 namespace {
 
-constexpr OptionRule kListOptions[] = {{"--help", false}};
+constexpr OptionRule kListOptions[] = {{"--pretty", false}, {"--help", false}};
 
 constexpr std::string_view kListUsage =
-    "Usage: quorvel list LIST.QVX\n"
+    "Usage: quorvel list LIST.QVX [--pretty]\n"
     "\n"
     "Opens the list file as the toolbar's 打开 does, reading every record, and\n"
     "prints the line of each record as the list of drawn functions shows it, one\n"
@@ -24,7 +24,9 @@ constexpr std::string_view kListUsage =
     "standard error as 'LIST.QVX: record N: TITLE: MESSAGE' (its line is printed\n"
     "all the same).\n"
     "\n"
-    "  --help  show this help\n"
+    "  --pretty  print each curve as the window shows it, as a textbook prints it\n"
+    "            (y = x² − 4); a record that cannot be drawn keeps its line\n"
+    "  --help    show this help\n"
     "\n"
     "Exit status: 0 every record can be drawn; 1 the program refused the file or a\n"
     "record; 2 wrong usage; 3 the file could not be read.\n";
@@ -49,7 +51,10 @@ int listCommand(const std::vector<std::string>& args, std::istream& /*in*/, std:
   int exit = kExitDone;
   const std::optional<OpenedList> opened = openListFile("list", list, commandRandom(), err, exit);
   if (!opened) return exit;
-  for (const ListEntry& entry : opened->list.entries()) out << entry.line << '\n';
+  const bool pretty = words.has("--pretty");
+  for (const ListEntry& entry : opened->list.entries()) {
+    out << (pretty && !entry.printed.empty() ? entry.printed : entry.line) << '\n';
+  }
   const std::size_t refused = reportRefusals(err, "list", list, opened->refused);
   return refused == 0 ? kExitDone : kExitRefused;
 }

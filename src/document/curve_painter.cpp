@@ -113,7 +113,7 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
                       .drawnDots = labelling_ ? &dots : nullptr,
                       .tickedColours = &how.tickedColours};
   quorvel::draw(context, how.options, curve.range, curve.wholeNumbers);
-  if (labelling_) labelled_.push_back(LabelledCurve{curve.text, colour, std::move(dots)});
+  if (labelling_) labelled_.push_back(LabelledCurve{curve.printed, colour, std::move(dots)});
   // A pending zoom has been applied to this curve and is done with.
   state_.view.zoomPending = false;
   return colour;

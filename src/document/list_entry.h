@@ -41,6 +41,9 @@ struct ListEntry {
   std::variant<ClassicCurve> content;
   bool ticked = true;
   std::string line;  // the list's line: the curve's equation
+  // The equation as a textbook prints it, which the window shows for the line; empty
+  // for an entry that cannot be read (the line is shown).
+  std::string printed{};
 
   bool operator==(const ListEntry&) const = default;
 };

@@ -11,6 +11,7 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/parameter_slots.h"
+#include "catalogue/textbook_form.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -21,19 +22,34 @@ namespace {
 constexpr int kExpressionTrials = 11;
 
 // A constant text evaluated at x = 1 and replaced by its value; false (the text left
-// as it was) when it holds an x or does not evaluate.
-bool evaluateConstant(std::string& text) {
-  if (text.find('X') != std::string::npos || text.find('x') != std::string::npos) return false;
+// as it was) when it holds an x or does not evaluate, with `fault` saying where its
+// evaluation stopped.
+bool evaluateConstant(std::string& text, BoxFault& fault) {
+  if (const std::size_t x = text.find_first_of("xX"); x != std::string::npos) {
+    // No x in a value: the evaluator would read it, so it is named as the fault.
+    fault.status = kUndefinedToken;
+    fault.stop = EvalStop{x, 1};
+    return false;
+  }
   EvalState state;
-  Epc(state, text, "1");
+  fault.stop = EpcLocated(state, text, "1");
+  fault.status = state.evalStatus;
   if (state.evalStatus != kOk) return false;
   text = state.evalResult;
   return true;
 }
 
+// Notes a fault of `box` unless an earlier box's is noted already.
+void noteFault(std::optional<BoxFault>& first, InputBox box, const BoxFault& fault) {
+  if (first) return;
+  first = fault;
+  first->box = box;
+}
+
 // The parameter fields: an empty one reads as "0"; each one the form uses is
 // evaluated. False when one of those does not evaluate (all of them are tried).
-bool evaluateParameters(const FormInfo* info, std::array<std::string*, 3> texts) {
+bool evaluateParameters(const FormInfo* info, std::array<std::string*, 3> texts,
+                        std::optional<BoxFault>& first) {
   bool ok = true;
   for (std::size_t box = 0; box < texts.size(); ++box) {
     std::string& text = *texts[box];
@@ -42,47 +58,76 @@ bool evaluateParameters(const FormInfo* info, std::array<std::string*, 3> texts)
       continue;
     }
     if (info != nullptr && info->boxes[box].slot == Slot::None) continue;
-    if (!evaluateConstant(text)) ok = false;
+    BoxFault fault;
+    if (!evaluateConstant(text, fault)) {
+      ok = false;
+      noteFault(first, kInputBoxOrder[box], fault);
+    }
   }
   return ok;
 }
 
+// The first parameter box whose value is no parameter of its slot (h beyond 32 bits).
+std::optional<InputBox> unreadableSlot(const FormInfo& info,
+                                       const std::array<std::string, 3>& texts) {
+  for (std::size_t box = 0; box < texts.size(); ++box) {
+    FormInfo alone = info;
+    for (std::size_t other = 0; other < texts.size(); ++other) {
+      if (other != box) alone.boxes[other].slot = Slot::None;
+    }
+    CurveParams scratch;
+    if (!readSlotParameters(alone, texts, scratch)) return kInputBoxOrder[box];
+  }
+  return std::nullopt;
+}
+
 // A range end: its open marker, or a text evaluated to a single.
-bool readEnd(std::string& text, const char* openMarker, float& value, bool& open) {
+bool readEnd(std::string& text, const char* openMarker, float& value, bool& open,
+             BoxFault& fault) {
   value = 0;
   open = text == openMarker;
   if (open) return true;
-  if (!evaluateConstant(text)) return false;
+  if (!evaluateConstant(text, fault)) return false;
   return textToSingle(text, value) == kOk;
 }
 
-bool readRange(FuncRecord& texts, PlotRange& range) {
+bool readRange(FuncRecord& texts, PlotRange& range, std::optional<BoxFault>& first) {
   // All four, even after one has failed, so that each shows its value.
-  bool ok = readEnd(texts.rangeX1, kOpenLow, range.xFrom, range.xFromOpen);
-  ok = readEnd(texts.rangeX2, kOpenHigh, range.xTo, range.xToOpen) && ok;
-  ok = readEnd(texts.rangeY1, kOpenLow, range.yFrom, range.yFromOpen) && ok;
-  ok = readEnd(texts.rangeY2, kOpenHigh, range.yTo, range.yToOpen) && ok;
+  bool ok = true;
+  const auto end = [&](std::string& text, const char* marker, float& value, bool& open,
+                       InputBox box) {
+    BoxFault fault;
+    if (readEnd(text, marker, value, open, fault)) return;
+    ok = false;
+    noteFault(first, box, fault);
+  };
+  end(texts.rangeX1, kOpenLow, range.xFrom, range.xFromOpen, InputBox::kRangeX1);
+  end(texts.rangeX2, kOpenHigh, range.xTo, range.xToOpen, InputBox::kRangeX2);
+  end(texts.rangeY1, kOpenLow, range.yFrom, range.yFromOpen, InputBox::kRangeY1);
+  end(texts.rangeY2, kOpenHigh, range.yTo, range.yToOpen, InputBox::kRangeY2);
   return ok;
 }
 
-bool rangeInOrder(const PlotRange& r) {
-  // Equal ends are wrong too; an open end never is.
-  const bool xWrong = !r.xFromOpen && !r.xToOpen && r.xFrom >= r.xTo;
-  const bool yWrong = !r.yFromOpen && !r.yToOpen && r.yFrom >= r.yTo;
-  return !xWrong && !yWrong;
+// The range whose ends are out of order (equal ends are too; an open end never is).
+std::optional<InputBox> rangeOutOfOrder(const PlotRange& r) {
+  if (!r.xFromOpen && !r.xToOpen && r.xFrom >= r.xTo) return InputBox::kRangeX1;
+  if (!r.yFromOpen && !r.yToOpen && r.yFrom >= r.yTo) return InputBox::kRangeY1;
+  return std::nullopt;
 }
 
 // An expression of one's own: its brackets, then eleven trials at random x. A failure
 // of the arithmetic at some point is allowed; one of the text itself is not.
 std::optional<std::string> expressionProblem(const std::string& expression,
-                                             const RandomNumbers& random) {
+                                             const RandomNumbers& random, BoxFault& fault) {
+  fault.box = InputBox::kExpression;
   if (!bracketsBalanced(expression)) return kMessageBracketError;
   for (int trial = 0; trial < kExpressionTrials; ++trial) {
     const double r = static_cast<double>(random());
     const double sign = trial % 2 == 0 ? 1.0 : -1.0;
     const float x = static_cast<float>(sign * 100.0 * r);
     EvalState state;
-    Epc(state, expression, singleText(x));
+    fault.stop = EpcLocated(state, expression, singleText(x));
+    fault.status = state.evalStatus;
     switch (state.evalStatus) {
       case kOk:
       case kInvalidArgument:
@@ -98,14 +143,18 @@ std::optional<std::string> expressionProblem(const std::string& expression,
 // The family's rule: the message that refuses the curve, or nullopt. A line of family
 // 0 may instead demand the sweep it needs.
 std::optional<Refusal> familyRule(const CurveParams& c, const RandomNumbers& random,
-                                  std::optional<bool>& sweepAlongY) {
+                                  std::optional<bool>& sweepAlongY,
+                                  std::optional<BoxFault>& fault) {
   if (c.funcFamily == 0 && (c.funcForm == 0 || c.funcForm == 1)) {
     // A horizontal line cannot be swept along y.
     if (c.paramK == 0) sweepAlongY = false;
     return std::nullopt;
   }
   if (c.funcFamily == kCustomFamily) {
-    if (std::optional<std::string> problem = expressionProblem(c.expression, random)) {
+    BoxFault expressionFault;
+    if (std::optional<std::string> problem = expressionProblem(c.expression, random,
+                                                               expressionFault)) {
+      fault = expressionFault;
       return Refusal{kTitleError, *problem};
     }
     return std::nullopt;
@@ -137,8 +186,8 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
   CurveParams c;
   c.funcFamily = record.family;
   c.funcForm = record.form;
-  bool inputError =
-      !custom && !evaluateParameters(info, {&texts.para1, &texts.para2, &texts.para3});
+  bool inputError = !custom && !evaluateParameters(
+                                   info, {&texts.para1, &texts.para2, &texts.para3}, out.fault);
   std::optional<std::string> text;
   PlotRange range;
   if (!inputError) {
@@ -151,17 +200,27 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
       text = listText(c);
     } else {
       inputError = true;
+      if (std::optional<InputBox> box =
+              unreadableSlot(*info, {texts.para1, texts.para2, texts.para3})) {
+        noteFault(out.fault, *box, BoxFault{});
+      }
     }
     if (text && !text->empty()) out.line = *text;
-    if (!readRange(texts, range)) inputError = true;
+    if (!readRange(texts, range, out.fault)) inputError = true;
   }
-  if (inputError || !rangeInOrder(range)) {
+  if (!inputError) {
+    if (std::optional<InputBox> box = rangeOutOfOrder(range)) {
+      inputError = true;
+      noteFault(out.fault, *box, BoxFault{});
+    }
+  }
+  if (inputError) {
     out.refusal = {kTitleError, kMessageDataError};
     return out;
   }
 
   std::optional<bool> sweepAlongY;
-  if (std::optional<Refusal> refused = familyRule(c, random, sweepAlongY)) {
+  if (std::optional<Refusal> refused = familyRule(c, random, sweepAlongY, out.fault)) {
     out.refusal = std::move(*refused);
     return out;
   }
@@ -170,12 +229,14 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
     out.refusal = {kTitleParameterError, kMessageParameterTooLarge};
     return out;
   }
+  std::string printed = textbookText(c);
   out.curve = EntryCurve{.params = std::move(c),
                          .range = range,
                          .wholeNumbers = record.intX != 0,
                          .colour = record.color,
                          .sweepAlongY = sweepAlongY,
-                         .text = *text};
+                         .text = *text,
+                         .printed = std::move(printed)};
   return out;
 }
 
@@ -190,6 +251,7 @@ std::vector<EntryRefusal> readLines(FunctionList& list, const RandomNumbers& ran
     EntryReading reading = readEntry(list.at(i), random);
     ListEntry entry = list.at(i);
     entry.line = std::move(reading.line);
+    entry.printed = reading.curve ? std::move(reading.curve->printed) : std::string();
     entry.ticked = reading.curve.has_value();
     if (!reading.curve) refused.push_back(EntryRefusal{i, std::move(reading.refusal)});
     list.replace(i, std::move(entry));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/func_record.h"
+#include "catalogue/input_boxes.h"
 #include "document/function_list.h"
 #include "document/list_entry.h"
 #include "eval/curve_formulas.h"
@@ -37,7 +38,17 @@ struct EntryCurve {
   // The sweep a line needs whatever Ｙ驱动 says: along x for a horizontal line
   // (k = 0, or A = 0 in Ax+By+C=0), along y for a vertical one (B = 0).
   std::optional<bool> sweepAlongY;
-  std::string text;  // the equation, as the list shows it
+  std::string text;     // the equation, as the list file's readers write it
+  std::string printed;  // the equation as a textbook prints it: labels, legend, the list
+};
+
+// The box whose text refused the entry: the evaluator's status on its text and where
+// it stopped there (status kOk for a value that evaluates but is no parameter, a range
+// out of order or an unbalanced bracket: the box is named, no place in it).
+struct BoxFault {
+  InputBox box = InputBox::kParameter1;
+  std::int32_t status = 0;
+  EvalStop stop;
 };
 
 struct EntryReading {
@@ -46,6 +57,9 @@ struct EntryReading {
   // The line the list shows: the curve's equation, or the entry's first text when it
   // could not be read that far.
   std::string line;
+  // The first box refused, in the order the boxes are checked, when the refusal is a
+  // fault of a box's text (none for a family's rule or a parameter too large).
+  std::optional<BoxFault> fault;
   // The record's texts as far as they were read, each evaluated text replaced by its
   // value ('pi/2' by '1.570796', an empty parameter by '0'): what the draw command's
   // boxes show afterwards and what it stores.

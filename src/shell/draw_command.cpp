@@ -5,6 +5,7 @@
 #include "catalogue/curve_rules.h"
 #include "catalogue/families.h"
 #include "document/curve_painter.h"
+#include "document/typed_record.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -38,10 +39,14 @@ void frmControl::cmdDraw_Click() {
 
 void frmControl::runDrawSteps() {
   if (!takeChosenFamily()) return;
-  const EntryReading reading = readRecord(typedRecord(), randomNumbers());
+  const TypedReading typed = readTypedRecord(typedRecord(), randomNumbers());
+  const EntryReading& reading = typed.reading;
   showReadTexts(reading);
   if (!reading.curve) {
-    message(reading.refusal.message, reading.refusal.title);
+    // The place is selected first, so it shows beside the message and keeps the focus
+    // when the message is closed.
+    if (!previewing_) selectFault(typed.failure);
+    message(reading.refusal.message, reading.refusal.title, typed.detail);
     return;
   }
   const EntryCurve& curve = *reading.curve;
@@ -78,7 +83,7 @@ void frmControl::runDrawSteps() {
   FuncRecord stored = reading.texts;
   stored.color = colour;
   const int linesBefore = lstExist.ListCount();
-  storeEntry(stored, curve.text);
+  storeEntry(stored, curve.text, curve.printed);
   // The grid lies under every curve and a curve's name must know where the others
   // run: with either, a new curve is drawn again with the whole list.
   if (settings.style.needsWholeList() && lstExist.ListCount() > linesBefore) cmdRedraw_Click();
@@ -111,6 +116,25 @@ FuncRecord frmControl::typedRecord() const {
   r.rangeY2 = cboRangeY2.Text();
   r.intX = chkIntX.Value();
   return r;
+}
+
+void frmControl::selectFault(const FirstInputFailure& failure) {
+  if (!failure.any()) return;
+  TextBox* box = nullptr;
+  switch (failure.box()) {
+    case InputBox::kParameter1: box = &txtParameter[1]; break;
+    case InputBox::kParameter2: box = &txtParameter[2]; break;
+    case InputBox::kParameter3: box = &txtParameter[3]; break;
+    case InputBox::kExpression: box = &txtExpression; break;
+    case InputBox::kRangeX1:
+    case InputBox::kRangeX2:
+    case InputBox::kRangeY1:
+    case InputBox::kRangeY2: return;  // the range combos keep no selection
+  }
+  box->requestFocus();
+  if (const std::optional<TypedPlace>& place = failure.place()) {
+    box->setSelection(static_cast<int>(place->character), static_cast<int>(place->length));
+  }
 }
 
 void frmControl::showReadTexts(const EntryReading& reading) {
@@ -154,9 +178,10 @@ std::vector<std::int32_t> frmControl::tickedColours() const {
   return colours;
 }
 
-void frmControl::storeEntry(const FuncRecord& record, const std::string& line) {
+void frmControl::storeEntry(const FuncRecord& record, const std::string& line,
+                            const std::string& printed) {
   FunctionList next = document_;
-  next.add(ListEntry{ClassicCurve(record), true, line});
+  next.add(ListEntry{ClassicCurve(record), true, line, printed});
   if (!changeDocument(std::move(next), static_cast<int>(document_.size()))) {
     message("写入函数列表文件错误", kTitleError);
     return;

@@ -9,6 +9,7 @@
 #include "analysis/trace.h"
 #include "catalogue/curve_rules.h"
 #include "document/read_entry.h"
+#include "document/typed_record.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "files/atomic_file.h"
@@ -132,7 +133,7 @@ bool frmAnalysis::Form_QueryUnload() {
 void frmAnalysis::followLines() {
   const CheckListBox& lines = program_.panel.lstExist;
   std::vector<std::string> items;
-  for (int i = 0; i < lines.ListCount(); ++i) items.push_back(lines.List(i));
+  for (int i = 0; i < lines.ListCount(); ++i) items.push_back(lines.Shown(i));
   if (items == cboCurve.List()) return;  // a tick or the current line: nothing to follow
   std::vector<std::string> others{kNoOtherCurve};
   others.insert(others.end(), items.begin(), items.end());
@@ -227,7 +228,7 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
   std::optional<double> value;
   if (curve_ && !txtValue.Text().empty()) {
     double c = 0;
-    if (textToDouble(txtValue.Text(), c) == kOk && std::isfinite(c)) {
+    if (typedNumber(txtValue.Text(), c) == kOk && std::isfinite(c)) {
       value = c;
     } else {
       status = std::string("ｃ：") + kMessageDataError;
@@ -359,8 +360,8 @@ void frmAnalysis::cmdTable_Click() {
     return;
   }
   double from = 0, to = 0, step = 0;
-  if (textToDouble(txtFrom.Text(), from) != kOk || textToDouble(txtTo.Text(), to) != kOk ||
-      textToDouble(txtStep.Text(), step) != kOk) {
+  if (typedNumber(txtFrom.Text(), from) != kOk || typedNumber(txtTo.Text(), to) != kOk ||
+      typedNumber(txtStep.Text(), step) != kOk) {
     program_.message(kMessageDataError, kTitleError);
     return;
   }

@@ -59,13 +59,14 @@ void frmControl::wireHandlers() {
   }
 }
 
-void frmControl::message(const std::string& prompt, const std::string& title) {
+void frmControl::message(const std::string& prompt, const std::string& title,
+                         const std::string& detail) {
   // A live curve that cannot be drawn says so in its window, never in a box per step.
   if (previewing_) {
     previewNote_ = prompt;
     return;
   }
-  program_.message(prompt, title);
+  program_.message(prompt, title, detail);
 }
 
 void frmControl::Form_Load() {

@@ -245,7 +245,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
  private:
   void buildControls();
   void wireHandlers();
-  void message(const std::string& prompt, const std::string& title);
+  void message(const std::string& prompt, const std::string& title,
+               const std::string& detail = {});
 
   // The draw command's steps.
   void runDrawSteps();
@@ -254,10 +255,12 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   FuncRecord typedRecord() const;
   // The boxes show what the reading made of their texts.
   void showReadTexts(const EntryReading& reading);
+  // The refused box gets the focus, with the fault's place in its text selected.
+  void selectFault(const FirstInputFailure& failure);
   PlotOptions panelOptions() const;
   // The colours of the ticked curves, for the readable palette's automatic colour.
   std::vector<std::int32_t> tickedColours() const;
-  void storeEntry(const FuncRecord& record, const std::string& line);
+  void storeEntry(const FuncRecord& record, const std::string& line, const std::string& printed);
 
   // The picture: the sliders and options the drawing reads, and the list drawn with
   // them on `target` from `state` (nothing but a cleared surface while no line is

@@ -13,7 +13,8 @@ namespace quorvel {
 // Keeps every message instead of showing it.
 class HeadlessMessages : public MessageBoxService {
  public:
-  void show(const std::string& prompt, const std::string& title) override {
+  void show(const std::string& prompt, const std::string& title,
+            const std::string& /*detail*/) override {
     shown.push_back(RecordedMessage{title, prompt});
   }
   std::vector<RecordedMessage> shown;

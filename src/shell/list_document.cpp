@@ -17,7 +17,7 @@ RandomNumbers frmControl::randomNumbers() const {
 void frmControl::showDocument(int current) {
   std::vector<CheckListBox::Line> lines;
   lines.reserve(document_.size());
-  for (const ListEntry& entry : document_.entries()) lines.push_back({entry.line, entry.ticked});
+  for (const ListEntry& entry : document_.entries()) lines.push_back({entry.line, entry.ticked, entry.printed});
   const int count = static_cast<int>(lines.size());
   lstExist.setLines(std::move(lines), current >= 0 && current < count ? current : -1);
 }

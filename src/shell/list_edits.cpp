@@ -1,6 +1,8 @@
 // Editing the list in place: a line's curve back on the 绘制 page and put in its
 // place again (替换), a new colour, and a move up or down. Each is one undo step and
 // keeps the document, the working list on disk and the picture in step.
+#include <utility>
+
 #include "catalogue/curve_rules.h"
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
@@ -88,7 +90,9 @@ void frmControl::recolourLine(int line) {
     FuncRecord r = curve->record();
     r.color = colour & 0xFFFFFF;
     FunctionList next = document_;
-    next.replace(at, ListEntry{ClassicCurve(r), document_.at(at).ticked, document_.at(at).line});
+    ListEntry recoloured = document_.at(at);
+    recoloured.content = ClassicCurve(r);
+    next.replace(at, std::move(recoloured));
     if (!changeDocument(std::move(next), line)) {
       message("写入函数列表文件错误", kTitleError);
       return;

@@ -38,8 +38,9 @@ Program::Program(Surface& picPic, Services s)
       panel(*this),
       analysis(*this) {}
 
-void Program::message(const std::string& prompt, const std::string& title) {
-  services.messages->show(prompt, title);
+void Program::message(const std::string& prompt, const std::string& title,
+                      const std::string& detail) {
+  services.messages->show(prompt, title, detail);
 }
 
 }  // namespace quorvel

@@ -13,8 +13,10 @@ int ScriptedQuestions::ask(const std::string& prompt, const std::string& title,
   return answer;
 }
 
-void ScriptedMessageBox::show(const std::string& prompt, const std::string& title) {
+void ScriptedMessageBox::show(const std::string& prompt, const std::string& title,
+                              const std::string& detail) {
   shown.emplace_back(title, prompt);
+  details.push_back(detail);
 }
 
 FileDialogResult ScriptedFileDialog::answer() {

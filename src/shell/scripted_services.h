@@ -15,11 +15,14 @@
 
 namespace quorvel {
 
-// Message boxes recorded as (title, prompt), in the order shown.
+// Message boxes recorded as (title, prompt), in the order shown, and each one's detail
+// (empty for none) at the same index.
 class ScriptedMessageBox : public MessageBoxService {
  public:
-  void show(const std::string& prompt, const std::string& title) override;
+  void show(const std::string& prompt, const std::string& title,
+            const std::string& detail) override;
   std::vector<std::pair<std::string, std::string>> shown;
+  std::vector<std::string> details;
 };
 
 // Answers from a queue; an empty queue answers `otherwise` (the second button). Every

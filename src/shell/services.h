@@ -18,11 +18,13 @@ namespace quorvel {
 
 class Surface;
 
-// A modal message box with the stop icon and one OK button.
+// A modal message box with the stop icon and one OK button; a detail, when there is
+// one, is shown under the prompt (which box of the panel, where in its text).
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
-  virtual void show(const std::string& prompt, const std::string& title) = 0;
+  virtual void show(const std::string& prompt, const std::string& title,
+                    const std::string& detail) = 0;
 };
 
 // A modal question with one button per answer (the first is the default, the last

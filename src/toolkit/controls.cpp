@@ -81,6 +81,7 @@ void CheckListBox::RemoveItem(int i) {
 void CheckListBox::setItemText(int i, std::string text) {
   if (i < 0 || i >= ListCount()) return;
   items_[static_cast<std::size_t>(i)].text = std::move(text);
+  items_[static_cast<std::size_t>(i)].shown.clear();
   notify();
 }
 

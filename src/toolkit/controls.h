@@ -138,10 +138,18 @@ class TextBox : public Control {
     if (GotFocus) GotFocus();
   }
   Handler GotFocus;
+  // Asks the window to give the box the keyboard focus; the count of requests made,
+  // so a widget can tell a new one from one it has served.
+  void requestFocus() {
+    ++focusRequests_;
+    notify();
+  }
+  int FocusRequests() const { return focusRequests_; }
 
  private:
   std::string text_;
   int selStart_ = 0, selLength_ = 0;
+  int focusRequests_ = 0;
   TextFilter filter_;
 };
 
@@ -178,18 +186,26 @@ class CheckListBox : public Control {
   struct Line {
     std::string text;
     bool ticked = false;
+    // What the window shows for the line when it differs from the text (the curve's
+    // equation as a textbook prints it); empty: the text.
+    std::string shown{};
   };
 
   using Control::Control;
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int i) const { return items_.at(static_cast<std::size_t>(i)).text; }
+  const std::string& Shown(int i) const {
+    const Line& line = items_.at(static_cast<std::size_t>(i));
+    return line.shown.empty() ? line.text : line.shown;
+  }
   void AddItem(std::string text);
   // Every line at once and the current line (−1 for none), as one change: no ItemCheck
   // runs, whatever the ticks.
   void setLines(std::vector<Line> lines, int current);
   // Removing the current line leaves no current line; the lines after it move up.
   void RemoveItem(int i);
-  // A line's text changed in place; its tick and the current line stay.
+  // A line's text changed in place (and is shown as it is); its tick and the current
+  // line stay.
   void setItemText(int i, std::string text);
   // Lines i and j change places with their ticks; the current line goes with its line.
   void swapItems(int i, int j);

@@ -181,15 +181,16 @@ TEST(AddCommand, ARefusedCurveLeavesTheListAsItWas) {
     const char* err;
   } cases[] = {
       {{"--family", "2", "--p1", "0"}, "参数错误: ｋ≠０\n"},
-      {{"--family", "2", "--p1", "2x"}, "错误: 数据错误\n"},
+      {{"--family", "2", "--p1", "2x"}, "错误: 数据错误\nｋ第 2 个字符：“x”\n"},
       // Only the boxes the form reads are checked: a hidden one is not.
-      {{"--family", "1", "--p1", "1", "--p2", "0", "--p3", "x"}, "错误: 数据错误\n"},
-      {{"--family", "2", "--p1", "6", "--x-from", "1", "--x-to", "1"}, "错误: 数据错误\n"},
+      {{"--family", "1", "--p1", "1", "--p2", "0", "--p3", "x"}, "错误: 数据错误\nｃ第 1 个字符：“x”\n"},
+      {{"--family", "2", "--p1", "6", "--x-from", "1", "--x-to", "1"}, "错误: 数据错误\nＸ轴范围\n"},
       // The open marker needs its leading blank; without it the text is evaluated.
-      {{"--family", "2", "--p1", "6", "--x-from", "-∞"}, "错误: 数据错误\n"},
-      {{"--family", "13", "--expr", "(x+1))"}, "错误: 括号错误\n"},
-      {{"--family", "13", "--expr", "x+"}, "错误: 表达式错误，请检查\n"},
-      {{"--family", "13", "--expr", "foo(x)"}, "错误: 字符未定义\n"},
+      {{"--family", "2", "--p1", "6", "--x-from", "-∞"},
+       "错误: 数据错误\nＸ轴范围第 2 个字符：“∞”\n"},
+      {{"--family", "13", "--expr", "(x+1))"}, "错误: 括号错误\n表达式\n"},
+      {{"--family", "13", "--expr", "x+"}, "错误: 表达式错误，请检查\n表达式末尾\n"},
+      {{"--family", "13", "--expr", "foo(x)"}, "错误: 字符未定义\n表达式第 1 个字符：“foo”\n"},
   };
   for (const auto& c : cases) {
     writeFile(list, before);

@@ -183,7 +183,7 @@ TEST_F(Windows, OpenRefillsTheList) {
 
   kit.files->answers.push_back(saved.string());
   clickToolbar(3);  // 打开
-  EXPECT_EQ(listLines(list), (std::vector<std::string>{"[x] y=6/x", "[x] y=-2/x"}));
+  EXPECT_EQ(listLines(list), (std::vector<std::string>{"[x] y = 6/x", "[x] y = −2/x"}));
   ASSERT_GE(kit.files->shown.size(), 2u);
   EXPECT_EQ(kit.files->shown.back().request.title, "打开图像");
   EXPECT_EQ(kit.files->shown.back().request.filter, "函数图像文件(*.QVX)|*.QVX");
@@ -268,7 +268,7 @@ TEST_F(Windows, EnterPressesTheDefaultButton) {
   EXPECT_EQ(panel.txtParameter[1].Text(), "6");
   QTest::keyClick(k, Qt::Key_Return);
   EXPECT_EQ(listLines(panelWidget<QListWidget>("lstExist")),
-            (std::vector<std::string>{"[x] y=6/x"}));
+            (std::vector<std::string>{"[x] y = 6/x"}));
   // A focused button takes Enter for itself.
   desktop->panelWindow->activateWindow();
   auto* clear = panelWidget<QPushButton>("cmdClear");
@@ -334,7 +334,7 @@ TEST_F(Windows, UsersTickReachesTheItemCheckHandlerOnce) {
   EXPECT_EQ(calls, 1);
   EXPECT_FALSE(panel.lstExist.Selected(0));
   EXPECT_EQ(panel.lstExist.ListIndex(), 0);
-  EXPECT_EQ(listLines(list), (std::vector<std::string>{"[ ] y=6/x", "[x] y=3/x"}));
+  EXPECT_EQ(listLines(list), (std::vector<std::string>{"[ ] y = 6/x", "[x] y = 3/x"}));
   EXPECT_EQ(list->currentRow(), 0);
 }
 

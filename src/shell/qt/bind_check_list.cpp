@@ -30,7 +30,7 @@ CheckListBinder::CheckListBinder(CheckListBox& model, QListWidget* widget)
 bool CheckListBinder::sameLines() const {
   if (widget_->count() != model_.ListCount()) return false;
   for (int i = 0; i < widget_->count(); ++i) {
-    if (widget_->item(i)->text() != qtText(model_.List(i))) return false;
+    if (widget_->item(i)->text() != qtText(model_.Shown(i))) return false;
   }
   return true;
 }
@@ -38,7 +38,7 @@ bool CheckListBinder::sameLines() const {
 void CheckListBinder::rebuildLines() {
   widget_->clear();
   for (int i = 0; i < model_.ListCount(); ++i) {
-    auto* item = new QListWidgetItem(qtText(model_.List(i)), widget_);
+    auto* item = new QListWidgetItem(qtText(model_.Shown(i)), widget_);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
   }

@@ -39,10 +39,21 @@ void keepSelectionAfterClick(QObject* context, const QFocusEvent* focus, int sta
   QTimer::singleShot(0, context, [apply, start, length] { apply(start, length); });
 }
 
+// A focus the model asked for since the widget last looked.
+template <class Widget>
+void serveFocusRequest(const TextBox& model, Widget* widget, int& served) {
+  if (model.FocusRequests() == served) return;
+  served = model.FocusRequests();
+  widget->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace
 
 LineEditBinder::LineEditBinder(TextBox& model, QLineEdit* widget)
-    : Binder(model, widget), model_(model), widget_(widget) {
+    : Binder(model, widget),
+      model_(model),
+      widget_(widget),
+      focusRequestsServed_(model.FocusRequests()) {
   nameWidget(widget, model.Name());
   connect(widget, &QLineEdit::textEdited, this, [this](const QString& text) {
     const Forwarding f(*this);
@@ -100,11 +111,15 @@ void LineEditBinder::refresh() {
     const QSignalBlocker block(widget_);
     widget_->setText(text);
   }
+  serveFocusRequest(model_, widget_, focusRequestsServed_);
   applySelection(model_.SelStart(), model_.SelLength());
 }
 
 PlainTextBinder::PlainTextBinder(TextBox& model, QPlainTextEdit* widget)
-    : Binder(model, widget), model_(model), widget_(widget) {
+    : Binder(model, widget),
+      model_(model),
+      widget_(widget),
+      focusRequestsServed_(model.FocusRequests()) {
   nameWidget(widget, model.Name());
   connect(widget, &QPlainTextEdit::textChanged, this, [this] {
     const Forwarding f(*this);
@@ -154,6 +169,7 @@ void PlainTextBinder::refresh() {
     const QSignalBlocker block(widget_);
     widget_->setPlainText(text);
   }
+  serveFocusRequest(model_, widget_, focusRequestsServed_);
   applySelection(model_.SelStart(), model_.SelLength());
 }
 

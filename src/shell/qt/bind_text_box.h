@@ -22,6 +22,7 @@ class LineEditBinder : public Binder {
   void forwardSelection();
   TextBox& model_;
   QLineEdit* widget_;
+  int focusRequestsServed_;
 };
 
 class PlainTextBinder : public Binder {
@@ -37,6 +38,7 @@ class PlainTextBinder : public Binder {
   void forwardSelection();
   TextBox& model_;
   QPlainTextEdit* widget_;
+  int focusRequestsServed_;
 };
 
 // Positions in a QString (UTF-16 units) and in characters (code points).

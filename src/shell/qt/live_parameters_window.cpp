@@ -133,7 +133,7 @@ void LiveParametersWindow::fillCurveChoice() {
   curve_->clear();
   curve_->addItem(QStringLiteral("绘制页的曲线"));
   const CheckListBox& list = program_.panel.lstExist;
-  for (int i = 0; i < list.ListCount(); ++i) curve_->addItem(qtText(list.List(i)));
+  for (int i = 0; i < list.ListCount(); ++i) curve_->addItem(qtText(list.Shown(i)));
 }
 
 void LiveParametersWindow::rebuildRows() {

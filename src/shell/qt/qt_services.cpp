@@ -31,9 +31,11 @@ QString fromUtf8(const std::string& s) {
 
 }  // namespace
 
-void QtMessageBox::show(const std::string& prompt, const std::string& title) {
+void QtMessageBox::show(const std::string& prompt, const std::string& title,
+                        const std::string& detail) {
   QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok,
                   QApplication::activeWindow());
+  if (!detail.empty()) box.setInformativeText(fromUtf8(detail));
   box.exec();
 }
 

@@ -19,7 +19,8 @@ namespace quorvel {
 
 class QtMessageBox : public MessageBoxService {
  public:
-  void show(const std::string& prompt, const std::string& title) override;
+  void show(const std::string& prompt, const std::string& title,
+            const std::string& detail) override;
 };
 
 // A question box with the question icon and one button per answer.
