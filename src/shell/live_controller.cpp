@@ -78,14 +78,15 @@ bool LiveController::keep() {
     program_.message(std::string(kTooLong) + "，不能保存", kTitleError);
     return false;
   }
-  const ListState before = panel.listState();
+  bool stored = false;
   if (line_ >= 0) {
-    panel.cmdReplace.click();
+    stored = panel.replaceLiveLine();
   } else {
+    const ListState before = panel.listState();
     panel.cmdDraw.click();
+    stored = !before.sameList(panel.listState());
   }
   // A refused curve (its message shown) leaves the session going.
-  const bool stored = !before.sameList(panel.listState());
   if (stored) end();
   return stored;
 }

@@ -97,9 +97,10 @@ TEST_F(LiveSession, ALineChangesLiveWithoutAnythingStored) {
   EXPECT_EQ(panel.liveStep(), "ｋ≠０");
   EXPECT_TRUE(messages().empty());
   EXPECT_EQ(curvesDrawn(), 1u);
-  // 替换 puts it in the line's place; the end draws the list as it is.
+  // The live 替换 puts it in the line's place; the page's own 替换 was never armed.
+  EXPECT_FALSE(panel.cmdReplace.Visible());
   panel.txtParameter[1].setText("4");
-  panel.cmdReplace.click();
+  EXPECT_TRUE(panel.replaceLiveLine());
   panel.endLive();
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=4/x", "y=-2/x"}));
   EXPECT_FALSE(panel.Live());
