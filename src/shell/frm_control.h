@@ -270,6 +270,11 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void prepareCanvas();
   // The style's surface settings (none asked of the surface in the default style).
   void applyStyleToCanvas();
+  // The entry the panel's curve would be stored as (texts not yet fitted).
+  FuncRecord entryOfPanel() const;
+  // The entry's texts fit their fields (values written shorter where they must be);
+  // otherwise the refusal is shown.
+  bool entryFitsItsFields();
   void recordEntry(const std::string& text);
   void addTickedLine(const std::string& text);
   bool storeEntry();
