@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -108,14 +110,24 @@ TEST_F(Windows, EveryPanelControlHasItsWidgetAtItsPlace) {
       EXPECT_EQ(w->pos(), QPoint(toPixelsFromTwips(c->Left()), toPixelsFromTwips(c->Top())))
           << c->Name();
       if (c->Width() > 0) {
-        EXPECT_EQ(w->size(), QSize(toPixelsFromTwips(c->Width()), toPixelsFromTwips(c->Height())))
+        // A control widened for its text (below) only in its width.
+        EXPECT_EQ(w->size(), QSize(toPixelsFromTwips(c->Width()) + extraWidthOf(w),
+                                   toPixelsFromTwips(c->Height())))
             << c->Name();
+        // The family and form combos and the list are as much wider as the panel is.
+        const std::string& name = c->Name();
+        if (name == "cboFuncName" || name == "lstExist" ||
+            (name.rfind("cboStyle(", 0) == 0 && name != "cboStyle(13)")) {
+          EXPECT_EQ(extraWidthOf(w), desktop->panelWindow->extraWidth()) << name;
+        } else if (name != "cboStyle(13)") {
+          EXPECT_EQ(extraWidthOf(w), 0) << name;
+        }
       }
       EXPECT_EQ(w->toolTip().toStdString(), c->ToolTipText()) << c->Name();
       EXPECT_EQ(w->isEnabled(), c->Enabled()) << c->Name();
     }
   }
-  EXPECT_EQ(desktop->panelWindow->size(), QSize(157, 424));
+  EXPECT_EQ(desktop->panelWindow->size(), QSize(157 + desktop->panelWindow->extraWidth(), 424));
 }
 
 struct CaptionCase {
@@ -433,6 +445,41 @@ TEST_F(Windows, ClosingTheMainWindowUnloads) {
   EXPECT_TRUE(ended);
   EXPECT_FALSE(std::filesystem::exists(program.listPath()));
   EXPECT_TRUE(std::filesystem::exists(folder / "Quorvel.ini"));
+}
+
+TEST_F(Windows, EveryFormShowsWholeInItsClosedCombo) {
+  for (int family = 0; family < kFamilyCount; ++family) {
+    auto* combo = qobject_cast<QComboBox*>(
+        desktop->panelWindow->controlWidget(QStringLiteral("cboStyle(%1)").arg(family)));
+    ASSERT_NE(combo, nullptr);
+    for (int i = 0; i < combo->count(); ++i) {
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      const QRect text = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, combo);
+      // The style draws the text a pixel inside the field on either side.
+      EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), text.width() - 2)
+          << combo->itemText(i).toStdString();
+    }
+    EXPECT_LE(combo->geometry().right(), desktop->panelWindow->page(1)->width());
+  }
+  const int extra = desktop->panelWindow->extraWidth();
+  EXPECT_GT(extra, 0);
+  EXPECT_EQ(desktop->panelWindow->width(), 157 + extra);
+  // The main window's designed left edge (164 pixels) moves as far, as the screen allows.
+  const QRect available = desktop->mainWindow->screen()->availableGeometry();
+  const QRect placed = desktop->mainWindow->frameGeometry();
+  EXPECT_EQ(placed.left() - available.left(),
+            std::clamp(164 + extra, 0, available.width() - placed.width()));
+}
+
+TEST_F(Windows, ALongListLineIsReadWholeInItsTooltip) {
+  panel.cboFuncName.setListIndex(kCustomFamily);
+  panel.txtExpression.setText("sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+x/1");
+  panel.cmdDraw.click();
+  auto* list = panelWidget<QListWidget>("lstExist");
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->toolTip().toStdString(), panel.lstExist.List(0));
 }
 
 }  // namespace

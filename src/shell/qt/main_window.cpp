@@ -141,9 +141,14 @@ void MainWindow::placeFromForm() {
   if (s == nullptr) return;
   const QRect available = s->availableGeometry();
   // The designed left edge is the inside's; the frame's border is a few pixels.
-  const int left = toPixelsFromTwips(kWindowLeftTwips) - frame.left();
+  const int left = toPixelsFromTwips(kWindowLeftTwips) + panelExtraWidth_ - frame.left();
   setGeometry(clientRectInside(available, frame, left, toPixelsFromTwips(form_.Top),
                                toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height)));
+}
+
+void MainWindow::setPanelExtraWidth(int pixels) {
+  panelExtraWidth_ = std::max(0, pixels);
+  if (isVisible()) placeFromForm();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -5,12 +5,16 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
+#include <QTreeView>
 #include <QUrl>
 #include <chrono>
 #include <exception>
@@ -23,6 +27,9 @@
 namespace quorvel {
 
 namespace {
+
+// Room for the names and the columns of sizes, kinds and dates of a file dialog.
+constexpr QSize kFileDialogSize(780, 460);
 
 QString fromUtf8(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -113,6 +120,18 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
         dialog.setDefaultSuffix(fromUtf8(extensionOf(filterIndexOf(request.filter, selected))));
       });
   dialog.selectFile(fromUtf8(request.fileName));
+  // The detail view's columns of sizes, kinds and dates as wide as their texts
+  // ("506 字节"): their default width cuts them. The dialog is made wide enough to
+  // show them beside the names (within the screen).
+  for (QTreeView* details : dialog.findChildren<QTreeView*>()) {
+    for (int column = 1; column < details->header()->count(); ++column) {
+      details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize room = screen->availableGeometry().size() * 9 / 10;
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize).boundedTo(room));
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   FileDialogResult result;
   result.filterIndex = filterIndexOf(request.filter, dialog.selectedNameFilter());
