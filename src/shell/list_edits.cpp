@@ -112,8 +112,11 @@ void frmControl::replaceLine(int line) {
 }
 
 void frmControl::recolourLine(int line) {
-  if (line < 0 || line >= lstExist.ListCount()) return;
-  const std::int32_t colour = program_.services.colors->choose();
+  const std::optional<FuncRecord> shown = recordOfLine(line);
+  if (!shown) return;
+  // Opened on the line's own colour; a cancel gives it back, which changes nothing.
+  const std::int32_t colour = program_.services.colors->choose(shown->color & 0xFFFFFF);
+  if (colour == (shown->color & 0xFFFFFF)) return;
   asUndoStep([this, line, colour] {
     bool written = false;
     {

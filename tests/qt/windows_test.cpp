@@ -482,5 +482,19 @@ TEST_F(Windows, ALongListLineIsReadWholeInItsTooltip) {
   EXPECT_EQ(list->item(0)->toolTip().toStdString(), panel.lstExist.List(0));
 }
 
+TEST_F(Windows, EscClosesTheAboutBox) {
+  AboutWindow* about = desktop->aboutWindow;
+  ASSERT_TRUE(about->isVisible());  // the splash, shown at start
+  QTest::keyClick(about, Qt::Key_A);
+  EXPECT_TRUE(about->isVisible()) << "another key does nothing";
+  QTest::keyClick(about, Qt::Key_Escape);
+  EXPECT_FALSE(about->isVisible());
+  program.about.Show();
+  settle();
+  ASSERT_TRUE(about->isVisible());
+  QTest::keyClick(about, Qt::Key_Escape);
+  EXPECT_FALSE(about->isVisible());
+}
+
 }  // namespace
 }  // namespace quorvel::test
