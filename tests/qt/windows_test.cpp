@@ -17,12 +17,14 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "qt_fixture.h"
 #include "shell/qt/bind_label.h"
 #include "shell/qt/bind_picture_button.h"
+#include "shell/qt/page_focus.h"
 #include "shell/qt/twips.h"
 
 namespace quorvel::test {
@@ -447,6 +449,8 @@ TEST_F(Windows, ClosingTheMainWindowUnloads) {
   EXPECT_TRUE(std::filesystem::exists(folder / "Quorvel.ini"));
 }
 
+// Every form of every family shows whole in its closed combo: the panel is as much
+// wider as the widest needs, and the main window stays beside it.
 TEST_F(Windows, EveryFormShowsWholeInItsClosedCombo) {
   for (int family = 0; family < kFamilyCount; ++family) {
     auto* combo = qobject_cast<QComboBox*>(
@@ -494,6 +498,68 @@ TEST_F(Windows, EscClosesTheAboutBox) {
   ASSERT_TRUE(about->isVisible());
   QTest::keyClick(about, Qt::Key_Escape);
   EXPECT_FALSE(about->isVisible());
+}
+
+// Closing the main window (after 不保存) closes every tool window and ends the
+// program, a live curve being changed too; the working list is gone for good.
+TEST_F(Windows, ClosingTheMainWindowClosesEveryToolWindow) {
+  int ended = 0;
+  desktop->mainWindow->onUnloaded = [&ended] { ++ended; };
+  drawInverse("6");
+  program.analysis.showWindow();
+  desktop->liveWindow->openOn(0);
+  program.about.Show();
+  settle();
+  const std::vector<QWidget*> tools = {desktop->panelWindow, desktop->analysisWindow,
+                                       desktop->liveWindow, desktop->aboutWindow};
+  for (const QWidget* w : tools) ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  kit.questions->answers = {1};  // 不保存
+  desktop->mainWindow->close();
+  settle();
+  EXPECT_EQ(ended, 1);
+  for (const QWidget* w : tools) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+  EXPECT_FALSE(desktop->liveWindow->controller().active());
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));
+}
+
+QStringList* g_warnings = nullptr;
+
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtWarningMsg && g_warnings != nullptr) g_warnings->append(text);
+}
+
+// The Tab order runs within the page's own window: a widget of a window of its own
+// inside a page (as a combo's drop-down list can be) is no stop of it, and setting
+// the order warns of nothing (Qt warned "'first' and 'second' must be in the same
+// window" at every switch to the 绘制 page).
+TEST_F(Windows, TheTabOrderStaysWithinThePanelsWindow) {
+  QWidget window;
+  auto* page = new QWidget(&window);
+  page->resize(400, 400);
+  auto* first = new QLineEdit(page);
+  auto* popup = new QWidget(page, Qt::Popup);
+  auto* inPopup = new QLineEdit(popup);
+  auto* last = new QLineEdit(page);
+  first->setGeometry(10, 100, 80, 20);
+  last->setGeometry(10, 200, 80, 20);
+  popup->setGeometry(500, 500, 100, 50);
+  inPopup->setGeometry(0, 0, 80, 20);  // at the page's top in its own coordinates
+  PageFocus focus(
+      {nullptr, page}, [] { return 1; }, &window);
+  QStringList warnings;
+  g_warnings = &warnings;
+  const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+  focus.update();
+  for (const int shown : {2, 1, 3, 1}) {
+    panel.tbsControl.select(shown);
+    settle();
+  }
+  qInstallMessageHandler(previous);
+  g_warnings = nullptr;
+  EXPECT_TRUE(warnings.filter(QStringLiteral("setTabOrder")).isEmpty())
+      << warnings.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(first->nextInFocusChain(), last);
+  EXPECT_EQ(inPopup->window(), popup);
 }
 
 }  // namespace

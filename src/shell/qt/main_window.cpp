@@ -238,6 +238,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // The tool windows (控制, 分析, 动态参数, the about box) go with it, before the
+  // working list is removed: a live curve let go redraws from that list.
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow() || child->isHidden()) continue;
+    child->close();
+    child->hide();  // also a window that keeps itself open when closed (控制, 分析)
+  }
   form_.Form_Unload();
   event->accept();
   if (onUnloaded) onUnloaded();

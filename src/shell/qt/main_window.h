@@ -36,7 +36,8 @@ class MainWindow : public QWidget {
   // left edge moves right as far, to stay beside it.
   void setPanelExtraWidth(int pixels);
 
-  // Runs after the form's unload (the application ends there; tests watch it).
+  // Runs after the form's unload, once every tool window is closed (the application
+  // ends there; tests watch it).
   std::function<void()> onUnloaded;
 
   // Reads the window into the form and runs its layout now (normally it runs once
