@@ -69,4 +69,36 @@ PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int wi
   return pictureSpec;
 }
 
+PictureSpec fittedPictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
+                                 int windowHeight, int borderPixels) {
+  PictureSpec pictureSpec{format, windowWidth, windowHeight, borderPixels};
+  if (size.unit == SizeUnit::Window || windowWidth < 1 || windowHeight < 1) return pictureSpec;
+  int width = size.widthPixels;
+  int height = size.heightPixels;
+  if (size.unit == SizeUnit::Centimetres) {
+    width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
+    height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
+    pictureSpec.dotsPerInch = size.dotsPerInch;
+  }
+  width = std::max(1, width);
+  height = std::max(1, height);
+  const double fit = std::min(static_cast<double>(width) / windowWidth,
+                              static_cast<double>(height) / windowHeight);
+  pictureSpec.pixelRatio = fit;
+  // The fitted side is the window's; the other at least as long, the image exactly
+  // the size asked.
+  pictureSpec.widthPixels = std::max(1, static_cast<int>(std::lround(width / fit)));
+  pictureSpec.heightPixels = std::max(1, static_cast<int>(std::lround(height / fit)));
+  pictureSpec.imageWidthPixels = width;
+  pictureSpec.imageHeightPixels = height;
+  return pictureSpec;
+}
+
+double vectorOutputScale(const PictureSpec& pictureSpec) {
+  const double dotsPerInch =
+      pictureSpec.dotsPerInch > 0 ? pictureSpec.dotsPerInch : double{kScreenDotsPerInch};
+  const double scale = pictureSpec.pixelRatio * kScreenDotsPerInch / dotsPerInch;
+  return std::isfinite(scale) && scale > 0 ? scale : 1.0;
+}
+
 }  // namespace quorvel

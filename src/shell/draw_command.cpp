@@ -10,6 +10,7 @@
 #include "catalogue/families.h"
 #include "catalogue/list_file.h"
 #include "catalogue/parameter_slots.h"
+#include "catalogue/stored_text.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "plot/axes.h"
@@ -82,6 +83,9 @@ void frmControl::runDrawSteps() {
 
   // 8. Family rules.
   if (!familyRulesHold(text.has_value())) return;
+  // A new curve (and a live one, which 保留 stores) must fit its list entry: one cut
+  // to fit would come back as another curve. A replay stores nothing.
+  if (newCurve && !entryFitsItsFields()) return;
 
   // 9. Canvas; 10. axes and curve.
   prepareCanvas();
@@ -393,25 +397,41 @@ void frmControl::addTickedLine(const std::string& text) {
   lstExist.setSelected(lstExist.ListCount() - 1, true);
 }
 
-bool frmControl::storeEntry() {
-  listEntry = FuncRecord{};
-  listEntry.family = funcFamily;
-  listEntry.form = funcForm;
+FuncRecord frmControl::entryOfPanel() const {
+  FuncRecord entry;
+  entry.family = funcFamily;
+  entry.form = funcForm;
   if (funcFamily == kCustomFamily) {
-    listEntry.para1 = txtExpression.Text();  // as typed, not lower-cased
-    listEntry.zeroPara23 = true;
+    entry.para1 = txtExpression.Text();  // as typed, not lower-cased
+    entry.zeroPara23 = true;
   } else {
-    listEntry.para1 = txtParameter[1].Text();
-    listEntry.para2 = txtParameter[2].Text();
-    listEntry.para3 = txtParameter[3].Text();
+    entry.para1 = txtParameter[1].Text();
+    entry.para2 = txtParameter[2].Text();
+    entry.para3 = txtParameter[3].Text();
   }
-  listEntry.color = g_.penColor;
-  listEntry.rangeX1 = cboRangeX1.Text();
-  listEntry.rangeX2 = cboRangeX2.Text();
-  listEntry.rangeY1 = cboRangeY1.Text();
-  listEntry.rangeY2 = cboRangeY2.Text();
-  listEntry.intX = chkIntX.Value();
+  entry.color = g_.penColor;
+  entry.rangeX1 = cboRangeX1.Text();
+  entry.rangeX2 = cboRangeX2.Text();
+  entry.rangeY1 = cboRangeY1.Text();
+  entry.rangeY2 = cboRangeY2.Text();
+  entry.intX = chkIntX.Value();
+  return entry;
+}
 
+bool frmControl::entryFitsItsFields() {
+  FuncRecord entry = entryOfPanel();
+  if (const std::optional<std::string> problem = fitStoredTexts(entry)) {
+    message(*problem, kTitleError);
+    return false;
+  }
+  return true;
+}
+
+bool frmControl::storeEntry() {
+  // The colour as the plotter left it; the texts as their fields hold them (checked
+  // before the curve was drawn).
+  listEntry = entryOfPanel();
+  fitStoredTexts(listEntry);
   bool written = false;
   {
     ListFile file(program_.listPath());

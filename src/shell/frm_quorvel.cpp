@@ -302,9 +302,10 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
   }
   if (!drawable(size)) return "图像尺寸超出范围";
   // The picture is what the surface shows, drawn afresh by the redraw's own replay:
-  // the ticked lines in the surface's view, with the panel's sliders.
-  const PictureSpec pictureSpec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
-                                                 picPic.AreaHeightPixels(), picPic.BorderPixels());
+  // the ticked lines in the surface's view, with the panel's sliders. Another size
+  // shows the same region fitted into it, drawn as much larger as it is fitted.
+  const PictureSpec pictureSpec = fittedPictureSpecFor(
+      format, size, picPic.AreaWidthPixels(), picPic.AreaHeightPixels(), picPic.BorderPixels());
   const bool windowSized = pictureSpec.widthPixels == picPic.AreaWidthPixels() &&
                            pictureSpec.heightPixels == picPic.AreaHeightPixels();
   return program_.services.pictures->write(pictureSpec, file, [this, windowSized](Surface& target) {

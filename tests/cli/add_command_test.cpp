@@ -190,6 +190,11 @@ TEST(AddCommand, ARefusedCurveLeavesTheListAsItWas) {
       {{"--family", "13", "--expr", "(x+1))"}, "错误: 括号错误\n"},
       {{"--family", "13", "--expr", "x+"}, "错误: 表达式错误，请检查\n"},
       {{"--family", "13", "--expr", "foo(x)"}, "错误: 字符未定义\n"},
+      // Longer than the list keeps: never stored cut.
+      {{"--family", "13", "--expr", "sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+sin(6x)/6"},
+       "错误: 表达式过长：列表中最多保存50个字符，请缩短\n"},
+      {{"--family", "0", "--p1", "1", "--p2", "12345678901"},
+       "错误: 数值“1.234568E+10”过长：列表中每项最多保存10个字符\n"},
   };
   for (const auto& c : cases) {
     writeFile(list, before);

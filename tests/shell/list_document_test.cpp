@@ -180,9 +180,16 @@ TEST_F(ListDocumentTest, ALineEditedAndReplacedInItsPlace) {
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=2/x", "y=3(x-1)^2+2"}));
   panel.undo();
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=3(x-1)^2+2"}));
-  // Recolour through the colour dialog.
+  // Recolour through the colour dialog, opened on the line's own colour; a cancel
+  // changes nothing.
+  const std::int32_t own = colourOfRecord(2);
+  kit.colors->answers.push_back(std::nullopt);
+  panel.recolourLine(1);
+  EXPECT_EQ(kit.colors->shownOn.back(), own);
+  EXPECT_EQ(colourOfRecord(2), own);
   kit.colors->answers.push_back(0x123456);
   panel.recolourLine(1);
+  EXPECT_EQ(kit.colors->shownOn.back(), own);
   EXPECT_EQ(colourOfRecord(2), 0x123456);
   expectInStep("recoloured");
 }

@@ -190,13 +190,18 @@ TEST_F(ListOperationsTest, AutomaticRedrawBoxRedrawsEitherWay) {
 }
 
 TEST_F(ListOperationsTest, FailedReplayClearsTheRedrawingFlag) {
-  // 59 characters: drawn in full, stored as its first 50, which leave a bracket open.
-  std::string expression = "(";
-  for (int i = 0; i < 28; ++i) expression += "x+";
-  expression += "x)";
-  ASSERT_EQ(expression.size(), 59u);
+  // A record that leaves a bracket open (as a list written by a program that cut long
+  // expressions may hold), while the box still shows what the user typed.
+  const std::string expression = "(x+x)";
   drawExpression(expression);
   ASSERT_TRUE(messages().empty());
+  {
+    ListFile file(program.listPath());
+    std::optional<FuncRecord> r = file.read(1);
+    ASSERT_TRUE(r.has_value());
+    r->para1 = "(x+x";
+    ASSERT_TRUE(file.write(1, *r) && file.flush());
+  }
   surface.clearCalls();
   panel.cmdRedraw_Click();
   EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}}));

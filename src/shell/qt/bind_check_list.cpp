@@ -39,6 +39,8 @@ void CheckListBinder::rebuildLines() {
   widget_->clear();
   for (int i = 0; i < model_.ListCount(); ++i) {
     auto* item = new QListWidgetItem(qtText(model_.List(i)), widget_);
+    // A line longer than the list is wide is read whole in its tooltip.
+    item->setToolTip(item->text());
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
   }
