@@ -175,6 +175,10 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
     err << "quorvel export: cannot read '" << list.string() << "': " << why << '\n';
     return kExitFileError;
   }
+  if (const std::string why = unwritableReason(outFile); !why.empty()) {
+    err << "quorvel export: cannot write '" << outFile.string() << "': " << why << '\n';
+    return kExitFileError;
+  }
   std::error_code ec;
   if (std::filesystem::equivalent(list, outFile, ec)) {
     return usageError(err, "export", "the picture would replace the list file itself",

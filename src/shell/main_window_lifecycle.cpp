@@ -1,11 +1,16 @@
 // The main window's start-up, layout, activation and shut-down.
+#include <ctime>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include "catalogue/list_file_check.h"
 #include "eval/single_math.h"
+#include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
 #include "shell/frm_quorvel.h"
+#include "shell/headless_program.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
 
@@ -46,6 +51,11 @@ void frmQuorvel::Form_Load() {
   mdlDeclare& g = program_.g;
 
   setCaption(std::string("Quorvel ") + kVersion);
+  // What a run that was killed left behind: the temporary files of its saves and the
+  // command line's private folders.
+  removeStaleTemporariesOf(program_.folder() / kSettingsFile);
+  removeStaleTemporariesOf(program_.listPath());
+  removeStaleHeadlessFolders();
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
   const bool recoverable = program_.working.inProgramFolder() && hasRecords(program_.listPath());

@@ -180,7 +180,7 @@ TEST(ExportCommand, FailuresLeaveTheTargetAsItWas) {
        "quorvel export: cannot read '" + (dir / "none.qvx").string() + "': no such file"},
       {{"export", kWorksheet, (dir / "taken.svg").string()},
        3,
-       "quorvel export: cannot write '" + (dir / "taken.svg").string() + "': cannot replace"},
+       "quorvel export: cannot write '" + (dir / "taken.svg").string() + "': it is a folder"},
       {{"export", kWorksheet, (dir / "no" / "p.pdf").string()},
        3,
        "quorvel export: cannot write '" + (dir / "no" / "p.pdf").string() + "': cannot create"},
