@@ -17,6 +17,8 @@ ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
     storePictureStyle(*headless.program().services.preferences, request.style);
     outcome.listOpened = headless.openList(listFile);
     outcome.messages = headless.messages();
+    const std::vector<RecordedMessage>& refused = headless.panel().refusedRecords();
+    outcome.messages.insert(outcome.messages.end(), refused.begin(), refused.end());
     return outcome.listOpened;
   });
   return outcome;

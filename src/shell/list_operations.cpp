@@ -15,6 +15,13 @@
 
 namespace quorvel {
 
+namespace {
+
+// The refused records a message names one by one; the rest are counted.
+constexpr std::size_t kRecordsNamed = 5;
+
+}  // namespace
+
 void frmControl::cmdClear_Click() {
   stopEditing();
   canvas->Cls();
@@ -83,6 +90,8 @@ void frmControl::cmdDelete_Click() {
 void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
+  const bool opening = g_.listFromFile;
+  if (opening) refusedRecords_.clear();
   style_ = pictureStyle();
   liveKept_ = false;  // a live curve's kept picture is gone with this one
   canvas->Cls();
@@ -120,6 +129,23 @@ void frmControl::cmdRedraw_Click() {
   for (const std::function<void(Surface&)>& overlay : pictureOverlays) overlay(*canvas);
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
+  if (opening) reportRefusedRecords();
+}
+
+void frmControl::reportRefusedRecords() {
+  if (refusedRecords_.empty()) return;
+  if (refusedRecords_.size() == 1) {
+    program_.message(refusedRecords_.front().prompt, refusedRecords_.front().title);
+    return;
+  }
+  std::string prompt = "列表中有 " + std::to_string(refusedRecords_.size()) +
+                       " 条函数未通过检查，没有画出（已取消勾选）：";
+  for (std::size_t i = 0; i < refusedRecords_.size() && i < kRecordsNamed; ++i) {
+    const RecordedMessage& r = refusedRecords_[i];
+    prompt += "\n第 " + std::to_string(r.record) + " 条：" + r.prompt;
+  }
+  if (refusedRecords_.size() > kRecordsNamed) prompt += "\n……";
+  program_.message(prompt, kTitleError);
 }
 
 void frmControl::replayOnto(Surface& target) {
