@@ -104,9 +104,14 @@ std::string readPrintSize(const SplitWords& words, PictureSpec& picture) {
       !problem.empty()) {
     return problem;
   }
-  if (!drawable(size)) {
-    return "--cm " + *cm + " at " + std::to_string(size.dotsPerInch) + " dpi is more than " +
-           std::to_string(kMaxPicturePixels) + " pixels a side";
+  const std::string asked = "--cm " + *cm + " at " + std::to_string(size.dotsPerInch) + " dpi";
+  switch (sizeFault(size)) {
+    case SizeFault::None: break;
+    case SizeFault::TooSmall: return asked + " is too small: under one pixel a side";
+    case SizeFault::TooLarge:
+      return asked + " is too large: more than " + std::to_string(kMaxPicturePixels) +
+             " pixels a side";
+    case SizeFault::Resolution: return asked + ": the resolution is not allowed";
   }
   picture = pictureSpecFor(picture.format, size, picture.widthPixels, picture.heightPixels,
                            picture.borderPixels);

@@ -288,7 +288,9 @@ TEST(ExportCommand, WrongUsage) {
       {{"export", "a.qvx", "b.png", "--cm", "10"}, "--cm must be WxH"},
       {{"export", "a.qvx", "b.png", "--cm", "10x10", "--dpi", "50"},
        "--dpi must be a whole number from 72 to 1200"},
-      {{"export", "a.qvx", "b.png", "--cm", "80x10"}, "more than 8000 pixels a side"},
+      {{"export", "a.qvx", "b.png", "--cm", "80x10"}, "too large: more than 8000 pixels a side"},
+      {{"export", "a.qvx", "b.png", "--cm", "0.0001x0.0001"}, "too small: under one pixel a side"},
+      {{"export", "a.qvx", "b.png", "--cm", "10x0.001", "--dpi", "72"}, "too small"},
       {{"export", "a.qvx", "b.png", "--labels", "--legend"}, "--labels or --legend"},
       {{"export", "a.qvx", "b.png", "--label-size", "8"}, "from 9 to 24"},
   };
