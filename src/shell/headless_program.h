@@ -28,6 +28,7 @@ class NullSurface : public Surface {
  public:
   explicit NullSurface(int widthPixels = 500, int heightPixels = 500, int borderPixels = 1)
       : Surface(widthPixels, heightPixels, borderPixels) {}
+  bool DrawsNothing() const override { return true; }
 
  protected:
   void onLine(float, float, float, float) override {}

@@ -2,6 +2,7 @@
 // tick handler. Line i of lstExist and record i + 1 of Funclist.dat are one entry.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "catalogue/curve_rules.h"
@@ -108,6 +109,9 @@ void frmControl::cmdRedraw_Click() {
   if (style_.labels != CurveLabels::None) labelled_ = &labelled;
   std::int32_t loaded = 0;
   {
+    // An opened list adds a line per record: the list is shown once, at the end.
+    std::optional<ListUpdate> lines;
+    if (opening) lines.emplace(lstExist);
     ListFile file(program_.listPath());
     const std::int32_t last = file.isOpen() ? file.recordCount() : 0;
     replayFile_ = &file;
