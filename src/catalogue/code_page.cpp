@@ -14,7 +14,8 @@ namespace {
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
 constexpr const char* kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 
-// One conversion direction, opened for one call.
+// One conversion direction, opened once per thread and direction (opening one costs
+// more than converting a record's texts).
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -55,7 +56,8 @@ enum class Direction { ToCp936, ToUtf8 };
 // with no code in the target, or bytes that are no character of the source), one
 // replacement is written and the refused character or byte is skipped.
 std::string convert(iconv_t cd, const std::string& input, Direction direction) {
-  std::string in = input;  // iconv wants a writable pointer
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // the initial state, whatever came before
+  std::string in = input;                         // iconv wants a writable pointer
   char* inPtr = in.data();
   std::size_t inLeft = in.size();
   std::string out;
@@ -111,13 +113,19 @@ std::string asciiOnly(const std::string& in, Direction direction) {
   return out;
 }
 
+bool plainAscii(const std::string& text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 // The system may know code page 936 as "CP936" or as "GBK".
-std::string convertWith(const char* to1, const char* from1, const char* to2, const char* from2,
-                        const std::string& in, Direction direction) {
-  if (in.empty()) return std::string();
-  Converter first(to1, from1);
+std::string convertWith(const Converter& first, const Converter& second, const std::string& in,
+                        Direction direction) {
+  // Code page 936 keeps ASCII as it is, as UTF-8 does.
+  if (plainAscii(in)) return in;
   if (first.ok()) return convert(first.handle(), in, direction);
-  Converter second(to2, from2);
   if (second.ok()) return convert(second.handle(), in, direction);
   return asciiOnly(in, direction);
 }
@@ -125,11 +133,13 @@ std::string convertWith(const char* to1, const char* from1, const char* to2, con
 }  // namespace
 
 std::string utf8ToCp936(const std::string& utf8) {
-  return convertWith("CP936", "UTF-8", "GBK", "UTF-8", utf8, Direction::ToCp936);
+  thread_local const Converter first("CP936", "UTF-8"), second("GBK", "UTF-8");
+  return convertWith(first, second, utf8, Direction::ToCp936);
 }
 
 std::string cp936ToUtf8(const std::string& cp936) {
-  return convertWith("UTF-8", "CP936", "UTF-8", "GBK", cp936, Direction::ToUtf8);
+  thread_local const Converter first("UTF-8", "CP936"), second("UTF-8", "GBK");
+  return convertWith(first, second, cp936, Direction::ToUtf8);
 }
 
 int cp936CharWidth(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }

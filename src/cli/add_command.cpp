@@ -148,7 +148,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
         return kExitRefused;
       }
       // Records that fail their checks stay in the list as they are.
-      reportRecordMessages(err, "add", request.list, headless.messages());
+      reportRecordMessages(err, "add", request.list, headless.panel().refusedRecords());
     }
     const std::size_t messagesBefore = headless.messages().size();
     frmControl& panel = headless.panel();

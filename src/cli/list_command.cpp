@@ -60,7 +60,8 @@ int listCommand(const std::vector<std::string>& args, std::istream& /*in*/, std:
     }
     const CheckListBox& lines = headless.panel().lstExist;
     for (int i = 0; i < lines.ListCount(); ++i) out << lines.List(i) << '\n';
-    const std::size_t refused = reportRecordMessages(err, "list", list, headless.messages());
+    const std::size_t refused =
+        reportRecordMessages(err, "list", list, headless.panel().refusedRecords());
     return refused == 0 ? kExitDone : kExitRefused;
   } catch (const std::runtime_error& e) {
     err << "quorvel list: " << e.what() << '\n';

@@ -15,6 +15,8 @@ ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
     panel.fixPictureStyle(request.style);
     outcome.listOpened = headless.openList(listFile);
     outcome.messages = headless.messages();
+    const std::vector<RecordedMessage>& refused = headless.panel().refusedRecords();
+    outcome.messages.insert(outcome.messages.end(), refused.begin(), refused.end());
     return outcome.listOpened;
   });
   return outcome;

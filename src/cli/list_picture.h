@@ -23,8 +23,8 @@ struct ListPictureRequest {
 struct ListPictureOutcome {
   bool listOpened = false;  // false: the program refused the list file (see messages)
   std::string writeError;   // why the picture was not written; "" when it was
-  // The messages the program showed: the refusal of the file, or one per record that
-  // failed its checks while it was replayed (those records are left out).
+  // The messages the program showed (the refusal of the file), then one per record
+  // that failed its checks while it was replayed (those records are left out).
   std::vector<RecordedMessage> messages;
   bool written() const { return listOpened && writeError.empty(); }
 };

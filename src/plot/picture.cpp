@@ -34,18 +34,22 @@ int pixelsOfCentimetres(double centimetres, int dotsPerInch) {
   return static_cast<int>(std::lround(std::max(0.0, pixels)));
 }
 
-bool drawable(const PictureSize& size) {
-  auto fits = [](int side) { return side >= 1 && side <= kMaxPicturePixels; };
-  switch (size.unit) {
-    case SizeUnit::Window: return true;
-    case SizeUnit::Pixels: return fits(size.widthPixels) && fits(size.heightPixels);
-    case SizeUnit::Centimetres:
-      return size.dotsPerInch >= kMinDotsPerInch && size.dotsPerInch <= kMaxDotsPerInch &&
-             fits(pixelsOfCentimetres(size.widthCm, size.dotsPerInch)) &&
-             fits(pixelsOfCentimetres(size.heightCm, size.dotsPerInch));
+SizeFault sizeFault(const PictureSize& size) {
+  if (size.unit == SizeUnit::Window) return SizeFault::None;
+  int width = size.widthPixels, height = size.heightPixels;
+  if (size.unit == SizeUnit::Centimetres) {
+    if (size.dotsPerInch < kMinDotsPerInch || size.dotsPerInch > kMaxDotsPerInch) {
+      return SizeFault::Resolution;
+    }
+    width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
+    height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
   }
-  return false;
+  if (width < 1 || height < 1) return SizeFault::TooSmall;
+  if (width > kMaxPicturePixels || height > kMaxPicturePixels) return SizeFault::TooLarge;
+  return SizeFault::None;
 }
+
+bool drawable(const PictureSize& size) { return sizeFault(size) == SizeFault::None; }
 
 PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
                            int windowHeight, int borderPixels) {

@@ -65,8 +65,11 @@ struct PictureSize {
 // The pixels a length of centimetres takes at a resolution (rounded; 10 cm at 300 dpi
 // is 1181).
 int pixelsOfCentimetres(double centimetres, int dotsPerInch);
-// Whether the size can be drawn: every side from 1 to kMaxPicturePixels pixels, the
-// resolution from kMinDotsPerInch to kMaxDotsPerInch.
+// Why a size cannot be drawn: a side under one pixel or over kMaxPicturePixels, a
+// resolution outside kMinDotsPerInch to kMaxDotsPerInch.
+enum class SizeFault { None, TooSmall, TooLarge, Resolution };
+SizeFault sizeFault(const PictureSize& size);
+// Whether the size can be drawn (it has no fault).
 bool drawable(const PictureSize& size);
 // The picture of `size` in `format`, for a window whose drawing area is windowWidth ×
 // windowHeight pixels inside a border of borderPixels. Centimetres give a picture of

@@ -26,6 +26,7 @@
 #include "shell/list_history.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
+#include "shell/recorded_message.h"
 #include "toolkit/controls.h"
 
 namespace quorvel {
@@ -163,6 +164,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // The same on a surface of another size: what it shows around the middle of the
   // screen's view, at the screen's scale.
   void replayCentredOnto(Surface& target);
+  // The records of the list last opened that failed the draw command's checks while
+  // it was replayed (their lines are unticked), each with its message. The window
+  // says them in one message at the end of the replay, however many there are.
+  const std::vector<RecordedMessage>& refusedRecords() const { return refusedRecords_; }
   // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
   // are part of the picture on the screen, in exports and in prints (the analysis
   // marks); never stored in the list. In the modern look the overlay gets the space of
@@ -293,6 +298,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // List operations.
   void replayEntry(ListFile& file, std::int32_t& loaded);
   std::string listTextOfEntry(const FuncRecord& entry) const;
+  void reportRefusedRecords();
+  std::vector<RecordedMessage> refusedRecords_;
 
   // Pan and zoom.
   void pan(PanDirection direction);

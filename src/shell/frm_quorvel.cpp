@@ -1,17 +1,12 @@
 // The main window's toolbar commands, the surface's mouse events and the splash timer.
 #include "shell/frm_quorvel.h"
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "catalogue/curve_rules.h"
-#include "catalogue/families.h"
-#include "catalogue/func_record.h"
-#include "catalogue/list_file.h"
+#include "catalogue/list_file_check.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
 #include "shell/picture_preferences.h"
@@ -54,38 +49,9 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"关于", "", ButtonStyle::Push, 14, ToolbarCommand::About},
 };
 
-// The most entries a list may hold (the platform's list box holds no more); a longer
-// file would take minutes to replay and is no list this program wrote.
-constexpr std::uintmax_t kMaxListRecords = 32767;
-
-// A record this program could have written: a family and form of the catalogue, a
-// 24-bit colour and a tick box value. Its texts may be anything a user typed; the
-// draw command checks those at the replay.
-bool plausibleRecord(const FuncRecord& r) {
-  return form(r.family, r.form) != nullptr && r.color >= 0 && r.color <= 0xFFFFFF &&
-         (r.intX == 0 || r.intX == 1);
-}
-
-// A list file holds whole records (or nothing at all), each of them plausible. A
-// file that fails is refused whole, before the working list is touched.
-bool looksLikeListFile(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return false;
-  const std::uintmax_t length = std::filesystem::file_size(file, ec);
-  if (ec || !wellFormedLength(length)) return false;
-  const std::uintmax_t records = length == 0 ? 0 : (length - kRecordSize) / kSlotSize + 1;
-  if (records > kMaxListRecords) return false;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::array<char, kSlotSize> slot{};
-  for (std::uintmax_t n = 1; n <= records; ++n) {
-    const std::streamsize want = n < records ? kSlotSize : kRecordSize;
-    if (!in.read(slot.data(), want)) return false;
-    RecordBytes bytes{};
-    std::memcpy(bytes.data(), slot.data(), bytes.size());
-    if (!plausibleRecord(decodeRecord(bytes))) return false;
-  }
-  return true;
+// The refusal of a list file: the program's message, the file and the reason.
+std::string openRefusal(const std::filesystem::path& file, const std::string& reason) {
+  return "打开列表文件错误\n“" + file.string() + "”：" + reason;
 }
 
 std::string upperCase(std::string text) {
@@ -241,8 +207,19 @@ bool frmQuorvel::confirmLosingList() {
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
   // The working list is replaced only by a readable list file, in one step, so a
   // failure leaves the current list, its file and the picture as they were.
-  if (!looksLikeListFile(source) || !copyFileSafely(source, program_.listPath())) {
-    program_.message("打开列表文件错误", kTitleError);
+  std::string bytes;
+  const ListFileCheck check = checkListFile(source, &bytes);
+  if (!check.ok()) {
+    program_.message(openRefusal(source, listFaultText(check)), kTitleError);
+    return false;
+  }
+  return openListBytes(bytes, source);
+}
+
+bool frmQuorvel::openListBytes(const std::string& bytes, const std::filesystem::path& source) {
+  std::string error;
+  if (!replaceFileWith(program_.listPath(), bytes, &error)) {
+    program_.message(openRefusal(source, "不能写入工作列表：" + error), kTitleError);
     return false;
   }
   frmControl& panel = program_.panel;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "catalogue/families.h"
+#include "files/stale_temporaries.h"
 #include "shell/scripted_services.h"
 
 namespace quorvel {
@@ -33,10 +34,18 @@ class NoPictures : public PictureWriter {
   }
 };
 
-std::filesystem::path makePrivateFolder() {
+constexpr const char* kPrivateFolderPrefix = "quorvel-";
+
+std::filesystem::path temporaryFolder() {
   std::error_code ec;
   const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-  std::string pattern = ((ec ? std::filesystem::path("/tmp") : base) / "quorvel-XXXXXX").string();
+  return ec ? std::filesystem::path("/tmp") : base;
+}
+
+std::filesystem::path makePrivateFolder() {
+  removeStaleHeadlessFolders();
+  const std::filesystem::path base = temporaryFolder();
+  std::string pattern = (base / (std::string(kPrivateFolderPrefix) + "XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot make a temporary folder in " + base.string());
   }
@@ -44,6 +53,8 @@ std::filesystem::path makePrivateFolder() {
 }
 
 }  // namespace
+
+void removeStaleHeadlessFolders() { removeStaleFolders(temporaryFolder(), kPrivateFolderPrefix); }
 
 std::string messageLine(const RecordedMessage& message) {
   return message.title + ": " + message.prompt;

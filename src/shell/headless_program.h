@@ -13,16 +13,13 @@
 
 #include "plot/surface.h"
 #include "shell/program.h"
+#include "shell/recorded_message.h"
 
 namespace quorvel {
 
-// A message the program showed; record is the list record being replayed at the
-// time (from 1), 0 when none was.
-struct RecordedMessage {
-  std::int32_t record = 0;
-  std::string title;
-  std::string prompt;
-};
+// Removes the private folders ("quorvel-XXXXXX" in the temporary folder) that runs
+// killed long enough ago left behind; every new one does so first.
+void removeStaleHeadlessFolders();
 
 // "TITLE: PROMPT", the way a command line reports a message box.
 std::string messageLine(const RecordedMessage& message);
@@ -32,6 +29,7 @@ class NullSurface : public Surface {
  public:
   explicit NullSurface(int widthPixels = 500, int heightPixels = 500, int borderPixels = 1)
       : Surface(widthPixels, heightPixels, borderPixels) {}
+  bool DrawsNothing() const override { return true; }
 
  protected:
   void onLine(float, float, float, float) override {}

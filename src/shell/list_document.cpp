@@ -52,6 +52,7 @@ void frmControl::restoreListState(const ListState& state) {
     // The lines come back with their ticks; no tick of these starts a redraw.
     const bool wasRestoring = restoringList_;
     restoringList_ = true;
+    const ListUpdate lines(lstExist);
     lstExist.Clear();
     for (std::size_t i = 0; i < state.lines.size(); ++i) {
       lstExist.AddItem(state.lines[i]);

@@ -17,6 +17,13 @@
 
 namespace quorvel {
 
+namespace {
+
+// The refused records a message names one by one; the rest are counted.
+constexpr std::size_t kRecordsNamed = 5;
+
+}  // namespace
+
 void frmControl::cmdClear_Click() {
   stopEditing();
   canvas->Cls();
@@ -85,6 +92,8 @@ void frmControl::cmdDelete_Click() {
 void frmControl::cmdRedraw_Click() {
   if (redrawRunning_) return;  // never nested: a redraw replays everything anyway
   redrawRunning_ = true;
+  const bool opening = g_.listFromFile;
+  if (opening) refusedRecords_.clear();
   style_ = pictureStyle();
   liveKept_ = false;  // a live curve's kept picture is gone with this one
   canvas->Cls();
@@ -104,6 +113,9 @@ void frmControl::cmdRedraw_Click() {
   if (style_.modern || style_.labels != CurveLabels::None) labelled_ = &labelled;
   std::int32_t loaded = 0;
   {
+    // An opened list adds a line per record: the list is shown once, at the end.
+    std::optional<ListUpdate> lines;
+    if (opening) lines.emplace(lstExist);
     ListFile file(program_.listPath());
     const std::int32_t last = file.isOpen() ? file.recordCount() : 0;
     replayFile_ = &file;
@@ -134,6 +146,23 @@ void frmControl::cmdRedraw_Click() {
   for (const auto& overlay : pictureOverlays) overlay(*canvas, texts ? &*texts : nullptr);
   userInputs.restore(*this, g_);
   redrawRunning_ = false;
+  if (opening) reportRefusedRecords();
+}
+
+void frmControl::reportRefusedRecords() {
+  if (refusedRecords_.empty()) return;
+  if (refusedRecords_.size() == 1) {
+    program_.message(refusedRecords_.front().prompt, refusedRecords_.front().title);
+    return;
+  }
+  std::string prompt = "列表中有 " + std::to_string(refusedRecords_.size()) +
+                       " 条函数未通过检查，没有画出（已取消勾选）：";
+  for (std::size_t i = 0; i < refusedRecords_.size() && i < kRecordsNamed; ++i) {
+    const RecordedMessage& r = refusedRecords_[i];
+    prompt += "\n第 " + std::to_string(r.record) + " 条：" + r.prompt;
+  }
+  if (refusedRecords_.size() > kRecordsNamed) prompt += "\n……";
+  program_.message(prompt, kTitleError);
 }
 
 void frmControl::replayOnto(Surface& target) {

@@ -1,11 +1,16 @@
 // The main window's start-up, layout, activation and shut-down.
+#include <ctime>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include "catalogue/list_file_check.h"
 #include "eval/single_math.h"
+#include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
 #include "shell/frm_quorvel.h"
+#include "shell/headless_program.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
 
@@ -19,6 +24,8 @@ constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
 // The designed window: a client area of 7485 × 8100 inside its frame.
 constexpr int kDesignedWidth = 7605, kDesignedHeight = 8610, kDesignedInnerHeight = 8100;
 constexpr int kToolbarImages = 14;
+// Names tried for a damaged working list kept aside in one second.
+constexpr int kMostKeptAsideNames = 100;
 
 // A list with at least one record: an empty file holds nothing to offer back.
 bool hasRecords(const std::filesystem::path& file) {
@@ -46,6 +53,11 @@ void frmQuorvel::Form_Load() {
   mdlDeclare& g = program_.g;
 
   setCaption(std::string("Quorvel ") + kVersion);
+  // What a run that was killed left behind: the temporary files of its saves and the
+  // command line's private folders.
+  removeStaleTemporariesOf(program_.folder() / kSettingsFile);
+  removeStaleTemporariesOf(program_.listPath());
+  removeStaleHeadlessFolders();
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
   const bool recoverable = program_.working.inProgramFolder() && hasRecords(program_.listPath());
@@ -94,12 +106,48 @@ void frmQuorvel::recoverWorkingList() {
   const std::filesystem::path kept = recoveryPath();
   std::error_code ec;
   if (!std::filesystem::exists(kept, ec)) return;
-  if (program_.services.questions->ask(kRecoveryPrompt, kQuestionTitle, {"恢复", "不恢复"}) == 0 &&
-      openListFile(kept)) {
-    // Restored as 打开 restores a list, but saved nowhere yet.
-    program_.panel.startNewDocument(false);
+  // A crash can cut the list in the middle of a record: the whole ones before it and
+  // after it are still good.
+  const SalvagedList salvage = salvageListFile(kept);
+  if (!salvage.readable || salvage.kept == 0) {
+    // Nothing to offer back, but nothing the user might still want is deleted.
+    keepAside(kept);
+    return;
   }
+  std::string prompt = kRecoveryPrompt;
+  if (salvage.lost > 0) {
+    prompt += "\n可以恢复 " + std::to_string(salvage.kept) + " 条函数；" +
+              std::to_string(salvage.lost) + " 条记录不完整或已损坏，不能恢复。";
+  }
+  if (program_.services.questions->ask(prompt, kQuestionTitle, {"恢复", "不恢复"}) != 0) {
+    removeIfPresent(kept);
+    return;
+  }
+  if (!openListBytes(salvage.bytes, kept)) {
+    keepAside(kept);
+    return;
+  }
+  // Restored as 打开 restores a list, but saved nowhere yet.
+  program_.panel.startNewDocument(false);
   removeIfPresent(kept);
+}
+
+void frmQuorvel::keepAside(const std::filesystem::path& file) {
+  // Beside it under a name of its own, which no later crash reuses.
+  const std::time_t now = std::time(nullptr);
+  char stamp[32] = {};
+  std::tm local{};
+  localtime_r(&now, &local);
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+  for (int n = 0; n < kMostKeptAsideNames; ++n) {
+    const std::string suffix = n == 0 ? "" : "-" + std::to_string(n);
+    const std::filesystem::path aside =
+        file.parent_path() / ("Funclist-" + std::string(stamp) + suffix + ".damaged");
+    std::error_code ec;
+    if (std::filesystem::exists(aside, ec)) continue;
+    std::filesystem::rename(file, aside, ec);
+    return;
+  }
 }
 
 bool frmQuorvel::Form_QueryUnload() { return !confirmLosingList(); }

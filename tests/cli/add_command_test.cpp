@@ -272,7 +272,9 @@ TEST(AddCommand, FileProblemsNameTheFileAndDamageNothing) {
   writeFile(malformed, std::string(100, 'x'));
   const Outcome refused = runCli(addArgs(malformed, curve));
   EXPECT_EQ(refused.exit, 1);
-  EXPECT_EQ(refused.err, "错误: 打开列表文件错误\n");
+  EXPECT_EQ(refused.err,
+            "错误: 打开列表文件错误\n“" + malformed.string() +
+                "”：长度 100 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）\n");
   EXPECT_EQ(readFile(malformed), std::string(100, 'x'));
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"short.qvx"});
 }

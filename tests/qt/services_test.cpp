@@ -18,6 +18,7 @@
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
 #include "render/picture_writer.h"
+#include "shell/picture_preferences.h"
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_preferences.h"
@@ -277,7 +278,8 @@ TEST(ColourDialog, OpensOnTheCurrentColourAndACancelKeepsIt) {
 // The preferences live in the user's configuration folder (the tests' own, in
 // Qt's test mode), never beside Quorvel.ini, and outlast the object that wrote them.
 TEST(QtPreferencesStore, KeepsItsValuesInTheUsersConfigurationFolder) {
-  constexpr Preference<int> kProbe{"test/probe", 0};
+  // One of the program's own keys: the file keeps no others.
+  constexpr Preference<int> kProbe{kLabelPoints.key, 0};
   QString file;
   {
     QtPreferences preferences;
