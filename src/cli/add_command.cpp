@@ -184,12 +184,14 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   // 自动选色 chooses by the current line unless a colour is given.
   const std::int32_t colour = request.color ? *request.color : autoColor(currentLine(list));
-  const EntryReading reading = readRecord(typedRecord(words, request, colour), random);
+  // The draw command's own checks, and the entry must hold the curve whole.
+  FuncRecord stored;
+  const EntryReading reading = readNewRecord(typedRecord(words, request, colour), random, stored);
   if (!reading.curve) {
     err << reading.refusal.title << ": " << reading.refusal.message << '\n';
     return kExitRefused;
   }
-  list.add(ListEntry{ClassicCurve(reading.texts), true, reading.curve->text});
+  list.add(ListEntry{ClassicCurve(stored), true, reading.curve->text});
   if (!replaceFileWith(request.list, list.bytes())) {
     err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
         << kMessageSaveListError << ")\n";

@@ -11,6 +11,7 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/parameter_slots.h"
+#include "catalogue/stored_text.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -203,6 +204,18 @@ RandomNumbers seededRandom(std::uint32_t seed) {
     const std::uint32_t bits = static_cast<std::uint32_t>(engine()) >> 8;
     return static_cast<float>(bits) * (1.0f / 16777216.0f);
   };
+}
+
+EntryReading readNewRecord(const FuncRecord& record, const RandomNumbers& random,
+                           FuncRecord& stored) {
+  EntryReading reading = readRecord(record, random);
+  if (!reading.curve) return reading;
+  stored = reading.texts;
+  if (const std::optional<std::string> problem = fitStoredTexts(stored)) {
+    reading.curve.reset();
+    reading.refusal = Refusal{kTitleError, *problem};
+  }
+  return reading;
 }
 
 }  // namespace quorvel

@@ -45,7 +45,14 @@ void frmControl::openDocument(FunctionList list) {
   stopEditing();
   showDocument(current);
   cmdRedraw_Click();
-  for (const EntryRefusal& r : refused) message(r.refusal.message, r.refusal.title);
+  // Thousands of refused entries must not mean thousands of boxes: they are said once.
+  refusedRecords_.clear();
+  refusedRecords_.reserve(refused.size());
+  for (const EntryRefusal& r : refused) {
+    refusedRecords_.push_back(RecordedMessage{static_cast<std::int32_t>(r.index) + 1,
+                                              r.refusal.title, r.refusal.message});
+  }
+  reportRefusedRecords();
 }
 
 ListState frmControl::listState() const {

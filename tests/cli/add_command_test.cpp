@@ -190,6 +190,11 @@ TEST(AddCommand, ARefusedCurveLeavesTheListAsItWas) {
       {{"--family", "13", "--expr", "(x+1))"}, "错误: 括号错误\n"},
       {{"--family", "13", "--expr", "x+"}, "错误: 表达式错误，请检查\n"},
       {{"--family", "13", "--expr", "foo(x)"}, "错误: 字符未定义\n"},
+      // Longer than the list keeps: never stored cut.
+      {{"--family", "13", "--expr", "sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+sin(6x)/6"},
+       "错误: 表达式过长：列表中最多保存50个字符，请缩短\n"},
+      {{"--family", "0", "--p1", "1", "--p2", "12345678901"},
+       "错误: 数值“1.234568E+10”过长：列表中每项最多保存10个字符\n"},
   };
   for (const auto& c : cases) {
     writeFile(list, before);
@@ -267,7 +272,9 @@ TEST(AddCommand, FileProblemsNameTheFileAndDamageNothing) {
   writeFile(malformed, std::string(100, 'x'));
   const Outcome refused = runCli(addArgs(malformed, curve));
   EXPECT_EQ(refused.exit, 1);
-  EXPECT_EQ(refused.err, "错误: 打开列表文件错误\n");
+  EXPECT_EQ(refused.err,
+            "错误: 打开列表文件错误\n“" + malformed.string() +
+                "”：长度 100 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）\n");
   EXPECT_EQ(readFile(malformed), std::string(100, 'x'));
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"short.qvx"});
 }
