@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every benchmark of the project and one table of the figures that have targets.
 # Runs bench/compare.sh (the evaluator table, printed as it comes), bench_replay,
-# bench_frame, bench_plot and bench_surface (medians of REPS repetitions, default 5) and
-# bench/export_compare.sh (RUNS alternating runs, default 20). Times are wall
+# bench_frame, bench_plot, bench_surface and bench_list (medians of REPS repetitions,
+# default 5) and bench/export_compare.sh (RUNS alternating runs, default 20). Times are wall
 # medians; the machine should be quiet (other builds raise them all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +13,8 @@ REPS=${REPS:-5}
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
 fi
-cmake --build build --target bench_replay bench_frame bench_plot bench_surface quorvel >/dev/null
+cmake --build build --target bench_replay bench_frame bench_plot bench_surface bench_list quorvel \
+  >/dev/null
 
 echo "== evaluators (bench/compare.sh)"
 bench/compare.sh || echo "(bench/compare.sh failed; the table below goes on without it)"
@@ -22,7 +23,7 @@ echo
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 # NAME MEDIAN_MS (wall) MEDIAN_CPU_MS, one line per benchmark.
-for bench in bench_replay bench_frame bench_plot bench_surface; do
+for bench in bench_replay bench_frame bench_plot bench_surface bench_list; do
   "./build/bench/$bench" --benchmark_format=csv --benchmark_repetitions="$REPS" \
       --benchmark_report_aggregates_only=true 2>/dev/null |
   awk -F, '$1 ~ /_median"$/ {
@@ -65,6 +66,10 @@ awk '
     row("  modern, key points of sin x marked", "BM_DragFrame/ModernKeyPoints", 16, " ms")
     row("wheel frame in the window, 15 entries", "BM_WheelFrame", 8, " ms")
     row("live slider step over 15 curves", "BM_SliderStep/iterations:200", 4, " ms")
+    row("quorvel list of 32767 records", "BM_ListCommand/32767", 2000, " ms")
+    info("  of 8000 records", "BM_ListCommand/8000")
+    row("the window opening 1000 curves", "BM_OpenInWindow/1000", 3000, " ms")
+    info("  300 curves", "BM_OpenInWindow/300")
     row("export PNG / gnuplot pngcairo (ratio)", "ExportRatio", 0.75, "x")
     info("  PNG of a curve, image as it is", "BM_PngOfTheImageAsItIs")
     info("  PNG of a curve, savePng (palette)", "BM_PngWithPalette")

@@ -44,6 +44,14 @@ void expectAligned(HeadlessProgram& headless) {
   if (program.g.funcCount != lines + 1) fail("funcCount is not lines + 1");
 }
 
+// Draws nothing, yet lets the plotter work out every point, so that the curves of
+// the records are fuzzed too.
+class PlottedSurface : public quorvel::NullSurface {
+ public:
+  using NullSurface::NullSurface;
+  bool DrawsNothing() const override { return false; }
+};
+
 void useMemoryFolders() {
   // Each open fsyncs its copy: on a memory file system that costs nothing.
   std::error_code ec;
@@ -56,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const bool once = (useMemoryFolders(), true);
   (void)once;
   // A fresh program for every input, so each run starts from the same state.
-  quorvel::NullSurface surface(200, 200, 1);
+  PlottedSurface surface(200, 200, 1);
   HeadlessProgram headless(surface);
   quorvel::frmControl& panel = headless.panel();
   // Few points per curve: the fuzzer is after the list handling, not the plotter.

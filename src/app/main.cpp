@@ -54,7 +54,9 @@ int main(int argc, char** argv) {
 
   const std::filesystem::path folder = quorvel::applicationProgramFolder();
   quorvel::DesktopProgram desktop(quorvel::makeQtServices(folder));
-  desktop.mainWindow->onUnloaded = [] { QCoreApplication::quit(); };
+  // Ends at once: quit() would first ask every window to close, and one that stays
+  // open when asked would keep the program running with no main window.
+  desktop.mainWindow->onUnloaded = [] { QCoreApplication::exit(0); };
   desktop.start(choice.listFile);
   return QApplication::exec();
 }

@@ -56,7 +56,8 @@ enum class Direction { ToCp936, ToUtf8 };
 // with no code in the target, or bytes that are no character of the source), one
 // replacement is written and the refused character or byte is skipped.
 std::string convert(iconv_t cd, const std::string& input, Direction direction) {
-  std::string in = input;  // iconv wants a writable pointer
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // the initial state, whatever came before
+  std::string in = input;                         // iconv wants a writable pointer
   char* inPtr = in.data();
   std::size_t inLeft = in.size();
   std::string out;

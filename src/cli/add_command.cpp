@@ -196,8 +196,8 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  list.add(ListEntry{ClassicCurve(reading.texts), true, reading.curve->text,
-                     reading.curve->printed});
+  list.add(
+      ListEntry{ClassicCurve(typed.stored), true, reading.curve->text, reading.curve->printed});
   if (!replaceFileWith(request.list, list.bytes())) {
     err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
         << kMessageSaveListError << ")\n";

@@ -38,11 +38,10 @@ std::optional<int> entryOption(const SplitWords& words, std::string_view option,
                                std::string& problem) {
   const std::string* text = words.value(option);
   if (text == nullptr) return fallback;
-  constexpr int kMostEntries = static_cast<int>(kMaxListEntries);
-  const std::optional<int> n = parseBoundedInteger(*text, 1, kMostEntries);
+  const std::optional<int> n = parseBoundedInteger(*text, 1, kMaxListRecords);
   if (!n) {
     problem = std::string(option) + " must be a whole number from 1 to " +
-              std::to_string(kMostEntries) + ", not '" + *text + "'";
+              std::to_string(kMaxListRecords) + ", not '" + *text + "'";
   }
   return n;
 }

@@ -109,9 +109,14 @@ std::string readPrintSize(const SplitWords& words, PictureSpec& picture) {
       !problem.empty()) {
     return problem;
   }
-  if (!drawable(size)) {
-    return "--cm " + *cm + " at " + std::to_string(size.dotsPerInch) + " dpi is more than " +
-           std::to_string(kMaxPicturePixels) + " pixels a side";
+  const std::string asked = "--cm " + *cm + " at " + std::to_string(size.dotsPerInch) + " dpi";
+  switch (sizeFault(size)) {
+    case SizeFault::None: break;
+    case SizeFault::TooSmall: return asked + " is too small: under one pixel a side";
+    case SizeFault::TooLarge:
+      return asked + " is too large: more than " + std::to_string(kMaxPicturePixels) +
+             " pixels a side";
+    case SizeFault::Resolution: return asked + ": the resolution is not allowed";
   }
   picture = pictureSpecFor(picture.format, size, picture.widthPixels, picture.heightPixels,
                            picture.borderPixels);
@@ -177,6 +182,14 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
   }
   const std::filesystem::path list = words.operands[0];
   const std::filesystem::path outFile = words.operands[1];
+  if (const std::string why = unreadableReason(list); !why.empty()) {
+    err << "quorvel export: cannot read '" << list.string() << "': " << why << '\n';
+    return kExitFileError;
+  }
+  if (const std::string why = unwritableReason(outFile); !why.empty()) {
+    err << "quorvel export: cannot write '" << outFile.string() << "': " << why << '\n';
+    return kExitFileError;
+  }
   std::error_code ec;
   if (std::filesystem::equivalent(list, outFile, ec)) {
     return usageError(err, "export", "the picture would replace the list file itself",

@@ -5,24 +5,28 @@
 #include <utility>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/list_file_check.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "document/list_journal.h"
+#include "files/stale_temporaries.h"
 
 namespace quorvel::cli {
 
 std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
                                        const RandomNumbers& random, std::ostream& err, int& exit) {
+  // What killed runs of the program left in the temporary folder goes first.
+  removeStalePrivateFolders();
   if (const std::string why = unreadableReason(file); !why.empty()) {
     err << "quorvel " << command << ": cannot read '" << file.string() << "': " << why << '\n';
     exit = kExitFileError;
     return std::nullopt;
   }
-  const std::optional<std::string> bytes = regularFileBytes(file, kMaxListFileBytes);
+  std::string bytes;
+  const ListFileCheck check = checkListFile(file, &bytes);
   std::optional<FunctionList> list =
-      bytes ? FunctionList::fromBytes(*bytes) : std::optional<FunctionList>();
+      check.ok() ? FunctionList::fromBytes(bytes) : std::optional<FunctionList>();
   if (!list) {
-    err << kTitleError << ": " << kMessageOpenListError << '\n';
+    err << kTitleError << ": " << openRefusalText(file, listFaultText(check)) << '\n';
     exit = kExitRefused;
     return std::nullopt;
   }

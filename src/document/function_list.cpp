@@ -4,26 +4,14 @@
 #include <span>
 #include <utility>
 
-#include "catalogue/families.h"
 #include "catalogue/list_file.h"
 
 namespace quorvel {
 
-namespace {
-
-// A record this program could have written: a family and form of the catalogue, a
-// 24-bit colour and a tick box value.
-bool plausibleRecord(const FuncRecord& r) {
-  return form(r.family, r.form) != nullptr && r.color >= 0 && r.color <= 0xFFFFFF &&
-         (r.intX == 0 || r.intX == 1);
-}
-
-}  // namespace
-
 std::optional<FunctionList> FunctionList::fromBytes(std::string_view bytes) {
   if (!wellFormedLength(bytes.size())) return std::nullopt;
   const std::size_t records = bytes.empty() ? 0 : (bytes.size() - kRecordSize) / kSlotSize + 1;
-  if (records > kMaxListEntries) return std::nullopt;
+  if (records > static_cast<std::size_t>(kMaxListRecords)) return std::nullopt;
   FunctionList list;
   list.entries_.reserve(records);
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -31,7 +19,8 @@ std::optional<FunctionList> FunctionList::fromBytes(std::string_view bytes) {
     const std::size_t start = n * kSlotSize;
     const std::size_t length = std::min<std::size_t>(kSlotSize, bytes.size() - start);
     ClassicCurve curve = ClassicCurve::fromSlot(std::span(data + start, length));
-    if (!plausibleRecord(curve.record())) return std::nullopt;
+    std::int32_t value = 0;
+    if (recordFault(curve.record(), value) != ListFault::None) return std::nullopt;
     list.entries_.push_back(ListEntry{std::move(curve), true, {}});
   }
   return list;

@@ -8,27 +8,21 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/list_file_check.h"
 #include "document/list_entry.h"
 
 namespace quorvel {
 
-// The most entries a list holds (the platform's list box held no more); a longer file
-// would take minutes to draw and is no list this program wrote.
-inline constexpr std::size_t kMaxListEntries = 32767;
-
-// How a file that is no list is refused, and a list that cannot be saved (each with
-// the title "错误").
-inline constexpr const char* kMessageOpenListError = "打开列表文件错误";
+// How a list that cannot be saved is refused (with the title "错误").
 inline constexpr const char* kMessageSaveListError = "保存列表文件错误";
 
 class FunctionList {
  public:
   // The entries of a list file's bytes, every one ticked and without its line yet
   // (readLines gives them). nullopt when the bytes are no list this program could have
-  // written: a length that is not whole records, more than kMaxListEntries records, a
-  // record whose family and form are not in the catalogue, whose colour is more than 24
-  // bits or whose 整数 is neither 0 nor 1. Its texts may be anything a user typed;
-  // readEntry checks those.
+  // written: a length that is not whole records, more than kMaxListRecords records, a
+  // record that fails recordFault (checkListFile says why). Its texts may be anything
+  // a user typed; readEntry checks those.
   static std::optional<FunctionList> fromBytes(std::string_view bytes);
   // The list file's bytes: each entry's slot, the last one without its filler.
   std::string bytes() const;

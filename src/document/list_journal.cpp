@@ -1,18 +1,26 @@
 #include "document/list_journal.h"
 
-#include <fstream>
-#include <iterator>
+#include <ctime>
+#include <string>
 #include <system_error>
 
+#include "catalogue/list_file_check.h"
 #include "files/atomic_file.h"
 
 namespace quorvel {
 
+namespace {
+
+// Names tried for a damaged working list kept aside in one second.
+constexpr int kMostKeptAsideNames = 100;
+
+}  // namespace
+
 ListJournal::ListJournal(const std::filesystem::path& folder)
     : path_(folder / "Funclist.dat"), recoveryPath_(folder / "Funclist.recover") {}
 
-bool ListJournal::write(const FunctionList& list) const {
-  return replaceFileWith(path_, list.bytes());
+bool ListJournal::write(const FunctionList& list, std::string* error) const {
+  return replaceFileWith(path_, list.bytes(), error);
 }
 
 void ListJournal::remove() const {
@@ -25,20 +33,26 @@ bool ListJournal::exists() const {
   return std::filesystem::exists(path_, ec);
 }
 
-std::optional<std::string> ListJournal::read() const {
-  return regularFileBytes(path_, kMaxListFileBytes);
+void ListJournal::keepRecoveryAside() const {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32] = {};
+  std::tm local{};
+  localtime_r(&now, &local);
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+  for (int n = 0; n < kMostKeptAsideNames; ++n) {
+    const std::string suffix = n == 0 ? "" : "-" + std::to_string(n);
+    const std::filesystem::path aside =
+        recoveryPath_.parent_path() / ("Funclist-" + std::string(stamp) + suffix + ".damaged");
+    std::error_code ec;
+    if (std::filesystem::exists(aside, ec)) continue;
+    std::filesystem::rename(recoveryPath_, aside, ec);
+    return;
+  }
 }
 
-std::optional<std::string> regularFileBytes(const std::filesystem::path& file,
-                                            std::uintmax_t most) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (ec || size > most) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+std::optional<std::string> ListJournal::read() const {
+  std::string bytes;
+  if (!checkListFile(path_, &bytes).ok()) return std::nullopt;
   return bytes;
 }
 

@@ -11,6 +11,7 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/parameter_slots.h"
+#include "catalogue/stored_text.h"
 #include "catalogue/textbook_form.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
@@ -82,8 +83,7 @@ std::optional<InputBox> unreadableSlot(const FormInfo& info,
 }
 
 // A range end: its open marker, or a text evaluated to a single.
-bool readEnd(std::string& text, const char* openMarker, float& value, bool& open,
-             BoxFault& fault) {
+bool readEnd(std::string& text, const char* openMarker, float& value, bool& open, BoxFault& fault) {
   value = 0;
   open = text == openMarker;
   if (open) return true;
@@ -152,8 +152,8 @@ std::optional<Refusal> familyRule(const CurveParams& c, const RandomNumbers& ran
   }
   if (c.funcFamily == kCustomFamily) {
     BoxFault expressionFault;
-    if (std::optional<std::string> problem = expressionProblem(c.expression, random,
-                                                               expressionFault)) {
+    if (std::optional<std::string> problem =
+            expressionProblem(c.expression, random, expressionFault)) {
       fault = expressionFault;
       return Refusal{kTitleError, *problem};
     }
@@ -186,8 +186,8 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
   CurveParams c;
   c.funcFamily = record.family;
   c.funcForm = record.form;
-  bool inputError = !custom && !evaluateParameters(
-                                   info, {&texts.para1, &texts.para2, &texts.para3}, out.fault);
+  bool inputError =
+      !custom && !evaluateParameters(info, {&texts.para1, &texts.para2, &texts.para3}, out.fault);
   std::optional<std::string> text;
   PlotRange range;
   if (!inputError) {
@@ -265,6 +265,18 @@ RandomNumbers seededRandom(std::uint32_t seed) {
     const std::uint32_t bits = static_cast<std::uint32_t>(engine()) >> 8;
     return static_cast<float>(bits) * (1.0f / 16777216.0f);
   };
+}
+
+EntryReading readNewRecord(const FuncRecord& record, const RandomNumbers& random,
+                           FuncRecord& stored) {
+  EntryReading reading = readRecord(record, random);
+  if (!reading.curve) return reading;
+  stored = reading.texts;
+  if (const std::optional<std::string> problem = fitStoredTexts(stored)) {
+    reading.curve.reset();
+    reading.refusal = Refusal{kTitleError, *problem};
+  }
+  return reading;
 }
 
 }  // namespace quorvel

@@ -73,6 +73,13 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random);
 // Any entry, by its kind.
 EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random);
 
+// A curve about to become a new entry (the draw command, 动态参数, `quorvel add`): read
+// as readRecord reads it, then its texts must fit their fields, since a text cut to fit
+// would come back as another curve. `stored` gets the entry's texts as the list keeps
+// them (a value written shorter where it must be); the curve is refused otherwise.
+EntryReading readNewRecord(const FuncRecord& record, const RandomNumbers& random,
+                           FuncRecord& stored);
+
 // An entry the list cannot draw, by its index (from 0).
 struct EntryRefusal {
   std::size_t index = 0;

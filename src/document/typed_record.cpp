@@ -54,7 +54,7 @@ FuncRecord rewrittenRecord(const FuncRecord& typed) {
 
 TypedReading readTypedRecord(const FuncRecord& typed, const RandomNumbers& random) {
   TypedReading out;
-  out.reading = readRecord(rewrittenRecord(typed), random);
+  out.reading = readNewRecord(rewrittenRecord(typed), random, out.stored);
   if (out.reading.curve || !out.reading.fault) return out;
   const BoxFault& fault = *out.reading.fault;
   const std::string& text = typedText(typed, fault.box);

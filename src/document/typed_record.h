@@ -21,8 +21,10 @@ namespace quorvel {
 // ranges. An open range end (" -∞", " +∞") is kept as it is.
 FuncRecord rewrittenRecord(const FuncRecord& typed);
 
+// A new entry typed by the user, read by readNewRecord after the rewrite.
 struct TypedReading {
   EntryReading reading;  // of the rewritten record
+  FuncRecord stored;     // the entry's texts as the list keeps them, once read
   // The first refused box and the place of the fault in its typed text; none when
   // the curve was read or its refusal is no fault of a box's text.
   FirstInputFailure failure;

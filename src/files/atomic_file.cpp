@@ -9,6 +9,9 @@
 #include <cstring>
 #include <vector>
 
+#include "files/regular_file.h"
+#include "files/stale_temporaries.h"
+
 namespace quorvel {
 
 namespace {
@@ -55,10 +58,42 @@ class Stream {
 
 }  // namespace
 
-bool replaceFile(const std::filesystem::path& target, const FileFiller& fill, std::string* error) {
+std::optional<std::filesystem::path> writtenFileOf(const std::filesystem::path& target,
+                                                   std::string* error) {
+  std::filesystem::path file = target;
+  for (int hop = 0;; ++hop) {
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return file;
+    if (hop == kMostLinksFollowed) break;
+    std::error_code ec;
+    const std::filesystem::path next = std::filesystem::read_symlink(file, ec);
+    if (ec) {
+      fail(error, "cannot read the link '" + file.string() + "': " + ec.message());
+      return std::nullopt;
+    }
+    // A relative link is read from the link's own folder.
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+  fail(error, "'" + target.string() + "': " + reason(ELOOP));
+  return std::nullopt;
+}
+
+bool replaceFile(const std::filesystem::path& given, const FileFiller& fill, std::string* error) {
+  if (!given.has_filename()) return fail(error, "'" + given.string() + "' names no file");
+  // Through a symbolic link the file it names is replaced, as any write through it
+  // would; the link stays.
+  const std::optional<std::filesystem::path> written = writtenFileOf(given, error);
+  if (!written) return false;
+  const std::filesystem::path& target = *written;
   if (!target.has_filename()) return fail(error, "'" + target.string() + "' names no file");
+  // A FIFO, a device or a folder is never swapped for a regular file.
+  if (const FileKind kind = fileKind(target);
+      kind != FileKind::Missing && kind != FileKind::Regular) {
+    return fail(error, "cannot replace '" + given.string() + "': " + unreadableText(kind, 0));
+  }
+  removeStaleTemporariesOf(target);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern = (folder / temporaryPatternOf(target)).string();
   const int fd = mkstemp(pattern.data());
   if (fd < 0) {
     return fail(error, "cannot create a file in '" + folder.string() + "': " + reason(errno));
@@ -103,9 +138,11 @@ bool replaceFileWith(const std::filesystem::path& target, const std::string& byt
 
 bool copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to,
                     std::string* error) {
-  Stream source(from, "rb");
-  if (source.get() == nullptr) {
-    return fail(error, "cannot open '" + from.string() + "': " + reason(errno));
+  // Only a regular file is copied: a FIFO or a device would never end.
+  const ReadableFile source(from);
+  if (!source.isOpen()) {
+    return fail(error, "cannot read '" + from.string() +
+                           "': " + unreadableText(source.kind(), source.error()));
   }
   return replaceFile(
       to,

@@ -34,18 +34,22 @@ int pixelsOfCentimetres(double centimetres, int dotsPerInch) {
   return static_cast<int>(std::lround(std::max(0.0, pixels)));
 }
 
-bool drawable(const PictureSize& size) {
-  auto fits = [](int side) { return side >= 1 && side <= kMaxPicturePixels; };
-  switch (size.unit) {
-    case SizeUnit::Window: return true;
-    case SizeUnit::Pixels: return fits(size.widthPixels) && fits(size.heightPixels);
-    case SizeUnit::Centimetres:
-      return size.dotsPerInch >= kMinDotsPerInch && size.dotsPerInch <= kMaxDotsPerInch &&
-             fits(pixelsOfCentimetres(size.widthCm, size.dotsPerInch)) &&
-             fits(pixelsOfCentimetres(size.heightCm, size.dotsPerInch));
+SizeFault sizeFault(const PictureSize& size) {
+  if (size.unit == SizeUnit::Window) return SizeFault::None;
+  int width = size.widthPixels, height = size.heightPixels;
+  if (size.unit == SizeUnit::Centimetres) {
+    if (size.dotsPerInch < kMinDotsPerInch || size.dotsPerInch > kMaxDotsPerInch) {
+      return SizeFault::Resolution;
+    }
+    width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
+    height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
   }
-  return false;
+  if (width < 1 || height < 1) return SizeFault::TooSmall;
+  if (width > kMaxPicturePixels || height > kMaxPicturePixels) return SizeFault::TooLarge;
+  return SizeFault::None;
 }
+
+bool drawable(const PictureSize& size) { return sizeFault(size) == SizeFault::None; }
 
 PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
                            int windowHeight, int borderPixels) {
@@ -67,6 +71,38 @@ PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int wi
     pictureSpec.dotsPerInch = size.dotsPerInch;
   }
   return pictureSpec;
+}
+
+PictureSpec fittedPictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
+                                 int windowHeight, int borderPixels) {
+  PictureSpec pictureSpec{format, windowWidth, windowHeight, borderPixels};
+  if (size.unit == SizeUnit::Window || windowWidth < 1 || windowHeight < 1) return pictureSpec;
+  int width = size.widthPixels;
+  int height = size.heightPixels;
+  if (size.unit == SizeUnit::Centimetres) {
+    width = pixelsOfCentimetres(size.widthCm, size.dotsPerInch);
+    height = pixelsOfCentimetres(size.heightCm, size.dotsPerInch);
+    pictureSpec.dotsPerInch = size.dotsPerInch;
+  }
+  width = std::max(1, width);
+  height = std::max(1, height);
+  const double fit = std::min(static_cast<double>(width) / windowWidth,
+                              static_cast<double>(height) / windowHeight);
+  pictureSpec.pixelRatio = fit;
+  // The fitted side is the window's; the other at least as long, the image exactly
+  // the size asked.
+  pictureSpec.widthPixels = std::max(1, static_cast<int>(std::lround(width / fit)));
+  pictureSpec.heightPixels = std::max(1, static_cast<int>(std::lround(height / fit)));
+  pictureSpec.imageWidthPixels = width;
+  pictureSpec.imageHeightPixels = height;
+  return pictureSpec;
+}
+
+double vectorOutputScale(const PictureSpec& pictureSpec) {
+  const double dotsPerInch =
+      pictureSpec.dotsPerInch > 0 ? pictureSpec.dotsPerInch : double{kScreenDotsPerInch};
+  const double scale = pictureSpec.pixelRatio * kScreenDotsPerInch / dotsPerInch;
+  return std::isfinite(scale) && scale > 0 ? scale : 1.0;
 }
 
 }  // namespace quorvel

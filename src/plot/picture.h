@@ -65,8 +65,11 @@ struct PictureSize {
 // The pixels a length of centimetres takes at a resolution (rounded; 10 cm at 300 dpi
 // is 1181).
 int pixelsOfCentimetres(double centimetres, int dotsPerInch);
-// Whether the size can be drawn: every side from 1 to kMaxPicturePixels pixels, the
-// resolution from kMinDotsPerInch to kMaxDotsPerInch.
+// Why a size cannot be drawn: a side under one pixel or over kMaxPicturePixels, a
+// resolution outside kMinDotsPerInch to kMaxDotsPerInch.
+enum class SizeFault { None, TooSmall, TooLarge, Resolution };
+SizeFault sizeFault(const PictureSize& size);
+// Whether the size can be drawn (it has no fault).
 bool drawable(const PictureSize& size);
 // The picture of `size` in `format`, for a window whose drawing area is windowWidth ×
 // windowHeight pixels inside a border of borderPixels. Centimetres give a picture of
@@ -74,6 +77,17 @@ bool drawable(const PictureSize& size);
 // pixelsOfCentimetres pixels, its lines and texts look as on the screen.
 PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
                            int windowHeight, int borderPixels);
+// The window's own picture in `size`: the region the window shows, fitted into the
+// size with its aspect kept (one unit the same length on both axes) and centred, so
+// that the other side shows more of the plane. The fit factor (the picture's pixels
+// over the window's, along the side that fits exactly) is the picture's pixel ratio:
+// lines and texts are that many times as thick and large, and the drawing's own size
+// is the window's along that side. The window's size gives the window's picture.
+PictureSpec fittedPictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
+                                 int windowHeight, int borderPixels);
+// How many times larger than the drawing a vector picture of the spec is written
+// (1 for a picture of the screen's 96 pixels to the inch at its own size).
+double vectorOutputScale(const PictureSpec& pictureSpec);
 
 // Draws the picture on the surface given; false when there is nothing to write (the
 // file is then left as it was).

@@ -27,6 +27,8 @@ void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, 
                        : autoColor(ctx.listIndex);
   }
   ctx.canvas.setForeColor(ctx.penColor);
+  // The colour is all a plot leaves that outlasts it (it is stored with a new curve).
+  if (ctx.canvas.DrawsNothing()) return;
 
   const SweepKind kind = selectSweep(ctx.curve.funcFamily, ctx.curve.funcForm, options.yDriven);
   SweepPlan plan =

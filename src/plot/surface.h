@@ -97,6 +97,9 @@ class Surface {
   // this surface keeps no pictures (or none was kept at its size): draw afresh.
   bool KeepPicture() { return onKeepPicture(); }
   bool RestorePicture();
+  // True for a surface that keeps nothing drawn on it (a run that needs only the
+  // list, not the picture): the plotter need not work out a curve's points for it.
+  virtual bool DrawsNothing() const { return false; }
 
   // User units to pixels of the drawing area (inline: every plotted point passes here).
   PixelPoint toPixels(float x, float y) const {

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 
 #include "files/atomic_file.h"
 #include "plot/recording_surface.h"
@@ -21,15 +22,20 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kScreenDotsPerInch = 96;
-
 void report(std::string* error, const std::string& text) {
   if (error != nullptr) *error = text;
 }
 
-// The SVG picture to a file (when `device` is null) or to the device.
+// The picture's size written: `scale` times the drawing's (at least a pixel).
+QSize scaledSize(int width, int height, double scale) {
+  return {std::max(1, static_cast<int>(std::lround(width * scale))),
+          std::max(1, static_cast<int>(std::lround(height * scale)))};
+}
+
+// The SVG picture to a file (when `device` is null) or to the device; the view box is
+// the drawing, the size `scale` times as large.
 bool paintSvg(const VectorSurface& surface, const std::string& file, QIODevice* device,
-              std::string* error) {
+              std::string* error, double scale = 1) {
   const int width = surface.AreaWidthPixels();
   const int height = surface.AreaHeightPixels();
   QSvgGenerator generator;
@@ -38,7 +44,7 @@ bool paintSvg(const VectorSurface& surface, const std::string& file, QIODevice* 
   } else {
     generator.setFileName(QString::fromStdString(file));
   }
-  generator.setSize(QSize(width, height));
+  generator.setSize(scale == 1 ? QSize(width, height) : scaledSize(width, height, scale));
   generator.setViewBox(QRect(0, 0, width, height));
   generator.setResolution(kScreenDotsPerInch);
   generator.setTitle(QStringLiteral("Quorvel"));
@@ -51,23 +57,25 @@ bool paintSvg(const VectorSurface& surface, const std::string& file, QIODevice* 
   return painter.end();
 }
 
-bool paintPdf(const VectorSurface& surface, const std::string& file, std::string* error) {
-  const int width = surface.AreaWidthPixels();
-  const int height = surface.AreaHeightPixels();
+bool paintPdf(const VectorSurface& surface, const std::string& file, std::string* error,
+              double scale) {
+  const double width = surface.AreaWidthPixels() * scale;
+  const double height = surface.AreaHeightPixels() * scale;
   QPdfWriter writer(QString::fromStdString(file));
   writer.setCreator(QStringLiteral("Quorvel"));
   writer.setTitle(QStringLiteral("Quorvel"));
   writer.setResolution(kScreenDotsPerInch);
-  // One page exactly the picture's size, one painter unit per pixel.
-  const QPageSize page(
-      QSizeF(width / double{kScreenDotsPerInch}, height / double{kScreenDotsPerInch}),
-      QPageSize::Inch, QString(), QPageSize::ExactMatch);
+  // One page exactly the picture's size, one painter unit per pixel (of the drawing
+  // scaled as asked).
+  const QPageSize page(QSizeF(width / kScreenDotsPerInch, height / kScreenDotsPerInch),
+                       QPageSize::Inch, QString(), QPageSize::ExactMatch);
   writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   QPainter painter;
   if (!painter.begin(&writer)) {
     report(error, "cannot write the PDF picture");
     return false;
   }
+  if (scale != 1) painter.scale(scale, scale);
   surface.paint(painter);
   return painter.end();
 }
@@ -93,17 +101,17 @@ bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::pat
 }
 
 bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::path& out,
-                        PictureFormat format, std::string* error) {
+                        PictureFormat format, std::string* error, double scale) {
   if (format != PictureFormat::Svg && format != PictureFormat::Pdf) {
     report(error, "a vector surface writes SVG and PDF only");
     return false;
   }
   return replaceFile(
       out,
-      [&surface, format](const std::filesystem::path& temporary, std::string* problem) {
+      [&surface, format, scale](const std::filesystem::path& temporary, std::string* problem) {
         return format == PictureFormat::Svg
-                   ? paintSvg(surface, temporary.string(), nullptr, problem)
-                   : paintPdf(surface, temporary.string(), problem);
+                   ? paintSvg(surface, temporary.string(), nullptr, problem, scale)
+                   : paintPdf(surface, temporary.string(), problem, scale);
       },
       error);
 }
@@ -147,7 +155,7 @@ std::string FilePictureWriter::write(const PictureSpec& pictureSpec,
     case PictureFormat::Pdf: {
       VectorSurface surface(w, h, b);
       if (!draw(surface)) return kNothing;
-      writeVectorPicture(surface, file, pictureSpec.format, &error);
+      writeVectorPicture(surface, file, pictureSpec.format, &error, vectorOutputScale(pictureSpec));
       break;
     }
   }

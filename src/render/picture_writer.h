@@ -23,9 +23,10 @@ class FilePictureWriter : public PictureWriter {
 // The raster surface's image as a bitmap or PNG. False (with the reason) on failure.
 bool writeRasterPicture(const RasterSurface& surface, const std::filesystem::path& out,
                         PictureFormat format, std::string* error);
-// The vector surface's picture as SVG or PDF. False (with the reason) on failure.
+// The vector surface's picture as SVG or PDF, `scale` times its size (the drawing
+// scaled with it). False (with the reason) on failure.
 bool writeVectorPicture(const VectorSurface& surface, const std::filesystem::path& out,
-                        PictureFormat format, std::string* error);
+                        PictureFormat format, std::string* error, double scale = 1);
 // The vector surface's picture as the bytes of an SVG file (for the clipboard).
 QByteArray svgBytes(const VectorSurface& surface);
 

@@ -52,6 +52,10 @@ void frmAbout::Form_Load(Program& program) {
 }
 
 void frmAbout::Form_Click() { Hide(); }
+
+void frmAbout::Form_KeyDown(int keyCode) {
+  if (keyCode == kKeyEscape) Hide();
+}
 void frmAbout::imgSplash_Click() { Hide(); }
 void frmAbout::lblProgram_Click() { Hide(); }
 void frmAbout::lblSchool_Click() { Hide(); }

@@ -1,7 +1,7 @@
 // The draw command: the 绘制 page's curve read by the list's one reader (the checks
-// in their order, the first class of problem reported), its boxes showing what was
-// read, then drawn over the picture with the settings page's options and added to the
-// list as a new entry.
+// in their order, the first class of problem reported, then whether it fits its list
+// entry), its boxes showing what was read, then drawn over the picture with the settings page's
+// options and added to the list as a new entry.
 #include "catalogue/curve_rules.h"
 #include "catalogue/families.h"
 #include "document/curve_painter.h"
@@ -80,7 +80,7 @@ void frmControl::runDrawSteps() {
 
   // A live curve is drawn, never stored.
   if (previewing_) return;
-  FuncRecord stored = reading.texts;
+  FuncRecord stored = typed.stored;
   stored.color = colour;
   const int linesBefore = lstExist.ListCount();
   storeEntry(stored, curve.text, curve.printed);

@@ -1,8 +1,8 @@
 #pragma once
 // The about box, which also serves as the start-up splash: the program's title and
 // version and the team's addresses over a picture. Clicks on the picture, the title,
-// the school, the name or the background hide it; the web and mail addresses are
-// links, underlined while the pointer is over them.
+// the school, the name or the background hide it, and so does Esc; the web and mail
+// addresses are links, underlined while the pointer is over them.
 #include "toolkit/controls.h"
 
 namespace quorvel {
@@ -37,6 +37,9 @@ class frmAbout : public Window {
   bool Loaded() const { return program_ != nullptr; }
 
   void Form_Click();
+  // A key pressed while the box has the keyboard: Esc hides it, as a click does.
+  void Form_KeyDown(int keyCode);
+  static constexpr int kKeyEscape = 27;
   void Form_MouseMove();
   void imgSplash_Click();
   void lblProgram_Click();

@@ -132,6 +132,30 @@ bool frmAnalysis::Form_QueryUnload() {
 
 void frmAnalysis::followLines() {
   const CheckListBox& lines = program_.panel.lstExist;
+  const std::uint64_t revision = lines.Revision();
+  if (revision == linesSeen_) return;  // the list's size or looks: nothing to follow
+  const bool oneStep = linesSeen_ && revision == *linesSeen_ + 1;
+  linesSeen_ = revision;
+  if (oneStep) {
+    switch (lines.LastChange().kind) {
+      case LineChangeKind::Tick:
+      case LineChangeKind::Current: return;  // the same lines
+      case LineChangeKind::Added:
+        // A list being opened or drawn grows a line at a time: each is added on its
+        // own, so that the whole list costs in proportion to its length.
+        if (lines.ListCount() == cboCurve.ListCount() + 1 &&
+            cboOther.ListCount() == lines.ListCount()) {
+          appendLine(lines.Shown(lines.ListCount() - 1));
+          return;
+        }
+        break;
+      case LineChangeKind::Removed:
+      case LineChangeKind::Text:
+      case LineChangeKind::Swapped:
+      case LineChangeKind::Cleared:
+      case LineChangeKind::Batch: break;
+    }
+  }
   std::vector<std::string> items;
   for (int i = 0; i < lines.ListCount(); ++i) items.push_back(lines.Shown(i));
   if (items == cboCurve.List()) return;  // a tick or the current line: nothing to follow
@@ -151,6 +175,16 @@ void frmAnalysis::followLines() {
     marker.hide();
   }
   // The records behind the lines may have moved: they are read again when next needed.
+  stale_ = true;
+}
+
+void frmAnalysis::appendLine(const std::string& line) {
+  // The choices stay: the lines before the new one are where they were.
+  for (ComboBox* combo : {&cboCurve, &cboOther}) {
+    Handler click = std::move(combo->Click);
+    combo->AddItem(line);
+    combo->Click = std::move(click);
+  }
   stale_ = true;
 }
 

@@ -6,6 +6,7 @@
 // picture on the screen, in exports and in prints (never in the list file); and a
 // table of values. The key points are those in the part of the curve's own range that
 // the picture shows, found again whenever the view has changed.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -107,6 +108,7 @@ class frmAnalysis : public Window {
   void wireHandlers();
   // The combos follow the list's lines; a choice stays while its line does.
   void followLines();
+  void appendLine(const std::string& line);
   // The chosen curves and c read again, the key points found again for the view.
   void invalidate();
   void refreshPoints(const ViewState& view);
@@ -120,6 +122,8 @@ class frmAnalysis : public Window {
 
   Program& program_;
   int linesSubscription_ = 0;
+  // The revision of the list's lines the combos show; none before they first follow.
+  std::optional<std::uint64_t> linesSeen_;
   int valueSubscription_ = 0;
   bool stale_ = true;
   ViewState pointsView_;  // the view the key points were found for

@@ -99,6 +99,9 @@ void frmControl::chkAutoRedraw_Click() { cmdRedraw_Click(); }
 
 void frmControl::chkIntX_Click() { chkLink.setValue(0); }
 
-void frmControl::cmdColor_Click() { g_.penColor = program_.services.colors->choose(); }
+void frmControl::cmdColor_Click() {
+  // Opened on the colour the next curve would be drawn in.
+  g_.penColor = program_.services.colors->choose(g_.penColor);
+}
 
 }  // namespace quorvel

@@ -25,8 +25,10 @@
 #include "plot/plotter.h"
 #include "plot/surface.h"
 #include "plot/view.h"
+#include "shell/draw_page_state.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
+#include "shell/recorded_message.h"
 #include "toolkit/controls.h"
 
 namespace quorvel {
@@ -157,6 +159,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // The same on a surface of another size: what it shows around the middle of the
   // screen's view, at the screen's scale.
   void replayCentredOnto(Surface& target);
+  // The entries of the list last opened that failed their checks (their lines are
+  // unticked), each with its message. The window says them in one message once the
+  // list is drawn, however many there are.
+  const std::vector<RecordedMessage>& refusedRecords() const { return refusedRecords_; }
   // Drawn over the curves at the end of every picture, so they are part of it on the
   // screen, in exports and in prints (the analysis marks); never stored in the list.
   std::vector<PictureOverlay> pictureOverlays;
@@ -192,10 +198,20 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // Loads line `line`'s curve into the 绘制 page (family, form, texts, ranges, 整数,
   // colour) and shows 替换.
   void lstExist_DblClick(int line);
+  // The curve of a line on the 绘制 page as lstExist_DblClick loads it, without
+  // choosing the page or arming 替换; false when the line has no curve to load.
+  bool loadLineOntoPage(int line);
+  // The line's record in the working file, or nullopt.
+  std::optional<FuncRecord> recordOfLine(int line) const;
   void cmdReplace_Click();
+  // 替换 for a given line: the 绘制 page's curve drawn with every check of the draw
+  // command and put in that line's place, as one undo step.
+  void replaceLine(int line);
   // The line being edited, or -1.
   int EditingLine() const { return editingLine_; }
   void stopEditing();
+  // Edits `line` again (its 替换 shown), or stops editing when there is no such line.
+  void resumeEditing(int line);
   // A line's context commands: a new colour from the colour dialog, and a move one
   // place up (−1) or down (+1) in the list, the file and the drawing order together.
   void recolourLine(int line);
@@ -204,12 +220,17 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // ---- live parameters (live_session.cpp) ----
   // Starts changing a curve live: a list line (loaded on the 绘制 page and left out of
   // the picture while it changes), or with -1 the 绘制 page's own curve. The other
-  // ticked curves are drawn once and kept.
+  // ticked curves are drawn once and kept. The 绘制 page as it was is kept aside.
   void beginLive(int line);
   // Draws the 绘制 page's curve as its boxes say now over the kept picture; "" or,
   // when the curve cannot be drawn (k = 0, r ≤ 0 …), the reason, shown in no box.
   std::string liveStep();
-  // The picture as the list says again.
+  // 替换 of the live window: the page's curve in place of the line the session began
+  // on, and only while that line still holds the curve it held then; otherwise the
+  // refusal is shown and nothing changes. True when the line was replaced.
+  bool replaceLiveLine();
+  // The 绘制 page as it was before the session began, and the picture as the list
+  // says again.
   void endLive();
   bool Live() const { return liveActive_; }
   int LiveLine() const { return liveLine_; }
@@ -245,8 +266,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
  private:
   void buildControls();
   void wireHandlers();
-  void message(const std::string& prompt, const std::string& title,
-               const std::string& detail = {});
+  void message(const std::string& prompt, const std::string& title, const std::string& detail = {});
 
   // The draw command's steps.
   void runDrawSteps();
@@ -275,6 +295,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // not be written).
   bool changeDocument(FunctionList list, int current);
   void showDocument(int current);
+  void reportRefusedRecords();
+  std::vector<RecordedMessage> refusedRecords_;
 
   // Pan and zoom.
   void pan(PanDirection direction);
@@ -295,7 +317,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void drawLiveBackground();
   bool liveActive_ = false;
   int liveLine_ = -1;
-  bool liveKept_ = false;    // the other curves are kept on the canvas
+  bool liveKept_ = false;                 // the other curves are kept on the canvas
+  DrawPageState livePage_;                // the 绘制 page before the session
+  std::optional<FuncRecord> liveRecord_;  // the line's record when the session began
+  std::string liveLineText_;
   bool previewing_ = false;  // the draw command stores nothing and keeps its message
   std::string previewNote_;
 };

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/list_file_check.h"
 #include "document/function_list.h"
 #include "document/list_journal.h"
 #include "files/atomic_file.h"
@@ -204,14 +205,27 @@ bool frmQuorvel::confirmLosingList() {
 }
 
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
-  // The document is replaced only by a readable list file, and only once the working
-  // list on disk holds it, so a failure leaves the list, its file and the picture as
-  // they were.
-  const std::optional<std::string> bytes = regularFileBytes(source, kMaxListFileBytes);
-  std::optional<FunctionList> list =
-      bytes ? FunctionList::fromBytes(*bytes) : std::optional<FunctionList>();
-  if (!list || !program_.journal.write(*list)) {
-    program_.message(kMessageOpenListError, kTitleError);
+  // The document is replaced only by a list file that passes its checks, and only
+  // once the working list on disk holds it, so a failure leaves the list, its file and
+  // the picture as they were.
+  std::string bytes;
+  const ListFileCheck check = checkListFile(source, &bytes);
+  if (!check.ok()) {
+    program_.message(openRefusalText(source, listFaultText(check)), kTitleError);
+    return false;
+  }
+  return openListBytes(bytes, source);
+}
+
+bool frmQuorvel::openListBytes(const std::string& bytes, const std::filesystem::path& source) {
+  std::optional<FunctionList> list = FunctionList::fromBytes(bytes);
+  if (!list) {
+    program_.message(openRefusalText(source, "不是列表文件"), kTitleError);
+    return false;
+  }
+  std::string error;
+  if (!program_.journal.write(*list, &error)) {
+    program_.message(openRefusalText(source, "不能写入工作列表：" + error), kTitleError);
     return false;
   }
   frmControl& panel = program_.panel;
@@ -268,9 +282,10 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
   }
   if (!drawable(size)) return "图像尺寸超出范围";
   // The picture is what the surface shows, drawn afresh by the one drawing function:
-  // the ticked lines in the surface's view, with the panel's sliders.
-  const PictureSpec pictureSpec = pictureSpecFor(format, size, picPic.AreaWidthPixels(),
-                                                 picPic.AreaHeightPixels(), picPic.BorderPixels());
+  // the ticked lines in the surface's view, with the panel's sliders. Another size
+  // shows the same region fitted into it, drawn as much larger as it is fitted.
+  const PictureSpec pictureSpec = fittedPictureSpecFor(
+      format, size, picPic.AreaWidthPixels(), picPic.AreaHeightPixels(), picPic.BorderPixels());
   const bool windowSized = pictureSpec.widthPixels == picPic.AreaWidthPixels() &&
                            pictureSpec.heightPixels == picPic.AreaHeightPixels();
   return program_.services.pictures->write(pictureSpec, file, [this, windowSized](Surface& target) {

@@ -188,7 +188,11 @@ class frmQuorvel : public Window {
   bool openList();
   // The save dialog and the save; true when the list was saved.
   bool saveList();
-  // A working list left by a copy that did not end normally: offered back, or deleted.
+  // The bytes of a checked list file as the working list, replayed as 打开 replays
+  // it; `source` names the file in a message.
+  bool openListBytes(const std::string& bytes, const std::filesystem::path& source);
+  // A working list left by a copy that did not end normally: its whole records
+  // offered back; deleted when the user declines, kept aside when it cannot be read.
   void recoverWorkingList();
   void exportImage();
   void printImage();

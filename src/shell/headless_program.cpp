@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "catalogue/families.h"
+#include "files/stale_temporaries.h"
 #include "shell/scripted_services.h"
 
 namespace quorvel {
@@ -15,7 +16,7 @@ class HeadlessMessages : public MessageBoxService {
  public:
   void show(const std::string& prompt, const std::string& title,
             const std::string& /*detail*/) override {
-    shown.push_back(RecordedMessage{title, prompt});
+    shown.push_back(RecordedMessage{0, title, prompt});
   }
   std::vector<RecordedMessage> shown;
 };
@@ -31,9 +32,9 @@ class NoPictures : public PictureWriter {
 };
 
 std::filesystem::path makePrivateFolder() {
-  std::error_code ec;
-  const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-  std::string pattern = ((ec ? std::filesystem::path("/tmp") : base) / "quorvel-XXXXXX").string();
+  removeStalePrivateFolders();
+  const std::filesystem::path base = temporaryFolder();
+  std::string pattern = (base / (std::string(kPrivateFolderPrefix) + "XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot make a temporary folder in " + base.string());
   }

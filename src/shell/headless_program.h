@@ -14,20 +14,16 @@
 
 #include "plot/surface.h"
 #include "shell/program.h"
+#include "shell/recorded_message.h"
 
 namespace quorvel {
-
-// A message the program showed.
-struct RecordedMessage {
-  std::string title;
-  std::string prompt;
-};
 
 // A surface that draws nothing: for runs that only need the list, not the picture.
 class NullSurface : public Surface {
  public:
   explicit NullSurface(int widthPixels = 500, int heightPixels = 500, int borderPixels = 1)
       : Surface(widthPixels, heightPixels, borderPixels) {}
+  bool DrawsNothing() const override { return true; }
 
  protected:
   void onLine(float, float, float, float) override {}

@@ -17,7 +17,8 @@ RandomNumbers frmControl::randomNumbers() const {
 void frmControl::showDocument(int current) {
   std::vector<CheckListBox::Line> lines;
   lines.reserve(document_.size());
-  for (const ListEntry& entry : document_.entries()) lines.push_back({entry.line, entry.ticked, entry.printed});
+  for (const ListEntry& entry : document_.entries())
+    lines.push_back({entry.line, entry.ticked, entry.printed});
   const int count = static_cast<int>(lines.size());
   lstExist.setLines(std::move(lines), current >= 0 && current < count ? current : -1);
 }
@@ -45,7 +46,14 @@ void frmControl::openDocument(FunctionList list) {
   stopEditing();
   showDocument(current);
   cmdRedraw_Click();
-  for (const EntryRefusal& r : refused) message(r.refusal.message, r.refusal.title);
+  // Thousands of refused entries must not mean thousands of boxes: they are said once.
+  refusedRecords_.clear();
+  refusedRecords_.reserve(refused.size());
+  for (const EntryRefusal& r : refused) {
+    refusedRecords_.push_back(RecordedMessage{static_cast<std::int32_t>(r.index) + 1,
+                                              r.refusal.title, r.refusal.message});
+  }
+  reportRefusedRecords();
 }
 
 ListState frmControl::listState() const {

@@ -22,11 +22,32 @@ void frmControl::stopEditing() {
   cmdReplace.setVisible(false);
 }
 
-void frmControl::lstExist_DblClick(int line) {
-  if (line < 0 || static_cast<std::size_t>(line) >= document_.size()) return;
+void frmControl::resumeEditing(int line) {
+  if (line < 0 || line >= lstExist.ListCount()) {
+    stopEditing();
+    return;
+  }
+  editingLine_ = line;
+  cmdReplace.setVisible(true);
+}
+
+std::optional<FuncRecord> frmControl::recordOfLine(int line) const {
+  if (line < 0 || static_cast<std::size_t>(line) >= document_.size()) return std::nullopt;
   const ClassicCurve* curve = classicCurve(document_.at(static_cast<std::size_t>(line)));
-  if (curve == nullptr || form(curve->record().family, curve->record().form) == nullptr) return;
-  const FuncRecord r = curve->record();
+  if (curve == nullptr) return std::nullopt;
+  return curve->record();
+}
+
+void frmControl::lstExist_DblClick(int line) {
+  if (!loadLineOntoPage(line)) return;
+  tbsControl.select(kDrawPage);
+  resumeEditing(line);
+}
+
+bool frmControl::loadLineOntoPage(int line) {
+  const std::optional<FuncRecord> entry = recordOfLine(line);
+  if (!entry || form(entry->family, entry->form) == nullptr) return false;
+  const FuncRecord r = *entry;
   // The family and form as a user picks them, with their handling; then the texts.
   if (cboFuncName.ListIndex() == r.family) {
     cboFuncName_Click();
@@ -50,9 +71,7 @@ void frmControl::lstExist_DblClick(int line) {
   // Its own colour, chosen as with the colour button.
   chkAutoColor.setValue(0);
   g_.penColor = r.color;
-  tbsControl.select(kDrawPage);
-  editingLine_ = line;
-  cmdReplace.setVisible(true);
+  return true;
 }
 
 void frmControl::cmdReplace_Click() {
@@ -61,6 +80,11 @@ void frmControl::cmdReplace_Click() {
     stopEditing();
     return;
   }
+  replaceLine(line);
+}
+
+void frmControl::replaceLine(int line) {
+  if (line < 0 || line >= lstExist.ListCount()) return;
   asUndoStep([this, line] {
     // Drawn and stored as a new curve first, with every check of the draw command;
     // then moved into the edited line's place.
@@ -81,8 +105,11 @@ void frmControl::cmdReplace_Click() {
 }
 
 void frmControl::recolourLine(int line) {
-  if (line < 0 || static_cast<std::size_t>(line) >= document_.size()) return;
-  const std::int32_t colour = program_.services.colors->choose();
+  const std::optional<FuncRecord> shown = recordOfLine(line);
+  if (!shown) return;
+  // Opened on the line's own colour; a cancel gives it back, which changes nothing.
+  const std::int32_t colour = program_.services.colors->choose(shown->color & 0xFFFFFF);
+  if (colour == (shown->color & 0xFFFFFF)) return;
   asUndoStep([this, line, colour] {
     const auto at = static_cast<std::size_t>(line);
     const ClassicCurve* curve = classicCurve(document_.at(at));

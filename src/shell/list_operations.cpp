@@ -8,6 +8,13 @@
 
 namespace quorvel {
 
+namespace {
+
+// The refused records a message names one by one; the rest are counted.
+constexpr std::size_t kRecordsNamed = 5;
+
+}  // namespace
+
 void frmControl::cmdClear_Click() {
   stopEditing();
   canvas->Cls();
@@ -53,6 +60,22 @@ void frmControl::redrawList(const FunctionList& list) {
   drawPicture(*canvas, list, state);
   takeDrawState(state);
   redrawRunning_ = false;
+}
+
+void frmControl::reportRefusedRecords() {
+  if (refusedRecords_.empty()) return;
+  if (refusedRecords_.size() == 1) {
+    program_.message(refusedRecords_.front().prompt, refusedRecords_.front().title);
+    return;
+  }
+  std::string prompt = "列表中有 " + std::to_string(refusedRecords_.size()) +
+                       " 条函数未通过检查，没有画出（已取消勾选）：";
+  for (std::size_t i = 0; i < refusedRecords_.size() && i < kRecordsNamed; ++i) {
+    const RecordedMessage& r = refusedRecords_[i];
+    prompt += "\n第 " + std::to_string(r.record) + " 条：" + r.prompt;
+  }
+  if (refusedRecords_.size() > kRecordsNamed) prompt += "\n……";
+  program_.message(prompt, kTitleError);
 }
 
 void frmControl::drawPicture(Surface& target, const FunctionList& list, DrawState& state) {

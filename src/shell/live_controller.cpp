@@ -1,18 +1,9 @@
 #include "shell/live_controller.h"
 
-#include <optional>
-
-#include "catalogue/curve_rules.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
 namespace quorvel {
-
-namespace {
-
-constexpr const char* kTooLong = "表达式超过50个字符";
-
-}  // namespace
 
 void LiveController::start(int line) {
   end();
@@ -40,9 +31,8 @@ std::string LiveController::setValue(std::size_t index, double value) {
   if (p.box > 0) {
     program_.panel.txtParameter[p.box].setText(parameterText(p, p.value));
   } else {
-    const std::optional<std::string> expression = substitutedExpression(expression_, parameters_);
-    if (!expression) return kTooLong;
-    program_.panel.txtExpression.setText(*expression);
+    // Too long to be stored, it is not drawn either: the draw command says so.
+    program_.panel.txtExpression.setText(substitutedExpression(expression_, parameters_));
   }
   return program_.panel.liveStep();
 }
@@ -73,19 +63,15 @@ std::string LiveController::tick(double seconds) {
 bool LiveController::keep() {
   if (!active_) return false;
   frmControl& panel = program_.panel;
-  const bool letters = !parameters_.empty() && parameters_.front().box == 0;
-  if (letters && !substitutedExpression(expression_, parameters_)) {
-    program_.message(std::string(kTooLong) + "，不能保存", kTitleError);
-    return false;
-  }
-  const ListState before = panel.listState();
+  bool stored = false;
   if (line_ >= 0) {
-    panel.cmdReplace.click();
+    stored = panel.replaceLiveLine();
   } else {
+    const ListState before = panel.listState();
     panel.cmdDraw.click();
+    stored = !before.sameList(panel.listState());
   }
   // A refused curve (its message shown) leaves the session going.
-  const bool stored = !before.sameList(panel.listState());
   if (stored) end();
   return stored;
 }

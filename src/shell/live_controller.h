@@ -38,11 +38,12 @@ class LiveController {
   bool playing() const { return playing_; }
   std::string tick(double seconds);
 
-  // 保留 (the page's curve: a new list line) or 替换 (a list line: in its place), as
-  // the draw and replace commands store them; an expression too long to store is
-  // refused with a message. False when nothing was stored (the session goes on).
+  // 保留 (the page's curve: a new list line) or 替换 (the list line the session began
+  // on: in its place, and never another), as the draw and replace commands store
+  // them, with their checks and messages. False when nothing was stored (the session
+  // goes on).
   bool keep();
-  // 取消: the picture as the list says; nothing stored.
+  // 取消: the 绘制 page and the picture as they were; nothing stored.
   void cancel();
 
  private:

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "catalogue/func_record.h"
 #include "eval/expression_codes.h"
 
 namespace quorvel {
@@ -135,8 +134,8 @@ std::string parameterText(const LiveParameter& p, double value) {
   return out;
 }
 
-std::optional<std::string> substitutedExpression(const std::string& expression,
-                                                 const std::vector<LiveParameter>& parameters) {
+std::string substitutedExpression(const std::string& expression,
+                                  const std::vector<LiveParameter>& parameters) {
   std::string lower = expression;
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   std::string out;
@@ -155,7 +154,6 @@ std::optional<std::string> substitutedExpression(const std::string& expression,
     }
     ++i;
   }
-  if (out.size() > static_cast<std::size_t>(kPara1Width)) return std::nullopt;
   return out;
 }
 

@@ -3,7 +3,6 @@
 // letters a, b, c an expression of one's own holds), a slider's range and step
 // around the current value, the text a slider's value gives its box, the expression
 // with the letters' values in their place, and the sweep that plays a parameter.
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,9 +37,9 @@ std::string parameterText(const LiveParameter& p, double value);
 double snappedValue(const LiveParameter& p, double value);
 
 // The expression with each letter replaced by its value in brackets, as it is drawn
-// and stored; nullopt when it is longer than a stored expression (50 bytes).
-std::optional<std::string> substitutedExpression(const std::string& expression,
-                                                 const std::vector<LiveParameter>& parameters);
+// and stored (the draw command refuses it when it is too long to be stored).
+std::string substitutedExpression(const std::string& expression,
+                                  const std::vector<LiveParameter>& parameters);
 
 // The value a playing parameter has after `seconds`: from its minimum to its maximum
 // in `secondsPerSweep` and back, again and again, on its steps.

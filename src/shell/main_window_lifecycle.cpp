@@ -1,8 +1,11 @@
 // The main window's start-up, layout, activation and shut-down.
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include "catalogue/list_file_check.h"
 #include "eval/single_math.h"
+#include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
 #include "shell/frm_quorvel.h"
@@ -46,6 +49,11 @@ void frmQuorvel::Form_Load() {
   mdlDeclare& g = program_.g;
 
   setCaption(std::string("Quorvel ") + kVersion);
+  // What a run that was killed left behind: the temporary files of its saves and the
+  // command line's private folders.
+  removeStaleTemporariesOf(program_.folder() / kSettingsFile);
+  removeStaleTemporariesOf(program_.listPath());
+  removeStalePrivateFolders();
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
   const ListJournal& journal = program_.journal;
@@ -89,11 +97,29 @@ void frmQuorvel::recoverWorkingList() {
   const std::filesystem::path& kept = program_.journal.recoveryPath();
   std::error_code ec;
   if (!std::filesystem::exists(kept, ec)) return;
-  if (program_.services.questions->ask(kRecoveryPrompt, kQuestionTitle, {"恢复", "不恢复"}) == 0 &&
-      openListFile(kept)) {
-    // Restored as 打开 restores a list, but saved nowhere yet.
-    program_.panel.startNewDocument(false);
+  // A crash can cut the list in the middle of a record: the whole ones before it and
+  // after it are still good.
+  const SalvagedList salvage = salvageListFile(kept);
+  if (!salvage.readable || salvage.kept == 0) {
+    // Nothing to offer back, but nothing the user might still want is deleted.
+    program_.journal.keepRecoveryAside();
+    return;
   }
+  std::string prompt = kRecoveryPrompt;
+  if (salvage.lost > 0) {
+    prompt += "\n可以恢复 " + std::to_string(salvage.kept) + " 条函数；" +
+              std::to_string(salvage.lost) + " 条记录不完整或已损坏，不能恢复。";
+  }
+  if (program_.services.questions->ask(prompt, kQuestionTitle, {"恢复", "不恢复"}) != 0) {
+    removeIfPresent(kept);
+    return;
+  }
+  if (!openListBytes(salvage.bytes, kept)) {
+    program_.journal.keepRecoveryAside();
+    return;
+  }
+  // Restored as 打开 restores a list, but saved nowhere yet.
+  program_.panel.startNewDocument(false);
   removeIfPresent(kept);
 }
 

@@ -2,6 +2,16 @@
 
 namespace quorvel {
 
+const std::vector<std::string>& knownPreferenceKeys() {
+  // A new preference is listed here too, or its file forgets it.
+  static const std::vector<std::string> keys = {
+      kClassicLook.key,        kSmoothCurves.key,  kGridLines.key,      kPiTicks.key,
+      kCurveLabels.key,        kLabelPoints.key,   kExportUnit.key,     kExportWidthPixels.key,
+      kExportHeightPixels.key, kExportWidthCm.key, kExportHeightCm.key, kExportDotsPerInch.key,
+  };
+  return keys;
+}
+
 PictureStyle storedPictureStyle(const Preferences& preferences) {
   PictureStyle style;
   style.modern = !preferences.get(kClassicLook);

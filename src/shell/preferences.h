@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -36,6 +37,10 @@ class Preferences {
   virtual std::optional<std::string> read(const std::string& key) const = 0;
   virtual void write(const std::string& key, const std::string& value) = 0;
 };
+
+// Every key the program keeps a preference under (picture_preferences.cpp lists
+// them); the preferences file keeps these and drops any other.
+const std::vector<std::string>& knownPreferenceKeys();
 
 // Kept in memory only: for the command line and the tests.
 class MemoryPreferences : public Preferences {

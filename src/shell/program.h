@@ -31,8 +31,7 @@ class Program {
   const std::filesystem::path& listPath() const { return journal.path(); }
 
   // A message box with the stop icon and one OK button.
-  void message(const std::string& prompt, const std::string& title,
-               const std::string& detail = {});
+  void message(const std::string& prompt, const std::string& title, const std::string& detail = {});
 
   Services services;
   WorkingFolder working;

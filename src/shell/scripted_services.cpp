@@ -41,14 +41,15 @@ FileDialogResult ScriptedFileDialog::showSave(const FileDialogRequest& request) 
   return answer();
 }
 
-std::int32_t ScriptedColorDialog::choose() {
+std::int32_t ScriptedColorDialog::choose(std::int32_t current) {
   ++timesShown;
+  shownOn.push_back(current);
   if (!answers.empty()) {
     const std::optional<std::int32_t> a = answers.front();
     answers.pop_front();
-    if (a) current_ = *a;
+    if (a) return *a;
   }
-  return current_;
+  return current;
 }
 
 PrintOutcome ScriptedPrinter::print(const PictureSpec& picture, const DrawPicture& draw) {

@@ -60,15 +60,13 @@ class ScriptedFileDialog : public FileDialogService {
 };
 
 // Answers from a queue; nullopt (or an empty queue) is a cancel, which returns the
-// previous colour.
+// colour it was shown on. Keeps the colours it was shown on.
 class ScriptedColorDialog : public ColorDialogService {
  public:
-  std::int32_t choose() override;
+  std::int32_t choose(std::int32_t current) override;
   std::deque<std::optional<std::int32_t>> answers;
   int timesShown = 0;
-
- private:
-  std::int32_t current_ = 0;
+  std::vector<std::int32_t> shownOn;
 };
 
 // Counts the prints; can be told to act as if no printer were present, or as if the

@@ -96,12 +96,12 @@ class FileDialogService {
   virtual FileDialogResult showSave(const FileDialogRequest& request) = 0;
 };
 
-// Returns the chosen colour (red in the low byte); a cancel returns the colour the
-// dialog held before (black the first time).
+// Shows the dialog on the colour `current` (red in the low byte), the colour of what
+// is being coloured; returns the colour chosen, or `current` when cancelled.
 class ColorDialogService {
  public:
   virtual ~ColorDialogService() = default;
-  virtual std::int32_t choose() = 0;
+  virtual std::int32_t choose(std::int32_t current) = 0;
 };
 
 // How a print ended: the page went to the printer, there was no printer to send it

@@ -37,6 +37,8 @@ void TextBox::setSelection(int start, int length) {
 
 void ComboBox::AddItem(std::string item) {
   items_.push_back(std::move(item));
+  ++itemsRevision_;
+  lastItemsChange_ = {LineChangeKind::Added, ListCount() - 1};
   notify();
 }
 
@@ -44,6 +46,8 @@ void ComboBox::Clear() {
   items_.clear();
   listIndex_ = -1;
   text_.clear();
+  ++itemsRevision_;
+  lastItemsChange_ = {LineChangeKind::Cleared};
   notify();
 }
 
@@ -56,15 +60,26 @@ void ComboBox::setListIndex(int index) {
   if (Click) Click();
 }
 
+void CheckListBox::changed(LineChangeKind kind, int first, int second) {
+  ++revision_;
+  lastChange_ = {kind, first, second};
+  notify();
+}
+
+void CheckListBox::endUpdate() {
+  if (updating_ == 0 || --updating_ > 0) return;
+  changed(LineChangeKind::Batch, -1);
+}
+
 void CheckListBox::AddItem(std::string text) {
   items_.push_back(Line{std::move(text), false});
-  notify();
+  changed(LineChangeKind::Added, ListCount() - 1);
 }
 
 void CheckListBox::setLines(std::vector<Line> lines, int current) {
   items_ = std::move(lines);
   listIndex_ = current >= 0 && current < ListCount() ? current : -1;
-  notify();
+  changed(LineChangeKind::Batch, -1);
 }
 
 void CheckListBox::RemoveItem(int i) {
@@ -75,14 +90,14 @@ void CheckListBox::RemoveItem(int i) {
   } else if (listIndex_ > i) {
     --listIndex_;
   }
-  notify();
+  changed(LineChangeKind::Removed, i);
 }
 
 void CheckListBox::setItemText(int i, std::string text) {
   if (i < 0 || i >= ListCount()) return;
   items_[static_cast<std::size_t>(i)].text = std::move(text);
   items_[static_cast<std::size_t>(i)].shown.clear();
-  notify();
+  changed(LineChangeKind::Text, i);
 }
 
 void CheckListBox::swapItems(int i, int j) {
@@ -93,7 +108,7 @@ void CheckListBox::swapItems(int i, int j) {
   } else if (listIndex_ == j) {
     listIndex_ = i;
   }
-  notify();
+  changed(LineChangeKind::Swapped, i, j);
 }
 
 void CheckListBox::doubleClick(int i) {
@@ -105,12 +120,14 @@ void CheckListBox::doubleClick(int i) {
 void CheckListBox::Clear() {
   items_.clear();
   listIndex_ = -1;
-  notify();
+  changed(LineChangeKind::Cleared, -1);
 }
 
 void CheckListBox::setListIndex(int index) {
   if (index < -1 || index >= ListCount()) return;
-  set(listIndex_, index);
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  changed(LineChangeKind::Current, index);
 }
 
 void CheckListBox::setSelected(int i, bool ticked) {
@@ -118,11 +135,11 @@ void CheckListBox::setSelected(int i, bool ticked) {
   auto& item = items_[static_cast<std::size_t>(i)];
   listIndex_ = i;
   if (item.ticked == ticked) {
-    notify();
+    changed(LineChangeKind::Current, i);
     return;
   }
   item.ticked = ticked;
-  notify();
+  changed(LineChangeKind::Tick, i);
   if (ItemCheck) ItemCheck(i);
 }
 

@@ -153,6 +153,19 @@ class TextBox : public Control {
   TextFilter filter_;
 };
 
+// What changed in a list of lines, for an observer that follows a long list one
+// change at a time instead of comparing every line. Each change of the lines (or, in
+// a list with ticks, of a tick or the current line) counts one revision; an observer
+// that has seen the revision before the last follows LastChange alone, any other
+// compares or rebuilds. Other changes of the control (size, visibility) count none.
+// Batch: a run of changes made between beginUpdate and endUpdate has ended.
+enum class LineChangeKind { Added, Removed, Text, Swapped, Cleared, Tick, Current, Batch };
+struct LineChange {
+  LineChangeKind kind = LineChangeKind::Cleared;
+  int first = -1;   // the line added, removed, changed, ticked or made current
+  int second = -1;  // Swapped: the other line
+};
+
 // A combo box: a list of items, the current index (−1 for none) and the text shown.
 // Drop-down lists show the current item; editable combos take any typed text.
 class ComboBox : public Control {
@@ -162,6 +175,9 @@ class ComboBox : public Control {
   int ListCount() const { return static_cast<int>(items_.size()); }
   void AddItem(std::string item);
   void Clear();
+  // The items' revision (Added and Cleared only); see LineChange.
+  std::uint64_t ItemsRevision() const { return itemsRevision_; }
+  const LineChange& LastItemsChange() const { return lastItemsChange_; }
   int ListIndex() const { return listIndex_; }
   // A change of index runs Click; the text becomes the item's (an index out of range
   // is refused and changes nothing).
@@ -177,6 +193,8 @@ class ComboBox : public Control {
   int listIndex_ = -1;
   std::string text_;
   TextFilter filter_;
+  std::uint64_t itemsRevision_ = 0;
+  LineChange lastItemsChange_;
 };
 
 // A list with a check box per line. Selected(i) is the tick of line i; ticking or
@@ -218,10 +236,36 @@ class CheckListBox : public Control {
   void doubleClick(int i);
   std::function<void(int)> ItemCheck;
   std::function<void(int)> DblClick;
+  // The revision of the lines, ticks and current line; see LineChange.
+  std::uint64_t Revision() const { return revision_; }
+  const LineChange& LastChange() const { return lastChange_; }
+  // Many changes in a row (a list being opened or put back): an observer that shows
+  // the lines may wait while Updating() and catch up once at the end, which counts
+  // one more revision, a Batch. Pairs may nest; the outermost end counts.
+  void beginUpdate() { ++updating_; }
+  void endUpdate();
+  bool Updating() const { return updating_ > 0; }
 
  private:
+  // Counts the change and tells the observers.
+  void changed(LineChangeKind kind, int first, int second = -1);
   std::vector<Line> items_;
   int listIndex_ = -1;
+  std::uint64_t revision_ = 0;
+  LineChange lastChange_;
+  int updating_ = 0;
+};
+
+// beginUpdate … endUpdate for the lifetime of the object.
+class ListUpdate {
+ public:
+  explicit ListUpdate(CheckListBox& list) : list_(list) { list_.beginUpdate(); }
+  ~ListUpdate() { list_.endUpdate(); }
+  ListUpdate(const ListUpdate&) = delete;
+  ListUpdate& operator=(const ListUpdate&) = delete;
+
+ private:
+  CheckListBox& list_;
 };
 
 // Slider: the value always lies in [Min, Max]; a value outside is clamped.

@@ -183,14 +183,21 @@ TEST(AddCommand, ARefusedCurveLeavesTheListAsItWas) {
       {{"--family", "2", "--p1", "0"}, "参数错误: ｋ≠０\n"},
       {{"--family", "2", "--p1", "2x"}, "错误: 数据错误\nｋ第 2 个字符：“x”\n"},
       // Only the boxes the form reads are checked: a hidden one is not.
-      {{"--family", "1", "--p1", "1", "--p2", "0", "--p3", "x"}, "错误: 数据错误\nｃ第 1 个字符：“x”\n"},
-      {{"--family", "2", "--p1", "6", "--x-from", "1", "--x-to", "1"}, "错误: 数据错误\nＸ轴范围\n"},
+      {{"--family", "1", "--p1", "1", "--p2", "0", "--p3", "x"},
+       "错误: 数据错误\nｃ第 1 个字符：“x”\n"},
+      {{"--family", "2", "--p1", "6", "--x-from", "1", "--x-to", "1"},
+       "错误: 数据错误\nＸ轴范围\n"},
       // The open marker needs its leading blank; without it the text is evaluated.
       {{"--family", "2", "--p1", "6", "--x-from", "-∞"},
        "错误: 数据错误\nＸ轴范围第 2 个字符：“∞”\n"},
       {{"--family", "13", "--expr", "(x+1))"}, "错误: 括号错误\n表达式\n"},
       {{"--family", "13", "--expr", "x+"}, "错误: 表达式错误，请检查\n表达式末尾\n"},
       {{"--family", "13", "--expr", "foo(x)"}, "错误: 字符未定义\n表达式第 1 个字符：“foo”\n"},
+      // Longer than the list keeps: never stored cut.
+      {{"--family", "13", "--expr", "sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+sin(6x)/6"},
+       "错误: 表达式过长：列表中最多保存50个字符，请缩短\n"},
+      {{"--family", "0", "--p1", "1", "--p2", "12345678901"},
+       "错误: 数值“1.234568E+10”过长：列表中每项最多保存10个字符\n"},
   };
   for (const auto& c : cases) {
     writeFile(list, before);
@@ -268,7 +275,9 @@ TEST(AddCommand, FileProblemsNameTheFileAndDamageNothing) {
   writeFile(malformed, std::string(100, 'x'));
   const Outcome refused = runCli(addArgs(malformed, curve));
   EXPECT_EQ(refused.exit, 1);
-  EXPECT_EQ(refused.err, "错误: 打开列表文件错误\n");
+  EXPECT_EQ(refused.err,
+            "错误: 打开列表文件错误\n“" + malformed.string() +
+                "”：长度 100 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）\n");
   EXPECT_EQ(readFile(malformed), std::string(100, 'x'));
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"short.qvx"});
 }

@@ -29,14 +29,18 @@ TEST(ListCommand, FilesItCannotTake) {
   writeFile(dir / "short.qvx", std::string(121, '\0'));
   const std::string record = readFile(dataPath("cli_worksheet.qvx")).substr(0, 122);
   writeFile(dir / "slack.qvx", record + std::string(6, '\0'));  // a filler with no record after it
+  const std::string notWhole =
+      " 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）\n";
   const struct {
     std::string file;
     int exit;
     std::string out, err;
   } cases[] = {
       {(dir / "empty.qvx").string(), 0, "", ""},
-      {(dir / "short.qvx").string(), 1, "", "错误: 打开列表文件错误\n"},
-      {(dir / "slack.qvx").string(), 1, "", "错误: 打开列表文件错误\n"},
+      {(dir / "short.qvx").string(), 1, "",
+       "错误: 打开列表文件错误\n“" + (dir / "short.qvx").string() + "”：长度 121" + notWhole},
+      {(dir / "slack.qvx").string(), 1, "",
+       "错误: 打开列表文件错误\n“" + (dir / "slack.qvx").string() + "”：长度 128" + notWhole},
       {(dir / "none.qvx").string(), 3, "",
        "quorvel list: cannot read '" + (dir / "none.qvx").string() + "': no such file\n"},
       {dir.path().string(), 3, "",

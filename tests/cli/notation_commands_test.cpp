@@ -54,8 +54,8 @@ TEST(NotationCommands, ParameterAndRangeBoxesReadTextbookNumbers) {
   const TempFolder dir;
   const std::string list = (dir / "sheet.qvx").string();
   // y = kx + b with k = −2 (a real minus sign) and b = π/2; x from −π to 2π.
-  const Outcome o = runCli({"add", list, "--family", "0", "--p1", "−2", "--p2", "π/2",
-                            "--x-from", "−π", "--x-to", "2π"});
+  const Outcome o = runCli({"add", list, "--family", "0", "--p1", "−2", "--p2", "π/2", "--x-from",
+                            "−π", "--x-to", "2π"});
   ASSERT_EQ(o.exit, 0) << o.err;
   EXPECT_EQ(o.out, "y=-2x+1.570795\n");
   EXPECT_EQ(valueAt(list, "1"), "1\t-0.4292049\n");

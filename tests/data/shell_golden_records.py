@@ -36,7 +36,8 @@ open("shell_record_sum.bin", "wb").write(
     record(13, 1, "X^2+1", "", "", BLUE, "0", " +∞", " -∞", " +∞", 1, zero23=True))
 
 # The vertex form with h typed as "5/2" (stored as its value 2.5), k as "pi" (its
-# value 3.14159), a as "-12345678" (its value text "-1.234568E+07" cut to ten
-# bytes), and the x range typed as "-1-1" and "1+2" (stored as -2 and 3).
+# value 3.14159), a as "-12345678" (its value text "-1.234568E+07" too long for ten
+# bytes, stored as the plain "-12345680" of the same single), and the x range typed
+# as "-1-1" and "1+2" (stored as -2 and 3).
 open("shell_record_vertex.bin", "wb").write(
-    record(1, 2, "2.5", "3.14159", "-1.234568E", BLUE, "-2", "3", " -∞", " +∞", 0))
+    record(1, 2, "2.5", "3.14159", "-12345680", BLUE, "-2", "3", " -∞", " +∞", 0))

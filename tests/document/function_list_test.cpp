@@ -98,8 +98,8 @@ TEST(FunctionList, RefusesWhatNoListOfThisProgramHolds) {
   // The most entries a list box held, and one more.
   const std::string slot = std::string(kSlotSize - kRecordSize, '\0') + slotOf(line("1"));
   std::string most = slotOf(line("1"));
-  for (std::size_t n = 1; n < kMaxListEntries; ++n) most += slot;
-  EXPECT_EQ(FunctionList::fromBytes(most)->size(), kMaxListEntries);
+  for (std::size_t n = 1; n < static_cast<std::size_t>(kMaxListRecords); ++n) most += slot;
+  EXPECT_EQ(FunctionList::fromBytes(most)->size(), static_cast<std::size_t>(kMaxListRecords));
   EXPECT_FALSE(FunctionList::fromBytes(most + slot));
 }
 
@@ -162,9 +162,12 @@ TEST_F(JournalTest, FollowsTheDocumentAndNeverTearsTheFile) {
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(journal.read(), list.bytes());
   }
-  // Only a regular file of a list's length is read.
-  EXPECT_FALSE(regularFileBytes(folder, kMaxListFileBytes));
-  EXPECT_FALSE(regularFileBytes(journal.path(), 10));
+  // Only a list file is read back: not a record cut short.
+  ASSERT_TRUE(journal.write(list));
+  fs::resize_file(journal.path(), kRecordSize);
+  EXPECT_EQ(journal.read()->size(), static_cast<std::size_t>(kRecordSize));
+  fs::resize_file(journal.path(), kRecordSize - 1);
+  EXPECT_FALSE(journal.read());
 }
 
 }  // namespace

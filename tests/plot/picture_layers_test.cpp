@@ -245,6 +245,43 @@ TEST(PictureSizes, WindowPixelsAndCentimetresAtAResolution) {
   EXPECT_FALSE(drawable(PictureSize{SizeUnit::Centimetres, 0, 0, 1e300, 10, 300}));
 }
 
+// The window's picture in another size: the window's region fitted, the drawing the
+// window's size along the side that fits, the file the size asked.
+TEST(PictureSizes, TheWindowsPictureFittedIntoAnotherSize) {
+  struct Case {
+    PictureSize size;
+    int width, height;            // the drawing
+    int imageWidth, imageHeight;  // the file's pixels
+    double ratio;                 // the fit factor
+    double vectorScale;           // a vector picture's size over the drawing's
+  };
+  const Case cases[] = {
+      {PictureSize{}, 1000, 700, 0, 0, 1, 1},
+      {PictureSize{SizeUnit::Pixels, 2000, 1400}, 1000, 700, 2000, 1400, 2, 2},
+      {PictureSize{SizeUnit::Pixels, 1600, 900}, 1244, 700, 1600, 900, 9.0 / 7, 9.0 / 7},
+      {PictureSize{SizeUnit::Pixels, 500, 700}, 1000, 1400, 500, 700, 0.5, 0.5},
+      {PictureSize{SizeUnit::Pixels, 700, 1400}, 1000, 2000, 700, 1400, 0.7, 0.7},
+      // 10 cm at 300 dpi: 1181 pixels, 0.4 of an inch per 96 drawing pixels on paper.
+      {PictureSize{SizeUnit::Centimetres, 0, 0, 10, 10, 300}, 1000, 1000, 1181, 1181, 1.181,
+       1.181 * 96 / 300},
+  };
+  for (const Case& c : cases) {
+    const PictureSpec spec = fittedPictureSpecFor(PictureFormat::Svg, c.size, 1000, 700, 1);
+    EXPECT_EQ(spec.widthPixels, c.width);
+    EXPECT_EQ(spec.heightPixels, c.height);
+    EXPECT_EQ(spec.imageWidthPixels, c.imageWidth);
+    EXPECT_EQ(spec.imageHeightPixels, c.imageHeight);
+    EXPECT_DOUBLE_EQ(spec.pixelRatio, c.ratio);
+    EXPECT_DOUBLE_EQ(vectorOutputScale(spec), c.vectorScale);
+    EXPECT_EQ(spec.borderPixels, 1);
+  }
+  // quorvel export's own sizes are drawn at their size: a vector picture as drawn.
+  EXPECT_DOUBLE_EQ(
+      vectorOutputScale(pictureSpecFor(
+          PictureFormat::Pdf, PictureSize{SizeUnit::Centimetres, 0, 0, 10, 10, 300}, 1000, 700, 0)),
+      1);
+}
+
 TEST(RecentreView, AnotherSizeAroundTheSameMiddleAtTheSameScale) {
   ViewState view{1000, 16000, -2000, 8000, 700};
   ASSERT_EQ(recentreView(view, 5670, 3000), kOk);

@@ -1,5 +1,7 @@
 // A list given to the windows, on the command line or dropped on the main window,
 // opens as 打开 opens the file its dialog chose.
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -37,8 +39,14 @@ TEST(GivenOnTheCommandLine, TheListOpensOnceTheWindowsAreUp) {
     std::vector<Message> messages;
   } cases[] = {
       {kWorksheet, kWorksheetLines, {}},
-      {folder / "notes.txt", {}, {{"错误", "打开列表文件错误"}}},
-      {folder / "gone.QVX", {}, {{"错误", "打开列表文件错误"}}},
+      {folder / "notes.txt",
+       {},
+       {{"错误", "打开列表文件错误\n“" + (folder / "notes.txt").string() +
+                     "”：长度 10"
+                     " 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）"}}},
+      {folder / "gone.QVX",
+       {},
+       {{"错误", "打开列表文件错误\n“" + (folder / "gone.QVX").string() + "”：文件不存在"}}},
       {"", {}, {}},  // no list: the windows as ever
   };
   for (const auto& c : cases) {
@@ -100,8 +108,27 @@ TEST_F(DropTest, ADroppedListOpensAsOpenDoes) {
   std::ofstream(folder / "notes.txt") << "not a list";
   EXPECT_TRUE(dragAndDrop(
       *urls({QUrl::fromLocalFile(QString::fromStdString((folder / "notes.txt").string()))})));
-  EXPECT_EQ(kit.messages->shown, (std::vector<Message>{{"错误", "打开列表文件错误"}}));
+  EXPECT_EQ(
+      kit.messages->shown,
+      (std::vector<Message>{
+          {"错误", "打开列表文件错误\n“" + (folder / "notes.txt").string() +
+                       "”：长度 10"
+                       " 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）"}}));
   EXPECT_EQ(listLines(panel), kWorksheetLines);
+}
+
+using GivenList = DesktopTest;
+
+// A FIFO named as the list to open: the windows open, and the message names the file.
+TEST_F(GivenList, AFifoAsTheListIsRefusedByName) {
+  const std::filesystem::path fifo = folder / "pipe.qvx";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(main.openGivenList(fifo));
+  ASSERT_EQ(kit.messages->shown.size(), 1u);
+  EXPECT_EQ(kit.messages->shown[0],
+            std::make_pair(std::string("错误"), "打开列表文件错误\n“" + fifo.string() +
+                                                    "”：这是一个命名管道，不是普通文件"));
+  EXPECT_TRUE(desktop->mainWindow->isVisible());
 }
 
 }  // namespace

@@ -110,13 +110,14 @@ TEST_F(NotationWindow, TheListTheAnalysisAndTheLegendShowTheTextbookForm) {
   RecordingSurface picture(640, 480);
   panel.replayOnto(picture);
   std::vector<std::string> texts;
-  for (const SurfaceCall& call : picture.callsOf(SurfaceCallKind::Print)) texts.push_back(call.text);
+  for (const SurfaceCall& call : picture.callsOf(SurfaceCallKind::Print))
+    texts.push_back(call.text);
   EXPECT_NE(std::find(texts.begin(), texts.end(), printed.toStdString()), texts.end());
   EXPECT_EQ(std::find(texts.begin(), texts.end(), "y=1x^2+0x+-4"), texts.end());
 
   clickToolbar(toolbarPosition(ToolbarCommand::Analysis));
-  auto* curve = qobject_cast<QComboBox*>(
-      desktop->analysisWindow->controlWidget(QStringLiteral("cboCurve")));
+  auto* curve =
+      qobject_cast<QComboBox*>(desktop->analysisWindow->controlWidget(QStringLiteral("cboCurve")));
   ASSERT_NE(curve, nullptr);
   EXPECT_EQ(curve->currentText(), printed);
 }

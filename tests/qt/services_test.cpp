@@ -1,10 +1,15 @@
 // The Qt services and helpers that have rules of their own: filters, default
 // extensions, the bitmap export, the program folder, random numbers, the mapping of
 // pointer positions, and the start without a display.
+#include <QApplication>
+#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +18,7 @@
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
 #include "render/picture_writer.h"
+#include "shell/picture_preferences.h"
 #include "shell/qt/bind_text_box.h"
 #include "shell/qt/program_folder.h"
 #include "shell/qt/qt_preferences.h"
@@ -218,10 +224,62 @@ TEST(QtTexts, DialogButtonsSpeakChinese) {
             QStringLiteral("打开"));
 }
 
+// The message boxes: the stop and question icons drawn from pictures at the box's
+// density (never a small bitmap enlarged), and a box never narrower than its title.
+TEST(MessageBoxes, IconsDrawnAtTheScreensDensityAndTitlesWhole) {
+  for (const bool question : {false, true}) {
+    QPixmap icon;
+    int boxWidth = 0, titleWidth = 0;
+    double ratio = 0;
+    whenTheDialogShows<QMessageBox>([&](QMessageBox& box) {
+      icon = box.iconPixmap();
+      ratio = box.devicePixelRatioF();
+      boxWidth = box.width();
+      titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+      box.done(0);
+    });
+    if (question) {
+      QtQuestions().ask("函数列表已更改，是否保存？", "提示", {"保存", "不保存"});
+    } else {
+      QtMessageBox().show("ａ≠０", "参数错误");
+    }
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.devicePixelRatio(), ratio);
+    const int side = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    EXPECT_EQ(icon.width(), static_cast<int>(std::ceil(side * ratio)));
+    // The picture's own colours inside its circle, beside the sign: red for the stop,
+    // blue for the question.
+    const QColor middle = icon.toImage().pixelColor(icon.width() / 5, icon.height() / 2);
+    if (question) {
+      EXPECT_GT(middle.blue(), middle.red());
+    } else {
+      EXPECT_GT(middle.red(), middle.blue());
+    }
+    EXPECT_GT(boxWidth, titleWidth * 3 / 2 + 100) << question;
+  }
+}
+
+TEST(ColourDialog, OpensOnTheCurrentColourAndACancelKeepsIt) {
+  QtColorDialog colours;
+  QColor shown;
+  whenTheDialogShows<QColorDialog>([&](QColorDialog& dialog) {
+    shown = dialog.currentColor();
+    dialog.reject();
+  });
+  EXPECT_EQ(colours.choose(rgbOf(0, 128, 255)), rgbOf(0, 128, 255));
+  EXPECT_EQ(shown, QColor(0, 128, 255));
+  whenTheDialogShows<QColorDialog>([&](QColorDialog& dialog) {
+    dialog.setCurrentColor(QColor(10, 20, 30));
+    dialog.accept();
+  });
+  EXPECT_EQ(colours.choose(rgbOf(0, 128, 255)), rgbOf(10, 20, 30));
+}
+
 // The preferences live in the user's configuration folder (the tests' own, in
 // Qt's test mode), never beside Quorvel.ini, and outlast the object that wrote them.
 TEST(QtPreferencesStore, KeepsItsValuesInTheUsersConfigurationFolder) {
-  constexpr Preference<int> kProbe{"test/probe", 0};
+  // One of the program's own keys: the file keeps no others.
+  constexpr Preference<int> kProbe{kLabelPoints.key, 0};
   QString file;
   {
     QtPreferences preferences;

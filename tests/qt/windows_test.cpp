@@ -10,17 +10,21 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "qt_fixture.h"
 #include "shell/qt/bind_label.h"
 #include "shell/qt/bind_picture_button.h"
+#include "shell/qt/page_focus.h"
 #include "shell/qt/twips.h"
 
 namespace quorvel::test {
@@ -108,14 +112,24 @@ TEST_F(Windows, EveryPanelControlHasItsWidgetAtItsPlace) {
       EXPECT_EQ(w->pos(), QPoint(toPixelsFromTwips(c->Left()), toPixelsFromTwips(c->Top())))
           << c->Name();
       if (c->Width() > 0) {
-        EXPECT_EQ(w->size(), QSize(toPixelsFromTwips(c->Width()), toPixelsFromTwips(c->Height())))
+        // A control widened for its text (below) only in its width.
+        EXPECT_EQ(w->size(), QSize(toPixelsFromTwips(c->Width()) + extraWidthOf(w),
+                                   toPixelsFromTwips(c->Height())))
             << c->Name();
+        // The family and form combos and the list are as much wider as the panel is.
+        const std::string& name = c->Name();
+        if (name == "cboFuncName" || name == "lstExist" ||
+            (name.rfind("cboStyle(", 0) == 0 && name != "cboStyle(13)")) {
+          EXPECT_EQ(extraWidthOf(w), desktop->panelWindow->extraWidth()) << name;
+        } else if (name != "cboStyle(13)") {
+          EXPECT_EQ(extraWidthOf(w), 0) << name;
+        }
       }
       EXPECT_EQ(w->toolTip().toStdString(), c->ToolTipText()) << c->Name();
       EXPECT_EQ(w->isEnabled(), c->Enabled()) << c->Name();
     }
   }
-  EXPECT_EQ(desktop->panelWindow->size(), QSize(157, 424));
+  EXPECT_EQ(desktop->panelWindow->size(), QSize(157 + desktop->panelWindow->extraWidth(), 424));
 }
 
 struct CaptionCase {
@@ -433,6 +447,119 @@ TEST_F(Windows, ClosingTheMainWindowUnloads) {
   EXPECT_TRUE(ended);
   EXPECT_FALSE(std::filesystem::exists(program.listPath()));
   EXPECT_TRUE(std::filesystem::exists(folder / "Quorvel.ini"));
+}
+
+// Every form of every family shows whole in its closed combo: the panel is as much
+// wider as the widest needs, and the main window stays beside it.
+TEST_F(Windows, EveryFormShowsWholeInItsClosedCombo) {
+  for (int family = 0; family < kFamilyCount; ++family) {
+    auto* combo = qobject_cast<QComboBox*>(
+        desktop->panelWindow->controlWidget(QStringLiteral("cboStyle(%1)").arg(family)));
+    ASSERT_NE(combo, nullptr);
+    for (int i = 0; i < combo->count(); ++i) {
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      const QRect text = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, combo);
+      // The style draws the text a pixel inside the field on either side.
+      EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), text.width() - 2)
+          << combo->itemText(i).toStdString();
+    }
+    EXPECT_LE(combo->geometry().right(), desktop->panelWindow->page(1)->width());
+  }
+  const int extra = desktop->panelWindow->extraWidth();
+  EXPECT_GT(extra, 0);
+  EXPECT_EQ(desktop->panelWindow->width(), 157 + extra);
+  // The main window's designed left edge (164 pixels) moves as far, as the screen allows.
+  const QRect available = desktop->mainWindow->screen()->availableGeometry();
+  const QRect placed = desktop->mainWindow->frameGeometry();
+  EXPECT_EQ(placed.left() - available.left(),
+            std::clamp(164 + extra, 0, available.width() - placed.width()));
+}
+
+TEST_F(Windows, ALongListLineIsReadWholeInItsTooltip) {
+  panel.cboFuncName.setListIndex(kCustomFamily);
+  panel.txtExpression.setText("sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+x/1");
+  panel.cmdDraw.click();
+  auto* list = panelWidget<QListWidget>("lstExist");
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->toolTip().toStdString(), panel.lstExist.List(0));
+}
+
+TEST_F(Windows, EscClosesTheAboutBox) {
+  AboutWindow* about = desktop->aboutWindow;
+  ASSERT_TRUE(about->isVisible());  // the splash, shown at start
+  QTest::keyClick(about, Qt::Key_A);
+  EXPECT_TRUE(about->isVisible()) << "another key does nothing";
+  QTest::keyClick(about, Qt::Key_Escape);
+  EXPECT_FALSE(about->isVisible());
+  program.about.Show();
+  settle();
+  ASSERT_TRUE(about->isVisible());
+  QTest::keyClick(about, Qt::Key_Escape);
+  EXPECT_FALSE(about->isVisible());
+}
+
+// Closing the main window (after 不保存) closes every tool window and ends the
+// program, a live curve being changed too; the working list is gone for good.
+TEST_F(Windows, ClosingTheMainWindowClosesEveryToolWindow) {
+  int ended = 0;
+  desktop->mainWindow->onUnloaded = [&ended] { ++ended; };
+  drawInverse("6");
+  program.analysis.showWindow();
+  desktop->liveWindow->openOn(0);
+  program.about.Show();
+  settle();
+  const std::vector<QWidget*> tools = {desktop->panelWindow, desktop->analysisWindow,
+                                       desktop->liveWindow, desktop->aboutWindow};
+  for (const QWidget* w : tools) ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  kit.questions->answers = {1};  // 不保存
+  desktop->mainWindow->close();
+  settle();
+  EXPECT_EQ(ended, 1);
+  for (const QWidget* w : tools) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+  EXPECT_FALSE(desktop->liveWindow->controller().active());
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));
+}
+
+QStringList* g_warnings = nullptr;
+
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtWarningMsg && g_warnings != nullptr) g_warnings->append(text);
+}
+
+// The Tab order runs within the page's own window: a widget of a window of its own
+// inside a page (as a combo's drop-down list can be) is no stop of it, and setting
+// the order warns of nothing (Qt warned "'first' and 'second' must be in the same
+// window" at every switch to the 绘制 page).
+TEST_F(Windows, TheTabOrderStaysWithinThePanelsWindow) {
+  QWidget window;
+  auto* page = new QWidget(&window);
+  page->resize(400, 400);
+  auto* first = new QLineEdit(page);
+  auto* popup = new QWidget(page, Qt::Popup);
+  auto* inPopup = new QLineEdit(popup);
+  auto* last = new QLineEdit(page);
+  first->setGeometry(10, 100, 80, 20);
+  last->setGeometry(10, 200, 80, 20);
+  popup->setGeometry(500, 500, 100, 50);
+  inPopup->setGeometry(0, 0, 80, 20);  // at the page's top in its own coordinates
+  PageFocus focus(
+      {nullptr, page}, [] { return 1; }, &window);
+  QStringList warnings;
+  g_warnings = &warnings;
+  const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+  focus.update();
+  for (const int shown : {2, 1, 3, 1}) {
+    panel.tbsControl.select(shown);
+    settle();
+  }
+  qInstallMessageHandler(previous);
+  g_warnings = nullptr;
+  EXPECT_TRUE(warnings.filter(QStringLiteral("setTabOrder")).isEmpty())
+      << warnings.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(first->nextInFocusChain(), last);
+  EXPECT_EQ(inPopup->window(), popup);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The draw command through the panel: list texts, the order of the checks and their
 // messages, what the boxes show afterwards, the canvas set-up and the stored entry.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -349,7 +350,8 @@ TEST_F(ShellTest, StoredSumEntryKeepsTheTypedExpression) {
   EXPECT_EQ(recordBytes(1), readBytes(testDataPath("shell_record_sum.bin")));
 }
 
-TEST_F(ShellTest, StoredValuesAreTheEvaluatedTextsCutToTheirFields) {
+// A value text too long for its field is stored as the plain text of the same value.
+TEST_F(ShellTest, StoredValuesAreTheEvaluatedTextsFittedToTheirFields) {
   chooseFamily(1, 2);
   setBoxes("5/2", "pi", "-12345678");
   setRanges("-1-1", "1+2", " -∞", " +∞");
@@ -358,6 +360,81 @@ TEST_F(ShellTest, StoredValuesAreTheEvaluatedTextsCutToTheirFields) {
   EXPECT_EQ(lines(), std::vector<std::string>{"y=-1.234568E+07(x-2)^2+3.14159"});
   EXPECT_EQ(panel.paramH, 2);
   EXPECT_EQ(recordBytes(1), readBytes(testDataPath("shell_record_vertex.bin")));
+}
+
+// What would not fit its list entry is refused before anything is drawn or stored,
+// with the limit named; the box keeps the text to be shortened. What fits is stored
+// whole and comes back as the same curve.
+TEST_F(ShellTest, TextsThatDoNotFitTheirFieldsAreRefusedWithTheLimit) {
+  struct Case {
+    std::string expression;
+    std::optional<std::string> stored;  // nullopt: refused, the limit named
+  };
+  // ｘ＋ｘ＋…ｘ, full width: 54 bytes as typed, read (and stored) as its 27 ASCII ones.
+  std::string wide;
+  for (int i = 0; i < 13; ++i) wide += "\xEF\xBD\x98\xEF\xBC\x8B";
+  wide += "\xEF\xBD\x98";
+  const Case cases[] = {
+      {"sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+sin(6x)/6", std::nullopt},  // 56
+      {"sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+x/10", std::nullopt},       // 51
+      {"sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+x/1",
+       "sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+x/1"},  // 50
+      {wide, "x+x+x+x+x+x+x+x+x+x+x+x+x+x"},
+  };
+  for (const Case& c : cases) {
+    panel.cmdClear.click();
+    drawCurve(2, 0, "6");
+    const std::vector<unsigned char> before = listBytes();
+    messages().clear();
+    surface.clearCalls();
+    drawExpression(c.expression);
+    if (c.stored) {
+      EXPECT_TRUE(messages().empty()) << c.expression;
+      ASSERT_EQ(lines().size(), 2u);
+      ListFile file(program.listPath());
+      EXPECT_EQ(file.read(2).value_or(FuncRecord{}).para1, *c.stored);
+    } else {
+      EXPECT_EQ(panel.txtExpression.Text(), c.expression);  // kept, to be shortened
+      ASSERT_EQ(messages().size(), 1u) << c.expression;
+      EXPECT_EQ(messages()[0].first, "错误");
+      EXPECT_NE(messages()[0].second.find("50"), std::string::npos) << messages()[0].second;
+      EXPECT_EQ(listBytes(), before) << c.expression;
+      EXPECT_EQ(lines().size(), 1u);
+      EXPECT_EQ(curvesDrawn(), 0u);
+    }
+  }
+  // A value that has no plain text of ten bytes (b = 12345678901, "1.234568E+10").
+  panel.cmdClear.click();
+  messages().clear();
+  drawCurve(0, 0, "2", "12345678901");
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0].first, "错误");
+  EXPECT_NE(messages()[0].second.find("10"), std::string::npos) << messages()[0].second;
+  EXPECT_TRUE(lines().empty());
+}
+
+// b = −1/30 is "-0.03333334", eleven bytes: stored as "-.03333334", the same single,
+// so the list read back draws the curve that was drawn.
+TEST_F(ShellTest, AValueWrittenShorterComesBackAsTheSameCurve) {
+  drawCurve(0, 0, "2", "-1/30");
+  ASSERT_TRUE(messages().empty());
+  const std::vector<std::string> drawn = lines();
+  EXPECT_EQ(drawn, std::vector<std::string>{"y=2x+-.03333334"});
+  {
+    ListFile file(program.listPath());
+    EXPECT_EQ(file.read(1).value_or(FuncRecord{}).para2, "-.03333334");
+  }
+  const std::filesystem::path saved = folder / "saved.qvx";
+  ASSERT_TRUE(program.main.saveListFile(saved));
+  surface.clearCalls();
+  panel.cmdRedraw_Click();
+  const std::vector<SurfaceCall> replayed = surface.calls();
+  ASSERT_TRUE(program.main.openListFile(saved));
+  EXPECT_EQ(lines(), drawn);
+  EXPECT_TRUE(messages().empty());
+  surface.clearCalls();
+  panel.cmdRedraw_Click();
+  EXPECT_EQ(surface.calls(), replayed);
 }
 
 TEST_F(ShellTest, ThreeCurvesMakeA378ByteFileInAutomaticColours) {

@@ -1,6 +1,9 @@
 // The program's start-up, layout, activation and shut-down, and the about box, run
 // headless with scripted services in a temporary folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <ctime>
 
 #include <filesystem>
 #include <string>
@@ -397,6 +400,34 @@ TEST_F(Lifecycle, LinkUnderlineClearsOnlyOverTheBackground) {
   about.Form_MouseMove();
   EXPECT_FALSE(about.lblMail2.Underline());
   EXPECT_FALSE(about.lblWeb2.Underline());
+}
+
+namespace fs = std::filesystem;
+
+// A killed save leaves ".NAME.XXXXXX" beside its target: the next start removes the
+// program's own when they are old enough, and nothing else.
+TEST(StartUp, RemovesTheStaleTemporariesOfItsOwnFiles) {
+  const fs::path folder = makeTempFolder();
+  const std::time_t old = std::time(nullptr) - 2 * 3600;
+  const timespec twoHoursAgo[2] = {{old, 0}, {old, 0}};
+  const std::pair<const char*, bool> left[] = {
+      {".Quorvel.ini.x7Yz12", true},   // the settings' save
+      {".Funclist.dat.a1B2c3", true},  // the working list put back by undo
+      {".Quorvel.ini.x7Yz1", false},   // not the pattern
+      {".notes.txt.x7Yz12", false},    // not the program's file
+  };
+  for (const auto& [name, removed] : left) {
+    writeBytes(folder / name, {'h', 'a', 'l', 'f'});
+    ASSERT_EQ(::utimensat(AT_FDCWD, (folder / name).c_str(), twoHoursAgo, 0), 0);
+  }
+  writeBytes(folder / ".Quorvel.ini.young1", {'n', 'e', 'w'});  // a save at work
+  ScriptedServices kit(folder);
+  RecordingSurface surface;
+  Program program(surface, kit.take());
+  program.main.Form_Load();
+  for (const auto& [name, removed] : left) EXPECT_EQ(fs::exists(folder / name), !removed) << name;
+  EXPECT_TRUE(fs::exists(folder / ".Quorvel.ini.young1"));
+  fs::remove_all(folder);
 }
 
 }  // namespace

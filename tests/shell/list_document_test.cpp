@@ -1,5 +1,6 @@
 // The list as a document: changed since saved, the question before losing curves,
 // recovery after a crash, undo and redo, editing a line in place, full-width input.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -214,9 +215,16 @@ TEST_F(ListDocumentTest, ALineEditedAndReplacedInItsPlace) {
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=2/x", "y=3(x-1)^2+2"}));
   panel.undo();
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=3(x-1)^2+2"}));
-  // Recolour through the colour dialog.
+  // Recolour through the colour dialog, opened on the line's own colour; a cancel
+  // changes nothing.
+  const std::int32_t own = colourOfRecord(2);
+  kit.colors->answers.push_back(std::nullopt);
+  panel.recolourLine(1);
+  EXPECT_EQ(kit.colors->shownOn.back(), own);
+  EXPECT_EQ(colourOfRecord(2), own);
   kit.colors->answers.push_back(0x123456);
   panel.recolourLine(1);
+  EXPECT_EQ(kit.colors->shownOn.back(), own);
   EXPECT_EQ(colourOfRecord(2), 0x123456);
   expectInStep("recoloured");
 }
@@ -295,6 +303,87 @@ TEST(Recovery, ALeftOverListIsOfferedBackNeverARunningCopys) {
   EXPECT_EQ(readBytes(folder / "Funclist.dat"), two);
   std::error_code ignored;
   std::filesystem::remove_all(folder, ignored);
+}
+
+namespace fs = std::filesystem;
+
+// `count` records: the three of the stored worksheet over and over, as a list file.
+std::vector<unsigned char> records(int count) {
+  const std::vector<unsigned char> three = readBytes(testDataPath("catalogue/three_curves.qvx"));
+  std::vector<unsigned char> out;
+  for (int n = 0; n < count; ++n) {
+    if (n > 0) out.resize(out.size() + kSlotSize - kRecordSize, 0);
+    const auto from = three.begin() + (n % 3) * kSlotSize;
+    out.insert(out.end(), from, from + kRecordSize);
+  }
+  return out;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A working list left by a crash gives back every whole record it holds, and says how
+// many it could not; one that holds no whole record is not offered, and stays aside.
+TEST(Recovery, ACutWorkingListGivesBackItsWholeRecords) {
+  const std::vector<unsigned char> eleven = records(11);
+  std::vector<unsigned char> damaged = records(6);
+  damaged[2 * kSlotSize] = 99;  // record 3: a family of no one's
+  std::vector<unsigned char> wholeOfDamaged = records(6);
+  wholeOfDamaged.erase(wholeOfDamaged.begin() + 2 * kSlotSize,
+                       wholeOfDamaged.begin() + 3 * kSlotSize);
+  const struct {
+    std::string name;
+    std::vector<unsigned char> left;
+    int offered;  // -1: no offer
+    std::vector<unsigned char> recovered;
+    int lost;
+  } cases[] = {
+      {"cut inside the sixth record", {eleven.begin(), eleven.begin() + 701}, 5, records(5), 1},
+      {"a record damaged between good ones", damaged, 5, wholeOfDamaged, 1},
+      {"whole", records(3), 3, records(3), 0},
+      {"part of one record", {eleven.begin(), eleven.begin() + 61}, -1, {}, 0},
+      {"no record of this program's", std::vector<unsigned char>(300, 0xFF), -1, {}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path folder = makeTempFolder();
+    writeBytes(folder / "Funclist.dat", c.left);
+    ScriptedServices kit(folder);
+    kit.questions->answers = {0};  // 恢复
+    RecordingSurface surface;
+    Program program(surface, kit.take());
+    program.main.Form_Load();
+    if (c.offered < 0) {
+      EXPECT_TRUE(kit.questions->asked.empty());
+      EXPECT_EQ(program.panel.lstExist.ListCount(), 0);
+      // Nothing is deleted: the file is kept aside under a name of its own.
+      const std::vector<std::string> names = namesIn(folder);
+      const auto aside = std::find_if(names.begin(), names.end(), [](const std::string& n) {
+        return n.rfind("Funclist-", 0) == 0 && n.ends_with(".damaged");
+      });
+      ASSERT_NE(aside, names.end());
+      EXPECT_EQ(readBytes(folder / *aside), c.left);
+    } else {
+      ASSERT_EQ(kit.questions->asked.size(), 1u);
+      std::string prompt = "上次未正常退出，是否恢复函数列表？";
+      if (c.lost > 0) {
+        prompt += "\n可以恢复 " + std::to_string(c.offered) + " 条函数；" + std::to_string(c.lost) +
+                  " 条记录不完整或已损坏，不能恢复。";
+      }
+      EXPECT_EQ(kit.questions->asked[0].prompt, prompt);
+      EXPECT_EQ(program.panel.lstExist.ListCount(), c.offered);
+      EXPECT_EQ(readBytes(program.listPath()), c.recovered);
+      EXPECT_EQ(program.g.funcCount, c.offered + 1);
+      EXPECT_TRUE(kit.messages->shown.empty());
+      EXPECT_FALSE(fs::exists(folder / "Funclist.recover"));
+    }
+    fs::remove_all(folder);
+  }
 }
 
 }  // namespace

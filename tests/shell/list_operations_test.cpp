@@ -1,9 +1,12 @@
 // Clear, delete, redraw and the tick handler: the list and the file stay one entry
 // per record, replays honour the ticks, and no command nests another redraw.
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "catalogue/curve_rules.h"
 #include "catalogue/list_file.h"
+#include "catalogue/list_file_check.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {
@@ -193,17 +196,33 @@ TEST_F(ListOperationsTest, AutomaticRedrawBoxRedrawsEitherWay) {
   EXPECT_EQ(curvesDrawn(), 2u);
 }
 
-TEST_F(ListOperationsTest, FailedReplayClearsTheRedrawingFlag) {
-  // 59 characters: drawn in full, stored as its first 50, which leave a bracket open.
-  std::string expression = "(";
-  for (int i = 0; i < 28; ++i) expression += "x+";
-  expression += "x)";
-  ASSERT_EQ(expression.size(), 59u);
-  drawExpression(expression);
-  ASSERT_TRUE(messages().empty());
+TEST_F(ListOperationsTest, AnEntryThatFailsAtARedrawLeavesTheNextDrawANewCurve) {
+  // A record that leaves a bracket open (as a list written by a program that cut long
+  // expressions may hold), ticked by the user after it was refused on opening, while
+  // the box shows what the user typed.
+  const std::string expression = "(x+x)";
+  panel.txtExpression.setText(expression);
+  FuncRecord open;
+  open.family = kCustomFamily;
+  open.para1 = "(x+x";
+  open.zeroPara23 = true;
+  open.color = 0xFF;
+  open.rangeX1 = kOpenLow;
+  open.rangeX2 = kOpenHigh;
+  open.rangeY1 = kOpenLow;
+  open.rangeY2 = kOpenHigh;
+  const std::filesystem::path file = folder / "open.qvx";
+  {
+    ListFile out(file);
+    ASSERT_TRUE(out.write(1, open) && out.flush());
+  }
+  ASSERT_TRUE(program.main.openListFile(file));
+  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}}));
+  EXPECT_EQ(ticks(), std::vector<bool>{false});
+  panel.lstExist.setSelected(0, true);
   surface.clearCalls();
   panel.cmdRedraw_Click();
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}}));
+  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "括号错误"}, {"错误", "括号错误"}}));
   EXPECT_EQ(panel.txtExpression.Text(), expression);  // as the user left it
   EXPECT_EQ(curvesDrawn(), 0u);
   // The next press of 绘制 is a new curve, not a replay of record 1.
@@ -262,8 +281,11 @@ TEST_F(OpenedListTest, OpenedFileIsRebuiltWithEveryEntryTicked) {
 TEST_F(OpenedListTest, BadRecordIsListedUntickedAndSkippedLater) {
   const auto file = writeList({entry(2, "6"), entry(2, "0"), entry(5, "abc"), entry(3, "2")});
   openFile(file);
-  // Each failing record says why, once.
-  EXPECT_EQ(messages(), (std::vector<Message>{{"参数错误", "ｋ≠０"}, {"错误", "数据错误"}}));
+  // The failing records are said once, together, each with its reason.
+  EXPECT_EQ(messages(),
+            (std::vector<Message>{{"错误",
+                                   "列表中有 2 条函数未通过检查，没有画出（已取消勾选）："
+                                   "\n第 2 条：ｋ≠０\n第 3 条：数据错误"}}));
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=0/x", "abc", "y=2^x"}));
   EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false, true}));
   EXPECT_EQ(g.funcCount, 5);
@@ -303,6 +325,48 @@ TEST_F(OpenedListTest, PendingZoomStillListsEveryRecord) {
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=6/x", "y=3/x"}));
   EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
   EXPECT_EQ(g.funcCount, 3);
+}
+
+// However many records of an opened list fail their checks, the window says so once,
+// with the count and the first few; every one keeps its line, unticked.
+TEST_F(ShellTest, ThousandsOfRefusedRecordsGiveOneMessage) {
+  FuncRecord zeroK;
+  zeroK.family = 2;  // k/x with k = 0: refused by the family's rule
+  zeroK.para1 = "0";
+  zeroK.para2 = "0";
+  zeroK.para3 = "0";
+  zeroK.color = 255;
+  zeroK.rangeX1 = kOpenLow;
+  zeroK.rangeX2 = kOpenHigh;
+  zeroK.rangeY1 = kOpenLow;
+  zeroK.rangeY2 = kOpenHigh;
+  const RecordBytes one = encodeRecord(zeroK);
+  std::vector<unsigned char> list;
+  for (int n = 0; n < kMaxListRecords; ++n) {
+    if (n > 0) list.resize(list.size() + kSlotSize - kRecordSize, 0);
+    list.insert(list.end(), one.begin(), one.end());
+  }
+  writeBytes(folder / "one.qvx", {one.begin(), one.end()});
+  writeBytes(folder / "all.qvx", list);
+
+  // One refused record: its own message, as ever.
+  ASSERT_TRUE(program.main.openListFile(folder / "one.qvx"));
+  ASSERT_EQ(messages().size(), 1u);
+  const Message single = messages()[0];
+  EXPECT_EQ(single.first, kTitleParameterError);
+
+  ASSERT_TRUE(program.main.openListFile(folder / "all.qvx"));
+  ASSERT_EQ(messages().size(), 2u);
+  std::string prompt = "列表中有 32767 条函数未通过检查，没有画出（已取消勾选）：";
+  for (int n = 1; n <= 5; ++n) prompt += "\n第 " + std::to_string(n) + " 条：" + single.second;
+  prompt += "\n……";
+  EXPECT_EQ(messages()[1], Message("错误", prompt));
+  EXPECT_EQ(panel.lstExist.ListCount(), kMaxListRecords);
+  const std::vector<bool> ticked = ticks();
+  EXPECT_EQ(std::count(ticked.begin(), ticked.end(), true), 0);
+  EXPECT_EQ(panel.refusedRecords().size(), static_cast<std::size_t>(kMaxListRecords));
+  EXPECT_EQ(panel.refusedRecords().back().record, kMaxListRecords);
+  EXPECT_EQ(g.funcCount, kMaxListRecords + 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/live_controller.h"
 #include "shell/live_parameters.h"
 #include "shell_fixture.h"
 
@@ -61,8 +62,7 @@ TEST(LiveParameters, TextsSnapsSubstitutionAndSweep) {
   ps[1].value = -1.5;
   ps[2].value = 0;
   EXPECT_EQ(substitutedExpression("ax^2+bsin(x)+c", ps), "(2)x^2+(-1.5)sin(x)+(0)");
-  // Longer than a stored expression: refused, not cut.
-  EXPECT_EQ(substitutedExpression("a+a+a+a+a+a+a+a+a+a+a+a+a", ps), std::nullopt);
+  EXPECT_EQ(substitutedExpression("A+a", ps), "(2)+(2)");
 
   LiveParameter s = a;
   s.min = -2;
@@ -97,9 +97,10 @@ TEST_F(LiveSession, ALineChangesLiveWithoutAnythingStored) {
   EXPECT_EQ(panel.liveStep(), "ｋ≠０");
   EXPECT_TRUE(messages().empty());
   EXPECT_EQ(curvesDrawn(), 1u);
-  // 替换 puts it in the line's place; the end draws the list as it is.
+  // The live 替换 puts it in the line's place; the page's own 替换 was never armed.
+  EXPECT_FALSE(panel.cmdReplace.Visible());
   panel.txtParameter[1].setText("4");
-  panel.cmdReplace.click();
+  EXPECT_TRUE(panel.replaceLiveLine());
   panel.endLive();
   EXPECT_EQ(lines(), (std::vector<std::string>{"y=4/x", "y=-2/x"}));
   EXPECT_FALSE(panel.Live());
@@ -118,6 +119,27 @@ TEST_F(LiveSession, KeepStoresWhatTheDrawCommandStores) {
   panel.cmdClear.click();
   drawCurve(1, 2, "1", "2", "0.5");
   EXPECT_EQ(listBytes(), kept);
+}
+
+// The substituted expression is checked as the draw command checks every curve: too
+// long to be stored, it is not drawn (a note, no box), and 保留 refuses it (a box).
+TEST_F(LiveSession, AnExpressionTooLongToStoreIsNeitherDrawnNorKept) {
+  chooseFamily(13);
+  panel.txtExpression.setText("a*x+a*x+a*x+a*x+a*x+a*x+a*x+a*x+a");  // 33 bytes, 9 a's
+  LiveController live(program);
+  live.start(-1);
+  ASSERT_EQ(live.parameters().size(), 1u);
+  surface.clearCalls();
+  const std::string note = live.setValue(0, 2);  // each a becomes "(2)": 51 bytes
+  EXPECT_NE(note.find("50"), std::string::npos) << note;
+  EXPECT_EQ(curvesDrawn(), 0u);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_FALSE(live.keep());
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_NE(messages()[0].second.find("50"), std::string::npos);
+  EXPECT_TRUE(lines().empty());
+  live.cancel();
+  EXPECT_EQ(panel.txtExpression.Text(), "a*x+a*x+a*x+a*x+a*x+a*x+a*x+a*x+a");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // before is lost.
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -17,7 +18,17 @@ namespace quorvel::test {
 namespace {
 
 constexpr int kOpenButton = 3, kSaveButton = 4;
-const Message kOpenError{"错误", "打开列表文件错误"};
+// The refusal of a file names it and says why.
+Message openError(const std::filesystem::path& file, const std::string& reason) {
+  return {"错误", "打开列表文件错误\n“" + file.string() + "”：" + reason};
+}
+bool isOpenError(const Message& m) {
+  return m.first == "错误" && m.second.rfind("打开列表文件错误\n", 0) == 0;
+}
+std::string notWhole(std::size_t length) {
+  return "长度 " + std::to_string(length) +
+         " 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）";
+}
 const Message kSaveError{"错误", "保存列表文件错误"};
 
 FuncRecord validRecord() {
@@ -71,7 +82,7 @@ class MalformedListTest : public ShellTest {
     kit.files->answers.push_back(file.string());
     program.main.clickToolbarButton(kOpenButton);
     for (std::size_t i = before; i < messages().size(); ++i) {
-      if (messages()[i] == kOpenError) return false;
+      if (isOpenError(messages()[i])) return false;
     }
     return true;
   }
@@ -95,6 +106,7 @@ class MalformedListTest : public ShellTest {
 struct RefusedCase {
   const char* name;
   std::vector<unsigned char> bytes;
+  std::string reason;
 };
 
 std::vector<unsigned char> withInt16(std::size_t at, std::int16_t v) {
@@ -117,16 +129,16 @@ std::vector<unsigned char> cut(std::size_t length) {
 
 TEST_F(MalformedListTest, RefusedFileKeepsListFileAndPicture) {
   const std::vector<RefusedCase> cases = {
-      {"shorter than one record", cut(121)},
-      {"one whole slot", cut(128)},
-      {"one byte past the last record", cut(kSlotSize + kRecordSize + 1)},
-      {"last record cut short", cut(128 + 100)},
-      {"family 14", withInt16(0, 14)},
-      {"family -1", withInt16(0, -1)},
-      {"form outside the family", withInt16(2, 7)},
-      {"colour past 24 bits", withInt32(74, 0x1000000)},
-      {"negative colour", withInt32(74, -1)},
-      {"tick box value 2", withInt32(118, 2)},
+      {"shorter than one record", cut(121), notWhole(121)},
+      {"one whole slot", cut(128), notWhole(128)},
+      {"one byte past the last record", cut(kSlotSize + kRecordSize + 1), notWhole(251)},
+      {"last record cut short", cut(128 + 100), notWhole(228)},
+      {"family 14", withInt16(0, 14), "第 2 条记录的函数类型 14 不存在"},
+      {"family -1", withInt16(0, -1), "第 2 条记录的函数类型 -1 不存在"},
+      {"form outside the family", withInt16(2, 7), "第 2 条记录的函数形式 7 不存在"},
+      {"colour past 24 bits", withInt32(74, 0x1000000), "第 2 条记录的颜色值 16777216 无效"},
+      {"negative colour", withInt32(74, -1), "第 2 条记录的颜色值 -1 无效"},
+      {"tick box value 2", withInt32(118, 2), "第 2 条记录的“整数”选项值 2 无效"},
   };
   drawTwo();
   const std::vector<unsigned char> listBefore = listBytes();
@@ -135,7 +147,7 @@ TEST_F(MalformedListTest, RefusedFileKeepsListFileAndPicture) {
     SCOPED_TRACE(c.name);
     surface.clearCalls();
     EXPECT_FALSE(open(chosen(c.bytes)));
-    EXPECT_EQ(messages().back(), kOpenError);
+    EXPECT_EQ(messages().back(), openError(folder / "chosen.qvx", c.reason));
     EXPECT_EQ(listBytes(), listBefore);
     EXPECT_EQ(lines(), linesBefore);
     EXPECT_EQ(g.funcCount, 3);
@@ -144,11 +156,20 @@ TEST_F(MalformedListTest, RefusedFileKeepsListFileAndPicture) {
   }
 }
 
-TEST_F(MalformedListTest, MissingFileOrFolderIsRefused) {
+TEST_F(MalformedListTest, MissingFileFolderFifoOrDeviceIsRefused) {
   drawTwo();
   const std::vector<unsigned char> listBefore = listBytes();
   EXPECT_FALSE(open(folder / "no such file.qvx"));
+  EXPECT_EQ(messages().back(), openError(folder / "no such file.qvx", "文件不存在"));
   EXPECT_FALSE(open(folder));
+  EXPECT_EQ(messages().back(), openError(folder, "这是一个文件夹，不是列表文件"));
+  // A FIFO nobody writes to and a device: refused at once, never waited on.
+  const std::filesystem::path fifo = folder / "pipe.qvx";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(open(fifo));
+  EXPECT_EQ(messages().back(), openError(fifo, "这是一个命名管道，不是普通文件"));
+  EXPECT_FALSE(open("/dev/zero"));
+  EXPECT_EQ(messages().back(), openError("/dev/zero", "这是一个设备，不是普通文件"));
   EXPECT_EQ(listBytes(), listBefore);
   EXPECT_EQ(lines().size(), 2u);
 }

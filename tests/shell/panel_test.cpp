@@ -105,16 +105,19 @@ TEST_F(PanelTest, AutomaticColourEnablesTheColourButtonsWhenOff) {
   EXPECT_FALSE(panel.picColor.Enabled());
 }
 
-TEST_F(PanelTest, ColourDialogCancelKeepsThePreviousColour) {
+// The dialog opens on the colour the next curve would be drawn in; a cancel keeps it.
+TEST_F(PanelTest, ColourDialogOpensOnThePenColourAndCancelKeepsIt) {
   kit.colors->answers = {std::nullopt, 0x00FF80, std::nullopt};
+  g.penColor = 0x0000FF;
   panel.cmdColor.click();
-  EXPECT_EQ(g.penColor, 0);  // black the first time
+  EXPECT_EQ(g.penColor, 0x0000FF);
   panel.picColor.click();
   EXPECT_EQ(g.penColor, 0x00FF80);
   g.penColor = 7;
   panel.cmdColor_Click();
-  EXPECT_EQ(g.penColor, 0x00FF80);
+  EXPECT_EQ(g.penColor, 7);
   EXPECT_EQ(kit.colors->timesShown, 3);
+  EXPECT_EQ(kit.colors->shownOn, (std::vector<std::int32_t>{0x0000FF, 0x0000FF, 7}));
 }
 
 TEST_F(PanelTest, WholeNumberBoxUnticksJoiningEitherWay) {

@@ -144,11 +144,8 @@ TEST_F(PictureStyleTest, TheOptionsDialogStoresTheChoiceAndRedrawsThePicture) {
             1);
 }
 
-TEST_F(PictureStyleTest, TheExportAsksItsSizeAfterTheFileAndShowsTheScreensMiddle) {
+TEST_F(PictureStyleTest, TheExportAsksItsSizeAfterTheFile) {
   drawCurve(2, 0, "6");
-  panel.txtValue.setText("");
-  panel.picLeft_Click();  // the view's middle is no longer the origin
-  const ViewState screen = g;
   PictureSize print;
   print.unit = SizeUnit::Centimetres;
   kit.exportSize->answers = {print, std::nullopt};
@@ -166,21 +163,61 @@ TEST_F(PictureStyleTest, TheExportAsksItsSizeAfterTheFileAndShowsTheScreensMiddl
   ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[0].file, folder / "print.png");
   EXPECT_EQ(written[1].file, folder / "again.png");
-  const PictureSpec& pictureSpec = written[0].pictureSpec;
-  EXPECT_EQ(pictureSpec.widthPixels, 378);
-  EXPECT_EQ(pictureSpec.imageWidthPixels, 1181);
-  EXPECT_EQ(pictureSpec.imageHeightPixels, 1181);
-  EXPECT_DOUBLE_EQ(pictureSpec.pixelRatio, 3.125);
-  EXPECT_EQ(pictureSpec.dotsPerInch, 300);
-  // 380 pixels with the border: 2850 view units either side of the screen's middle.
-  const float middleX = static_cast<float>((screen.viewLeft + screen.viewRight) / 2);
-  const float middleY = static_cast<float>((screen.viewBottom + screen.viewTop) / 2);
-  const auto scale =
-      std::find_if(written[0].calls.begin(), written[0].calls.end(),
-                   [](const SurfaceCall& c) { return c.kind == SurfaceCallKind::Scale; });
-  ASSERT_NE(scale, written[0].calls.end());
-  EXPECT_EQ(*scale,
-            SurfaceCall::scale(middleX - 2850, middleY + 2850, middleX + 2850, middleY - 2850));
+  EXPECT_TRUE(messages().empty());
+}
+
+// The window's 导出 at any size shows the plane the window shows: the side that fits
+// exactly shows the same range, the other at least as much around the same middle,
+// one unit the same length on both; lines and texts grow by the fit factor.
+TEST_F(PictureStyleTest, AnExportOfAnySizeShowsTheRegionTheWindowShows) {
+  drawCurve(2, 0, "6");
+  panel.txtValue.setText("");
+  panel.picLeft_Click();  // the view's middle is no longer the origin
+  const ViewState screen = g;
+  struct Case {
+    PictureSize size;
+    int imageWidth, imageHeight;  // the file's pixels
+    bool widthFits;               // else the height fits
+  };
+  const Case cases[] = {
+      {PictureSize{SizeUnit::Centimetres, 0, 0, 10, 10, 300}, 1181, 1181, true},
+      {PictureSize{SizeUnit::Pixels, 1600, 1000}, 1600, 1000, false},
+      {PictureSize{SizeUnit::Pixels, 300, 900}, 300, 900, true},
+      {PictureSize{SizeUnit::Centimetres, 0, 0, 15, 7.5, 96}, 567, 283, false},
+      {PictureSize{SizeUnit::Pixels, 498, 498}, 498, 498, true},
+  };
+  // The window's drawing area is 498 × 498 pixels (7470 view units) in a one-pixel border.
+  const double windowPixels = 498;
+  const double middleX = (screen.viewLeft + screen.viewRight) / 2.0;
+  const double middleY = (screen.viewBottom + screen.viewTop) / 2.0;
+  for (const Case& c : cases) {
+    kit.pictures->pictures.clear();
+    ASSERT_EQ(program.main.exportPicture(folder / "p.png", PictureFormat::Png, c.size), "");
+    ASSERT_EQ(kit.pictures->pictures.size(), 1u);
+    const ScriptedPictureWriter::Written& written = kit.pictures->pictures[0];
+    const PictureSpec& spec = written.pictureSpec;
+    EXPECT_EQ(spec.imageWidthPixels, c.imageWidth);
+    EXPECT_EQ(spec.imageHeightPixels, c.imageHeight);
+    const double fit = c.widthFits ? c.imageWidth / windowPixels : c.imageHeight / windowPixels;
+    EXPECT_NEAR(spec.pixelRatio, fit, 1e-9);
+    EXPECT_EQ(c.widthFits ? spec.widthPixels : spec.heightPixels, 498);
+    const auto scale =
+        std::find_if(written.calls.begin(), written.calls.end(),
+                     [](const SurfaceCall& call) { return call.kind == SurfaceCallKind::Scale; });
+    ASSERT_NE(scale, written.calls.end());
+    // The picture's edges in view units (its area and its border at the same scale).
+    const double left = scale->args[0], top = scale->args[1];
+    const double right = scale->args[2], bottom = scale->args[3];
+    EXPECT_NEAR((left + right) / 2, middleX, 8) << c.imageWidth << "x" << c.imageHeight;
+    EXPECT_NEAR((top + bottom) / 2, middleY, 8);
+    const double width = right - left, height = top - bottom;
+    const double windowWidth = screen.viewRight - screen.viewLeft;
+    const double windowHeight = screen.viewTop - screen.viewBottom;
+    EXPECT_NEAR(c.widthFits ? width : height, c.widthFits ? windowWidth : windowHeight, 16);
+    EXPECT_GE(c.widthFits ? height : width, (c.widthFits ? windowHeight : windowWidth) - 16);
+    // One unit the same length both ways: view units per image pixel alike.
+    EXPECT_NEAR(width / c.imageWidth, height / c.imageHeight, 0.05 * width / c.imageWidth);
+  }
   EXPECT_EQ(g.viewLeft, screen.viewLeft);  // the screen's view as it was
   EXPECT_TRUE(messages().empty());
 }

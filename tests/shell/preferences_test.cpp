@@ -1,7 +1,9 @@
 // The typed preferences over a store of texts: what reads back, and the fallback for
 // what is missing or does not read as the type.
 #include <gtest/gtest.h>
+#include <set>
 
+#include "shell/picture_preferences.h"
 #include "shell/preferences.h"
 
 namespace quorvel::test {
@@ -44,6 +46,28 @@ TEST(Preferences, ReadBackTheirTypeElseTheFallback) {
   store.write("a/number", "99999999999");  // beyond int
   EXPECT_TRUE(store.get(flag));
   EXPECT_EQ(store.get(number), 9);
+}
+
+// The preferences file keeps the program's own keys only: every key the program
+// stores must be among them, or it would be forgotten at the next start.
+TEST(PreferenceKeys, EveryKeyTheProgramStoresIsKnown) {
+  class Keys : public MemoryPreferences {
+   public:
+    std::set<std::string> written;
+
+   protected:
+    void write(const std::string& key, const std::string& value) override {
+      written.insert(key);
+      MemoryPreferences::write(key, value);
+    }
+  } keys;
+  PictureStyle style;
+  style.smooth = style.grid = style.piTicks = true;
+  style.labels = CurveLabels::Legend;
+  storePictureStyle(keys, style);
+  storeExportSize(keys, PictureSize{});
+  const std::vector<std::string>& known = knownPreferenceKeys();
+  EXPECT_EQ(keys.written, std::set<std::string>(known.begin(), known.end()));
 }
 
 }  // namespace

@@ -138,7 +138,10 @@ TEST_F(ToolbarTest, FailedOpenReportsAndLeavesZoomModeAtZero) {
   g.zoomMode = 1;
   answer(folder / "missing.QVX");
   click(kOpen);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "打开列表文件错误"}}));
+  EXPECT_EQ(
+      messages(),
+      (std::vector<Message>{
+          {"错误", "打开列表文件错误\n“" + (folder / "missing.QVX").string() + "”：文件不存在"}}));
   EXPECT_EQ(g.zoomMode, 0);
   // The working list is untouched.
   EXPECT_EQ(listBytes(), before);
@@ -152,7 +155,12 @@ TEST_F(ToolbarTest, FileOfTheWrongLengthIsNotOpened) {
   writeBytes(odd, std::vector<unsigned char>(100, 0x20));
   answer(odd);
   click(kOpen);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "打开列表文件错误"}}));
+  EXPECT_EQ(
+      messages(),
+      (std::vector<Message>{
+          {"错误", "打开列表文件错误\n“" + odd.string() +
+                       "”：长度 100"
+                       " 字节，不是整条记录的长度（每条记录占 128 字节，最后一条 122 字节）"}}));
   EXPECT_EQ(listBytes(), before);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/qt/about_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -87,6 +88,8 @@ void AboutWindow::showEvent(QShowEvent* event) {
     r.moveCenter(s->availableGeometry().center());
     move(r.topLeft());
   }
+  // The box in front takes the keyboard, so that Esc closes it.
+  activateWindow();
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent* event) {
@@ -101,5 +104,14 @@ void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void AboutWindow::mouseMoveEvent(QMouseEvent*) { form_.Form_MouseMove(); }
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    form_.Form_KeyDown(frmAbout::kKeyEscape);
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 }  // namespace quorvel

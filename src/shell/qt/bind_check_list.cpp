@@ -5,6 +5,20 @@
 
 namespace quorvel {
 
+namespace {
+
+// A line as the list shows it: a check box and the text, selectable.
+QListWidgetItem* newLine(const QString& text, bool ticked) {
+  auto* item = new QListWidgetItem(text);
+  // A line longer than the list is wide is read whole in its tooltip.
+  item->setToolTip(text);
+  item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+  return item;
+}
+
+}  // namespace
+
 CheckListBinder::CheckListBinder(CheckListBox& model, QListWidget* widget)
     : Binder(model, widget), model_(model), widget_(widget) {
   nameWidget(widget, model.Name());
@@ -38,15 +52,78 @@ bool CheckListBinder::sameLines() const {
 void CheckListBinder::rebuildLines() {
   widget_->clear();
   for (int i = 0; i < model_.ListCount(); ++i) {
-    auto* item = new QListWidgetItem(qtText(model_.Shown(i)), widget_);
-    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setCheckState(Qt::Unchecked);
+    widget_->addItem(newLine(qtText(model_.Shown(i)), model_.Selected(i)));
   }
+}
+
+void CheckListBinder::showTick(int row) {
+  const Qt::CheckState state = model_.Selected(row) ? Qt::Checked : Qt::Unchecked;
+  QListWidgetItem* item = widget_->item(row);
+  if (item->checkState() != state) item->setCheckState(state);
+}
+
+void CheckListBinder::showCurrentLine() {
+  if (widget_->currentRow() == model_.ListIndex()) return;
+  if (model_.ListIndex() < 0) {
+    widget_->setCurrentRow(-1);
+    widget_->clearSelection();
+  } else {
+    widget_->setCurrentRow(model_.ListIndex());
+  }
+}
+
+bool CheckListBinder::followChange() {
+  const std::uint64_t revision = model_.Revision();
+  const bool oneStep = seen_ && revision == *seen_ + 1;
+  if (seen_ == revision) return true;  // the control's looks only
+  if (!oneStep) return false;
+  const LineChange& change = model_.LastChange();
+  const int count = model_.ListCount();
+  const int row = change.first;
+  switch (change.kind) {
+    case LineChangeKind::Added:
+      if (widget_->count() != count - 1 || row != count - 1) return false;
+      widget_->addItem(newLine(qtText(model_.Shown(row)), model_.Selected(row)));
+      break;
+    case LineChangeKind::Removed:
+      // A line taken away inside the user's tick must outlive the tick's signal.
+      if (forwarding() || widget_->count() != count + 1) return false;
+      delete widget_->takeItem(row);
+      break;
+    case LineChangeKind::Text:
+      if (widget_->count() != count) return false;
+      widget_->item(row)->setText(qtText(model_.Shown(row)));
+      break;
+    case LineChangeKind::Swapped:
+      if (widget_->count() != count) return false;
+      for (const int i : {row, change.second}) {
+        widget_->item(i)->setText(qtText(model_.Shown(i)));
+        showTick(i);
+      }
+      break;
+    case LineChangeKind::Cleared:
+      if (forwarding()) return false;
+      widget_->clear();
+      break;
+    case LineChangeKind::Tick:
+    case LineChangeKind::Current:
+      if (widget_->count() != count) return false;
+      if (row >= 0) showTick(row);
+      break;
+    case LineChangeKind::Batch: return false;
+  }
+  showCurrentLine();
+  seen_ = revision;
+  return true;
 }
 
 void CheckListBinder::refresh() {
   applyControl(model_, widget_);
+  // A run of changes is shown once, at its end: a list view lays out every line again
+  // each time its current line moves.
+  if (model_.Updating()) return;
   const QSignalBlocker block(widget_);
+  if (followChange()) return;
   if (!sameLines()) {
     if (forwarding()) {
       // The list changed inside the user's tick: its item must outlive the signal
@@ -58,23 +135,14 @@ void CheckListBinder::refresh() {
           refresh();
         });
       }
+      seen_.reset();
       return;
     }
     rebuildLines();
   }
-  for (int i = 0; i < model_.ListCount(); ++i) {
-    const Qt::CheckState state = model_.Selected(i) ? Qt::Checked : Qt::Unchecked;
-    QListWidgetItem* item = widget_->item(i);
-    if (item->checkState() != state) item->setCheckState(state);
-  }
-  if (widget_->currentRow() != model_.ListIndex()) {
-    if (model_.ListIndex() < 0) {
-      widget_->setCurrentRow(-1);
-      widget_->clearSelection();
-    } else {
-      widget_->setCurrentRow(model_.ListIndex());
-    }
-  }
+  for (int i = 0; i < model_.ListCount(); ++i) showTick(i);
+  showCurrentLine();
+  seen_ = model_.Revision();
 }
 
 }  // namespace quorvel

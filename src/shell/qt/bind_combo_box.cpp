@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 namespace quorvel {
 
@@ -47,9 +48,33 @@ void ComboBoxBinder::fitDropDownToItems() {
   view->setMinimumWidth(view->sizeHintForColumn(0) + frame + scrollBar);
 }
 
-void ComboBoxBinder::refresh() {
-  const QSignalBlocker block(widget_);
+void ComboBoxBinder::fitDropDownSoon() {
+  if (fitQueued_) return;
+  fitQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    fitQueued_ = false;
+    fitDropDownToItems();
+  });
+}
+
+void ComboBoxBinder::followItems() {
   const std::vector<std::string>& items = model_.List();
+  const std::uint64_t revision = model_.ItemsRevision();
+  if (seen_ == revision) return;  // the same items
+  const bool oneStep = seen_ && revision == *seen_ + 1;
+  seen_ = revision;
+  const LineChange& change = model_.LastItemsChange();
+  if (oneStep && change.kind == LineChangeKind::Added &&
+      widget_->count() + 1 == static_cast<int>(items.size())) {
+    widget_->addItem(qtText(items.back()));
+    fitDropDownSoon();
+    return;
+  }
+  if (oneStep && change.kind == LineChangeKind::Cleared) {
+    widget_->clear();
+    fitDropDownSoon();
+    return;
+  }
   bool same = widget_->count() == static_cast<int>(items.size());
   for (int i = 0; same && i < widget_->count(); ++i) {
     same = widget_->itemText(i) == qtText(items[static_cast<std::size_t>(i)]);
@@ -59,6 +84,11 @@ void ComboBoxBinder::refresh() {
     for (const std::string& item : items) widget_->addItem(qtText(item));
     fitDropDownToItems();
   }
+}
+
+void ComboBoxBinder::refresh() {
+  const QSignalBlocker block(widget_);
+  followItems();
   if (widget_->currentIndex() != model_.ListIndex()) widget_->setCurrentIndex(model_.ListIndex());
   if (widget_->isEditable() && !forwarding()) {
     const QString text = qtText(model_.Text());

@@ -4,6 +4,8 @@
 // picking the entry that is already chosen runs the handler too, as a user's pick
 // does. Typing into an editable combo sets the model's text only.
 #include <QComboBox>
+#include <cstdint>
+#include <optional>
 
 #include "shell/qt/binder.h"
 
@@ -16,10 +18,17 @@ class ComboBoxBinder : public Binder {
 
  private:
   void refresh() override;
+  // The model's items in the widget: its last change alone when the widget showed
+  // the revision before, otherwise compared and rebuilt.
+  void followItems();
   void userPicked(int index);
+  // Once per turn of the event loop, however many items came meanwhile.
+  void fitDropDownSoon();
   void fitDropDownToItems();
   ComboBox& model_;
   QComboBox* widget_;
+  std::optional<std::uint64_t> seen_;  // the items' revision the widget shows
+  bool fitQueued_ = false;
 };
 
 }  // namespace quorvel

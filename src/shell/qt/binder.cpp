@@ -11,6 +11,7 @@ namespace {
 // Marks the widgets that show a model, so that a lookup by focus does not stop at a
 // widget Qt named for itself.
 constexpr const char* kControlProperty = "quorvelControl";
+constexpr const char* kExtraWidthProperty = "quorvelExtraWidth";
 
 }  // namespace
 
@@ -30,7 +31,8 @@ void applyControl(const Control& model, QWidget* widget) {
 }
 
 void applyControl(const Control& model, QWidget* widget, bool visible) {
-  const QRect r = pixelRect(model.Left(), model.Top(), model.Width(), model.Height());
+  QRect r = pixelRect(model.Left(), model.Top(), model.Width(), model.Height());
+  r.setWidth(r.width() + extraWidthOf(widget));
   if (model.Width() == 0 && model.Height() == 0) {
     widget->move(r.topLeft());
     widget->adjustSize();
@@ -42,6 +44,14 @@ void applyControl(const Control& model, QWidget* widget, bool visible) {
   if (widget->toolTip() != tip) widget->setToolTip(tip);
   if (widget->isHidden() == visible) widget->setVisible(visible);
 }
+
+void setExtraWidth(QWidget* widget, int pixels) {
+  const int before = extraWidthOf(widget);
+  widget->setProperty(kExtraWidthProperty, pixels);
+  widget->resize(widget->width() - before + pixels, widget->height());
+}
+
+int extraWidthOf(const QWidget* widget) { return widget->property(kExtraWidthProperty).toInt(); }
 
 void nameWidget(QWidget* widget, const std::string& name) {
   widget->setObjectName(qtText(name));

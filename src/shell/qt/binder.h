@@ -51,6 +51,11 @@ void applyControl(const Control& model, QWidget* widget);
 // The same with the widget shown or hidden as `visible` says instead of the model.
 void applyControl(const Control& model, QWidget* widget, bool visible);
 
+// Draws the widget `pixels` wider than its model says, from now on: a control widened
+// so that its text shows whole in the window's font.
+void setExtraWidth(QWidget* widget, int pixels);
+int extraWidthOf(const QWidget* widget);
+
 // The model's name on its widget, so focus and tests can find a control by name.
 void nameWidget(QWidget* widget, const std::string& name);
 // The name of the control that shows the widget, or "" (climbs to the nearest named

@@ -13,7 +13,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+#include <vector>
 
+#include "catalogue/families.h"
 #include "shell/program.h"
 #include "shell/qt/artwork.h"
 #include "shell/qt/bind_check_box.h"
@@ -64,6 +69,7 @@ ControlPanelWindow::ControlPanelWindow(Program& program, QWidget* owner)
   buildViewPage(pages_[2]);
   buildSettingsPage(pages_[3]);
   pages_[1]->raise();
+  widenForWholeTexts();
 
   focus_ = new PageFocus(
       {nullptr, pages_[1], pages_[2], pages_[3]},
@@ -224,6 +230,53 @@ void ControlPanelWindow::buildSettingsPage(QWidget* page) {
   addCommand(f.cmdColor, f.picColor, "ic_color", page);
   addCommand(f.cmdDefault, f.picDefault, "ic_default", page);
   new CommandButtonBinder(f.cmdPictureOptions, new QPushButton(page));
+}
+
+void ControlPanelWindow::widenForWholeTexts() {
+  // The designed width cuts the longer forms ("（ｘ－ａ）∧２＋（ｙ－ｂ）∧２＝ｒ∧２" …): the
+  // closed combo must show the form whole, so the panel grows by what the widest
+  // needs, its pages and wide controls with it (the list of curves then holds longer
+  // lines too). The expression box keeps its width: it is parked beside the page
+  // while another family is chosen, and wraps its text anyway.
+  const auto widget = [this](const Control& c) { return controlWidget(qtText(c.Name())); };
+  std::vector<const Control*> combos = {&form_.cboFuncName};
+  for (int family = 0; family < kFamilyCount; ++family) {
+    if (family != kCustomFamily)
+      combos.push_back(&form_.cboStyle[static_cast<std::size_t>(family)]);
+  }
+  int extra = 0;
+  for (const Control* c : combos) extra = std::max(extra, widthShort(widget(*c)));
+  // The short combo of the expression's forms grows by what it lacks itself.
+  QWidget* custom = widget(form_.cboStyle[kCustomFamily]);
+  if (const int lacking = widthShort(custom); lacking > 0) setExtraWidth(custom, lacking);
+  if (extra <= 0) return;
+  extraWidth_ = extra;
+  std::vector<const Control*> wide = combos;
+  wide.push_back(&form_.lstExist);
+  for (const Control* c : wide) setExtraWidth(widget(*c), extra);
+  for (int index = 1; index <= 3; ++index) setExtraWidth(pages_[index], extra);
+  setFixedSize(width() + extra, height());
+  tabs_->resize(width(), tabs_->height());
+  frame_->resize(width(), frame_->height());
+}
+
+int ControlPanelWindow::widthShort(const QWidget* widget) {
+  const auto* combo = qobject_cast<const QComboBox*>(widget);
+  if (combo == nullptr) return 0;
+  // The style draws the closed combo's text a pixel inside its field on either side.
+  constexpr int kTextMargin = 2;
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  const int field =
+      combo->style()
+          ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+          .width();
+  int lacking = 0;
+  for (int i = 0; i < combo->count(); ++i) {
+    lacking = std::max(
+        lacking, combo->fontMetrics().horizontalAdvance(combo->itemText(i)) + kTextMargin - field);
+  }
+  return lacking;
 }
 
 QWidget* ControlPanelWindow::controlWidget(const QString& name) const {

@@ -33,6 +33,8 @@ class ControlPanelWindow : public QWidget {
   QMenu* showLineMenu(int line, const QPoint& globalPosition);
   // Opens the live parameters on a list line (set by the program).
   std::function<void(int line)> onLiveParameters;
+  // Pixels the panel is wider than designed, so that every form shows whole.
+  int extraWidth() const { return extraWidth_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,6 +55,11 @@ class ControlPanelWindow : public QWidget {
   void addSlider(Slider& model, QWidget* page);
   // The "+" and "-" inside the zoom buttons of the pan pad.
   void buildZoomSign(Label& sign, const QString& button);
+  // Widens the panel, its pages and its wide controls by what the widest form (or
+  // family) needs beyond its combo's designed width in the window's font.
+  void widenForWholeTexts();
+  // Pixels the closed combo lacks to show its longest item whole (0 for another widget).
+  static int widthShort(const QWidget* widget);
   void pressDefaultButton();
   // Enter in the focused control presses 绘制.
   bool entersDraw() const;
@@ -64,6 +71,7 @@ class ControlPanelWindow : public QWidget {
   QWidget* pages_[4] = {nullptr, nullptr, nullptr, nullptr};
   QMetaObject::Connection focusTracking_;
   PageFocus* focus_ = nullptr;
+  int extraWidth_ = 0;
 };
 
 }  // namespace quorvel

@@ -16,6 +16,7 @@ DesktopProgram::DesktopProgram(Services services)
       analysisWindow(new AnalysisWindow(program, mainWindow.get())),
       liveWindow(new LiveParametersWindow(program, mainWindow.get())) {
   panelWindow->onLiveParameters = [this](int line) { liveWindow->openOn(line); };
+  mainWindow->setPanelExtraWidth(panelWindow->extraWidth());
   program.main.showLiveParameters = [this] { liveWindow->openOn(-1); };
 }
 

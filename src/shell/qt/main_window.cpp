@@ -141,9 +141,14 @@ void MainWindow::placeFromForm() {
   if (s == nullptr) return;
   const QRect available = s->availableGeometry();
   // The designed left edge is the inside's; the frame's border is a few pixels.
-  const int left = toPixelsFromTwips(kWindowLeftTwips) - frame.left();
+  const int left = toPixelsFromTwips(kWindowLeftTwips) + panelExtraWidth_ - frame.left();
   setGeometry(clientRectInside(available, frame, left, toPixelsFromTwips(form_.Top),
                                toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height)));
+}
+
+void MainWindow::setPanelExtraWidth(int pixels) {
+  panelExtraWidth_ = std::max(0, pixels);
+  if (isVisible()) placeFromForm();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -232,6 +237,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (form_.Form_QueryUnload()) {
     event->ignore();
     return;
+  }
+  // The tool windows (控制, 分析, 动态参数, the about box) go with it, before the
+  // working list is removed: a live curve let go redraws from that list.
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow() || child->isHidden()) continue;
+    child->close();
+    child->hide();  // also a window that keeps itself open when closed (控制, 分析)
   }
   form_.Form_Unload();
   event->accept();

@@ -32,7 +32,12 @@ class MainWindow : public QWidget {
   // The toolbar's command at position (2 to 14), as the user's click would trigger it.
   QAction* toolbarAction(int position) const;
 
-  // Runs after the form's unload (the application ends there; tests watch it).
+  // The control panel is this many pixels wider than designed: the window's designed
+  // left edge moves right as far, to stay beside it.
+  void setPanelExtraWidth(int pixels);
+
+  // Runs after the form's unload, once every tool window is closed (the application
+  // ends there; tests watch it).
   std::function<void()> onUnloaded;
 
   // Reads the window into the form and runs its layout now (normally it runs once
@@ -92,6 +97,7 @@ class MainWindow : public QWidget {
   bool layoutQueued_ = false;
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;
+  int panelExtraWidth_ = 0;
 };
 
 }  // namespace quorvel

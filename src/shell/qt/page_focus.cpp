@@ -4,6 +4,19 @@
 
 namespace quorvel {
 
+namespace {
+
+// A widget of a window of its own inside the page (a combo's drop-down list) is no
+// stop of the page's Tab order: the order runs within one window only.
+bool inOwnWindow(const QWidget* widget, const QWidget* page) {
+  for (const QWidget* w = widget; w != nullptr && w != page; w = w->parentWidget()) {
+    if (w->isWindow()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 PageFocus::PageFocus(std::vector<QWidget*> pages, std::function<int()> shown, QObject* parent)
     : QObject(parent), pages_(std::move(pages)), shown_(std::move(shown)) {
   order_.resize(pages_.size());
@@ -13,6 +26,7 @@ PageFocus::PageFocus(std::vector<QWidget*> pages, std::function<int()> shown, QO
     for (QWidget* w : pages_[p]->findChildren<QWidget*>()) {
       // An editable combo's own line edit goes with its combo.
       if (w->focusPolicy() & Qt::TabFocus && w->focusProxy() == nullptr &&
+          !inOwnWindow(w, pages_[p]) &&
           !(w->parentWidget() != pages_[p] && w->parentWidget()->focusPolicy() & Qt::TabFocus)) {
         chain.push_back(w);
         policies_[w] = w->focusPolicy();

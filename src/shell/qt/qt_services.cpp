@@ -5,18 +5,26 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QStringList>
+#include <QStyle>
+#include <QTreeView>
 #include <QUrl>
 #include <chrono>
 #include <exception>
 
 #include "render/picture_writer.h"
 #include "render/vector_surface.h"
+#include "shell/qt/artwork.h"
 #include "shell/qt/picture_dialogs.h"
 #include "shell/qt/print_preview.h"
 #include "shell/qt/qt_preferences.h"
@@ -25,8 +33,32 @@ namespace quorvel {
 
 namespace {
 
+// Room for the names and the columns of sizes, kinds and dates of a file dialog.
+constexpr QSize kFileDialogSize(780, 460);
+
 QString fromUtf8(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The box's icon drawn from its picture at the screen's density: the style's own
+// icons are small bitmaps, blurred when a high-density screen enlarges them.
+void drawIcon(QMessageBox& box, const QString& picture) {
+  const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+  const QPixmap pixmap = artPixmap(picture, QSize(side, side), box.devicePixelRatioF());
+  if (!pixmap.isNull()) box.setIconPixmap(pixmap);
+}
+
+// A short prompt ("ａ≠０") makes a box narrower than its title bar needs for the title
+// and the window's buttons: the box is kept wide enough to show its title whole (the
+// title bar's font is the window manager's, often larger and bold).
+void makeRoomForTitle(QMessageBox& box) {
+  constexpr int kTitleBarButtons = 140;
+  const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  grid->addItem(new QSpacerItem(title * 3 / 2 + kTitleBarButtons, 0, QSizePolicy::Minimum,
+                                QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -36,6 +68,11 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title,
   QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok,
                   QApplication::activeWindow());
   if (!detail.empty()) box.setInformativeText(fromUtf8(detail));
+  drawIcon(box, QStringLiteral("msg_stop"));
+  // The style's small bitmap on the button would blur too; the questions' buttons
+  // carry none either.
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
+  makeRoomForTitle(box);
   box.exec();
 }
 
@@ -43,6 +80,8 @@ int QtQuestions::ask(const std::string& prompt, const std::string& title,
                      const std::vector<std::string>& buttons) {
   QMessageBox box(QMessageBox::Question, fromUtf8(title), fromUtf8(prompt), QMessageBox::NoButton,
                   QApplication::activeWindow());
+  drawIcon(box, QStringLiteral("msg_question"));
+  makeRoomForTitle(box);
   std::vector<QAbstractButton*> added;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     // The first answer is the default, the last the one Escape gives.
@@ -116,6 +155,18 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
         dialog.setDefaultSuffix(fromUtf8(extensionOf(filterIndexOf(request.filter, selected))));
       });
   dialog.selectFile(fromUtf8(request.fileName));
+  // The detail view's columns of sizes, kinds and dates as wide as their texts
+  // ("506 字节"): their default width cuts them. The dialog is made wide enough to
+  // show them beside the names (within the screen).
+  for (QTreeView* details : dialog.findChildren<QTreeView*>()) {
+    for (int column = 1; column < details->header()->count(); ++column) {
+      details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize room = screen->availableGeometry().size() * 9 / 10;
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize).boundedTo(room));
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   FileDialogResult result;
   result.filterIndex = filterIndexOf(request.filter, dialog.selectedNameFilter());
@@ -128,10 +179,13 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
   return result;
 }
 
-std::int32_t QtColorDialog::choose() {
-  const QColor chosen = QColorDialog::getColor(current_, QApplication::activeWindow());
-  if (chosen.isValid()) current_ = chosen;
-  return rgbOf(current_.red(), current_.green(), current_.blue());
+std::int32_t QtColorDialog::choose(std::int32_t current) {
+  const auto rgb = static_cast<std::uint32_t>(current);
+  const QColor shown(static_cast<int>(rgb & 0xFFu), static_cast<int>((rgb >> 8) & 0xFFu),
+                     static_cast<int>((rgb >> 16) & 0xFFu));
+  const QColor chosen = QColorDialog::getColor(shown, QApplication::activeWindow());
+  if (!chosen.isValid()) return current;  // cancelled
+  return rgbOf(chosen.red(), chosen.green(), chosen.blue());
 }
 
 PrintOutcome QtPrinter::print(const PictureSpec& picture, const DrawPicture& draw) {

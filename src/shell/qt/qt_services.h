@@ -42,13 +42,10 @@ class QtFileDialog : public FileDialogService {
   QString lastFolder_;
 };
 
-// Keeps the colour last chosen: a cancel answers it again (black at first).
+// Qt's colour dialog, opened on the current colour.
 class QtColorDialog : public ColorDialogService {
  public:
-  std::int32_t choose() override;
-
- private:
-  QColor current_ = Qt::black;
+  std::int32_t choose(std::int32_t current) override;
 };
 
 // Draws the picture as vectors and prints it on the default printer as the print
