@@ -241,7 +241,7 @@ TEST(MessageBoxes, IconsDrawnAtTheScreensDensityAndTitlesWhole) {
     if (question) {
       QtQuestions().ask("函数列表已更改，是否保存？", "提示", {"保存", "不保存"});
     } else {
-      QtMessageBox().show("ａ≠０", "参数错误");
+      QtMessageBox().show("ａ≠０", "参数错误", {});
     }
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.devicePixelRatio(), ratio);
@@ -256,6 +256,22 @@ TEST(MessageBoxes, IconsDrawnAtTheScreensDensityAndTitlesWhole) {
       EXPECT_GT(middle.red(), middle.blue());
     }
     EXPECT_GT(boxWidth, titleWidth * 3 / 2 + 100) << question;
+  }
+}
+
+// A refusal's detail (which box, where in its text) is the box's informative text, under
+// the message; without one the box has none.
+TEST(MessageBoxes, TheDetailIsTheInformativeText) {
+  for (const std::string detail : {"表达式第 3 个字符：“q”", ""}) {
+    QString text, informative;
+    whenTheDialogShows<QMessageBox>([&](QMessageBox& box) {
+      text = box.text();
+      informative = box.informativeText();
+      box.done(0);
+    });
+    QtMessageBox().show("字符未定义", "错误", detail);
+    EXPECT_EQ(text, QStringLiteral("字符未定义"));
+    EXPECT_EQ(informative, QString::fromStdString(detail));
   }
 }
 
