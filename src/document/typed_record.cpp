@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "catalogue/curve_rules.h"
+#include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "eval/epc.h"
 #include "eval/notation.h"
@@ -40,6 +41,9 @@ FuncRecord rewrittenRecord(const FuncRecord& typed) {
   FuncRecord r = typed;
   if (typed.family == kCustomFamily) {
     r.para1 = rewriteNotation(typed.para1, NotationBox::kExpression).text;
+    // A text of the evaluator's own tokens is stored as typed, its case kept, as it
+    // always was (it is read lower-cased).
+    if (r.para1 == asciiLower(typed.para1)) r.para1 = typed.para1;
   } else {
     r.para1 = rewrittenValue(typed.para1);
     r.para2 = rewrittenValue(typed.para2);

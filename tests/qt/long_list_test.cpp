@@ -48,7 +48,8 @@ TEST_F(WindowWithList, TheWidgetsFollowEveryChangeOfALongList) {
     ASSERT_EQ(other->count(), model.ListCount() + 1);
     EXPECT_EQ(other->itemText(0), QStringLiteral("（无）"));
     for (int i = 0; i < model.ListCount(); ++i) {
-      const QString text = QString::fromStdString(model.List(i));
+      // What the window shows of each line: the curve as a textbook prints it.
+      const QString text = QString::fromStdString(model.Shown(i));
       EXPECT_EQ(list->item(i)->text(), text) << i;
       EXPECT_EQ(list->item(i)->checkState() == Qt::Checked, model.Selected(i)) << i;
       EXPECT_EQ(curve->itemText(i), text) << i;

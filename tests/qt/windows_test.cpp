@@ -483,7 +483,7 @@ TEST_F(Windows, ALongListLineIsReadWholeInItsTooltip) {
   panel.cmdDraw.click();
   auto* list = panelWidget<QListWidget>("lstExist");
   ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->item(0)->toolTip().toStdString(), panel.lstExist.List(0));
+  EXPECT_EQ(list->item(0)->toolTip().toStdString(), panel.lstExist.Shown(0));
 }
 
 TEST_F(Windows, EscClosesTheAboutBox) {

@@ -39,7 +39,9 @@ class AnalysisWindowTest : public ShellTest {
 TEST_F(AnalysisWindowTest, KeyPointsOfTheCurveInView) {
   EXPECT_TRUE(analysis.Visible());
   EXPECT_EQ(analysis.cboCurve.ListIndex(), 0);
-  EXPECT_EQ(analysis.cboOther.List(), (std::vector<std::string>{"（无）", lines()[0], lines()[1]}));
+  // The curves as a textbook prints them.
+  EXPECT_EQ(analysis.cboOther.List(),
+            (std::vector<std::string>{"（无）", "y = x² − 2x − 3", "y = x + 1"}));
   EXPECT_EQ(analysis.grdPoints.Captions(), (std::vector<std::string>{"类型", "x", "y"}));
   EXPECT_EQ(analysis.grdPoints.Rows(), (Rows{{"零点", "-1.0000", "0.0000"},
                                              {"与ｙ轴交点", "0.0000", "-3.0000"},

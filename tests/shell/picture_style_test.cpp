@@ -99,7 +99,8 @@ TEST_F(PictureStyleTest, LabelsAndTheLegendNameTheTickedCurvesAfterAllOfThem) {
     panel.tbsControl.select(2);  // 视图: an untick redraws
     panel.lstExist.setSelected(1, false);
     const std::vector<SurfaceCall> calls = picture();
-    const std::vector<std::string> names = {"y=1x+0", "y=-1x^2+0x+3"};
+    // Named as a textbook prints them.
+    const std::vector<std::string> names = {"y = x", "y = −x² + 3"};
     // The names come last, after the last curve's dots (and the axes' labels, which the
     // modern look writes over the curves too).
     std::vector<std::string> tail = printed(calls);
