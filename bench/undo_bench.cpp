@@ -12,7 +12,7 @@
 
 #include "render/raster_surface.h"
 #include "shell/frm_control.h"
-#include "shell/headless_program.h"
+#include "testing/headless_program.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "document/list_journal.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 #include "shell/program.h"
 
 namespace quorvel {

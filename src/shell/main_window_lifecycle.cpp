@@ -8,9 +8,9 @@
 #include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
+#include "settings/settings_file.h"
 #include "shell/frm_quorvel.h"
 #include "shell/program.h"
-#include "shell/settings_file.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 // The picture's style: read from the user's preferences for every picture and
 // changed with the 图像选项 dialog of the settings page.
+#include "settings/picture_preferences.h"
 #include "shell/frm_control.h"
-#include "shell/picture_preferences.h"
 #include "shell/program.h"
 
 namespace quorvel {

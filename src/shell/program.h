@@ -7,13 +7,13 @@
 
 #include "document/list_journal.h"
 #include "plot/surface.h"
+#include "settings/working_folder.h"
 #include "shell/frm_about.h"
 #include "shell/frm_analysis.h"
 #include "shell/frm_control.h"
 #include "shell/frm_quorvel.h"
 #include "shell/mdl_declare.h"
 #include "shell/services.h"
-#include "shell/working_folder.h"
 
 namespace quorvel {
 

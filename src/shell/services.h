@@ -12,7 +12,7 @@
 #include "plot/picture.h"
 #include "plot/picture_style.h"
 #include "plot/view.h"
-#include "shell/preferences.h"
+#include "settings/preferences.h"
 
 namespace quorvel {
 

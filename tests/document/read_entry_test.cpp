@@ -190,5 +190,37 @@ TEST(ReadEntry, AListJustReadIsTickedWhereItCanBeDrawn) {
   EXPECT_EQ(readEntry(list.at(3), seededRandom(1)).curve->params.paramK, 6.0f);
 }
 
+// A new entry is read as any entry, then must fit its record: the value texts as the
+// boxes show them after reading, the expression as typed.
+TEST(ReadEntry, ANewEntryMustFitItsRecord) {
+  const struct {
+    const char* what;
+    FuncRecord typed;
+    std::string refusal;  // "" when it is stored
+    std::string storedPara1;
+  } cases[] = {
+      {"a product read as its value", record(2, 0, "2*3"), "", "6"},
+      {"a value too long for its field", record(0, 0, "1", "12345678901"),
+       "数值“1.234568E+10”过长：列表中每项最多保存10个字符", ""},
+      {"an expression too long for its field",
+       record(kCustomFamily, 0, "sin(x)+sin(2x)/2+sin(3x)/3+sin(4x)/4+sin(5x)/5+sin(6x)/6"),
+       "表达式过长：列表中最多保存50个字符，请缩短", ""},
+      {"a family rule before the field widths", record(2, 0, "0"), "ｋ≠０", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FuncRecord stored;
+    const EntryReading reading = readNewRecord(c.typed, seededRandom(1), stored);
+    if (c.refusal.empty()) {
+      ASSERT_TRUE(reading.curve.has_value()) << reading.refusal.message;
+      EXPECT_EQ(stored.para1, c.storedPara1);
+      EXPECT_EQ(stored.color, c.typed.color);
+    } else {
+      EXPECT_FALSE(reading.curve.has_value());
+      EXPECT_EQ(reading.refusal.message, c.refusal);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorvel

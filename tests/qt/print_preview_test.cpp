@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "qt/print_preview.h"
 #include "qt_fixture.h"
 #include "render/vector_surface.h"
-#include "shell/qt/print_preview.h"
 
 namespace quorvel::test {
 namespace {

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "plot/recording_surface.h"
+#include "qt/print_preview.h"
+#include "qt/qt_services.h"
 #include "qt_fixture.h"
 #include "render/vector_surface.h"
-#include "shell/qt/print_preview.h"
-#include "shell/qt/qt_services.h"
 
 namespace quorvel::test {
 namespace {

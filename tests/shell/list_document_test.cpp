@@ -7,7 +7,7 @@
 #include "catalogue/list_file.h"
 #include "eval/epc.h"
 #include "eval/syntax_help.h"
-#include "shell/working_folder.h"
+#include "settings/working_folder.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {

@@ -1,6 +1,6 @@
 // Two running copies in one program folder: each keeps its own working list, a copy
 // that crashed gives its folder back, and leftovers of crashed copies are removed.
-#include "shell/working_folder.h"
+#include "settings/working_folder.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
