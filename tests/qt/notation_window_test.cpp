@@ -15,7 +15,7 @@
 #include "catalogue/families.h"
 #include "plot/recording_surface.h"
 #include "qt_fixture.h"
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 
 namespace quorvel::test {
 namespace {
