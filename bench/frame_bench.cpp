@@ -21,10 +21,10 @@
 #include <string>
 
 #include "mixed_list.h"
+#include "qt/desktop_program.h"
 #include "render/picture_writer.h"
-#include "shell/picture_preferences.h"
-#include "shell/qt/desktop_program.h"
-#include "shell/scripted_services.h"
+#include "settings/picture_preferences.h"
+#include "testing/scripted_services.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include "catalogue/func_record.h"
 #include "cli/cli.h"
 #include "mixed_list.h"
+#include "qt/desktop_program.h"
 #include "render/picture_writer.h"
-#include "shell/headless_program.h"
-#include "shell/qt/desktop_program.h"
-#include "shell/scripted_services.h"
+#include "testing/headless_program.h"
+#include "testing/scripted_services.h"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include "plot/recording_surface.h"
 #include "plot/view.h"
 #include "render/raster_surface.h"
-#include "toolkit/controls.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ struct Scene {
   EvalState eval;
   CurvePoints points;
   std::int32_t penColor = 0;
-  ProgressBar progress;
+  PlotProgress progress;  // nobody watches
   PlotOptions options{kLevel, true, true, true, true, false};
   PlotRange range;
 };

@@ -18,7 +18,7 @@
 #include "mixed_list.h"
 #include "render/raster_surface.h"
 #include "shell/frm_control.h"
-#include "shell/headless_program.h"
+#include "testing/headless_program.h"
 
 namespace {
 

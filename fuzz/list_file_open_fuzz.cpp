@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "catalogue/func_record.h"
-#include "shell/headless_program.h"
+#include "testing/headless_program.h"
 
 namespace {
 

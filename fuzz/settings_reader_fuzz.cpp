@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "shell/headless_program.h"
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
+#include "testing/headless_program.h"
 
 namespace {
 

@@ -13,16 +13,6 @@ namespace quorvel {
 
 namespace {
 
-// A stored range end: its open marker, or a number.
-bool readEnd(const std::string& stored, const char* openMarker, double& end) {
-  const std::string text = withoutTrailingBlanks(stored);
-  if (text == openMarker) return true;
-  float value = 0;
-  if (textToSingle(text, value) != kOk) return false;
-  end = value;
-  return true;
-}
-
 // What the draw command's trials of a user expression refuse: a failure of the text
 // itself rather than of the arithmetic at some x.
 std::optional<std::string> expressionProblem(const CurveParams& c) {
@@ -43,35 +33,32 @@ std::optional<std::string> expressionProblem(const CurveParams& c) {
 
 }  // namespace
 
+std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
+                                                      std::string& reason) {
+  const CurveParams& params = curve.params;
+  if (params.funcFamily == kCustomFamily && params.funcForm == 1) {
+    reason = kMessageSumNotAnalysed;
+    return std::nullopt;
+  }
+  const PlotRange& r = curve.range;
+  Region own;
+  if (!r.xFromOpen) own.x.lo = r.xFrom;
+  if (!r.xToOpen) own.x.hi = r.xTo;
+  if (!r.yFromOpen) own.y.lo = r.yFrom;
+  if (!r.yToOpen) own.y.hi = r.yTo;
+  return of(params, own);
+}
+
 std::optional<AnalysedCurve> AnalysedCurve::fromRecord(const FuncRecord& record,
                                                        std::string& reason) {
-  const FormInfo* info = form(record.family, record.form);
-  if (info == nullptr) {
-    reason = kMessageDataError;
+  // The trials of an expression at points of its own: the same record reads the same
+  // every time.
+  const EntryReading reading = readRecord(record, seededRandom(1));
+  if (!reading.curve) {
+    reason = reading.refusal.message;
     return std::nullopt;
   }
-  CurveParams c;
-  c.funcFamily = record.family;
-  c.funcForm = record.form;
-  if (record.family == kCustomFamily) {
-    c.expression = asciiLower(withoutTrailingBlanks(record.para1));
-  } else if (!readSlotParameters(
-                 *info,
-                 {withoutTrailingBlanks(record.para1), withoutTrailingBlanks(record.para2),
-                  withoutTrailingBlanks(record.para3)},
-                 c)) {
-    reason = kMessageDataError;
-    return std::nullopt;
-  }
-  Region own;
-  if (!readEnd(record.rangeX1, kOpenLow, own.x.lo) ||
-      !readEnd(record.rangeX2, kOpenHigh, own.x.hi) ||
-      !readEnd(record.rangeY1, kOpenLow, own.y.lo) ||
-      !readEnd(record.rangeY2, kOpenHigh, own.y.hi)) {
-    reason = kMessageDataError;
-    return std::nullopt;
-  }
-  return fromParams(c, own, reason);
+  return fromCurve(*reading.curve, reason);
 }
 
 std::optional<AnalysedCurve> AnalysedCurve::fromParams(const CurveParams& params, const Region& own,
@@ -89,6 +76,10 @@ std::optional<AnalysedCurve> AnalysedCurve::fromParams(const CurveParams& params
     reason = *rule;
     return std::nullopt;
   }
+  return of(params, own);
+}
+
+AnalysedCurve AnalysedCurve::of(const CurveParams& params, const Region& own) {
   // Ax + By + C = 0 with B = 0 is the vertical line x = −C/A, which only the sweep
   // along y draws (the draw command ticks it for that line).
   const bool verticalLine = params.funcFamily == 0 && params.funcForm == 2 && params.paramB == 0;

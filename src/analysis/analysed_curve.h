@@ -11,6 +11,7 @@
 #include <string>
 
 #include "catalogue/func_record.h"
+#include "document/read_entry.h"
 #include "eval/curve_formulas.h"
 #include "plot/sweep_rules.h"
 
@@ -50,8 +51,11 @@ inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐
 
 class AnalysedCurve {
  public:
-  // The curve of a list record, checked as the draw command checks it; nullopt with
-  // the message of the check it fails (or of the sum) in `reason`.
+  // A list entry's curve as readEntry read it, limited to its own ranges; nullopt for
+  // a running sum (the reason in `reason`).
+  static std::optional<AnalysedCurve> fromCurve(const EntryCurve& curve, std::string& reason);
+  // The curve of a list record, read and checked as the draw command reads it; nullopt
+  // with the message of the check it fails (or of the sum) in `reason`.
   static std::optional<AnalysedCurve> fromRecord(const FuncRecord& record, std::string& reason);
   // A curve from its parameters, limited to `own` (a family 13 expression must be
   // lower-case, as the draw command leaves it).
@@ -77,6 +81,8 @@ class AnalysedCurve {
  private:
   AnalysedCurve(const CurveParams& params, SweepKind kind, const Region& own)
       : params_(params), kind_(kind), own_(own) {}
+  // What is a function of what, for a curve the checks let through.
+  static AnalysedCurve of(const CurveParams& params, const Region& own);
 
   CurveParams params_;
   SweepKind kind_ = SweepKind::XOneValue;

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "qt/app_font.h"
+#include "qt/desktop_program.h"
+#include "qt/program_folder.h"
+#include "qt/qt_services.h"
+#include "qt/qt_texts.h"
 #include "quorvel_version.h"
-#include "shell/qt/app_font.h"
-#include "shell/qt/desktop_program.h"
-#include "shell/qt/program_folder.h"
-#include "shell/qt/qt_services.h"
-#include "shell/qt/qt_texts.h"
 
 namespace {
 

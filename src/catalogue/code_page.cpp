@@ -14,8 +14,8 @@ namespace {
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
 constexpr const char* kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 
-// One conversion direction, opened once per thread and direction (opening one costs
-// more than converting a record's texts).
+// One conversion direction, opened once per thread and kept (opening one costs far
+// more than converting a field).
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -114,33 +114,35 @@ std::string asciiOnly(const std::string& in, Direction direction) {
 }
 
 bool plainAscii(const std::string& text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  for (const char ch : text) {
+    if (static_cast<unsigned char>(ch) >= 0x80) return false;
   }
   return true;
 }
 
 // The system may know code page 936 as "CP936" or as "GBK".
-std::string convertWith(const Converter& first, const Converter& second, const std::string& in,
-                        Direction direction) {
-  // Code page 936 keeps ASCII as it is, as UTF-8 does.
+std::string convertWith(const std::string& in, Direction direction) {
+  // ASCII is the same text in both encodings.
   if (plainAscii(in)) return in;
-  if (first.ok()) return convert(first.handle(), in, direction);
-  if (second.ok()) return convert(second.handle(), in, direction);
+  thread_local Converter toCp936First("CP936", "UTF-8"), toCp936Second("GBK", "UTF-8");
+  thread_local Converter toUtf8First("UTF-8", "CP936"), toUtf8Second("UTF-8", "GBK");
+  const bool toCp936 = direction == Direction::ToCp936;
+  Converter& first = toCp936 ? toCp936First : toUtf8First;
+  Converter& second = toCp936 ? toCp936Second : toUtf8Second;
+  for (Converter* c : {&first, &second}) {
+    if (!c->ok()) continue;
+    // Back to the initial shift state: nothing of the last text carries over.
+    iconv(c->handle(), nullptr, nullptr, nullptr, nullptr);
+    return convert(c->handle(), in, direction);
+  }
   return asciiOnly(in, direction);
 }
 
 }  // namespace
 
-std::string utf8ToCp936(const std::string& utf8) {
-  thread_local const Converter first("CP936", "UTF-8"), second("GBK", "UTF-8");
-  return convertWith(first, second, utf8, Direction::ToCp936);
-}
+std::string utf8ToCp936(const std::string& utf8) { return convertWith(utf8, Direction::ToCp936); }
 
-std::string cp936ToUtf8(const std::string& cp936) {
-  thread_local const Converter first("UTF-8", "CP936"), second("UTF-8", "GBK");
-  return convertWith(first, second, cp936, Direction::ToUtf8);
-}
+std::string cp936ToUtf8(const std::string& cp936) { return convertWith(cp936, Direction::ToUtf8); }
 
 int cp936CharWidth(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
 

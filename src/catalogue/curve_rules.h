@@ -18,7 +18,7 @@ inline constexpr const char* kMessageUndefinedCharacter = "字符未定义";
 inline constexpr const char* kMessageExpressionError = "表达式错误，请检查";
 // A parameter so large that the list text cannot be written in single precision
 // (a² × 100, b² × 100 or 2p); shown with kTitleParameterError.
-inline constexpr const char* kMessageParameterTooLarge = "参数过大，无法绘制";
+inline constexpr const char* kMessageParameterTooLarge = "参数过大";
 
 // The equation text of the list ('y=2x+-3', 'x^2/.25+y^2/0.25=1', 'y=sin(x)*2').
 // Empty for a family/form pair outside the catalogue. nullopt when a number the

@@ -136,6 +136,10 @@ std::string listFaultText(const ListFileCheck& check) {
   return "";
 }
 
+std::string openRefusalText(const std::filesystem::path& file, const std::string& reason) {
+  return "打开列表文件错误\n“" + file.string() + "”：" + reason;
+}
+
 SalvagedList salvageListFile(const std::filesystem::path& file) {
   SalvagedList salvage;
   const ReadableFile in(file);

@@ -48,6 +48,9 @@ ListFileCheck checkListFile(const std::filesystem::path& file, std::string* cont
 // The reason in the program's words, e.g. "第 2 条记录的函数类型 99 不存在".
 std::string listFaultText(const ListFileCheck& check);
 
+// How a list file is refused (title "错误"): "打开列表文件错误", the file and the reason.
+std::string openRefusalText(const std::filesystem::path& file, const std::string& reason);
+
 // What can be saved of a damaged list: its whole records that pass recordFault, in
 // their order, as a list file's bytes; the records given up (a record cut short,
 // one that fails, those past kMaxListRecords).

@@ -1,17 +1,20 @@
-// quorvel add: one curve drawn as the 绘制 button draws it and added to a list file,
-// through the same panel, handlers and toolbar commands as the window.
+// quorvel add: one curve checked as the 绘制 button checks it and added to a list file,
+// as the window adds it: the same reader of the entry, the same stored record.
 #include <iostream>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "catalogue/curve_rules.h"
 #include "catalogue/families.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/list_opening.h"
 #include "cli/option_parsing.h"
-#include "shell/headless_program.h"
+#include "document/read_entry.h"
+#include "files/atomic_file.h"
+#include "plot/plotter.h"
 
 namespace quorvel::cli {
 
@@ -44,7 +47,7 @@ std::string addUsage() {
          "         [--p3 TEXT] [--expr TEXT] [--x-from TEXT] [--x-to TEXT] [--y-from TEXT]\n"
          "         [--y-to TEXT] [--int | --no-int] [--color RRGGBB]\n"
          "\n"
-         "Draws one curve the way the 绘制 button does and adds it to the list file\n"
+         "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
          "prints the curve's line of the list.\n"
          "\n"
@@ -116,6 +119,40 @@ std::string valueOr(const SplitWords& words, std::string_view option, std::strin
   return v != nullptr ? *v : std::move(fallback);
 }
 
+// The curve as the 绘制 page holds it once the family and form are chosen and the
+// words typed in: the boxes, the ranges (open, or x from 0 for the running sum Ｓｘ＝,
+// which alone offers 整数 and ticks it) and the colour.
+FuncRecord typedRecord(const SplitWords& words, const AddRequest& request, std::int32_t colour) {
+  const bool sum = request.family == kCustomFamily && request.form == 1;
+  FuncRecord r;
+  r.family = static_cast<std::int16_t>(request.family);
+  r.form = static_cast<std::int16_t>(request.form);
+  if (request.family == kCustomFamily) {
+    r.para1 = *words.value("--expr");
+    r.zeroPara23 = true;
+  } else {
+    r.para1 = valueOr(words, "--p1", "");
+    r.para2 = valueOr(words, "--p2", "");
+    r.para3 = valueOr(words, "--p3", "");
+  }
+  r.color = colour;
+  r.rangeX1 = valueOr(words, "--x-from", sum ? "0" : kOpenLow);
+  r.rangeX2 = valueOr(words, "--x-to", kOpenHigh);
+  r.rangeY1 = valueOr(words, "--y-from", kOpenLow);
+  r.rangeY2 = valueOr(words, "--y-to", kOpenHigh);
+  r.intX = words.has("--int") || (sum && !words.has("--no-int")) ? 1 : 0;
+  return r;
+}
+
+// The list's current line after it was opened: the last entry that can be drawn.
+int currentLine(const FunctionList& list) {
+  int current = -1;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list.at(i).ticked) current = static_cast<int>(i);
+  }
+  return current;
+}
+
 }  // namespace
 
 int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::ostream& out,
@@ -130,76 +167,38 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   if (const std::string problem = readRequest(words, request); !problem.empty()) {
     return usageError(err, "add", problem, addUsage());
   }
+  const RandomNumbers random = commandRandom();
+  FunctionList list;
   std::error_code ec;
-  const bool listExists = std::filesystem::exists(request.list, ec);
-  if (listExists) {
-    if (const std::string why = unreadableReason(request.list); !why.empty()) {
-      err << "quorvel add: cannot read '" << request.list.string() << "': " << why << '\n';
-      return kExitFileError;
-    }
+  if (std::filesystem::exists(request.list, ec)) {
+    int exit = kExitDone;
+    std::optional<OpenedList> opened = openListFile("add", request.list, random, err, exit);
+    if (!opened) return exit;
+    // Records that fail their checks stay in the list as they are.
+    reportRefusals(err, "add", request.list, opened->refused);
+    list = std::move(opened->list);
   }
-
-  try {
-    NullSurface surface;
-    HeadlessProgram headless(surface);
-    if (listExists) {
-      if (!headless.openList(request.list)) {
-        err << refusalLine(headless.messages()) << '\n';
-        return kExitRefused;
-      }
-      // Records that fail their checks stay in the list as they are.
-      reportRecordMessages(err, "add", request.list, headless.panel().refusedRecords());
-    }
-    const std::size_t messagesBefore = headless.messages().size();
-    frmControl& panel = headless.panel();
-
-    // 整数 as the chosen form sets it: unticked unless the form ticks it, offered
-    // unless the form takes it away (as in a window where Ｓｘ＝ was once chosen,
-    // which is what first offers it).
-    panel.chkIntX.setEnabled(true);
-    panel.chkIntX.setValue(0);
-    headless.chooseFamily(request.family, request.form);
-    for (int box = 1; box <= 3; ++box) {
-      panel.txtParameter[box].setText(valueOr(words, "--p" + std::to_string(box), ""));
-    }
-    if (request.family == kCustomFamily) panel.txtExpression.setText(*words.value("--expr"));
-    panel.cboRangeX1.setText(valueOr(words, "--x-from", panel.cboRangeX1.Text()));
-    panel.cboRangeX2.setText(valueOr(words, "--x-to", panel.cboRangeX2.Text()));
-    panel.cboRangeY1.setText(valueOr(words, "--y-from", panel.cboRangeY1.Text()));
-    panel.cboRangeY2.setText(valueOr(words, "--y-to", panel.cboRangeY2.Text()));
-    if (words.has("--int")) {
-      if (!panel.chkIntX.Enabled()) {
-        return usageError(err, "add",
-                          "--int does not apply to this form (整数 is not offered there)",
-                          addUsage());
-      }
-      panel.chkIntX.setValue(1);
-    }
-    if (words.has("--no-int")) panel.chkIntX.setValue(0);
-    if (request.color) headless.choosePenColor(*request.color);
-
-    const int linesBefore = panel.lstExist.ListCount();
-    panel.cmdDraw.click();
-    const std::vector<RecordedMessage>& messages = headless.messages();
-    if (messages.size() > messagesBefore) {
-      err << messageLine(messages[messagesBefore]) << '\n';
-      return kExitRefused;
-    }
-    if (panel.lstExist.ListCount() == linesBefore) {
-      err << "quorvel add: no curve was drawn\n";
-      return kExitRefused;
-    }
-    if (!headless.saveList(request.list)) {
-      err << "quorvel add: cannot write '" << request.list.string() << "' ("
-          << messageLine(headless.messages().back()) << ")\n";
-      return kExitFileError;
-    }
-    out << panel.lstExist.List(panel.lstExist.ListCount() - 1) << '\n';
-    return kExitDone;
-  } catch (const std::runtime_error& e) {
-    err << "quorvel add: " << e.what() << '\n';
+  if (words.has("--int") && !(request.family == kCustomFamily && request.form == 1)) {
+    return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
+                      addUsage());
+  }
+  // 自动选色 chooses by the current line unless a colour is given.
+  const std::int32_t colour = request.color ? *request.color : autoColor(currentLine(list));
+  // The draw command's own checks, and the entry must hold the curve whole.
+  FuncRecord stored;
+  const EntryReading reading = readNewRecord(typedRecord(words, request, colour), random, stored);
+  if (!reading.curve) {
+    err << reading.refusal.title << ": " << reading.refusal.message << '\n';
+    return kExitRefused;
+  }
+  list.add(ListEntry{ClassicCurve(stored), true, reading.curve->text});
+  if (!replaceFileWith(request.list, list.bytes())) {
+    err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
+        << kMessageSaveListError << ")\n";
     return kExitFileError;
   }
+  out << reading.curve->text << '\n';
+  return kExitDone;
 }
 
 }  // namespace quorvel::cli

@@ -25,25 +25,4 @@ std::string unwritableReason(const std::filesystem::path& file) {
                                                                 : unreadableText(kind, 0);
 }
 
-std::size_t reportRecordMessages(std::ostream& err, std::string_view command,
-                                 const std::filesystem::path& file,
-                                 const std::vector<RecordedMessage>& messages, std::size_t first) {
-  std::size_t count = 0;
-  for (std::size_t i = first; i < messages.size(); ++i) {
-    const RecordedMessage& m = messages[i];
-    if (m.record == 0) continue;
-    err << "quorvel " << command << ": " << file.string() << ": record " << m.record << ": "
-        << messageLine(m) << '\n';
-    ++count;
-  }
-  return count;
-}
-
-std::string refusalLine(const std::vector<RecordedMessage>& messages) {
-  for (auto it = messages.rbegin(); it != messages.rend(); ++it) {
-    if (it->record == 0) return messageLine(*it);
-  }
-  return "the list file was refused";
-}
-
 }  // namespace quorvel::cli

@@ -1,14 +1,9 @@
 #pragma once
-// What the list subcommands share: usage errors, the check that a list file can be
-// read, and the report of the messages the program showed.
-#include <cstddef>
+// What the subcommands share: usage errors and the check that a file can be read.
 #include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "shell/headless_program.h"
 
 namespace quorvel::cli {
 
@@ -24,16 +19,5 @@ std::string unreadableReason(const std::filesystem::path& file);
 // Why `file` cannot be replaced by a file written (it is a FIFO, a device or a
 // folder), or an empty text when it is a regular file or none yet.
 std::string unwritableReason(const std::filesystem::path& file);
-
-// The messages from `first` on that came while records were replayed, one line each:
-// "quorvel COMMAND: FILE: record N: TITLE: MESSAGE". Returns how many there were.
-std::size_t reportRecordMessages(std::ostream& err, std::string_view command,
-                                 const std::filesystem::path& file,
-                                 const std::vector<RecordedMessage>& messages,
-                                 std::size_t first = 0);
-
-// The message by which the program refused the list file (the last one outside any
-// record), as "TITLE: MESSAGE".
-std::string refusalLine(const std::vector<RecordedMessage>& messages);
 
 }  // namespace quorvel::cli

@@ -2,52 +2,22 @@
 
 #include <cmath>
 
-#include "catalogue/list_file.h"
-#include "cli/command_support.h"
-#include "cli/commands.h"
+#include "cli/list_opening.h"
+#include "document/read_entry.h"
 #include "eval/number_text.h"
 
 namespace quorvel::cli {
 
-namespace {
-
-constexpr int kMostEntries = 32767;
-
-}  // namespace
-
-ListEntries::ListEntries() : headless_(surface_) {}
-
-bool ListEntries::open(const std::filesystem::path& list, std::string& problem) {
-  if (headless_.openList(list)) return true;
-  problem = refusalLine(headless_.messages());
-  return false;
-}
-
-int openEntries(const char* command, const std::filesystem::path& list, ListEntries& entries,
-                std::ostream& err) {
-  if (const std::string why = unreadableReason(list); !why.empty()) {
-    err << "quorvel " << command << ": cannot read '" << list.string() << "': " << why << '\n';
-    return kExitFileError;
-  }
-  std::string problem;
-  if (!entries.open(list, problem)) {
-    err << problem << '\n';
-    return kExitRefused;
-  }
-  return kExitDone;
-}
-
-std::optional<AnalysedCurve> ListEntries::curve(int n, std::string& problem) {
-  ListFile file(headless_.program().listPath());
-  const int count = headless_.panel().lstExist.ListCount();
-  const std::optional<FuncRecord> record =
-      file.isOpen() && n <= count ? file.read(n) : std::nullopt;
-  if (!record) {
-    problem = "no entry " + std::to_string(n) + " (the list has " + std::to_string(count) + ")";
+std::optional<AnalysedCurve> entryCurve(const FunctionList& list, int n, std::string& problem) {
+  if (n < 1 || static_cast<std::size_t>(n) > list.size()) {
+    problem =
+        "no entry " + std::to_string(n) + " (the list has " + std::to_string(list.size()) + ")";
     return std::nullopt;
   }
-  std::string reason;
-  std::optional<AnalysedCurve> curve = AnalysedCurve::fromRecord(*record, reason);
+  const EntryReading reading = readEntry(list.at(static_cast<std::size_t>(n - 1)), commandRandom());
+  std::string reason = reading.refusal.message;
+  std::optional<AnalysedCurve> curve;
+  if (reading.curve) curve = AnalysedCurve::fromCurve(*reading.curve, reason);
   if (!curve) problem = "entry " + std::to_string(n) + ": " + reason;
   return curve;
 }
@@ -68,10 +38,10 @@ std::optional<int> entryOption(const SplitWords& words, std::string_view option,
                                std::string& problem) {
   const std::string* text = words.value(option);
   if (text == nullptr) return fallback;
-  const std::optional<int> n = parseBoundedInteger(*text, 1, kMostEntries);
+  const std::optional<int> n = parseBoundedInteger(*text, 1, kMaxListRecords);
   if (!n) {
     problem = std::string(option) + " must be a whole number from 1 to " +
-              std::to_string(kMostEntries) + ", not '" + *text + "'";
+              std::to_string(kMaxListRecords) + ", not '" + *text + "'";
   }
   return n;
 }

@@ -1,37 +1,19 @@
 #pragma once
-// What the analysis commands share: the list file opened as the toolbar's 打开 opens
-// it, its entries read as the analysis takes them, and their number options.
-#include <filesystem>
+// What the analysis commands share: an entry of the list read as the analysis takes
+// it, and their number options.
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "analysis/analysed_curve.h"
 #include "cli/option_parsing.h"
-#include "shell/headless_program.h"
+#include "document/function_list.h"
 
 namespace quorvel::cli {
 
-class ListEntries {
- public:
-  // Throws std::runtime_error when no private folder can be made.
-  ListEntries();
-  // Opens the list; false with the program's refusal ("TITLE: MESSAGE") in `problem`.
-  bool open(const std::filesystem::path& list, std::string& problem);
-  // Entry n (from 1); nullopt with the reason in `problem` ("entry 4: ｋ≠０").
-  std::optional<AnalysedCurve> curve(int n, std::string& problem);
-
- private:
-  NullSurface surface_;
-  HeadlessProgram headless_;
-};
-
-// Opens LIST for `quorvel COMMAND`: kExitDone when `entries` hold it; otherwise the
-// file that cannot be read (kExitFileError) or the program's refusal (kExitRefused)
-// is reported on `err`.
-int openEntries(const char* command, const std::filesystem::path& list, ListEntries& entries,
-                std::ostream& err);
+// Entry n (from 1) of the list as the analysis reads it; nullopt with the reason in
+// `problem` ("entry 4: ｋ≠０", "no entry 9 (the list has 3)").
+std::optional<AnalysedCurve> entryCurve(const FunctionList& list, int n, std::string& problem);
 
 // The value of a number option ("--from -2.5"): nullopt when it is not given; the
 // problem (for the usage message) when it is not a number.

@@ -1,9 +1,8 @@
 // quorvel export: a list file's picture as a bitmap, PNG, SVG or PDF file, or the
-// trace of the calls its drawing makes, replayed through the same draw command as
-// the window.
+// trace of the calls its drawing makes, drawn by the same drawing function as the
+// window's picture.
 #include <iostream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -11,8 +10,10 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/gui_application.h"
+#include "cli/list_opening.h"
 #include "cli/list_picture.h"
 #include "cli/option_parsing.h"
+#include "plot/view.h"
 #include "render/picture_writer.h"
 
 namespace quorvel::cli {
@@ -31,7 +32,7 @@ constexpr std::string_view kExportUsage =
     "         [--level N] [--pen N] [--modern] [--smooth] [--grid] [--pi]\n"
     "         [--labels | --legend] [--label-size N] [--trace]\n"
     "\n"
-    "Replays every record of the list file on a drawing surface of W x H pixels in\n"
+    "Draws every record of the list file on a drawing surface of W x H pixels in\n"
     "the centred view, as the toolbar's 打开 does, and writes the picture to OUT in\n"
     "the format its extension names:\n"
     "  .bmp  24-bit Windows bitmap, as the toolbar's 导出 writes it\n"
@@ -144,7 +145,7 @@ std::string readRequest(const SplitWords& words, ListPictureRequest& request) {
     request.picture.widthPixels = s->width;
     request.picture.heightPixels = s->height;
   }
-  for (const std::string& problem : {readNumber(words, "--scale", 0, 16000, request.scale),
+  for (const std::string& problem : {readNumber(words, "--scale", 0, kMaxScale, request.scale),
                                      readNumber(words, "--level", 1, 10000, request.level),
                                      readNumber(words, "--pen", 1, 5, request.penWidth),
                                      readNumber(words, "--label-size", kMinLabelPoints,
@@ -194,27 +195,20 @@ int exportCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
     return usageError(err, "export", "the picture would replace the list file itself",
                       kExportUsage);
   }
-  try {
-    // Fonts and painting need the application; the trace draws nothing.
-    std::optional<GuiApplicationScope> gui;
-    if (request.picture.format != PictureFormat::Trace) gui.emplace();
-    FilePictureWriter writer;
-    const ListPictureOutcome outcome = writeListPicture(list, outFile, request, writer);
-    if (!outcome.listOpened) {
-      err << refusalLine(outcome.messages) << '\n';
-      return kExitRefused;
-    }
-    const std::size_t refused = reportRecordMessages(err, "export", list, outcome.messages);
-    if (!outcome.written()) {
-      err << "quorvel export: cannot write '" << outFile.string() << "': " << outcome.writeError
-          << '\n';
-      return kExitFileError;
-    }
-    return refused == 0 ? kExitDone : kExitRefused;
-  } catch (const std::runtime_error& e) {
-    err << "quorvel export: " << e.what() << '\n';
+  int exit = kExitDone;
+  const std::optional<OpenedList> opened = openListFile("export", list, commandRandom(), err, exit);
+  if (!opened) return exit;
+  const std::size_t refused = reportRefusals(err, "export", list, opened->refused);
+  // Fonts and painting need the application; the trace draws nothing.
+  std::optional<GuiApplicationScope> gui;
+  if (request.picture.format != PictureFormat::Trace) gui.emplace();
+  FilePictureWriter writer;
+  const std::string writeError = writeListPicture(opened->list, outFile, request, writer);
+  if (!writeError.empty()) {
+    err << "quorvel export: cannot write '" << outFile.string() << "': " << writeError << '\n';
     return kExitFileError;
   }
+  return refused == 0 ? kExitDone : kExitRefused;
 }
 
 }  // namespace quorvel::cli

@@ -1,14 +1,13 @@
 // quorvel list: the lines of a list file's curves, as the toolbar's 打开 rebuilds
 // the list of drawn functions from it.
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/list_opening.h"
 #include "cli/option_parsing.h"
-#include "shell/headless_program.h"
 
 namespace quorvel::cli {
 
@@ -19,7 +18,7 @@ constexpr OptionRule kListOptions[] = {{"--help", false}};
 constexpr std::string_view kListUsage =
     "Usage: quorvel list LIST.QVX\n"
     "\n"
-    "Opens the list file as the toolbar's 打开 does, replaying every record, and\n"
+    "Opens the list file as the toolbar's 打开 does, reading every record, and\n"
     "prints the line of each record as the list of drawn functions shows it, one\n"
     "per line. A record that fails the draw command's checks is reported on\n"
     "standard error as 'LIST.QVX: record N: TITLE: MESSAGE' (its line is printed\n"
@@ -27,7 +26,7 @@ constexpr std::string_view kListUsage =
     "\n"
     "  --help  show this help\n"
     "\n"
-    "Exit status: 0 every record was drawn; 1 the program refused the file or a\n"
+    "Exit status: 0 every record can be drawn; 1 the program refused the file or a\n"
     "record; 2 wrong usage; 3 the file could not be read.\n";
 
 }  // namespace
@@ -47,26 +46,12 @@ int listCommand(const std::vector<std::string>& args, std::istream& /*in*/, std:
         kListUsage);
   }
   const std::filesystem::path list = words.operands.front();
-  if (const std::string why = unreadableReason(list); !why.empty()) {
-    err << "quorvel list: cannot read '" << list.string() << "': " << why << '\n';
-    return kExitFileError;
-  }
-  try {
-    NullSurface surface;
-    HeadlessProgram headless(surface);
-    if (!headless.openList(list)) {
-      err << refusalLine(headless.messages()) << '\n';
-      return kExitRefused;
-    }
-    const CheckListBox& lines = headless.panel().lstExist;
-    for (int i = 0; i < lines.ListCount(); ++i) out << lines.List(i) << '\n';
-    const std::size_t refused =
-        reportRecordMessages(err, "list", list, headless.panel().refusedRecords());
-    return refused == 0 ? kExitDone : kExitRefused;
-  } catch (const std::runtime_error& e) {
-    err << "quorvel list: " << e.what() << '\n';
-    return kExitFileError;
-  }
+  int exit = kExitDone;
+  const std::optional<OpenedList> opened = openListFile("list", list, commandRandom(), err, exit);
+  if (!opened) return exit;
+  for (const ListEntry& entry : opened->list.entries()) out << entry.line << '\n';
+  const std::size_t refused = reportRefusals(err, "list", list, opened->refused);
+  return refused == 0 ? kExitDone : kExitRefused;
 }
 
 }  // namespace quorvel::cli

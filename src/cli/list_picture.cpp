@@ -1,25 +1,24 @@
 #include "cli/list_picture.h"
 
+#include "cli/list_opening.h"
+#include "document/draw_list.h"
+
 namespace quorvel::cli {
 
-ListPictureOutcome writeListPicture(const std::filesystem::path& listFile,
-                                    const std::filesystem::path& out,
-                                    const ListPictureRequest& request, PictureWriter& writer) {
-  ListPictureOutcome outcome;
-  outcome.writeError = writer.write(request.picture, out, [&](Surface& surface) {
-    HeadlessProgram headless(surface);
-    frmControl& panel = headless.panel();
-    panel.sldZoom.setValue(request.scale);
-    panel.sldLevel.setValue(request.level);
-    panel.sldPenWidth.setValue(request.penWidth);
-    panel.fixPictureStyle(request.style);
-    outcome.listOpened = headless.openList(listFile);
-    outcome.messages = headless.messages();
-    const std::vector<RecordedMessage>& refused = headless.panel().refusedRecords();
-    outcome.messages.insert(outcome.messages.end(), refused.begin(), refused.end());
-    return outcome.listOpened;
+std::string writeListPicture(const FunctionList& list, const std::filesystem::path& out,
+                             const ListPictureRequest& request, PictureWriter& writer) {
+  return writer.write(request.picture, out, [&](Surface& surface) {
+    ListPicture picture;
+    picture.settings.level = request.level;
+    picture.settings.penWidth = request.penWidth;
+    picture.settings.autoRedraw = true;  // 自动重绘, ticked from the start
+    picture.settings.style = request.style;
+    picture.random = commandRandom();
+    DrawState state;  // nothing on screen yet: the first curve centres the view
+    state.scale = request.scale;
+    drawList(surface, list, picture, state);
+    return true;
   });
-  return outcome;
 }
 
 }  // namespace quorvel::cli

@@ -1,7 +1,6 @@
 // quorvel points: the key points of a list entry, found as the window's 分析 finds
 // them, with the curve's own formulas.
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/entry_curve.h"
+#include "cli/list_opening.h"
 #include "cli/option_parsing.h"
 
 namespace quorvel::cli {
@@ -84,31 +84,25 @@ int pointsCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
     return usageError(err, "points", problem, kPointsUsage);
   }
   const std::filesystem::path list = words.operands.front();
-  try {
-    ListEntries entries;
-    if (const int opened = openEntries("points", list, entries, err); opened != kExitDone) {
-      return opened;
-    }
-    std::string problem;
-    const std::optional<AnalysedCurve> curve = entries.curve(request.entry, problem);
-    std::optional<AnalysedCurve> other;
-    if (curve && request.with) other = entries.curve(*request.with, problem);
-    if (!curve || (request.with && !other)) {
-      err << "quorvel points: " << list.string() << ": " << problem << '\n';
-      return kExitRefused;
-    }
-    KeyPointQuery query;
-    query.region.x = {request.from, request.to};
-    // Either choice alone asks for its own kind of point only.
-    query.basic = !request.with && !request.value;
-    query.other = other ? &*other : nullptr;
-    query.value = request.value;
-    out << keyPointLines(findKeyPoints(*curve, query));
-    return kExitDone;
-  } catch (const std::runtime_error& e) {
-    err << "quorvel points: " << e.what() << '\n';
-    return kExitFileError;
+  int exit = kExitDone;
+  const std::optional<OpenedList> opened = openListFile("points", list, commandRandom(), err, exit);
+  if (!opened) return exit;
+  std::string problem;
+  const std::optional<AnalysedCurve> curve = entryCurve(opened->list, request.entry, problem);
+  std::optional<AnalysedCurve> other;
+  if (curve && request.with) other = entryCurve(opened->list, *request.with, problem);
+  if (!curve || (request.with && !other)) {
+    err << "quorvel points: " << list.string() << ": " << problem << '\n';
+    return kExitRefused;
   }
+  KeyPointQuery query;
+  query.region.x = {request.from, request.to};
+  // Either choice alone asks for its own kind of point only.
+  query.basic = !request.with && !request.value;
+  query.other = other ? &*other : nullptr;
+  query.value = request.value;
+  out << keyPointLines(findKeyPoints(*curve, query));
+  return kExitDone;
 }
 
 }  // namespace quorvel::cli

@@ -1,6 +1,5 @@
 // quorvel table: a table of values of a list entry, with the curve's own formula.
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/entry_curve.h"
+#include "cli/list_opening.h"
 #include "cli/option_parsing.h"
 
 namespace quorvel::cli {
@@ -74,29 +74,23 @@ int tableCommand(const std::vector<std::string>& args, std::istream& /*in*/, std
     return usageError(err, "table", problem, kTableUsage);
   }
   const std::filesystem::path list = words.operands.front();
-  try {
-    ListEntries entries;
-    if (const int opened = openEntries("table", list, entries, err); opened != kExitDone) {
-      return opened;
-    }
-    std::string problem;
-    const std::optional<AnalysedCurve> curve = entries.curve(request.entry, problem);
-    if (!curve) {
-      err << "quorvel table: " << list.string() << ": " << problem << '\n';
-      return kExitRefused;
-    }
-    const std::optional<ValueTable> table =
-        valueTable(*curve, request.from, request.to, request.step, problem);
-    if (!table) {
-      err << "quorvel table: " << problem << '\n';
-      return kExitRefused;
-    }
-    out << valueTableText(*table, words.has("--csv"));
-    return kExitDone;
-  } catch (const std::runtime_error& e) {
-    err << "quorvel table: " << e.what() << '\n';
-    return kExitFileError;
+  int exit = kExitDone;
+  const std::optional<OpenedList> opened = openListFile("table", list, commandRandom(), err, exit);
+  if (!opened) return exit;
+  std::string problem;
+  const std::optional<AnalysedCurve> curve = entryCurve(opened->list, request.entry, problem);
+  if (!curve) {
+    err << "quorvel table: " << list.string() << ": " << problem << '\n';
+    return kExitRefused;
   }
+  const std::optional<ValueTable> table =
+      valueTable(*curve, request.from, request.to, request.step, problem);
+  if (!table) {
+    err << "quorvel table: " << problem << '\n';
+    return kExitRefused;
+  }
+  out << valueTableText(*table, words.has("--csv"));
+  return kExitDone;
 }
 
 }  // namespace quorvel::cli

@@ -79,4 +79,12 @@ int removeStaleFolders(const std::filesystem::path& parent, std::string_view pre
   return removed;
 }
 
+std::filesystem::path temporaryFolder() {
+  std::error_code ec;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+  return ec ? std::filesystem::path("/tmp") : base;
+}
+
+void removeStalePrivateFolders() { removeStaleFolders(temporaryFolder(), kPrivateFolderPrefix); }
+
 }  // namespace quorvel

@@ -34,4 +34,11 @@ int removeStaleTemporariesOf(const std::filesystem::path& target,
 int removeStaleFolders(const std::filesystem::path& parent, std::string_view prefix,
                        std::chrono::seconds age = kStaleAge);
 
+// The private folders of programs run without windows: "quorvel-XXXXXX" in the
+// system's temporary folder.
+inline constexpr const char* kPrivateFolderPrefix = "quorvel-";
+std::filesystem::path temporaryFolder();
+// Removes the stale ones (a killed run's); every run that may find some does so.
+void removeStalePrivateFolders();
+
 }  // namespace quorvel

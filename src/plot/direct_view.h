@@ -11,9 +11,9 @@
 namespace quorvel {
 
 // The scale the wheel stays within: the buttons' own limits (the zoom-out button stops
-// at 2, zooming in ends at the slider's 16000).
-inline constexpr std::int32_t kWheelMinScale = 2;
-inline constexpr std::int32_t kWheelMaxScale = 16000;
+// at 2, zooming in ends at the slider's largest value).
+inline constexpr std::int32_t kWheelMinScale = kZoomOutLimit;
+inline constexpr std::int32_t kWheelMaxScale = kMaxScale;
 // One notch of a wheel (angleDelta 120) scales by this factor.
 inline constexpr double kWheelNotchFactor = 1.25;
 

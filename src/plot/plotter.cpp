@@ -19,7 +19,6 @@ std::int32_t autoColor(int listIndex) {
 }
 
 void draw(PlotContext& ctx, const PlotOptions& options, const PlotRange& range, bool intOnly) {
-  ctx.progress.setVisible(true);
   // A replayed entry keeps the colour it was stored with.
   if (!ctx.redrawing && options.autoColor) {
     ctx.penColor = options.readablePalette

@@ -3,13 +3,13 @@
 // other coordinate with the curve formulas, and draws every point strictly inside
 // the limits as a dot, joined to the previous dot of its branch when asked.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
 #include "plot/surface.h"
 #include "plot/view.h"
-#include "toolkit/controls.h"
 
 namespace quorvel {
 
@@ -36,6 +36,9 @@ struct PlotRange {
   bool xFromOpen = true, xToOpen = true, yFromOpen = true, yToOpen = true;
 };
 
+// Told where the sweep is, in hundredths of its range (0 to 100), for a progress bar.
+using PlotProgress = std::function<void(int)>;
+
 // Everything else the plotter reads and writes.
 struct PlotContext {
   Surface& canvas;
@@ -48,7 +51,7 @@ struct PlotContext {
   bool redrawing = false;  // a stored entry is replayed: keep its colour
   int listIndex = -1;      // lstExist.ListIndex, for the automatic colour
   std::int32_t& penColor;  // may be replaced by the automatic colour
-  ProgressBar& progress;   // shown, and advanced in hundredths of the range
+  PlotProgress progress;   // may be empty
   // When given, receives every dot drawn, in order (the curve's labels go beside them).
   std::vector<PlotDot>* drawnDots = nullptr;
   // The colours of the ticked curves, for the readable palette's automatic colour.

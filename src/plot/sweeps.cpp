@@ -72,6 +72,8 @@ class Sweeper : CurveSampler, BranchOutput {
   bool oneValueStep(float t);
   bool twoValueStep(float t);
   bool setProgress(float t);
+  // Tells the progress of the value; false when no bar could show it.
+  bool showProgress(std::int32_t value);
   // Computes the step's coordinates into `points`, in curve units; a step of the
   // sweep adds to the running sum of "Ｓｘ＝", the refinement's points do not.
   StepCheck evaluate(float t, CurvePoints& points, EvalState& eval, bool sweepStep);
@@ -194,12 +196,19 @@ bool Sweeper::setProgress(float t) {
     std::int32_t rounded = 0;
     if (roundToInt32(share, rounded) != kOk) return false;
     value = rounded % 100;  // the sign of the dividend is kept
-    const bool accepted = ctx_.progress.setValue(value);
+    const bool accepted = showProgress(value);
     shown_ = {true, accepted, rounded - 0.5, rounded + 0.5};
     return accepted;
   }
-  // The bar refuses a value outside 0..100, which fails the step.
-  return ctx_.progress.setValue(value);
+  return showProgress(value);
+}
+
+bool Sweeper::showProgress(std::int32_t value) {
+  // A progress bar takes 0 to 100 only: any other value fails the step, as the
+  // platform's bar did by raising an error.
+  if (value < 0 || value > 100) return false;
+  if (ctx_.progress) ctx_.progress(value);
+  return true;
 }
 
 StepCheck Sweeper::evaluate(float t, CurvePoints& points, EvalState& eval, bool sweepStep) {

@@ -16,6 +16,20 @@ struct ViewState {
   std::int32_t zoomScale = 500;  // view units per curve unit
 };
 
+// The scale slider's (缩放) largest value, view units per curve unit.
+inline constexpr std::int32_t kMaxScale = 16000;
+// The largest scale a zoom in still doubles (button, toolbar or click), and the scale
+// below which the zoom-out button stops.
+inline constexpr std::int32_t kZoomInLimit = 12799;
+inline constexpr std::int32_t kZoomOutLimit = 2;
+
+// The view of a picture and what the next curve drawn on it does to it first.
+struct CanvasView : ViewState {
+  bool graphOnScreen = false;  // false: the next curve starts from the centred view
+  std::int32_t zoomMode = 0;   // armed zoom: 0 none, 1 in, 2 out
+  bool zoomPending = false;    // the next curve doubles or halves the scale first
+};
+
 // The centred view of a surface whose outer size is widthTwips × heightTwips:
 // viewRight = round(width / 2), viewLeft = −viewRight, likewise top and bottom
 // (halves to even).

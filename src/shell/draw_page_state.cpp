@@ -12,7 +12,21 @@ DrawPageState DrawPageState::of(const frmControl& panel, const mdlDeclare& g) {
     state.forms[static_cast<std::size_t>(i)] =
         panel.cboStyle[static_cast<std::size_t>(i)].ListIndex();
   }
-  state.inputs = PanelInputs::of(panel, g);
+  for (int box = 1; box <= 3; ++box) state.parameters[box - 1] = panel.txtParameter[box].Text();
+  state.expression = panel.txtExpression.Text();
+  state.ranges = {panel.cboRangeX1.Text(), panel.cboRangeX2.Text(), panel.cboRangeY1.Text(),
+                  panel.cboRangeY2.Text()};
+  state.intX = panel.chkIntX.Value();
+  state.intXEnabled = panel.chkIntX.Enabled();
+  state.link = panel.chkLink.Value();
+  state.skip = panel.chkSkip.Value();
+  state.fixx = panel.chkfixx.Value();
+  state.yDriven = panel.chky.Value();
+  state.yDrivenEnabled = panel.chky.Enabled();
+  state.penColor = g.penColor;
+  state.funcFamily = panel.funcFamily;
+  state.funcForm = panel.funcForm;
+  state.activeFamily = g.activeFamily;
   state.autoColor = panel.chkAutoColor.Value();
   state.editingLine = panel.EditingLine();
   state.replaceShown = panel.cmdReplace.Visible();
@@ -33,7 +47,23 @@ void DrawPageState::restore(frmControl& panel, mdlDeclare& g) const {
     panel.cboStyle_Click(family);
   }
   panel.chkAutoColor.setValue(autoColor);
-  inputs.restore(panel, g);
+  for (int box = 1; box <= 3; ++box) panel.txtParameter[box].setText(parameters[box - 1]);
+  panel.txtExpression.setText(expression);
+  panel.cboRangeX1.setText(ranges[0]);
+  panel.cboRangeX2.setText(ranges[1]);
+  panel.cboRangeY1.setText(ranges[2]);
+  panel.cboRangeY2.setText(ranges[3]);
+  panel.chkIntX.setValue(intX);
+  panel.chkIntX.setEnabled(intXEnabled);
+  panel.chkLink.setValue(link);
+  panel.chkSkip.setValue(skip);
+  panel.chkfixx.setValue(fixx);
+  panel.chky.setValue(yDriven);
+  panel.chky.setEnabled(yDrivenEnabled);
+  g.penColor = penColor;
+  panel.funcFamily = funcFamily;
+  panel.funcForm = funcForm;
+  g.activeFamily = activeFamily;
   panel.resumeEditing(editingLine);
   panel.cmdReplace.setVisible(replaceShown);
 }

@@ -8,7 +8,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/trace.h"
 #include "catalogue/curve_rules.h"
-#include "catalogue/list_file.h"
+#include "document/read_entry.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "files/atomic_file.h"
@@ -84,7 +84,9 @@ frmAnalysis::frmAnalysis(Program& program) : program_(program) {
   wireHandlers();
   linesSubscription_ = program_.panel.lstExist.subscribe([this] { followLines(); });
   program_.panel.pictureOverlays.push_back(
-      [this](Surface& canvas, LabelSpace* texts) { drawOverlay(canvas, texts); });
+      [this](Surface& canvas, const ViewState& view, LabelSpace* texts) {
+        drawOverlay(canvas, view, texts);
+      });
   followLines();
 }
 
@@ -187,7 +189,7 @@ void frmAnalysis::appendLine(const std::string& line) {
 
 void frmAnalysis::invalidate() {
   stale_ = true;
-  if (wanted()) refreshPoints();
+  if (wanted()) refreshPoints(program_.g);
 }
 
 void frmAnalysis::cboCurve_Click() {
@@ -221,23 +223,28 @@ void frmAnalysis::redrawForMarks() {
 }
 
 std::optional<AnalysedCurve> frmAnalysis::entryCurve(int line, std::string& reason) const {
-  ListFile file(program_.listPath());
-  const std::optional<FuncRecord> record = file.isOpen() ? file.read(line + 1) : std::nullopt;
-  if (!record) {
+  const FunctionList& list = program_.panel.document();
+  if (line < 0 || static_cast<std::size_t>(line) >= list.size()) {
     reason = kMessageDataError;
     return std::nullopt;
   }
-  return AnalysedCurve::fromRecord(*record, reason);
+  // Read as the picture reads it; the points it tries an expression at are its own,
+  // so that the analysis takes nothing of the program's random numbers.
+  const EntryReading reading = readEntry(list.at(static_cast<std::size_t>(line)), seededRandom(1));
+  if (!reading.curve) {
+    reason = reading.refusal.message;
+    return std::nullopt;
+  }
+  return AnalysedCurve::fromCurve(*reading.curve, reason);
 }
 
-Region frmAnalysis::viewRegion() const {
-  const mdlDeclare& g = program_.g;
-  const double zoom = zoomOf(g);
-  return {{g.viewLeft / zoom, g.viewRight / zoom}, {g.viewBottom / zoom, g.viewTop / zoom}};
+Region frmAnalysis::viewRegion(const ViewState& view) {
+  const double zoom = zoomOf(view);
+  return {{view.viewLeft / zoom, view.viewRight / zoom},
+          {view.viewBottom / zoom, view.viewTop / zoom}};
 }
 
-void frmAnalysis::refreshPoints() {
-  const ViewState& view = program_.g;
+void frmAnalysis::refreshPoints(const ViewState& view) {
   if (!stale_ && sameView(view, pointsView_)) return;
   stale_ = false;
   pointsView_ = view;
@@ -262,7 +269,7 @@ void frmAnalysis::refreshPoints() {
   }
   if (curve_) {
     KeyPointQuery query;
-    query.region = viewRegion();
+    query.region = viewRegion(view);
     query.other = other_ ? &*other_ : nullptr;
     query.value = value;
     points_ = findKeyPoints(*curve_, query);
@@ -279,21 +286,21 @@ void frmAnalysis::showPoints() {
   grdPoints.setContent({"类型", "x", "y"}, std::move(rows));
 }
 
-void frmAnalysis::drawOverlay(Surface& canvas, LabelSpace* texts) {
+void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view, LabelSpace* texts) {
   // The view may have moved under the marker; the next pointer move places it again.
   marker.hide();
   if (!wanted()) {
     stale_ = true;
     return;
   }
-  refreshPoints();
+  refreshPoints(view);
   const int line = cboCurve.ListIndex();
   const CheckListBox& lines = program_.panel.lstExist;
   if (chkMarks.Value() != 1 || points_.empty() || line < 0 || line >= lines.ListCount() ||
       !lines.Selected(line) || canvas.AreaWidthPixels() == 0 || canvas.AreaHeightPixels() == 0) {
     return;
   }
-  const double zoom = zoomOf(program_.g);
+  const double zoom = zoomOf(view);
   const float across =
       std::fabs(canvas.ScaleWidth()) / static_cast<float>(canvas.AreaWidthPixels());
   const float up = std::fabs(canvas.ScaleHeight()) / static_cast<float>(canvas.AreaHeightPixels());
@@ -302,7 +309,7 @@ void frmAnalysis::drawOverlay(Surface& canvas, LabelSpace* texts) {
   canvas.setForeColor(kMarkColor);
   canvas.setDrawWidth(kMarkPixels);
   if (texts != nullptr) {
-    drawPlacedMarks(canvas, *texts);
+    drawPlacedMarks(canvas, view, *texts);
   } else {
     for (const KeyPoint& p : points_) {
       const auto x = static_cast<float>(p.x * zoom);
@@ -317,8 +324,8 @@ void frmAnalysis::drawOverlay(Surface& canvas, LabelSpace* texts) {
   canvas.setForeColor(color);
 }
 
-void frmAnalysis::drawPlacedMarks(Surface& canvas, LabelSpace& texts) const {
-  const double zoom = zoomOf(program_.g);
+void frmAnalysis::drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const {
+  const double zoom = zoomOf(view);
   std::vector<PixelPoint> at;
   // Every mark first: no label covers another point.
   for (const KeyPoint& p : points_) {
@@ -351,7 +358,7 @@ std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {
     pointerLeft();
     return std::nullopt;
   }
-  refreshPoints();
+  refreshPoints(g);
   if (!curve_) {
     pointerLeft();
     return std::nullopt;

@@ -94,10 +94,11 @@ class frmAnalysis : public Window {
   std::optional<std::string> pointerMoved(float x, float y);
   // The pointer has left the picture: no marker, no traced point.
   void pointerLeft();
-  // Runs at the end of every redraw with its canvas: the key points for the view, and
-  // the marks on the canvas while 在图上标出 is ticked. In the modern look `texts` holds
-  // the picture's texts: each label goes to a free place near its point or is left out.
-  void drawOverlay(Surface& canvas, LabelSpace* texts = nullptr);
+  // Runs at the end of every picture with its canvas and view: the key points for the
+  // view, and the marks on the canvas while 在图上标出 is ticked. In the modern look
+  // `texts` holds the picture's texts: each label goes to a free place near its point
+  // or is left out.
+  void drawOverlay(Surface& canvas, const ViewState& view, LabelSpace* texts = nullptr);
 
   // The key points the table shows.
   const std::vector<KeyPoint>& keyPoints() const { return points_; }
@@ -110,14 +111,14 @@ class frmAnalysis : public Window {
   void appendLine(const std::string& line);
   // The chosen curves and c read again, the key points found again for the view.
   void invalidate();
-  void refreshPoints();
+  void refreshPoints(const ViewState& view);
   void showPoints();
   // Key points are found while they are seen: in the window or as marks.
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
   std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
-  void drawPlacedMarks(Surface& canvas, LabelSpace& texts) const;
-  Region viewRegion() const;
+  void drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const;
+  static Region viewRegion(const ViewState& view);
 
   Program& program_;
   int linesSubscription_ = 0;

@@ -65,12 +65,6 @@ void frmControl::message(const std::string& prompt, const std::string& title) {
     previewNote_ = prompt;
     return;
   }
-  // A record of a list being opened that fails its checks is gathered, not shown:
-  // thousands of them must not mean thousands of boxes.
-  if (g_.listFromFile && g_.redrawing) {
-    refusedRecords_.push_back(RecordedMessage{g_.recordNo, title, prompt});
-    return;
-  }
   program_.message(prompt, title);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The control panel: every input of the program on three pages (draw, view,
-// settings) and the commands behind them. The panel's variables (family, form,
-// parameters, evaluation state, last point) are members by their own names, so the
-// curve formulas and the plotter read them directly.
+// settings) and the commands behind them. The list of drawn curves is the document
+// the panel keeps (its list box only shows it); the picture is drawn from the
+// document by the one drawing function, never through the panel's boxes. The panel's
+// variables (family, form, parameters, evaluation state) are members by their own
+// names and hold the curve the draw command drew last.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -12,18 +14,18 @@
 
 #include "catalogue/families.h"
 #include "catalogue/func_record.h"
+#include "document/curve_painter.h"
+#include "document/draw_list.h"
+#include "document/function_list.h"
+#include "document/list_history.h"
+#include "document/read_entry.h"
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
-#include "plot/axes.h"
-#include "plot/curve_labels.h"
-#include "plot/label_space.h"
-#include "plot/nice_axes.h"
 #include "plot/picture_style.h"
 #include "plot/plotter.h"
 #include "plot/surface.h"
 #include "plot/view.h"
 #include "shell/draw_page_state.h"
-#include "shell/list_history.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
 #include "shell/recorded_message.h"
@@ -32,7 +34,6 @@
 namespace quorvel {
 
 class Program;
-class ListFile;
 
 class frmControl : public Window, public CurveParams, public EvalState, public CurvePoints {
  public:
@@ -124,11 +125,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
 
   // ---- the panel's variables ----
   std::int32_t loopCounter = 0;
-  // The surface the draw command draws on: the main window's picPic, or a picture's
-  // surface while replayOnto draws the list there.
+  // The surface the draw command and the redraw draw on: the main window's picPic.
   Surface* canvas;
   std::int32_t canvasHeight = 0, canvasWidth = 0, halfHeight = 0, halfWidth = 0;
-  FuncRecord listEntry;  // the entry being written, replayed or moved
   // Name of the control that has the keyboard focus, kept by the toolkit.
   std::string ActiveControlName;
 
@@ -148,9 +147,6 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
 
   // ---- draw command (draw_command.cpp) ----
   void cmdDraw_Click();
-  // The axes and the curve on the canvas with the panel's state.
-  void coordinate();
-  void draw(float xFrom, float xTo, float yFrom, float yTo, bool intOnly);
 
   // ---- list operations (list_operations.cpp) ----
   void cmdClear_Click();
@@ -158,26 +154,29 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void cmdRedraw_Click();
   void lstExist_ItemCheck(int item);
   // The picture the screen shows, drawn on `target` (a surface of picPic's size): the
-  // redraw's replay of the ticked entries in the current view. The program's state
-  // (view, scale, flags, list, panel) is as it was afterwards.
+  // ticked entries in the current view. Nothing of the program changes.
   void replayOnto(Surface& target);
   // The same on a surface of another size: what it shows around the middle of the
   // screen's view, at the screen's scale.
   void replayCentredOnto(Surface& target);
-  // The records of the list last opened that failed the draw command's checks while
-  // it was replayed (their lines are unticked), each with its message. The window
-  // says them in one message at the end of the replay, however many there are.
+  // The entries of the list last opened that failed their checks (their lines are
+  // unticked), each with its message. The window says them in one message once the
+  // list is drawn, however many there are.
   const std::vector<RecordedMessage>& refusedRecords() const { return refusedRecords_; }
-  // Drawn over the replayed entries at the end of every redraw, on its canvas, so they
-  // are part of the picture on the screen, in exports and in prints (the analysis
-  // marks); never stored in the list. In the modern look the overlay gets the space of
-  // the picture's texts, to keep its own clear of them; nullptr in the classic look.
-  std::vector<std::function<void(Surface&, LabelSpace*)>> pictureOverlays;
+  // Drawn over the curves at the end of every picture, so they are part of it on the
+  // screen, in exports and in prints (the analysis marks); never stored in the list.
+  std::vector<PictureOverlay> pictureOverlays;
 
   // ---- the list as a document (list_document.cpp) ----
-  // The list as it stands: the working file's bytes, the lines and their ticks.
+  // The list of drawn curves.
+  const FunctionList& document() const { return document_; }
+  // A list read from a file replaces the document: its entries that can be drawn are
+  // ticked, the others are reported; then the picture is drawn. The working list on
+  // disk must hold it already.
+  void openDocument(FunctionList list);
+  // The list as it stands, for undo.
   ListState listState() const;
-  // Puts a list state back (file, lines, ticks) and redraws.
+  // Puts a list state back (document, working list, current line) and redraws.
   void restoreListState(const ListState& state);
   // Runs a command as one step that undo can take back (when it changed the list).
   void asUndoStep(const std::function<void()>& command);
@@ -189,6 +188,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // from.
   bool listChanged() const;
   void markListSaved();
+  // The random numbers the draw command tries expressions with.
+  RandomNumbers randomNumbers() const;
   // A list opened (or recovered) anew: no steps to undo into another list; it counts
   // as saved unless `saved` is false (a recovered list is saved nowhere).
   void startNewDocument(bool saved = true);
@@ -267,37 +268,31 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void wireHandlers();
   void message(const std::string& prompt, const std::string& title);
 
-  // The draw command's steps; each returns false when the run ends there.
+  // The draw command's steps.
   void runDrawSteps();
   bool takeChosenFamily();
-  bool loadReplayedEntry();
-  bool evaluateConstantText(std::string& text);
-  bool evaluateParameterBoxes();
-  bool readParameters(std::optional<std::string>& text);
-  bool readRange(ComboBox& combo, const char* openMarker, float& value, bool& open);
-  bool readRanges(PlotRange& range);
-  bool familyRulesHold(bool listTextFits);
-  bool customExpressionPasses();
-  void prepareCanvas();
-  // The style's surface settings (none asked of the surface in the default style).
-  void applyStyleToCanvas();
-  // The modern look's axes (and grid) under the first curve of a redraw; their labels
-  // are written after the last one (finishModernPicture).
-  void drawModernAxes();
-  // The ticked curves' colours, for the readable palette.
+  // The curve as the 绘制 page's boxes hold it.
+  FuncRecord typedRecord() const;
+  // The boxes show what the reading made of their texts.
+  void showReadTexts(const EntryReading& reading);
+  PlotOptions panelOptions() const;
+  // The colours of the ticked curves, for the readable palette's automatic colour.
   std::vector<std::int32_t> tickedColours() const;
-  // The entry the panel's curve would be stored as (texts not yet fitted).
-  FuncRecord entryOfPanel() const;
-  // The entry's texts fit their fields (values written shorter where they must be);
-  // otherwise the refusal is shown.
-  bool entryFitsItsFields();
-  void recordEntry(const std::string& text);
-  void addTickedLine(const std::string& text);
-  bool storeEntry();
+  void storeEntry(const FuncRecord& record, const std::string& line);
 
-  // List operations.
-  void replayEntry(ListFile& file, std::int32_t& loaded);
-  std::string listTextOfEntry(const FuncRecord& entry) const;
+  // The picture: the sliders and options the drawing reads, and the list drawn with
+  // them on `target` from `state` (nothing but a cleared surface while no line is
+  // current); the refused entries are reported.
+  DrawSettings drawSettings() const;
+  void drawPicture(Surface& target, const FunctionList& list, DrawState& state);
+  void redrawList(const FunctionList& list);
+  DrawState drawState() const;
+  void takeDrawState(const DrawState& state);
+  // The document changed: the list box shows it with `current` as its current line,
+  // and the working list on disk follows (false, with nothing changed, when it could
+  // not be written).
+  bool changeDocument(FunctionList list, int current);
+  void showDocument(int current);
   void reportRefusedRecords();
   std::vector<RecordedMessage> refusedRecords_;
 
@@ -308,24 +303,13 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   Program& program_;
   mdlDeclare& g_;
   bool loaded_ = false;
-  ListFile* replayFile_ = nullptr;  // held open by the redraw while it replays
   bool redrawRunning_ = false;
   bool drawRunning_ = false;
-  // The style of the draw or redraw running, read once at its start.
-  PictureStyle style_;
+  FunctionList document_;
+  bool onDisk_ = false;  // the working list has a file (清屏 removes it)
   std::optional<PictureStyle> fixedStyle_;
-  // The modern look: the axes wait for the redraw's first curve; their labels for the
-  // end of the redraw (the texts of the picture are written over every curve).
-  bool axesPending_ = false;
-  std::vector<PlacedText> axisTexts_;
-  bool gridPending_ = false;  // the redraw's grid goes under its first curve
-  // While a redraw names its curves: each curve drawn, and the axes' label boxes.
-  std::vector<LabelledCurve>* labelled_ = nullptr;
-  std::vector<PixelBox> axisLabels_;
-  std::vector<PlotDot> curveDots_;
-  bool restoringList_ = false;  // a list state is being put back: its ticks redraw nothing
   ListHistory history_;
-  std::optional<std::string> savedList_;  // the file's bytes when saved or opened
+  std::optional<std::string> savedList_;  // the list's bytes when saved or opened
   int editingLine_ = -1;
   // Live parameters.
   void drawLiveBackground();

@@ -3,13 +3,18 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "catalogue/curve_rules.h"
 #include "catalogue/list_file_check.h"
+#include "document/function_list.h"
+#include "document/list_journal.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 #include "shell/program.h"
 
 namespace quorvel {
@@ -48,11 +53,6 @@ constexpr ButtonDesign kToolbarDesign[Toolbar::kButtonCount] = {
     {"参数", "动态参数", ButtonStyle::Push, 13, ToolbarCommand::LiveParameters},
     {"关于", "", ButtonStyle::Push, 14, ToolbarCommand::About},
 };
-
-// The refusal of a list file: the program's message, the file and the reason.
-std::string openRefusal(const std::filesystem::path& file, const std::string& reason) {
-  return "打开列表文件错误\n“" + file.string() + "”：" + reason;
-}
 
 std::string upperCase(std::string text) {
   for (char& ch : text) {
@@ -205,28 +205,31 @@ bool frmQuorvel::confirmLosingList() {
 }
 
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
-  // The working list is replaced only by a readable list file, in one step, so a
-  // failure leaves the current list, its file and the picture as they were.
+  // The document is replaced only by a list file that passes its checks, and only
+  // once the working list on disk holds it, so a failure leaves the list, its file and
+  // the picture as they were.
   std::string bytes;
   const ListFileCheck check = checkListFile(source, &bytes);
   if (!check.ok()) {
-    program_.message(openRefusal(source, listFaultText(check)), kTitleError);
+    program_.message(openRefusalText(source, listFaultText(check)), kTitleError);
     return false;
   }
   return openListBytes(bytes, source);
 }
 
 bool frmQuorvel::openListBytes(const std::string& bytes, const std::filesystem::path& source) {
+  std::optional<FunctionList> list = FunctionList::fromBytes(bytes);
+  if (!list) {
+    program_.message(openRefusalText(source, "不是列表文件"), kTitleError);
+    return false;
+  }
   std::string error;
-  if (!replaceFileWith(program_.listPath(), bytes, &error)) {
-    program_.message(openRefusal(source, "不能写入工作列表：" + error), kTitleError);
+  if (!program_.journal.write(*list, &error)) {
+    program_.message(openRefusalText(source, "不能写入工作列表：" + error), kTitleError);
     return false;
   }
   frmControl& panel = program_.panel;
-  program_.g.listFromFile = true;
-  panel.lstExist.Clear();
-  panel.stopEditing();
-  panel.cmdRedraw_Click();
+  panel.openDocument(std::move(*list));
   panel.startNewDocument();
   return true;
 }
@@ -243,8 +246,8 @@ bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
     program_.message("没有图像，不能保存列表。", kTitleError);
     return false;
   }
-  if (!copyFileSafely(program_.listPath(), target)) {
-    program_.message("保存列表文件错误", kTitleError);
+  if (!replaceFileWith(target, program_.panel.document().bytes())) {
+    program_.message(kMessageSaveListError, kTitleError);
     return false;
   }
   program_.panel.markListSaved();
@@ -278,7 +281,7 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
     return "不能覆盖正在使用的函数列表";
   }
   if (!drawable(size)) return "图像尺寸超出范围";
-  // The picture is what the surface shows, drawn afresh by the redraw's own replay:
+  // The picture is what the surface shows, drawn afresh by the one drawing function:
   // the ticked lines in the surface's view, with the panel's sliders. Another size
   // shows the same region fitted into it, drawn as much larger as it is fitted.
   const PictureSpec pictureSpec = fittedPictureSpecFor(
@@ -296,8 +299,16 @@ std::string frmQuorvel::exportPicture(const std::filesystem::path& file, Picture
 }
 
 void frmQuorvel::printImage() {
-  // Only the message is new: the picture, the list and the view stay as they were.
-  switch (program_.services.printer->print(picPic)) {
+  // The picture the screen shows, drawn afresh at the window's size, as 打印… prints
+  // it. Only the message is new: the picture, the list and the view stay as they were.
+  const PictureSpec picture =
+      pictureSpecFor(PictureFormat::Svg, PictureSize{}, picPic.AreaWidthPixels(),
+                     picPic.AreaHeightPixels(), picPic.BorderPixels());
+  const DrawPicture draw = [this](Surface& page) {
+    program_.panel.replayOnto(page);
+    return true;
+  };
+  switch (program_.services.printer->print(picture, draw)) {
     case PrintOutcome::Printed: return;
     case PrintOutcome::NoPrinter: program_.message("没有可用的打印机", kTitleError); return;
     case PrintOutcome::Failed: program_.message("打印错误", kTitleError); return;
@@ -323,7 +334,7 @@ void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
   if (button != 1 || !g.graphOnScreen) return;
   ZoomMode mode;
   if (g.zoomMode == 1) {
-    if (g.zoomScale > 12799) {
+    if (g.zoomScale > kZoomInLimit) {
       program_.message("不能继续缩放", kTitleError);
       return;
     }

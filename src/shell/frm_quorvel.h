@@ -194,8 +194,6 @@ class frmQuorvel : public Window {
   // A working list left by a copy that did not end normally: its whole records
   // offered back; deleted when the user declines, kept aside when it cannot be read.
   void recoverWorkingList();
-  std::filesystem::path recoveryPath() const;
-  void keepAside(const std::filesystem::path& file);
   void exportImage();
   void printImage();
   void showAnalysis();

@@ -1,70 +1,79 @@
-// The list as a document: whether it changed since it was saved or opened, and the
-// undo and redo of the commands that change it.
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+// The list as a document: what the list box shows of it, the working list on disk
+// that follows it, whether it changed since it was saved or opened, and the undo and
+// redo of the commands that change it.
+#include <utility>
 
 #include "catalogue/curve_rules.h"
-#include "catalogue/entry_text.h"
-#include "files/atomic_file.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
 namespace quorvel {
 
-namespace {
-
-std::optional<std::string> fileBytes(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+RandomNumbers frmControl::randomNumbers() const {
+  RandomSource* source = program_.services.random.get();
+  return [source] { return source->next(); };
 }
 
-}  // namespace
+void frmControl::showDocument(int current) {
+  std::vector<CheckListBox::Line> lines;
+  lines.reserve(document_.size());
+  for (const ListEntry& entry : document_.entries()) lines.push_back({entry.line, entry.ticked});
+  const int count = static_cast<int>(lines.size());
+  lstExist.setLines(std::move(lines), current >= 0 && current < count ? current : -1);
+}
+
+bool frmControl::changeDocument(FunctionList list, int current) {
+  // The working list on disk first: what the window shows is never ahead of it.
+  if (!program_.journal.write(list)) return false;
+  onDisk_ = true;
+  document_ = std::move(list);
+  showDocument(current);
+  return true;
+}
+
+void frmControl::openDocument(FunctionList list) {
+  const std::vector<EntryRefusal> refused = readLines(list, randomNumbers());
+  // The last curve that can be drawn is the current line, as if each had been drawn
+  // in turn; with none, nothing is drawn.
+  int current = -1;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list.at(i).ticked) current = static_cast<int>(i);
+  }
+  document_ = std::move(list);
+  onDisk_ = true;
+  g_.funcCount = static_cast<std::int32_t>(document_.size()) + 1;
+  stopEditing();
+  showDocument(current);
+  cmdRedraw_Click();
+  // Thousands of refused entries must not mean thousands of boxes: they are said once.
+  refusedRecords_.clear();
+  refusedRecords_.reserve(refused.size());
+  for (const EntryRefusal& r : refused) {
+    refusedRecords_.push_back(RecordedMessage{static_cast<std::int32_t>(r.index) + 1,
+                                              r.refusal.title, r.refusal.message});
+  }
+  reportRefusedRecords();
+}
 
 ListState frmControl::listState() const {
-  ListState s;
-  s.fileBytes = fileBytes(program_.listPath());
-  for (int i = 0; i < lstExist.ListCount(); ++i) {
-    s.lines.push_back(lstExist.List(i));
-    s.ticks.push_back(lstExist.Selected(i));
-  }
-  s.funcCount = g_.funcCount;
-  s.current = lstExist.ListIndex();
-  return s;
+  return ListState{document_, lstExist.ListIndex(), onDisk_};
 }
 
 void frmControl::restoreListState(const ListState& state) {
-  bool written = true;
-  if (state.fileBytes) {
-    written = replaceFileWith(program_.listPath(), *state.fileBytes);
-  } else {
-    std::error_code ignored;
-    std::filesystem::remove(program_.listPath(), ignored);
-  }
-  if (!written) {
-    message("写入函数列表文件错误", kTitleError);
-    return;
-  }
-  {
-    // The lines come back with their ticks; no tick of these starts a redraw.
-    const bool wasRestoring = restoringList_;
-    restoringList_ = true;
-    const ListUpdate lines(lstExist);
-    lstExist.Clear();
-    for (std::size_t i = 0; i < state.lines.size(); ++i) {
-      lstExist.AddItem(state.lines[i]);
-      lstExist.setSelected(static_cast<int>(i), state.ticks[i]);
+  if (state.onDisk) {
+    if (!program_.journal.write(state.list)) {
+      message("写入函数列表文件错误", kTitleError);
+      return;
     }
-    // The redraw draws only while a line is current.
-    const int count = lstExist.ListCount();
-    lstExist.setListIndex(state.current >= 0 && state.current < count ? state.current
-                                                                      : (count > 0 ? 0 : -1));
-    restoringList_ = wasRestoring;
+  } else {
+    program_.journal.remove();
   }
-  g_.funcCount = state.funcCount;
+  onDisk_ = state.onDisk;
+  document_ = state.list;
+  // The redraw draws only while a line is current.
+  const int count = static_cast<int>(document_.size());
+  showDocument(state.current >= 0 && state.current < count ? state.current : (count > 0 ? 0 : -1));
+  g_.funcCount = count + 1;
   stopEditing();
   cmdRedraw_Click();
 }
@@ -86,11 +95,11 @@ void frmControl::redo() {
 }
 
 bool frmControl::listChanged() const {
-  if (lstExist.ListCount() == 0) return false;
-  return fileBytes(program_.listPath()) != savedList_;
+  if (document_.empty()) return false;
+  return document_.bytes() != savedList_;
 }
 
-void frmControl::markListSaved() { savedList_ = fileBytes(program_.listPath()); }
+void frmControl::markListSaved() { savedList_ = document_.bytes(); }
 
 void frmControl::startNewDocument(bool saved) {
   history_.clear();

@@ -1,10 +1,9 @@
 // Editing the list in place: a line's curve back on the 绘制 page and put in its
 // place again (替换), a new colour, and a move up or down. Each is one undo step and
-// keeps the list, Funclist.dat and the picture in step.
+// keeps the document, the working list on disk and the picture in step.
 #include "catalogue/curve_rules.h"
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
-#include "catalogue/list_file.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -31,9 +30,10 @@ void frmControl::resumeEditing(int line) {
 }
 
 std::optional<FuncRecord> frmControl::recordOfLine(int line) const {
-  if (line < 0 || line >= lstExist.ListCount()) return std::nullopt;
-  ListFile file(program_.listPath());
-  return file.isOpen() ? file.read(line + 1) : std::nullopt;
+  if (line < 0 || static_cast<std::size_t>(line) >= document_.size()) return std::nullopt;
+  const ClassicCurve* curve = classicCurve(document_.at(static_cast<std::size_t>(line)));
+  if (curve == nullptr) return std::nullopt;
+  return curve->record();
 }
 
 void frmControl::lstExist_DblClick(int line) {
@@ -86,27 +86,18 @@ void frmControl::replaceLine(int line) {
   asUndoStep([this, line] {
     // Drawn and stored as a new curve first, with every check of the draw command;
     // then moved into the edited line's place.
-    const int before = lstExist.ListCount();
+    const std::size_t before = document_.size();
     cmdDraw_Click();
-    if (lstExist.ListCount() != before + 1) return;  // refused: nothing changed
-    bool moved = false;
-    {
-      ListFile file(program_.listPath());
-      const std::optional<FuncRecord> drawn = file.isOpen() ? file.read(before + 1) : std::nullopt;
-      moved =
-          drawn && file.write(line + 1, *drawn) && file.truncateToRecords(before) && file.flush();
-    }
-    if (!moved) {
+    if (document_.size() != before + 1) return;  // refused: nothing changed
+    FunctionList next = document_;
+    ListEntry drawn = next.at(before);
+    next.remove(before);
+    next.replace(static_cast<std::size_t>(line), std::move(drawn));
+    if (!changeDocument(std::move(next), line)) {
       message("写入函数列表文件错误", kTitleError);
       return;
     }
-    const bool wasRestoring = restoringList_;
-    restoringList_ = true;
-    lstExist.setItemText(line, lstExist.List(before));
-    lstExist.RemoveItem(before);
-    lstExist.setSelected(line, true);
-    restoringList_ = wasRestoring;
-    g_.funcCount = before + 1;
+    g_.funcCount = static_cast<std::int32_t>(before) + 1;
     cmdRedraw_Click();
   });
 }
@@ -118,44 +109,33 @@ void frmControl::recolourLine(int line) {
   const std::int32_t colour = program_.services.colors->choose(shown->color & 0xFFFFFF);
   if (colour == (shown->color & 0xFFFFFF)) return;
   asUndoStep([this, line, colour] {
-    bool written = false;
-    {
-      ListFile file(program_.listPath());
-      std::optional<FuncRecord> r = file.isOpen() ? file.read(line + 1) : std::nullopt;
-      if (r) {
-        r->color = colour & 0xFFFFFF;
-        written = file.write(line + 1, *r) && file.flush();
-      }
-    }
-    if (!written) {
+    const auto at = static_cast<std::size_t>(line);
+    const ClassicCurve* curve = classicCurve(document_.at(at));
+    if (curve == nullptr) return;
+    FuncRecord r = curve->record();
+    r.color = colour & 0xFFFFFF;
+    FunctionList next = document_;
+    next.replace(at, ListEntry{ClassicCurve(r), document_.at(at).ticked, document_.at(at).line});
+    if (!changeDocument(std::move(next), line)) {
       message("写入函数列表文件错误", kTitleError);
       return;
     }
-    lstExist.setListIndex(line);
     cmdRedraw_Click();
   });
 }
 
 void frmControl::moveLine(int line, int by) {
   const int other = line + by;
-  if (line < 0 || other < 0 || line >= lstExist.ListCount() || other >= lstExist.ListCount()) {
-    return;
-  }
+  const int count = static_cast<int>(document_.size());
+  if (line < 0 || other < 0 || line >= count || other >= count) return;
   asUndoStep([this, line, other] {
-    bool written = false;
-    {
-      ListFile file(program_.listPath());
-      const std::optional<FuncRecord> a = file.isOpen() ? file.read(line + 1) : std::nullopt;
-      const std::optional<FuncRecord> b = file.isOpen() ? file.read(other + 1) : std::nullopt;
-      written = a && b && file.write(line + 1, *b) && file.write(other + 1, *a) && file.flush();
-    }
-    if (!written) {
+    FunctionList next = document_;
+    next.swap(static_cast<std::size_t>(line), static_cast<std::size_t>(other));
+    stopEditing();
+    if (!changeDocument(std::move(next), other)) {
       message("写入函数列表文件错误", kTitleError);
       return;
     }
-    lstExist.swapItems(line, other);
-    lstExist.setListIndex(other);
-    stopEditing();
     cmdRedraw_Click();
   });
 }

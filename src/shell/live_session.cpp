@@ -40,17 +40,11 @@ bool frmControl::replaceLiveLine() {
 
 void frmControl::drawLiveBackground() {
   // The line being changed is left out while it changes.
-  const int current = lstExist.ListIndex();
-  const bool hide =
-      liveLine_ >= 0 && liveLine_ < lstExist.ListCount() && lstExist.Selected(liveLine_);
-  const bool wasRestoring = restoringList_;
-  restoringList_ = true;  // these ticks are no user's: no redraw, no undo step
-  if (hide) lstExist.setSelected(liveLine_, false);
-  lstExist.setListIndex(current);
-  cmdRedraw_Click();
-  if (hide) lstExist.setSelected(liveLine_, true);
-  lstExist.setListIndex(current);
-  restoringList_ = wasRestoring;
+  FunctionList shown = document_;
+  if (liveLine_ >= 0 && static_cast<std::size_t>(liveLine_) < shown.size()) {
+    shown.setTicked(static_cast<std::size_t>(liveLine_), false);
+  }
+  redrawList(shown);
   liveKept_ = canvas->KeepPicture();
 }
 

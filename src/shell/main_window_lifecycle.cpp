@@ -1,5 +1,4 @@
 // The main window's start-up, layout, activation and shut-down.
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -9,10 +8,9 @@
 #include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
+#include "settings/settings_file.h"
 #include "shell/frm_quorvel.h"
-#include "shell/headless_program.h"
 #include "shell/program.h"
-#include "shell/settings_file.h"
 
 namespace quorvel {
 
@@ -24,8 +22,6 @@ constexpr int kDesignedScreenWidth = 12000, kDesignedScreenHeight = 9000;
 // The designed window: a client area of 7485 × 8100 inside its frame.
 constexpr int kDesignedWidth = 7605, kDesignedHeight = 8610, kDesignedInnerHeight = 8100;
 constexpr int kToolbarImages = 14;
-// Names tried for a damaged working list kept aside in one second.
-constexpr int kMostKeptAsideNames = 100;
 
 // A list with at least one record: an empty file holds nothing to offer back.
 bool hasRecords(const std::filesystem::path& file) {
@@ -57,15 +53,16 @@ void frmQuorvel::Form_Load() {
   // command line's private folders.
   removeStaleTemporariesOf(program_.folder() / kSettingsFile);
   removeStaleTemporariesOf(program_.listPath());
-  removeStaleHeadlessFolders();
+  removeStalePrivateFolders();
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
-  const bool recoverable = program_.working.inProgramFolder() && hasRecords(program_.listPath());
+  const ListJournal& journal = program_.journal;
+  const bool recoverable = program_.working.inProgramFolder() && hasRecords(journal.path());
   if (recoverable) {
     std::error_code ec;
-    std::filesystem::rename(program_.listPath(), recoveryPath(), ec);
+    std::filesystem::rename(journal.path(), journal.recoveryPath(), ec);
   }
-  removeIfPresent(program_.listPath());
+  journal.remove();
   panel.Form_Load();  // selects "自定义", with its family handling and defaults
   panel.Show();
   Top = 0;
@@ -74,9 +71,7 @@ void frmQuorvel::Form_Load() {
     Width = Height - 1005;
   }
   g.graphOnScreen = false;
-  g.redrawing = false;
   g.zoomPending = false;
-  g.listFromFile = false;
 
   const Settings initial{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
                          panel.cboFuncName.ListIndex()};
@@ -98,12 +93,8 @@ void frmQuorvel::Form_Load() {
   recoverWorkingList();
 }
 
-std::filesystem::path frmQuorvel::recoveryPath() const {
-  return program_.working.path() / "Funclist.recover";
-}
-
 void frmQuorvel::recoverWorkingList() {
-  const std::filesystem::path kept = recoveryPath();
+  const std::filesystem::path& kept = program_.journal.recoveryPath();
   std::error_code ec;
   if (!std::filesystem::exists(kept, ec)) return;
   // A crash can cut the list in the middle of a record: the whole ones before it and
@@ -111,7 +102,7 @@ void frmQuorvel::recoverWorkingList() {
   const SalvagedList salvage = salvageListFile(kept);
   if (!salvage.readable || salvage.kept == 0) {
     // Nothing to offer back, but nothing the user might still want is deleted.
-    keepAside(kept);
+    program_.journal.keepRecoveryAside();
     return;
   }
   std::string prompt = kRecoveryPrompt;
@@ -124,30 +115,12 @@ void frmQuorvel::recoverWorkingList() {
     return;
   }
   if (!openListBytes(salvage.bytes, kept)) {
-    keepAside(kept);
+    program_.journal.keepRecoveryAside();
     return;
   }
   // Restored as 打开 restores a list, but saved nowhere yet.
   program_.panel.startNewDocument(false);
   removeIfPresent(kept);
-}
-
-void frmQuorvel::keepAside(const std::filesystem::path& file) {
-  // Beside it under a name of its own, which no later crash reuses.
-  const std::time_t now = std::time(nullptr);
-  char stamp[32] = {};
-  std::tm local{};
-  localtime_r(&now, &local);
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  for (int n = 0; n < kMostKeptAsideNames; ++n) {
-    const std::string suffix = n == 0 ? "" : "-" + std::to_string(n);
-    const std::filesystem::path aside =
-        file.parent_path() / ("Funclist-" + std::string(stamp) + suffix + ".damaged");
-    std::error_code ec;
-    if (std::filesystem::exists(aside, ec)) continue;
-    std::filesystem::rename(file, aside, ec);
-    return;
-  }
 }
 
 bool frmQuorvel::Form_QueryUnload() { return !confirmLosingList(); }
@@ -196,7 +169,7 @@ void frmQuorvel::Form_Activate() {
 }
 
 void frmQuorvel::Form_Unload() {
-  removeIfPresent(program_.listPath());
+  program_.journal.remove();
   const frmControl& panel = program_.panel;
   const Settings current{panel.sldLevel.Value(), panel.sldPenWidth.Value(), panel.sldZoom.Value(),
                          panel.cboFuncName.ListIndex()};

@@ -7,13 +7,6 @@
 
 namespace quorvel {
 
-namespace {
-
-constexpr std::int32_t kZoomInLimit = 12799;  // 12800 and above cannot be doubled
-constexpr std::int32_t kZoomOutLimit = 2;     // the button stops at 2
-
-}  // namespace
-
 void frmControl::pan(PanDirection direction) {
   if (!g_.graphOnScreen) return;
   if (panView(g_, direction, txtValue.Text()) != kOk) {

@@ -170,7 +170,7 @@ void frmControl::buildControls() {
   // Page 3: 设置.
   placeLabelIcon(imgZoom, 90, 360);
   placeLabel(lblZoom, 450, 360, "缩放：");
-  setSlider(sldZoom, 900, 270, 0, 16000, 500, 500, 250, 2000, "图像缩放比例");
+  setSlider(sldZoom, 900, 270, 0, kMaxScale, 500, 500, 250, 2000, "图像缩放比例");
   lblZoom.setToolTipText(sldZoom.ToolTipText());
   placeLabelIcon(imgLevel, 90, 840);
   placeLabel(lblLevel, 450, 870, "精度：");

@@ -1,7 +1,7 @@
-// The picture's style: read from the user's preferences for every picture, changed
-// with the 图像选项 dialog of the settings page, handed to the surface.
+// The picture's style: read from the user's preferences for every picture and
+// changed with the 图像选项 dialog of the settings page.
+#include "settings/picture_preferences.h"
 #include "shell/frm_control.h"
-#include "shell/picture_preferences.h"
 #include "shell/program.h"
 
 namespace quorvel {
@@ -23,12 +23,6 @@ void frmControl::cmdPictureOptions_Click() {
   storePictureStyle(preferences, style);
   // The picture on the screen in the new style.
   if (g_.graphOnScreen && pictureStyle() != drawnBefore) cmdRedraw_Click();
-}
-
-void frmControl::applyStyleToCanvas() {
-  if (canvas->Smooth() != style_.smooth) canvas->setSmooth(style_.smooth);
-  const auto points = static_cast<float>(style_.labelPoints);
-  if (canvas->FontSize() != points) canvas->setFontSize(points);
 }
 
 }  // namespace quorvel

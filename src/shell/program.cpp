@@ -33,6 +33,7 @@ Services checked(Services s) {
 Program::Program(Surface& picPic, Services s)
     : services(checked(std::move(s))),
       working(services.programFolder),
+      journal(working.path()),
       main(*this, picPic),
       panel(*this),
       analysis(*this) {}

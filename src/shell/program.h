@@ -5,14 +5,15 @@
 #include <filesystem>
 #include <string>
 
+#include "document/list_journal.h"
 #include "plot/surface.h"
+#include "settings/working_folder.h"
 #include "shell/frm_about.h"
 #include "shell/frm_analysis.h"
 #include "shell/frm_control.h"
 #include "shell/frm_quorvel.h"
 #include "shell/mdl_declare.h"
 #include "shell/services.h"
-#include "shell/working_folder.h"
 
 namespace quorvel {
 
@@ -25,16 +26,16 @@ class Program {
 
   // The program's folder: Quorvel.ini lives here.
   const std::filesystem::path& folder() const { return services.programFolder; }
-  // The working list and the delete command's temporary twin, in the folder this
-  // running copy owns (the program folder unless another copy is running there).
-  std::filesystem::path listPath() const { return working.path() / "Funclist.dat"; }
-  std::filesystem::path tempListPath() const { return working.path() / "Funclist.tmp"; }
+  // The working list on disk, in the folder this running copy owns (the program
+  // folder unless another copy is running there).
+  const std::filesystem::path& listPath() const { return journal.path(); }
 
   // A message box with the stop icon and one OK button.
   void message(const std::string& prompt, const std::string& title);
 
   Services services;
   WorkingFolder working;
+  ListJournal journal;  // the document on disk, in the working folder
   mdlDeclare g;
   frmQuorvel main;  // before the panel: the panel draws on main's picPic
   frmControl panel;

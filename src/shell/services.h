@@ -12,7 +12,7 @@
 #include "plot/picture.h"
 #include "plot/picture_style.h"
 #include "plot/view.h"
-#include "shell/preferences.h"
+#include "settings/preferences.h"
 
 namespace quorvel {
 
@@ -106,12 +106,13 @@ class ColorDialogService {
 // to, or the page could not be printed (the printer would not start or finish it).
 enum class PrintOutcome { Printed, NoPrinter, Failed };
 
-// Sends the surface's persistent image to the default printer, from the corner of the
-// printable area, and says how that went; the caller tells the user.
+// Prints on the default printer the picture `draw` draws on a surface of `picture`'s
+// size (its format does not count), placed on the page as the print preview places it,
+// and says how that went; the caller tells the user.
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
-  virtual PrintOutcome print(const Surface& surface) = 0;
+  virtual PrintOutcome print(const PictureSpec& picture, const DrawPicture& draw) = 0;
 };
 
 // Opens a URI (mailto:, http:) with the desktop's default program.

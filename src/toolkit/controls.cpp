@@ -72,8 +72,14 @@ void CheckListBox::endUpdate() {
 }
 
 void CheckListBox::AddItem(std::string text) {
-  items_.push_back(Item{std::move(text), false});
+  items_.push_back(Line{std::move(text), false});
   changed(LineChangeKind::Added, ListCount() - 1);
+}
+
+void CheckListBox::setLines(std::vector<Line> lines, int current) {
+  items_ = std::move(lines);
+  listIndex_ = current >= 0 && current < ListCount() ? current : -1;
+  changed(LineChangeKind::Batch, -1);
 }
 
 void CheckListBox::RemoveItem(int i) {

@@ -193,10 +193,18 @@ class ComboBox : public Control {
 // unticking a line makes it the current line (ListIndex) and runs ItemCheck(i).
 class CheckListBox : public Control {
  public:
+  struct Line {
+    std::string text;
+    bool ticked = false;
+  };
+
   using Control::Control;
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int i) const { return items_.at(static_cast<std::size_t>(i)).text; }
   void AddItem(std::string text);
+  // Every line at once and the current line (−1 for none), as one change: no ItemCheck
+  // runs, whatever the ticks.
+  void setLines(std::vector<Line> lines, int current);
   // Removing the current line leaves no current line; the lines after it move up.
   void RemoveItem(int i);
   // A line's text changed in place; its tick and the current line stay.
@@ -223,13 +231,9 @@ class CheckListBox : public Control {
   bool Updating() const { return updating_ > 0; }
 
  private:
-  struct Item {
-    std::string text;
-    bool ticked = false;
-  };
   // Counts the change and tells the observers.
   void changed(LineChangeKind kind, int first, int second = -1);
-  std::vector<Item> items_;
+  std::vector<Line> items_;
   int listIndex_ = -1;
   std::uint64_t revision_ = 0;
   LineChange lastChange_;

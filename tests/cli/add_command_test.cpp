@@ -9,9 +9,9 @@
 
 #include "cli_test_support.h"
 #include "plot/recording_surface.h"
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 #include "shell/program.h"
-#include "shell/scripted_services.h"
+#include "testing/scripted_services.h"
 
 namespace quorvel::cli::test {
 namespace {

@@ -2,6 +2,8 @@
 // print, what they refuse and how they are used.
 #include <gtest/gtest.h>
 
+#include "catalogue/families.h"
+#include "catalogue/func_record.h"
 #include "cli_test_support.h"
 
 namespace quorvel::cli::test {
@@ -87,6 +89,53 @@ TEST_F(AnalysisCommands, RefusedInputSaysWhy) {
     EXPECT_EQ(o.out, "");
     EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
   }
+}
+
+// A record as another program could write it, with expressions where the window
+// stores values: every command reads it as the window draws it, so the picture, the
+// line, the key points and the table are those of the values.
+TEST_F(AnalysisCommands, AnExpressionInAFieldIsReadAlikeByEveryCommand) {
+  FuncRecord r;
+  r.family = 1;  // y = ax² + bx + c
+  r.para1 = "2*3-5";
+  r.para2 = "-2";
+  r.para3 = "-6/2";
+  r.color = 0xFF0000;
+  r.rangeX1 = "pi-5";
+  r.rangeX2 = "2^2";
+  r.rangeY1 = kOpenLow;
+  r.rangeY2 = kOpenHigh;
+  const RecordBytes bytes = encodeRecord(r);
+  const std::string written = (dir / "written.qvx").string();
+  writeFile(written, std::string(bytes.begin(), bytes.end()));
+  // The same curve as the window stores it: the values.
+  const std::string typed = (dir / "typed.qvx").string();
+  ASSERT_EQ(runCli({"add", typed, "--family", "1", "--p1", "1", "--p2", "-2", "--p3", "-3",
+                    "--x-from", "pi-5", "--x-to", "4", "--color", "0000FF"})
+                .exit,
+            0);
+  const std::vector<std::vector<std::string>> commands = {
+      {"list"},
+      {"points"},
+      {"points", "--value", "5"},
+      {"table", "--from", "-2", "--to", "5", "--step", "1"},
+      {"export", (dir / "trace.txt").string(), "--trace"},
+  };
+  for (const std::vector<std::string>& words : commands) {
+    std::vector<std::string> args = words;
+    args.insert(args.begin() + 1, written);
+    const Outcome a = runCli(args);
+    args[1] = typed;
+    if (words[0] == "export") args[2] = (dir / "typed trace.txt").string();
+    const Outcome b = runCli(args);
+    EXPECT_EQ(a.exit, 0) << words[0] << ": " << a.err;
+    EXPECT_EQ(a.out, b.out) << words[0];
+    EXPECT_EQ(a.err, "") << words[0];
+  }
+  EXPECT_EQ(runCli({"list", written}).out, "y=1x^2+-2x+-3\n");
+  EXPECT_EQ(runCli({"points", written}).out,
+            "zero\t-1\t0\ny-intercept\t0\t-3\nmin\t1\t-4\nzero\t3\t0\n");
+  EXPECT_EQ(readFile(dir / "trace.txt"), readFile(dir / "typed trace.txt"));
 }
 
 TEST_F(AnalysisCommands, WrongUsageAndMissingFiles) {

@@ -14,7 +14,7 @@
 #include "cli_test_support.h"
 #include "plot/recording_surface.h"
 #include "shell/frm_control.h"
-#include "shell/headless_program.h"
+#include "testing/headless_program.h"
 
 namespace quorvel::cli::test {
 namespace {

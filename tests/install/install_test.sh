@@ -70,7 +70,7 @@ else
   fail "no share/mime/packages/$app.xml"
 fi
 
-# The program finds the marker from its own folder (src/shell/qt/program_folder.cpp).
+# The program finds the marker from its own folder (src/qt/program_folder.cpp).
 [ -f "$prefix/$marker" ] || fail "no $marker"
 [ -f "$prefix/bin/$marker_from_bin" ] || fail "bin/$marker_from_bin is not the marker"
 

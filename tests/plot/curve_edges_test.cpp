@@ -26,8 +26,8 @@ class CurveEdges : public ::testing::Test {
   EvalState eval;
   CurvePoints points;
   std::int32_t penColor = 0;
-  ProgressBar progress;
-  PlotOptions options;  // the panel's: level 2000, lines, Smart Skip, Ｘ修正
+  PlotProgress progress;  // nobody watches
+  PlotOptions options;    // the panel's: level 2000, lines, Smart Skip, Ｘ修正
   PlotRange range;
 
   void centreAt(std::int32_t scale) {

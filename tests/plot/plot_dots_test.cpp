@@ -9,6 +9,7 @@
 #include "plot/recording_surface.h"
 #include "plot/sweep_rules.h"
 #include "plot/sweeps.h"
+#include "support/progress_on_bar.h"
 
 namespace quorvel {
 namespace {
@@ -86,7 +87,7 @@ TEST_P(ProgressOfASweep, BarChangesAsIfEveryStepSetItsValue) {
   range.xFromOpen = range.xToOpen = false;
   range.xFrom = c.xFrom;
   range.xTo = c.xTo;
-  PlotContext ctx{surface, view, curve, eval, points, 3750, 3750, false, -1, pen, progress};
+  PlotContext ctx{surface, view, curve, eval, points, 3750, 3750, false, -1, pen, onBar(progress)};
   draw(ctx, options, range, false);
 
   // The steps as the sweep visits them (snapped, no Smart Skip), one value each.

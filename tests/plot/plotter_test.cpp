@@ -11,6 +11,7 @@
 #include "plot/recording_surface.h"
 #include "plot/sweep_rules.h"
 #include "plot/sweeps.h"
+#include "support/progress_on_bar.h"
 
 namespace quorvel {
 namespace {
@@ -260,8 +261,8 @@ class PlotTest : public ::testing::Test {
 
   void plot(bool intOnly = false) {
     surface.clearCalls();
-    PlotContext ctx{surface, view,      curve,     eval,     points,  3750,
-                    3750,    redrawing, listIndex, penColor, progress};
+    PlotContext ctx{surface, view,      curve,     eval,     points,         3750,
+                    3750,    redrawing, listIndex, penColor, onBar(progress)};
     draw(ctx, options, range, intOnly);
   }
   Calls dots() const { return surface.callsOf(SurfaceCallKind::PSet); }
@@ -532,12 +533,10 @@ TEST_F(PlotTest, ColourIsAutomaticOnlyForNewCurves) {
     redrawing = c.redrawing;
     options.autoColor = c.autoColor;
     listIndex = c.listIndex;
-    progress.setVisible(false);
     plot();
     EXPECT_EQ(penColor, c.pen);
     ASSERT_FALSE(surface.calls().empty());
     EXPECT_EQ(surface.calls().front(), SurfaceCall::foreColor(c.pen));
-    EXPECT_TRUE(progress.Visible());
   }
 }
 

@@ -14,8 +14,8 @@
 
 #include "eval/number_text.h"
 #include "eval/single_math.h"
+#include "qt/surface_widget.h"
 #include "qt_fixture.h"
-#include "shell/qt/surface_widget.h"
 
 namespace quorvel::test {
 namespace {

@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/qt/bind_check_box.h"
-#include "shell/qt/bind_check_list.h"
-#include "shell/qt/bind_combo_box.h"
-#include "shell/qt/bind_slider.h"
-#include "shell/qt/bind_text_box.h"
-#include "shell/qt/twips.h"
+#include "qt/bind_check_box.h"
+#include "qt/bind_check_list.h"
+#include "qt/bind_combo_box.h"
+#include "qt/bind_slider.h"
+#include "qt/bind_text_box.h"
+#include "qt/twips.h"
 
 namespace quorvel {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "qt/surface_widget.h"
 #include "qt_fixture.h"
-#include "shell/qt/surface_widget.h"
 
 namespace quorvel::test {
 namespace {

@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "qt/qt_services.h"
 #include "qt_fixture.h"
-#include "shell/qt/qt_services.h"
 #include "support/svg_reader.h"
 
 namespace quorvel::test {

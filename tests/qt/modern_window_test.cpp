@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "plot/recording_surface.h"
+#include "qt/surface_widget.h"
 #include "qt_fixture.h"
 #include "render/raster_surface.h"
-#include "shell/qt/surface_widget.h"
 
 namespace quorvel::test {
 namespace {

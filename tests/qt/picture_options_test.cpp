@@ -12,8 +12,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "qt/picture_dialogs.h"
 #include "qt_fixture.h"
-#include "shell/qt/picture_dialogs.h"
 
 namespace quorvel::test {
 namespace {

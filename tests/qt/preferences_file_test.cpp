@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
+#include "qt/qt_preferences.h"
 #include "qt_fixture.h"
-#include "shell/picture_preferences.h"
-#include "shell/qt/qt_preferences.h"
+#include "settings/picture_preferences.h"
 
 namespace quorvel::test {
 namespace {

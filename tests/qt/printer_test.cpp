@@ -1,5 +1,6 @@
-// The toolbar's print on Qt: where the picture goes on the page (printPlacement),
-// the real QtPrinter writing a PDF page, and what it answers when it cannot print.
+// Printing on Qt, from the toolbar's 打印 and from the print preview alike: where the
+// picture goes on the page (printPlacement), the picture printed as a PDF page, and
+// what the printer service answers when it cannot print.
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -11,9 +12,10 @@
 #include <vector>
 
 #include "plot/recording_surface.h"
+#include "qt/print_preview.h"
+#include "qt/qt_services.h"
 #include "qt_fixture.h"
-#include "render/raster_surface.h"
-#include "shell/qt/qt_services.h"
+#include "render/vector_surface.h"
 
 namespace quorvel::test {
 namespace {
@@ -106,11 +108,11 @@ class PdfPrint : public ::testing::Test {
 
 TEST_F(PdfPrint, APictureWiderThanThePageIsScaledToFitIt) {
   // The surface of the default window on a 1920 × 1080 screen.
-  RasterSurface surface(982, 962, 1);
-  const QSize image = surface.image().size();
+  VectorSurface surface(982, 962, 1);
+  const QSize image(surface.AreaWidthPixels(), surface.AreaHeightPixels());
   ASSERT_GT(image.width() * 72.0 / 96, printer.pageRect(QPrinter::Point).width());
   QRectF placed;
-  ASSERT_EQ(QtPrinter::printOn(printer, surface, &placed), PrintOutcome::Printed);
+  ASSERT_TRUE(printPicture(printer, surface, &placed));
   EXPECT_EQ(head(5), "%PDF-");
 
   // On the paper, inside the printable area, filling its width.
@@ -128,10 +130,10 @@ TEST_F(PdfPrint, APictureWiderThanThePageIsScaledToFitIt) {
 }
 
 TEST_F(PdfPrint, ASmallPictureKeepsItsSizeAt96PixelsToTheInch) {
-  RasterSurface surface(300, 200, 1);
-  const QSize image = surface.image().size();
+  VectorSurface surface(302, 202, 1);
+  const QSize image(surface.AreaWidthPixels(), surface.AreaHeightPixels());
   QRectF placed;
-  ASSERT_EQ(QtPrinter::printOn(printer, surface, &placed), PrintOutcome::Printed);
+  ASSERT_TRUE(printPicture(printer, surface, &placed));
   EXPECT_EQ(placed.topLeft(), QPointF(0, 0));
   EXPECT_NEAR(placed.width(), image.width() * printer.resolution() / 96.0, 1e-6);
   EXPECT_NEAR(placed.height(), image.height() * printer.resolution() / 96.0, 1e-6);
@@ -143,17 +145,11 @@ TEST_F(PdfPrint, ASmallPictureKeepsItsSizeAt96PixelsToTheInch) {
 
 TEST_F(PdfPrint, APrinterThatCannotStartThePageIsAFailure) {
   printer.setOutputFileName(QString::fromStdString((folder / "missing" / "page.pdf").string()));
-  RasterSurface surface(100, 100, 1);
+  VectorSurface surface(100, 100, 1);
   QRectF placed(1, 2, 3, 4);
-  EXPECT_EQ(QtPrinter::printOn(printer, surface, &placed), PrintOutcome::Failed);
+  EXPECT_FALSE(printPicture(printer, surface, &placed));
   EXPECT_EQ(placed, QRectF(1, 2, 3, 4));
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
-}
-
-TEST_F(PdfPrint, ASurfaceWithoutAnImageIsAFailure) {
-  RecordingSurface surface;
-  EXPECT_EQ(QtPrinter::printOn(printer, surface), PrintOutcome::Failed);
-  EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 // Without a default printer the toolbar's 打印 says so, through the real QtPrinter.

@@ -1,6 +1,6 @@
 #include "qt_fixture.h"
 
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "qt/qt_services.h"
 #include "render/picture_writer.h"
-#include "shell/qt/qt_services.h"
 
 namespace quorvel::test {
 

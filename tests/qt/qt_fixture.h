@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "shell/qt/desktop_program.h"
-#include "shell/scripted_services.h"
+#include "qt/desktop_program.h"
+#include "testing/scripted_services.h"
 
 namespace quorvel::test {
 

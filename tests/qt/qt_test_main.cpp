@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "shell/qt/app_font.h"
+#include "qt/app_font.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "catalogue/list_file.h"
+#include "qt/binder.h"
 #include "qt_fixture.h"
-#include "shell/qt/binder.h"
 
 namespace quorvel::test {
 namespace {

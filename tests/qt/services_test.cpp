@@ -16,15 +16,15 @@
 #include <string>
 
 #include "plot/recording_surface.h"
+#include "qt/bind_text_box.h"
+#include "qt/program_folder.h"
+#include "qt/qt_preferences.h"
+#include "qt/qt_services.h"
+#include "qt/qt_texts.h"
+#include "qt/surface_widget.h"
 #include "qt_fixture.h"
 #include "render/picture_writer.h"
-#include "shell/picture_preferences.h"
-#include "shell/qt/bind_text_box.h"
-#include "shell/qt/program_folder.h"
-#include "shell/qt/qt_preferences.h"
-#include "shell/qt/qt_services.h"
-#include "shell/qt/qt_texts.h"
-#include "shell/qt/surface_widget.h"
+#include "settings/picture_preferences.h"
 
 namespace quorvel::test {
 namespace {

@@ -21,11 +21,11 @@
 #include <fstream>
 #include <vector>
 
+#include "qt/bind_label.h"
+#include "qt/bind_picture_button.h"
+#include "qt/page_focus.h"
+#include "qt/twips.h"
 #include "qt_fixture.h"
-#include "shell/qt/bind_label.h"
-#include "shell/qt/bind_picture_button.h"
-#include "shell/qt/page_focus.h"
-#include "shell/qt/twips.h"
 
 namespace quorvel::test {
 namespace {

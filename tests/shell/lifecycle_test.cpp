@@ -89,7 +89,7 @@ TEST_F(Lifecycle, StartUpShowsThePanelThenTheMainWindowThenTheSplash) {
 
 TEST_F(Lifecycle, StartUpState) {
   writeBytes(program.listPath(), std::vector<unsigned char>(128 * 2, 'x'));
-  g.graphOnScreen = g.redrawing = g.zoomPending = g.listFromFile = true;
+  g.graphOnScreen = g.zoomPending = true;
   start();
 
   EXPECT_FALSE(std::filesystem::exists(program.listPath())) << "a stale list is never reused";
@@ -101,9 +101,7 @@ TEST_F(Lifecycle, StartUpState) {
   EXPECT_EQ(g.zoomScale, 500);
   EXPECT_TRUE(main.tbMain.button(2).Value());
   EXPECT_FALSE(g.graphOnScreen);
-  EXPECT_FALSE(g.redrawing);
   EXPECT_FALSE(g.zoomPending);
-  EXPECT_FALSE(g.listFromFile);
   EXPECT_EQ(main.Top, 0);
   // The toolbar's pictures, button i + 1 showing picture i.
   const int pictures = Toolbar::kButtonCount - 1;

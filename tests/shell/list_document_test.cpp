@@ -7,7 +7,7 @@
 #include "catalogue/list_file.h"
 #include "eval/epc.h"
 #include "eval/syntax_help.h"
-#include "shell/working_folder.h"
+#include "settings/working_folder.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {
@@ -159,6 +159,40 @@ TEST_F(ListDocumentTest, UndoAndRedoKeepListFileAndPictureInStep) {
   for (int i = 0; i < 60; ++i) panel.redo();
   EXPECT_EQ(lines().size(), 60u);
   expectInStep("60 redone");
+}
+
+TEST_F(ListDocumentTest, AHundredStepsBackAndForthKeepEveryState) {
+  // The states along the way: lines, ticks and the working list's bytes.
+  struct Seen {
+    std::vector<std::string> lines;
+    std::vector<bool> ticks;
+    std::vector<unsigned char> bytes;
+    bool operator==(const Seen&) const = default;
+  };
+  const auto seen = [this] { return Seen{lines(), ticks(), listBytes()}; };
+  std::vector<Seen> states{seen()};
+  for (int i = 1; i <= 100; ++i) {
+    if (i % 10 == 0) {
+      panel.tbsControl.select(2);
+      panel.lstExist.setSelected(i / 2, false);  // a user's tick is a step too
+      panel.tbsControl.select(1);
+    } else {
+      drawCurve(2, 0, std::to_string(i));
+    }
+    states.push_back(seen());
+  }
+  for (int i = 99; i >= 0; --i) {
+    panel.undo();
+    ASSERT_EQ(seen(), states[static_cast<std::size_t>(i)]) << "undo to step " << i;
+  }
+  EXPECT_FALSE(panel.canUndo());
+  EXPECT_FALSE(std::filesystem::exists(program.listPath()));  // as before the first curve
+  for (int i = 1; i <= 100; ++i) {
+    panel.redo();
+    ASSERT_EQ(seen(), states[static_cast<std::size_t>(i)]) << "redo to step " << i;
+  }
+  EXPECT_FALSE(panel.canRedo());
+  expectInStep("a hundred steps redone");
 }
 
 TEST_F(ListDocumentTest, ALineEditedAndReplacedInItsPlace) {

@@ -152,7 +152,6 @@ TEST_F(MalformedListTest, RefusedFileKeepsListFileAndPicture) {
     EXPECT_EQ(lines(), linesBefore);
     EXPECT_EQ(g.funcCount, 3);
     EXPECT_TRUE(g.graphOnScreen);
-    EXPECT_FALSE(g.listFromFile);
     EXPECT_EQ(count(SurfaceCallKind::Cls), 0u) << "the picture was cleared";
   }
 }
@@ -181,7 +180,6 @@ TEST_F(MalformedListTest, EmptyFileOpensAsEmptyList) {
   EXPECT_TRUE(lines().empty());
   EXPECT_EQ(g.funcCount, 1);
   EXPECT_TRUE(listBytes().empty());
-  EXPECT_FALSE(g.listFromFile);
 }
 
 // Records whose texts fail the draw command's checks keep an unticked line each, so

@@ -15,7 +15,7 @@
 
 #include "catalogue/list_file.h"
 #include "plot/palette.h"
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {

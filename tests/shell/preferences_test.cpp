@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "shell/picture_preferences.h"
-#include "shell/preferences.h"
+#include "settings/picture_preferences.h"
+#include "settings/preferences.h"
 
 namespace quorvel::test {
 namespace {

@@ -1,6 +1,6 @@
 // Quorvel.ini: the exact line written, and a tolerant reading that keeps the values
 // it cannot use.
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "shell_fixture.h"
 
-#include "shell/picture_preferences.h"
+#include "settings/picture_preferences.h"
 
 #include <cstdlib>
 #include <fstream>

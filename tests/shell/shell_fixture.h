@@ -12,7 +12,7 @@
 
 #include "plot/recording_surface.h"
 #include "shell/program.h"
-#include "shell/scripted_services.h"
+#include "testing/scripted_services.h"
 
 namespace quorvel::test {
 

@@ -1,6 +1,6 @@
 // Two running copies in one program folder: each keeps its own working list, a copy
 // that crashed gives its folder back, and leftovers of crashed copies are removed.
-#include "shell/working_folder.h"
+#include "settings/working_folder.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,7 +60,6 @@ TEST_F(WorkingFolderTest, TwoProgramsKeepTheirOwnLists) {
   b->panel.Form_Load();
   EXPECT_EQ(a.listPath(), folder / "Funclist.dat");
   EXPECT_EQ(b->listPath().filename(), "Funclist.dat");
-  EXPECT_EQ(b->tempListPath().filename(), "Funclist.tmp");
   EXPECT_NE(b->listPath().parent_path(), folder);
   EXPECT_EQ(b->folder(), folder) << "the settings stay in the program folder";
 

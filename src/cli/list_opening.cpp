@@ -1,0 +1,51 @@
+#include "cli/list_opening.h"
+
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "catalogue/curve_rules.h"
+#include "catalogue/list_file_check.h"
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "files/stale_temporaries.h"
+
+namespace quorvel::cli {
+
+std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
+                                       const RandomNumbers& random, std::ostream& err, int& exit) {
+  // What killed runs of the program left in the temporary folder goes first.
+  removeStalePrivateFolders();
+  if (const std::string why = unreadableReason(file); !why.empty()) {
+    err << "quorvel " << command << ": cannot read '" << file.string() << "': " << why << '\n';
+    exit = kExitFileError;
+    return std::nullopt;
+  }
+  std::string bytes;
+  const ListFileCheck check = checkListFile(file, &bytes);
+  std::optional<FunctionList> list =
+      check.ok() ? FunctionList::fromBytes(bytes) : std::optional<FunctionList>();
+  if (!list) {
+    err << kTitleError << ": " << openRefusalText(file, listFaultText(check)) << '\n';
+    exit = kExitRefused;
+    return std::nullopt;
+  }
+  OpenedList opened{std::move(*list), {}};
+  opened.refused = readLines(opened.list, random);
+  exit = kExitDone;
+  return opened;
+}
+
+RandomNumbers commandRandom() { return seededRandom(1); }
+
+std::size_t reportRefusals(std::ostream& err, std::string_view command,
+                           const std::filesystem::path& file,
+                           const std::vector<EntryRefusal>& refused) {
+  for (const EntryRefusal& r : refused) {
+    err << "quorvel " << command << ": " << file.string() << ": record " << r.index + 1 << ": "
+        << r.refusal.title << ": " << r.refusal.message << '\n';
+  }
+  return refused.size();
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,38 @@
+#pragma once
+// What every list command does first: the list file read as the toolbar's 打开 reads
+// it, its entries read as the window reads them, and what went wrong reported the one
+// way all the commands report it.
+#include <cstddef>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "document/function_list.h"
+#include "document/read_entry.h"
+
+namespace quorvel::cli {
+
+struct OpenedList {
+  FunctionList list;  // each entry with its line, ticked when it can be drawn
+  std::vector<EntryRefusal> refused;
+};
+
+// Reads LIST for `quorvel COMMAND`. nullopt, with `exit` set, after reporting on `err`
+// a file that cannot be read ("quorvel COMMAND: cannot read 'LIST': WHY", kExitFileError)
+// or one that is no list ("错误: 打开列表文件错误", kExitRefused).
+std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
+                                       const RandomNumbers& random, std::ostream& err, int& exit);
+
+// The random numbers every command tries expressions of one's own with: a fixed seed,
+// so that a command does the same every time.
+RandomNumbers commandRandom();
+
+// One line per refused entry: "quorvel COMMAND: LIST: record N: TITLE: MESSAGE".
+// Returns how many there were.
+std::size_t reportRefusals(std::ostream& err, std::string_view command,
+                           const std::filesystem::path& file,
+                           const std::vector<EntryRefusal>& refused);
+
+}  // namespace quorvel::cli
