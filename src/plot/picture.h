@@ -85,7 +85,7 @@ PictureSpec pictureSpecFor(PictureFormat format, const PictureSize& size, int wi
 // is the window's along that side. The window's size gives the window's picture.
 PictureSpec fittedPictureSpecFor(PictureFormat format, const PictureSize& size, int windowWidth,
                                  int windowHeight, int borderPixels);
-// How many times larger than the drawing a vector picture of the spec is written
+// How many times larger than the drawing a vector picture is written
 // (1 for a picture of the screen's 96 pixels to the inch at its own size).
 double vectorOutputScale(const PictureSpec& pictureSpec);
 

@@ -266,14 +266,14 @@ TEST(PictureSizes, TheWindowsPictureFittedIntoAnotherSize) {
        1.181 * 96 / 300},
   };
   for (const Case& c : cases) {
-    const PictureSpec spec = fittedPictureSpecFor(PictureFormat::Svg, c.size, 1000, 700, 1);
-    EXPECT_EQ(spec.widthPixels, c.width);
-    EXPECT_EQ(spec.heightPixels, c.height);
-    EXPECT_EQ(spec.imageWidthPixels, c.imageWidth);
-    EXPECT_EQ(spec.imageHeightPixels, c.imageHeight);
-    EXPECT_DOUBLE_EQ(spec.pixelRatio, c.ratio);
-    EXPECT_DOUBLE_EQ(vectorOutputScale(spec), c.vectorScale);
-    EXPECT_EQ(spec.borderPixels, 1);
+    const PictureSpec fitted = fittedPictureSpecFor(PictureFormat::Svg, c.size, 1000, 700, 1);
+    EXPECT_EQ(fitted.widthPixels, c.width);
+    EXPECT_EQ(fitted.heightPixels, c.height);
+    EXPECT_EQ(fitted.imageWidthPixels, c.imageWidth);
+    EXPECT_EQ(fitted.imageHeightPixels, c.imageHeight);
+    EXPECT_DOUBLE_EQ(fitted.pixelRatio, c.ratio);
+    EXPECT_DOUBLE_EQ(vectorOutputScale(fitted), c.vectorScale);
+    EXPECT_EQ(fitted.borderPixels, 1);
   }
   // quorvel export's own sizes are drawn at their size: a vector picture as drawn.
   EXPECT_DOUBLE_EQ(
