@@ -14,8 +14,9 @@ namespace {
 
 using namespace notation;
 
-// Operands inside operands (√√√x, sin sin …) are rewritten up to this depth; deeper
-// ones are kept as typed. No formula comes near it; it bounds the work on any text.
+// Operands inside operands (√√√x, sin sin …) are rewritten up to this depth; a text
+// that goes deeper is kept as typed, whole, so that it reads the same however often it
+// is rewritten. No formula comes near it; it bounds the work on any text.
 constexpr int kMaxDepth = 40;
 
 // The units an operand of a function takes: a bracketed group, or a product of factors
@@ -53,10 +54,16 @@ class Rewriter {
   // Units [begin, end) onto `out`.
   void span(std::size_t begin, std::size_t end, Output& out, int depth) const {
     if (depth > kMaxDepth) {
+      tooDeep_ = true;
       copy(begin, end, out);
       return;
     }
     for (std::size_t at = begin; at < end;) at = step(at, end, out, depth);
+  }
+
+  bool tooDeep() const { return tooDeep_; }
+  void copy(std::size_t begin, std::size_t end, Output& out) const {
+    for (std::size_t i = begin; i < end; ++i) out.add(t_[i].text(), t_[i].index);
   }
 
   Output spanAlone(std::size_t begin, std::size_t end, int depth) const {
@@ -75,9 +82,6 @@ class Rewriter {
   std::size_t skipBlanks(std::size_t at, std::size_t end) const {
     while (at < end && t_[at].is(' ')) ++at;
     return at;
-  }
-  void copy(std::size_t begin, std::size_t end, Output& out) const {
-    for (std::size_t i = begin; i < end; ++i) out.add(t_[i].text(), t_[i].index);
   }
   // An opening bar or floor bracket whose partner lies inside [.., end).
   bool opensWithin(std::size_t at, std::size_t end) const {
@@ -490,6 +494,7 @@ class Rewriter {
   }
 
   const NotationText& t_;
+  mutable bool tooDeep_ = false;
 };
 
 }  // namespace
@@ -497,7 +502,12 @@ class Rewriter {
 RewrittenText rewriteNotation(std::string_view typed, NotationBox box) {
   const NotationText text(typed, box);
   Output out;
-  Rewriter(text).span(0, text.rewrittenEnd(), out, 0);
+  const Rewriter rewriter(text);
+  rewriter.span(0, text.rewrittenEnd(), out, 0);
+  if (rewriter.tooDeep()) {
+    out = Output{};
+    rewriter.copy(0, text.rewrittenEnd(), out);
+  }
   // From the first "#" on the evaluator reads nothing: kept as typed.
   for (std::size_t i = text.rewrittenEnd(); i < text.units().size(); ++i) {
     out.add(i == text.rewrittenEnd() ? std::string("#") : text[i].typed, text[i].index);

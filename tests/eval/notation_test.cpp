@@ -167,6 +167,15 @@ TEST(Notation, TextsThatStayRefused) {
     Epc(s, r.text, "1");
     EXPECT_EQ(s.evalStatus, c.status) << c.typed;
   }
+  // Nested deeper than any formula, a text is kept whole as typed, however often it is
+  // rewritten; one level less is rewritten.
+  std::string deep = "x";
+  for (int i = 0; i < 41; ++i) deep = "√" + deep;
+  EXPECT_EQ(rewriteNotation(deep, NotationBox::kExpression).text, deep);
+  EXPECT_EQ(rewriteNotation("abs" + deep, NotationBox::kExpression).text, "abs" + deep);
+  EXPECT_EQ(rewriteNotation(deep.substr(std::string("√").size()), NotationBox::kExpression)
+                .text.rfind("sqr(sqr(", 0),
+            0u);
 }
 
 TEST(Notation, TextsTheEvaluatorReadsStayAsTheyAre) {
