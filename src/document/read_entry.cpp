@@ -241,8 +241,15 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
 }
 
 EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
-  return std::visit([&](const ClassicCurve& curve) { return readRecord(curve.record(), random); },
-                    entry.content);
+  if (const ClassicCurve* curve = classicCurve(entry)) return readRecord(curve->record(), random);
+  if (const auto* curve = std::get_if<FormCurve>(&entry.content)) {
+    return readRecord(curve->record, random);
+  }
+  // The kinds this program cannot draw yet are refused, as a damaged entry is.
+  EntryReading reading;
+  reading.refusal = Refusal{kTitleError, kMessageDataError};
+  reading.line = entry.line;
+  return reading;
 }
 
 std::vector<EntryRefusal> readLines(FunctionList& list, const RandomNumbers& random) {
