@@ -19,6 +19,7 @@
 #include "document/function_list.h"
 #include "document/list_history.h"
 #include "document/read_entry.h"
+#include "document/typed_record.h"
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
 #include "plot/picture_style.h"
@@ -55,10 +56,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   std::array<ComboBox, kFamilyCount> cboStyle = namedControls<ComboBox, kFamilyCount>("cboStyle");
   TextBox txtExpression{"txtExpression"};
   Control imgParameter{"imgParameter"};
-  std::array<Label, 4> lblParameter =  // 0 the heading, 1..3 the box captions
-      namedControls<Label, 4>("lblParameter");
-  std::array<TextBox, 4> txtParameter =  // 1..3 (0 unused)
-      namedControls<TextBox, 4>("txtParameter");
+  std::array<Label, 5> lblParameter =  // 0 the heading, 1..4 the box captions
+      namedControls<Label, 5>("lblParameter");
+  std::array<TextBox, 5> txtParameter =  // 1..4 (0 unused; 4 only for the forms that need it)
+      namedControls<TextBox, 5>("txtParameter");
   CheckBox chkIntX{"chkIntX"};
   Control imgRangeX{"imgRangeX"};
   Label lblRangeX{"lblRangeX"};
@@ -280,7 +281,15 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PlotOptions panelOptions() const;
   // The colours of the ticked curves, for the readable palette's automatic colour.
   std::vector<std::int32_t> tickedColours() const;
-  void storeEntry(const FuncRecord& record, const std::string& line, const std::string& printed);
+  void storeEntry(const FuncRecord& record, const std::string& para4, const std::string& line,
+                  const std::string& printed);
+
+  // ---- the forms beyond the list file (form_boxes.cpp) ----
+  // The 绘制 page's curve read by the list's reader, with box 4 for the forms that have it.
+  TypedReading readPanelCurve() const;
+  // Box 4 and its caption shown for the forms with a fourth parameter: boxes 3 and 4
+  // then share the second row; hidden (box 3 centred again) for the others.
+  void showFourthBox(int family, int form);
 
   // The picture: the sliders and options the drawing reads, and the list drawn with
   // them on `target` from `state` (nothing but a cleared surface while no line is
