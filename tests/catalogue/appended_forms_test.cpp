@@ -21,7 +21,9 @@ TEST(AppendedForms, OnlyTheListFilesOwnFormsFitIt) {
   for (int f = 0; f < kFamilyCount; ++f) {
     for (int m = 0; m < static_cast<int>(family(f).forms.size()); ++m) {
       // A fourth parameter has no field in a list file record.
-      if (box4Visible(f, m)) EXPECT_FALSE(inListFile(f, m)) << f << "/" << m;
+      if (box4Visible(f, m)) {
+        EXPECT_FALSE(inListFile(f, m)) << f << "/" << m;
+      }
       if (isAppendedForm(f, m)) ++appended;
       EXPECT_NE(isAppendedForm(f, m), inListFile(f, m)) << f << "/" << m;
     }

@@ -60,10 +60,10 @@ TEST(FormEntry, TheFourthBoxIsEvaluatedAndWrittenIntoTheEquation) {
   const FormReading read = readFormCurve(formCurve(5, 1, "2", "1", "pi/3", "2/2"), seededRandom(1));
   ASSERT_TRUE(read.reading.curve.has_value());
   EXPECT_EQ(read.para4, "1");
-  EXPECT_EQ(read.reading.texts.para3, "1.047198");
-  EXPECT_EQ(read.reading.curve->text, "y=2sin(1x+1.047198)+1");
-  EXPECT_EQ(read.reading.line, "y=2sin(1x+1.047198)+1");
-  EXPECT_EQ(read.reading.curve->printed, "y = 2 sin(x + 1.047198) + 1");
+  EXPECT_EQ(read.reading.texts.para3, "1.047197");
+  EXPECT_EQ(read.reading.curve->text, "y=2sin(1x+1.047197)+1");
+  EXPECT_EQ(read.reading.line, "y=2sin(1x+1.047197)+1");
+  EXPECT_EQ(read.reading.curve->printed, "y = 2 sin(x + 1.047197) + 1");
   EXPECT_EQ(read.reading.curve->params.paramK, 1.0f);
 
   // An empty fourth box is 0, as the other boxes are.
@@ -93,7 +93,7 @@ TEST(FormEntry, TypedTextsAreRewrittenAndAFaultIsPlacedInTheFourthBox) {
   const TypedReading read = readTypedForm(typed, "−1", seededRandom(1));
   ASSERT_TRUE(read.reading.curve.has_value());
   EXPECT_EQ(read.storedPara4, "-1");
-  EXPECT_EQ(read.reading.curve->printed, "y = 2 sin(x + 1.047198) − 1");
+  EXPECT_EQ(read.reading.curve->printed, "y = 2 sin(x + 1.047197) − 1");
 
   const TypedReading refused = readTypedForm(typed, "1+q", seededRandom(1));
   ASSERT_FALSE(refused.reading.curve.has_value());

@@ -97,7 +97,7 @@ TEST_F(PowerFormWindow, TheFourthBoxIsShownOnlyForTheFormsThatNeedIt) {
   QTest::mouseClick(panelWidget<QPushButton>("cmdDraw"), Qt::LeftButton);
   settle();
   ASSERT_EQ(panel.lstExist.ListCount(), 1);
-  EXPECT_EQ(panel.lstExist.List(0), "y = 2 sin(x + 1.047198) + 1");
+  EXPECT_EQ(panel.lstExist.List(0), "y = 2 sin(x + 1.047197) + 1");
   EXPECT_TRUE(drawnNear(0.0, 2 * std::sin(1.0471976) + 1));
   choose(9, 0);
   EXPECT_FALSE(fourth->isVisible());
