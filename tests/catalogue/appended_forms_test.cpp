@@ -9,6 +9,7 @@
 
 #include "catalogue/curve_rules.h"
 #include "catalogue/families.h"
+#include "catalogue/list_file_check.h"
 #include "catalogue/parameter_slots.h"
 #include "catalogue/textbook_form.h"
 
@@ -34,6 +35,30 @@ TEST(AppendedForms, OnlyTheListFilesOwnFormsFitIt) {
   EXPECT_FALSE(inListFile(11, 4));
   EXPECT_FALSE(inListFile(kPowerFamily, 0));
   EXPECT_FALSE(inListFile(-1, 0));
+}
+
+// A list file record naming one of them is damaged, not another curve.
+TEST(AppendedForms, AListFileRecordCannotNameThem) {
+  const struct {
+    std::int16_t family, form;
+    ListFault fault;
+    std::int32_t value;
+  } cases[] = {
+      {9, 0, ListFault::None, 0},
+      {9, 1, ListFault::UnknownForm, 1},
+      {10, 3, ListFault::UnknownForm, 3},
+      {5, 1, ListFault::UnknownForm, 1},
+      {14, 0, ListFault::UnknownFamily, 14},
+      {13, 1, ListFault::None, 0},
+  };
+  for (const auto& c : cases) {
+    FuncRecord r;
+    r.family = c.family;
+    r.form = c.form;
+    std::int32_t value = 0;
+    EXPECT_EQ(recordFault(r, value), c.fault) << c.family << "/" << c.form;
+    EXPECT_EQ(value, c.value) << c.family << "/" << c.form;
+  }
 }
 
 TEST(AppendedForms, TheExponentIsReadAsAReducedFractionOrARealNumber) {

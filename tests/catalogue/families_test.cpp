@@ -35,9 +35,8 @@ bool isHan(char32_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 // character, ω, φ or ∧; the only other character allowed is the ordinary blank.
 bool onlyDisplayCharacters(const std::string& text) {
   for (char32_t c : codePoints(text)) {
-    const bool ok =
-        isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'α' || c == U'∧' ||
-        c == U' ';
+    const bool ok = isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'α' ||
+                    c == U'∧' || c == U' ';
     if (!ok) return false;
   }
   return true;
@@ -115,23 +114,39 @@ TEST(Families, SlotTable) {
     Slot b1, b2, b3;
   };
   const Case cases[] = {
-      {0, 0, S::K, S::B, S::None},        {0, 1, S::X1, S::Y1, S::K},
-      {0, 2, S::A, S::B, S::C},           {1, 0, S::A, S::B, S::C},
-      {1, 1, S::X1, S::X2, S::A},         {1, 2, S::H, S::K, S::A},
-      {2, 0, S::K, S::None, S::None},     {3, 0, S::A, S::None, S::None},
-      {4, 0, S::A, S::None, S::None},     {5, 0, S::A, S::Omega, S::Phi},
-      {6, 0, S::A, S::Omega, S::Phi},     {7, 0, S::A, S::Omega, S::Phi},
-      {8, 0, S::A, S::B, S::R},           {9, 0, S::A, S::B, S::None},
-      {10, 0, S::A, S::B, S::None},       {11, 0, S::P, S::None, S::None},
-      {11, 1, S::P, S::None, S::None},    {11, 2, S::P, S::None, S::None},
-      {11, 3, S::P, S::None, S::None},    {12, 0, S::A, S::B, S::None},
-      {13, 0, S::None, S::None, S::None}, {13, 1, S::None, S::None, S::None},
+      {0, 0, S::K, S::B, S::None},
+      {0, 1, S::X1, S::Y1, S::K},
+      {0, 2, S::A, S::B, S::C},
+      {1, 0, S::A, S::B, S::C},
+      {1, 1, S::X1, S::X2, S::A},
+      {1, 2, S::H, S::K, S::A},
+      {2, 0, S::K, S::None, S::None},
+      {3, 0, S::A, S::None, S::None},
+      {4, 0, S::A, S::None, S::None},
+      {5, 0, S::A, S::Omega, S::Phi},
+      {6, 0, S::A, S::Omega, S::Phi},
+      {7, 0, S::A, S::Omega, S::Phi},
+      {8, 0, S::A, S::B, S::R},
+      {9, 0, S::A, S::B, S::None},
+      {10, 0, S::A, S::B, S::None},
+      {11, 0, S::P, S::None, S::None},
+      {11, 1, S::P, S::None, S::None},
+      {11, 2, S::P, S::None, S::None},
+      {11, 3, S::P, S::None, S::None},
+      {12, 0, S::A, S::B, S::None},
+      {13, 0, S::None, S::None, S::None},
+      {13, 1, S::None, S::None, S::None},
       // The forms beyond the list file (box 4 is checked apart).
-      {5, 1, S::A, S::Omega, S::Phi},     {6, 1, S::A, S::Omega, S::Phi},
-      {7, 1, S::A, S::Omega, S::Phi},     {9, 1, S::A, S::B, S::None},
-      {9, 2, S::A, S::B, S::CentreX},     {9, 3, S::A, S::B, S::CentreX},
-      {10, 1, S::A, S::B, S::None},       {10, 2, S::A, S::B, S::CentreX},
-      {10, 3, S::A, S::B, S::CentreX},    {14, 0, S::Alpha, S::None, S::None},
+      {5, 1, S::A, S::Omega, S::Phi},
+      {6, 1, S::A, S::Omega, S::Phi},
+      {7, 1, S::A, S::Omega, S::Phi},
+      {9, 1, S::A, S::B, S::None},
+      {9, 2, S::A, S::B, S::CentreX},
+      {9, 3, S::A, S::B, S::CentreX},
+      {10, 1, S::A, S::B, S::None},
+      {10, 2, S::A, S::B, S::CentreX},
+      {10, 3, S::A, S::B, S::CentreX},
+      {14, 0, S::Alpha, S::None, S::None},
   };
   int checked = 0;
   for (const Case& c : cases) {
