@@ -21,8 +21,11 @@ constexpr int kMaxCrossingSteps = 60;
 // Lattice coordinates stay below 2^26, so that a side's key holds both of them.
 constexpr std::uint64_t kLatticeLimit = std::uint64_t{1} << 26;
 
-// Larger than any picture the program makes (a metre at 1200 dots per inch is 47 000).
-constexpr int kMaxFramePixels = 1 << 16;
+// Larger than any picture the program makes (a metre at 1200 dots per inch is 47 000
+// pixels; an A3 page at 600 dots per inch 42 million).
+constexpr int kMaxFrameSide = 1 << 16;
+constexpr std::int64_t kMaxFrameArea = std::int64_t{1} << 26;
+constexpr std::size_t kNotDense = ~std::size_t{0};
 // A fraction of the finest unit that no round number of the plane is likely to hit.
 constexpr double kLatticeOffset = 0.3819660112501051;  // 2 − golden ratio
 constexpr double kGolden = 1.618033988749895;
@@ -94,15 +97,20 @@ class Tracer {
     // lattice is moved off the frame's round numbers by a fraction of its finest unit:
     // a pole or a domain edge at x = 0 would otherwise lie on the lattice's lines,
     // where F has no value at the very points that should show its sign beside them.
+    fits_ = frame.width <= kMaxFrameSide && frame.height <= kMaxFrameSide &&
+            std::int64_t{frame.width} * frame.height <= kMaxFrameArea &&
+            std::uint64_t{columns_} * coarse_ < kLatticeLimit &&
+            std::uint64_t{rows_} * coarse_ < kLatticeLimit;
+    if (fits_) {
+      const std::size_t dense = (2 * std::size_t{columns_} + 1) * (2 * std::size_t{rows_} + 1);
+      denseValues_.assign(dense, kNaN);
+      denseKnown_.assign(dense, 0);
+    }
     column0_ = -cellPixels + kLatticeOffset * unitPixels_;
     row0_ = -cellPixels + kLatticeOffset * unitPixels_ * kGolden;
   }
 
-  bool fits() const {
-    if (frame_.width > kMaxFramePixels || frame_.height > kMaxFramePixels) return false;
-    return std::uint64_t{columns_} * coarse_ < kLatticeLimit &&
-           std::uint64_t{rows_} * coarse_ < kLatticeLimit;
-  }
+  bool fits() const { return fits_; }
 
   TracedCurve run() {
     TracedCurve result;
@@ -197,8 +205,25 @@ class Tracer {
     return v ? *v : kNaN;
   }
 
-  // F at a lattice point, evaluated once.
+  // The place of a point of the half-coarse lattice (corners, side middles and middles
+  // of the coarse cells) in the dense table, or npos for a finer point.
+  std::size_t halfCoarseIndex(std::uint32_t i, std::uint32_t j) const {
+    const std::uint32_t half = coarse_ / 2;
+    if (half == 0 || i % half != 0 || j % half != 0) return kNotDense;
+    return std::size_t{j / half} * (2 * std::size_t{columns_} + 1) + i / half;
+  }
+
+  // F at a lattice point, evaluated once. The points every cell has (the half-coarse
+  // lattice) are kept in a table, the finer ones, near the curve only, in a hash map.
   double value(std::uint32_t i, std::uint32_t j) {
+    const std::size_t at = halfCoarseIndex(i, j);
+    if (at != kNotDense) {
+      if (!denseKnown_[at]) {
+        denseValues_[at] = evaluate(planeAt(i, j));
+        denseKnown_[at] = 1;
+      }
+      return denseValues_[at];
+    }
     const std::uint64_t key = pointKey(i, j);
     if (const double* known = values_.find(key)) return *known;
     const double v = evaluate(planeAt(i, j));
@@ -206,7 +231,11 @@ class Tracer {
     return v;
   }
 
-  bool known(std::uint32_t i, std::uint32_t j) const { return values_.find(pointKey(i, j)); }
+  bool known(std::uint32_t i, std::uint32_t j) const {
+    const std::size_t at = halfCoarseIndex(i, j);
+    if (at != kNotDense) return denseKnown_[at];
+    return values_.find(pointKey(i, j));
+  }
 
   // F in the middle of a cell; a cell one lattice unit wide has no lattice point there.
   double centreValue(const Cell& c) {
@@ -422,6 +451,9 @@ class Tracer {
   double unitPixels_ = 1;
   double column0_ = 0, row0_ = 0;
   std::uint32_t columns_ = 0, rows_ = 0;
+  bool fits_ = false;
+  std::vector<double> denseValues_;
+  std::vector<std::uint8_t> denseKnown_;
   FlatKeyMap<double> values_;
   FlatKeyMap<Crossing> crossings_;
   std::int64_t evaluations_ = 0;

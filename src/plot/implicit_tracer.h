@@ -60,8 +60,8 @@ struct TracedCurve {
   bool budgetSpent = false;
 };
 
-// The curve F(x, y) = 0 in `frame`. Nothing when the frame is not valid or larger than
-// 65 536 pixels a side.
+// The curve F(x, y) = 0 in `frame`. Nothing when the frame is not valid, larger than
+// 65 536 pixels a side or than 2^26 pixels in all.
 TracedCurve traceImplicit(const PlaneFunction& f, const PixelFrame& frame,
                           const ImplicitTracing& tracing = {});
 
