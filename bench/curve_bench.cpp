@@ -1,6 +1,6 @@
 // What the curves that are not y = f(x) cost at window size (1000 × 700 pixels, scale
 // 500): a parametric and a polar curve of 10 000 steps, an implicit conic and the
-// folium, the shading of regions.
+// folium, the shading of a region (by blocks, and pixel by pixel for comparison).
 //
 // The functions run as the program will run them: typed expressions compiled once and
 // run in double precision at every point (runProgramInDouble). The evaluator knows one
@@ -18,6 +18,7 @@
 #include "eval/double_program.h"
 #include "plot/implicit_tracer.h"
 #include "plot/parametric_sampler.h"
+#include "plot/region_mask.h"
 
 namespace {
 
@@ -134,6 +135,38 @@ void BM_ImplicitFoliumNative(benchmark::State& state) {
   state.SetLabel("x^3+y^3=3xy, native F");
 }
 BENCHMARK(BM_ImplicitFoliumNative)->Unit(benchmark::kMillisecond);
+
+// The disc x^2 + y^2 <= 4 shaded at window size, with the evaluator's run beside F.
+void maskDisc(benchmark::State& state,
+              RegionMask (*make)(const std::vector<Inequality>&, const PixelFrame&)) {
+  const CompiledExpression program("x^2+x^2-4");
+  double sink = 0;
+  const std::vector<Inequality> disc = {{[&](double x, double y) -> std::optional<double> {
+                                           sink += runProgramInDouble(program.program(), x).value;
+                                           return x * x + y * y - 4;
+                                         },
+                                         Relation::LessOrEqual}};
+  const PixelFrame frame = windowFrame();
+  RegionMask mask;
+  for (auto _ : state) {
+    mask = make(disc, frame);
+    benchmark::DoNotOptimize(mask.inside.data());
+  }
+  benchmark::DoNotOptimize(sink);
+  state.counters["evaluations"] = static_cast<double>(mask.evaluations);
+}
+
+void BM_RegionMaskDisc(benchmark::State& state) {
+  maskDisc(state, regionMask);
+  state.SetLabel("x^2+y^2<=4, blocks, with the evaluator");
+}
+BENCHMARK(BM_RegionMaskDisc)->Unit(benchmark::kMillisecond);
+
+void BM_RegionMaskDiscPerPixel(benchmark::State& state) {
+  maskDisc(state, regionMaskPerPixel);
+  state.SetLabel("x^2+y^2<=4, every pixel, with the evaluator");
+}
+BENCHMARK(BM_RegionMaskDiscPerPixel)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
