@@ -94,7 +94,7 @@ TEST(ParametricSampler, DrawnLinesFollowTheCurveAndCoverIt) {
   for (const CurveCase& c : curves()) {
     for (const Zoom& zoom : kZooms) {
       const PixelFrame frame = frameAt(zoom.scale, zoom.cx, zoom.cy);
-      const auto truth = densePoints(pointsOf(c), c.range.from, c.range.to, frame);
+      const auto truth = densePoints(pointsOf(c), c.range.from, c.range.to, frame, 0.25);
       std::vector<PlanePolyline> trueLines;
       for (const auto& run : truth) trueLines.push_back({run, false});
       const SegmentIndex curve(frame, trueLines);

@@ -23,7 +23,7 @@ double pixelsToSegment(const PixelFrame& frame, const PlanePoint& p, const Plane
 // run: each run is one vector).
 std::vector<std::vector<PlanePoint>> densePoints(
     const std::function<std::optional<PlanePoint>(double)>& pointAt, double from, double to,
-    const PixelFrame& frame, double spacing = 0.05);
+    const PixelFrame& frame, double spacing);
 
 // The drawn segments of polylines, found near a point quickly.
 class SegmentIndex {

@@ -67,9 +67,9 @@ TEST(RegionMask, BlocksGiveExactlyThePerPixelMask) {
     int width, height;
   };
   const Frame frames[] = {{125, 0, 0, 1000, 700},
-                          {500, 0, 0, 1000, 700},
-                          {2000, 0.2, 0.1, 1000, 700},
-                          {16000, 0.37, 0.05, 1000, 700},
+                          {500, 0, 0, 600, 420},
+                          {2000, 0.2, 0.1, 600, 420},
+                          {16000, 0.37, 0.05, 600, 420},
                           // Blocks cut by the frame's edges; the device pixels of a 2x screen.
                           {500, 0.5, -0.5, 333, 201},
                           {1000, 0, 0, 1200, 840}};
