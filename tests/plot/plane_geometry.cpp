@@ -8,7 +8,7 @@ namespace quorvel::testing {
 
 namespace {
 
-constexpr double kBucketPixels = 4;
+constexpr double kBucketPixels = 2;   // a point is looked up within one bucket round it
 constexpr double kBucketMargin = 16;  // pixels round the frame that are indexed too
 
 bool nearFrame(const PixelFrame& frame, const PlanePoint& a, const PlanePoint& b, double margin) {
@@ -32,16 +32,20 @@ PixelFrame frameAt(double scale, double cx, double cy, int width, int height) {
   return frame;
 }
 
-double pixelsToSegment(const PixelFrame& frame, const PlanePoint& p, const PlanePoint& a,
-                       const PlanePoint& b) {
-  const double px = frame.columnOf(p.x), py = frame.rowOf(p.y);
-  const double ax = frame.columnOf(a.x), ay = frame.rowOf(a.y);
-  const double dx = frame.columnOf(b.x) - ax, dy = frame.rowOf(b.y) - ay;
+// The distance from (px, py) to the segment from (ax, ay) to (bx, by), all in pixels.
+double pixelDistanceToSegment(double px, double py, double ax, double ay, double bx, double by) {
+  const double dx = bx - ax, dy = by - ay;
   const double length2 = dx * dx + dy * dy;
   double f = 0;
   if (length2 > 0) f = std::clamp(((px - ax) * dx + (py - ay) * dy) / length2, 0.0, 1.0);
   const double ex = px - (ax + f * dx), ey = py - (ay + f * dy);
   return std::sqrt(ex * ex + ey * ey);
+}
+
+double pixelsToSegment(const PixelFrame& frame, const PlanePoint& p, const PlanePoint& a,
+                       const PlanePoint& b) {
+  return pixelDistanceToSegment(frame.columnOf(p.x), frame.rowOf(p.y), frame.columnOf(a.x),
+                                frame.rowOf(a.y), frame.columnOf(b.x), frame.rowOf(b.y));
 }
 
 std::vector<std::vector<PlanePoint>> densePoints(
@@ -127,46 +131,69 @@ SegmentIndex::SegmentIndex(const PixelFrame& frame, const std::vector<PlanePolyl
     : frame_(frame) {
   columns_ = static_cast<long>(std::ceil((frame.width + 2 * kBucketMargin) / kBucketPixels));
   rows_ = static_cast<long>(std::ceil((frame.height + 2 * kBucketMargin) / kBucketPixels));
-  buckets_.resize(static_cast<std::size_t>(columns_ * rows_));
-  for (const PlanePolyline& line : lines) {
-    for (std::size_t k = 1; k < line.points.size(); ++k) {
-      const PlanePoint a = line.points[k - 1], b = line.points[k];
+  auto bucket = [](double pixel) {
+    return static_cast<long>(std::floor((pixel + kBucketMargin) / kBucketPixels));
+  };
+  // (bucket, segment) for every bucket a segment's box covers, then sorted by bucket.
+  std::vector<std::pair<std::size_t, std::size_t>> entries;
+  for (std::size_t l = 0; l < lines.size(); ++l) {
+    const std::vector<PlanePoint>& points = lines[l].points;
+    for (std::size_t k = 1; k < points.size(); ++k) {
+      const PlanePoint a = points[k - 1], b = points[k];
       if (!nearFrame(frame, a, b, kBucketMargin)) continue;
-      const std::size_t id = segments_.size();
-      segments_.push_back({a, b});
-      auto bucket = [&](double pixel) {
-        return static_cast<long>(std::floor((pixel + kBucketMargin) / kBucketPixels));
-      };
-      const long c0 = std::max(0L, bucket(std::min(frame.columnOf(a.x), frame.columnOf(b.x))));
-      const long c1 =
-          std::min(columns_ - 1, bucket(std::max(frame.columnOf(a.x), frame.columnOf(b.x))));
-      const long r0 = std::max(0L, bucket(std::min(frame.rowOf(a.y), frame.rowOf(b.y))));
-      const long r1 = std::min(rows_ - 1, bucket(std::max(frame.rowOf(a.y), frame.rowOf(b.y))));
+      const Segment g{frame.columnOf(a.x), frame.rowOf(a.y), frame.columnOf(b.x), frame.rowOf(b.y),
+                      l};
+      const long c0 = std::max(0L, bucket(std::min(g.ax, g.bx)));
+      const long c1 = std::min(columns_ - 1, bucket(std::max(g.ax, g.bx)));
+      const long r0 = std::max(0L, bucket(std::min(g.ay, g.by)));
+      const long r1 = std::min(rows_ - 1, bucket(std::max(g.ay, g.by)));
       for (long r = r0; r <= r1; ++r) {
-        for (long c = c0; c <= c1; ++c) buckets_[bucketOf(c, r)].push_back(id);
+        for (long c = c0; c <= c1; ++c) entries.emplace_back(bucketOf(c, r), segments_.size());
       }
+      segments_.push_back(g);
     }
   }
+  std::sort(entries.begin(), entries.end());
+  starts_.assign(static_cast<std::size_t>(columns_ * rows_) + 1, 0);
+  for (const auto& e : entries) ++starts_[e.first + 1];
+  for (std::size_t k = 1; k < starts_.size(); ++k) starts_[k] += starts_[k - 1];
+  ids_.reserve(entries.size());
+  for (const auto& e : entries) ids_.push_back(e.second);
 }
 
 std::size_t SegmentIndex::bucketOf(long column, long row) const {
   return static_cast<std::size_t>(row * columns_ + column);
 }
 
-double SegmentIndex::distance(const PlanePoint& p) const {
-  const long c =
-      static_cast<long>(std::floor((frame_.columnOf(p.x) + kBucketMargin) / kBucketPixels));
-  const long r = static_cast<long>(std::floor((frame_.rowOf(p.y) + kBucketMargin) / kBucketPixels));
-  double best = 1e9;
+template <class Visit>
+void SegmentIndex::around(const PlanePoint& p, Visit visit) const {
+  const double column = frame_.columnOf(p.x), row = frame_.rowOf(p.y);
+  const long c = static_cast<long>(std::floor((column + kBucketMargin) / kBucketPixels));
+  const long r = static_cast<long>(std::floor((row + kBucketMargin) / kBucketPixels));
   for (long dr = -1; dr <= 1; ++dr) {
     for (long dc = -1; dc <= 1; ++dc) {
       if (c + dc < 0 || r + dr < 0 || c + dc >= columns_ || r + dr >= rows_) continue;
-      for (const std::size_t id : buckets_[bucketOf(c + dc, r + dr)]) {
-        best = std::min(best, pixelsToSegment(frame_, p, segments_[id].a, segments_[id].b));
+      const std::size_t b = bucketOf(c + dc, r + dr);
+      for (std::size_t k = starts_[b]; k < starts_[b + 1]; ++k) {
+        const Segment& g = segments_[ids_[k]];
+        visit(g, pixelDistanceToSegment(column, row, g.ax, g.ay, g.bx, g.by));
       }
     }
   }
+}
+
+double SegmentIndex::distance(const PlanePoint& p) const {
+  double best = 1e9;
+  around(p, [&](const Segment&, double d) { best = std::min(best, d); });
   return best;
+}
+
+std::vector<std::size_t> SegmentIndex::linesNear(const PlanePoint& p, double gap) const {
+  std::vector<std::size_t> out;
+  around(p, [&](const Segment& g, double d) {
+    if (d <= gap) out.push_back(g.line);
+  });
+  return out;
 }
 
 int piecesOf(const PixelFrame& frame, const std::vector<PlanePolyline>& lines, double gap) {
@@ -176,17 +203,11 @@ int piecesOf(const PixelFrame& frame, const std::vector<PlanePolyline>& lines, d
     while (parent[i] != i) i = parent[i] = parent[parent[i]];
     return i;
   };
-  // Each vertex of a polyline against the segments of every other polyline.
-  std::vector<SegmentIndex> indexes;
-  indexes.reserve(lines.size());
-  for (const PlanePolyline& line : lines) indexes.emplace_back(frame, std::vector{line});
+  // Each vertex of a polyline against the segments of every polyline near it.
+  const SegmentIndex index(frame, lines);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    for (std::size_t j = i + 1; j < lines.size(); ++j) {
-      if (root(i) == root(j)) continue;
-      const bool near =
-          std::any_of(lines[i].points.begin(), lines[i].points.end(),
-                      [&](const PlanePoint& p) { return indexes[j].distance(p) <= gap; });
-      if (near) parent[root(i)] = root(j);
+    for (const PlanePoint& p : lines[i].points) {
+      for (const std::size_t j : index.linesNear(p, gap)) parent[root(i)] = root(j);
     }
   }
   int pieces = 0;

@@ -30,17 +30,25 @@ class SegmentIndex {
  public:
   SegmentIndex(const PixelFrame& frame, const std::vector<PlanePolyline>& lines);
   // The distance in pixels from p to the nearest segment, or a large number when none
-  // lies within a few pixels.
+  // lies within 2 pixels.
   double distance(const PlanePoint& p) const;
+  // The polylines (their places in `lines`) with a segment within `gap` ≤ 2 pixels of p.
+  std::vector<std::size_t> linesNear(const PlanePoint& p, double gap) const;
 
  private:
-  struct Segment {
-    PlanePoint a, b;
+  struct Segment {  // in pixels
+    double ax, ay, bx, by;
+    std::size_t line;
   };
   std::size_t bucketOf(long column, long row) const;
+  // Calls visit(segment, distance) for the segments in the buckets round p.
+  template <class Visit>
+  void around(const PlanePoint& p, Visit visit) const;
+
   const PixelFrame& frame_;
   std::vector<Segment> segments_;
-  std::vector<std::vector<std::size_t>> buckets_;
+  std::vector<std::size_t> starts_;  // bucket b's segments: ids_[starts_[b] .. starts_[b + 1])
+  std::vector<std::size_t> ids_;
   long columns_ = 0, rows_ = 0;
 };
 
