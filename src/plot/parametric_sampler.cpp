@@ -108,12 +108,25 @@ class Sampler {
     if (!std::isfinite(range.from) || !std::isfinite(range.to)) return result;
     const int n = range.from == range.to ? 1 : std::clamp(steps, 1, CurveSampling::kMaxSteps);
     const double step = (range.to - range.from) / n;
-    Sample previous = sample(range.from);
-    if (previous.defined) out_.moveTo(previous);
+    auto stepAt = [&](int k) { return sample(k == n ? range.to : range.from + k * step); };
+    // Each step from a to b, with the steps on either side of it (before, after).
+    Sample before, a = sample(range.from), b = stepAt(1);
+    if (a.defined) out_.moveTo(a);
     for (int k = 1; k <= n; ++k) {
-      const Sample next = sample(k == n ? range.to : range.from + k * step);
-      between(previous, next);
-      previous = next;
+      Sample after;
+      if (k < n) after = stepAt(k + 1);
+      if (k > 1 && k < n && followsItsNeighbours(before, a, b, after)) {
+        if (nearView(a, b, b)) {
+          out_.lineTo(b);
+        } else {
+          out_.moveTo(b);
+        }
+      } else {
+        between(a, b);
+      }
+      before = a;
+      a = b;
+      b = after;
     }
     result.polylines = out_.finish(range.from, range.to, frame_);
     result.evaluations = evaluations_;
@@ -133,6 +146,22 @@ class Sampler {
     s.row = frame_.rowOf(p->y);
     s.defined = std::isfinite(s.column) && std::isfinite(s.row);
     return s;
+  }
+
+  // A step shorter than a pixel whose neighbours bend by far less than the tolerance:
+  // the curve between its ends is the straight line to well within a pixel (the
+  // parabola through the four points leaves the chord by an eighth of their second
+  // differences), and no point in its middle is needed. The steps are then already
+  // finer than the pixels, as for 10 000 steps of a curve in the window.
+  bool followsItsNeighbours(const Sample& before, const Sample& a, const Sample& b,
+                            const Sample& after) const {
+    if (!before.defined || !a.defined || !b.defined || !after.defined) return false;
+    if (chord(a, b) > 1) return false;
+    auto bend = [](const Sample& p, const Sample& q, const Sample& r) {
+      const double dc = p.column - 2 * q.column + r.column, dr = p.row - 2 * q.row + r.row;
+      return std::sqrt(dc * dc + dr * dr);
+    };
+    return bend(before, a, b) <= tolerance_ && bend(a, b, after) <= tolerance_;
   }
 
   bool mayRefine() {
