@@ -13,6 +13,7 @@
 #include "catalogue/parameter_slots.h"
 #include "catalogue/stored_text.h"
 #include "catalogue/textbook_form.h"
+#include "document/parametric_entry.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -245,11 +246,7 @@ EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
   if (const auto* curve = std::get_if<FormCurve>(&entry.content)) {
     return readRecord(curve->record, random);
   }
-  // The kinds this program cannot draw yet are refused, as a damaged entry is.
-  EntryReading reading;
-  reading.refusal = Refusal{kTitleError, kMessageDataError};
-  reading.line = entry.line;
-  return reading;
+  return *readPlaneEntry(entry);
 }
 
 std::vector<EntryRefusal> readLines(FunctionList& list, const RandomNumbers& random) {
