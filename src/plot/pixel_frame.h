@@ -16,6 +16,7 @@ namespace quorvel {
 struct PlanePoint {
   double x = 0;
   double y = 0;
+  bool operator==(const PlanePoint&) const = default;
 };
 
 // Points joined by straight lines in order. A closed polyline ends on its first point
