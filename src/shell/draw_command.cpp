@@ -38,6 +38,7 @@ void frmControl::cmdDraw_Click() {
 }
 
 void frmControl::runDrawSteps() {
+  if (const std::optional<PlaneKind> kind = chosenPlaneKind()) return runPlaneDrawSteps(*kind);
   if (!takeChosenFamily()) return;
   const TypedReading typed = readTypedRecord(typedRecord(), randomNumbers());
   const EntryReading& reading = typed.reading;
