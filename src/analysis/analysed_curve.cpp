@@ -36,6 +36,12 @@ std::optional<std::string> expressionProblem(const CurveParams& c) {
 std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
                                                       std::string& reason) {
   const CurveParams& params = curve.params;
+  // A parametric or polar curve is no function of x or y: none of the analysis here
+  // applies to it.
+  if (curve.plane) {
+    reason = kMessagePlaneCurveNotAnalysed;
+    return std::nullopt;
+  }
   if (params.funcFamily == kCustomFamily && params.funcForm == 1) {
     reason = kMessageSumNotAnalysed;
     return std::nullopt;

@@ -13,6 +13,7 @@
 #include "catalogue/func_record.h"
 #include "document/read_entry.h"
 #include "eval/curve_formulas.h"
+#include "plot/pixel_frame.h"  // PlanePoint
 #include "plot/sweep_rules.h"
 
 namespace quorvel {
@@ -39,14 +40,10 @@ struct Region {
   Region meet(const Region& o) const { return {x.meet(o.x), y.meet(o.y)}; }
 };
 
-struct PlanePoint {
-  double x = 0;
-  double y = 0;
-  bool operator==(const PlanePoint&) const = default;
-};
-
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
+inline constexpr const char* kMessagePlaneCurveNotAnalysed =
+    "参数方程与极坐标方程不是 x 的函数，不作零点、极值分析";
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
 
 class AnalysedCurve {

@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/list_opening.h"
 #include "cli/option_parsing.h"
+#include "cli/plane_curve_add.h"
 #include "document/form_entry.h"
 #include "document/read_entry.h"
 #include "document/typed_record.h"
@@ -26,7 +27,8 @@ constexpr OptionRule kAddOptions[] = {
     {"--family", true}, {"--form", true},  {"--p1", true},     {"--p2", true},
     {"--p3", true},     {"--expr", true},  {"--x-from", true}, {"--x-to", true},
     {"--y-from", true}, {"--y-to", true},  {"--int", false},   {"--no-int", false},
-    {"--color", true},  {"--help", false}, {"--p4", true},
+    {"--color", true},  {"--help", false}, {"--p4", true},     {"--xt", true},
+    {"--yt", true},     {"--polar", true}, {"--from", true},   {"--to", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -48,6 +50,8 @@ std::string addUsage() {
   return "Usage: quorvel add LIST.QVX --family N [--form M] [--p1 TEXT] [--p2 TEXT]\n"
          "         [--p3 TEXT] [--expr TEXT] [--x-from TEXT] [--x-to TEXT] [--y-from TEXT]\n"
          "         [--y-to TEXT] [--int | --no-int] [--color RRGGBB] [--p4 TEXT]\n"
+         "       quorvel add LIST --xt TEXT --yt TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
+         "       quorvel add LIST --polar TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
@@ -70,7 +74,8 @@ std::string addUsage() {
          "                    open \" -∞\" / \" +∞\", or 0 for the start of Ｓｘ＝)\n"
          "  --int, --no-int   tick or untick 整数 (default: as the form sets it)\n"
          "  --color RRGGBB    the pen colour, red first (default: 自动选色)\n"
-         "  --help            show this help\n"
+         "  --help            show this help\n" +
+         planeCurveUsage() +
          "\n"
          "Families and forms:\n" +
          familyTable() +
@@ -179,6 +184,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     out << addUsage();
     return kExitDone;
   }
+  if (asksForPlaneCurve(words)) return addPlaneCurve(words, addUsage(), out, err);
   AddRequest request;
   if (const std::string problem = readRequest(words, request); !problem.empty()) {
     return usageError(err, "add", problem, addUsage());

@@ -14,6 +14,7 @@
 #include "catalogue/stored_text.h"
 #include "catalogue/textbook_form.h"
 #include "document/form_entry.h"
+#include "document/parametric_entry.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -248,11 +249,7 @@ EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
   if (const auto* curve = std::get_if<FormCurve>(&entry.content)) {
     return readFormCurve(*curve, random).reading;
   }
-  // The kinds this program cannot draw yet are refused, as a damaged entry is.
-  EntryReading reading;
-  reading.refusal = Refusal{kTitleError, kMessageDataError};
-  reading.line = entry.line;
-  return reading;
+  return *readPlaneEntry(entry);
 }
 
 std::vector<EntryRefusal> readLines(FunctionList& list, const RandomNumbers& random) {

@@ -39,6 +39,7 @@ void frmControl::cmdDraw_Click() {
 }
 
 void frmControl::runDrawSteps() {
+  if (const std::optional<PlaneKind> kind = chosenPlaneKind()) return runPlaneDrawSteps(*kind);
   if (!takeChosenFamily()) return;
   const TypedReading typed = readPanelCurve();
   const EntryReading& reading = typed.reading;

@@ -21,7 +21,9 @@ int characterCount(const std::string& text) {
 
 void frmControl::cboFuncName_Click() {
   const int chosen = cboFuncName.ListIndex();
+  if (const std::optional<PlaneKind> kind = planeKindOfItem(chosen)) return showPlaneBoxes(*kind);
   if (chosen < 0 || chosen >= kFamilyCount) return;
+  showClassicBoxes();
   funcFamily = static_cast<std::int16_t>(chosen);
   for (loopCounter = 0; loopCounter < kFamilyCount; ++loopCounter) {
     cboStyle[loopCounter].setVisible(false);

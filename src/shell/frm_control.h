@@ -18,6 +18,7 @@
 #include "document/draw_list.h"
 #include "document/function_list.h"
 #include "document/list_history.h"
+#include "document/plane_curve.h"
 #include "document/read_entry.h"
 #include "document/typed_record.h"
 #include "eval/curve_formulas.h"
@@ -264,7 +265,30 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void picCentre_Click();
   void picSize_Click();
 
+  // ---- parametric and polar curves on the 绘制 page (plane_curve_panel.cpp) ----
+  // The kind of the family combo's item, for the items after the families.
+  static std::optional<PlaneKind> planeKindOfItem(int item);
+  std::optional<PlaneKind> chosenPlaneKind() const;
+  // The wide boxes for x(t), y(t) or ρ(θ) and the range of t or θ, or the page's own
+  // layout back.
+  void showPlaneBoxes(PlaneKind kind);
+  void showClassicBoxes();
+  // A list line of these kinds on the 绘制 page, or a new colour for it; false for a
+  // line of another kind.
+  bool loadPlaneLineOntoPage(int line);
+  bool recolourPlaneLine(int line);
+
  private:
+  void addPlaneFamilies();
+  void runPlaneDrawSteps(PlaneKind kind);
+  // The page's own layout while the plane kinds' is shown: the parameter captions' and
+  // boxes' bounds and the x range's caption.
+  struct ClassicLayout {
+    std::array<std::array<int, 4>, 6> bounds{};
+    std::string rangeCaption;
+  };
+  std::optional<ClassicLayout> classicLayout_;
+
   void buildControls();
   void wireHandlers();
   void message(const std::string& prompt, const std::string& title, const std::string& detail = {});

@@ -46,6 +46,7 @@ void frmControl::lstExist_DblClick(int line) {
 }
 
 bool frmControl::loadLineOntoPage(int line) {
+  if (loadPlaneLineOntoPage(line)) return true;
   const std::optional<FuncRecord> entry = recordOfLine(line);
   if (!entry || form(entry->family, entry->form) == nullptr) return false;
   const FuncRecord r = *entry;
@@ -109,6 +110,7 @@ void frmControl::replaceLine(int line) {
 }
 
 void frmControl::recolourLine(int line) {
+  if (recolourPlaneLine(line)) return;
   const std::optional<FuncRecord> shown = recordOfLine(line);
   if (!shown) return;
   // Opened on the line's own colour; a cancel gives it back, which changes nothing.

@@ -82,6 +82,7 @@ void frmControl::buildControls() {
   placeLabel(lblFuncName, 600, 120, "请选择函数名称：");
   cboFuncName.setBounds(60, 510, 2190, kComboHeight);
   for (int i = 0; i < kFamilyCount; ++i) cboFuncName.AddItem(family(i).name);
+  addPlaneFamilies();
   placeLabelIcon(imgStyle, 210, 1080);
   placeLabel(lblStyle, 600, 1140, "请选择函数形式：");
   for (int i = 0; i < kFamilyCount; ++i) {
