@@ -173,6 +173,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   const RandomNumbers random = commandRandom();
   FunctionList list;
+  std::optional<ListFormat> existing;
   std::error_code ec;
   if (std::filesystem::exists(request.list, ec)) {
     int exit = kExitDone;
@@ -181,6 +182,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     // Records that fail their checks stay in the list as they are.
     reportRefusals(err, "add", request.list, opened->refused);
     list = std::move(opened->list);
+    existing = opened->format;
   }
   if (words.has("--int") && !(request.family == kCustomFamily && request.form == 1)) {
     return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
@@ -198,7 +200,17 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   list.add(
       ListEntry{ClassicCurve(typed.stored), true, reading.curve->text, reading.curve->printed});
-  if (!replaceFileWith(request.list, list.bytes())) {
+  // The format the file was in; a new file's by its extension, else the list's own.
+  const ListFormat format =
+      existing ? *existing : formatOfName(request.list).value_or(naturalFormat(list));
+  std::string refusal;
+  const std::optional<std::string> bytes = listBytes(list, format, &refusal);
+  if (!bytes) {
+    err << "quorvel add: '" << request.list.string() << "': " << kTitleError << ": " << refusal
+        << '\n';
+    return kExitRefused;
+  }
+  if (!replaceFileWith(request.list, *bytes)) {
     err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
         << kMessageSaveListError << ")\n";
     return kExitFileError;

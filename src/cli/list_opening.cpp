@@ -21,17 +21,14 @@ std::optional<OpenedList> openListFile(std::string_view command, const std::file
     exit = kExitFileError;
     return std::nullopt;
   }
-  std::string bytes;
-  const ListFileCheck check = checkListFile(file, &bytes);
-  std::optional<FunctionList> list =
-      check.ok() ? FunctionList::fromBytes(bytes) : std::optional<FunctionList>();
-  if (!list) {
-    err << kTitleError << ": " << openRefusalText(file, listFaultText(check)) << '\n';
+  ListReading reading = readListFile(file);
+  if (!reading.list) {
+    err << kTitleError << ": " << openRefusalText(file, reading.fault) << '\n';
     exit = kExitRefused;
     return std::nullopt;
   }
-  OpenedList opened{std::move(*list), {}};
-  opened.refused = readLines(opened.list, random);
+  OpenedList opened{std::move(*reading.list), {}, reading.format};
+  opened.refused = readOpenedLines(opened.list, random);
   exit = kExitDone;
   return opened;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/function_list.h"
+#include "document/list_formats.h"
 #include "document/read_entry.h"
 
 namespace quorvel::cli {
@@ -17,11 +18,13 @@ namespace quorvel::cli {
 struct OpenedList {
   FunctionList list;  // each entry with its line, ticked when it can be drawn
   std::vector<EntryRefusal> refused;
+  ListFormat format = ListFormat::ListFile;  // the format the file was in
 };
 
 // Reads LIST for `quorvel COMMAND`. nullopt, with `exit` set, after reporting on `err`
 // a file that cannot be read ("quorvel COMMAND: cannot read 'LIST': WHY", kExitFileError)
-// or one that is no list ("错误: 打开列表文件错误", kExitRefused).
+// or one that is no list ("错误: 打开列表文件错误", kExitRefused). Either format, told
+// by the file's content.
 std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
                                        const RandomNumbers& random, std::ostream& err, int& exit);
 
