@@ -64,8 +64,8 @@ std::string addUsage() {
          "  --p4 TEXT         the fourth parameter of the forms that have one (k of\n"
          "                    y = A sin(ωx + φ) + k, of a conic's centre (h, k)); the\n"
          "                    exponent α of family 14 is --p1: 1/3, −1, 0.4\n"
-         "                    Family 14 and the forms after a family's first ones\n"
-         "                    cannot be kept in a .QVX list file: they are refused.\n"
+         "                    Family 14 and the forms after a family's first ones are\n"
+         "                    kept in a list document (.QVJ); into a .QVX they are refused.\n"
          "  --expr TEXT       the expression of family 13 (needed there, only there)\n"
          "                    in the evaluator's tokens or as a textbook writes it:\n"
          "                    √x, sqrt(x), |x−1|, 2π, x², sin²x, arcsin x, log₂x, y=…\n"
@@ -191,6 +191,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   const RandomNumbers random = commandRandom();
   FunctionList list;
+  std::optional<ListFormat> existing;
   std::error_code ec;
   if (std::filesystem::exists(request.list, ec)) {
     int exit = kExitDone;
@@ -199,6 +200,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     // Records that fail their checks stay in the list as they are.
     reportRefusals(err, "add", request.list, opened->refused);
     list = std::move(opened->list);
+    existing = opened->format;
   }
   if (words.has("--int") && !(request.family == kCustomFamily && request.form == 1)) {
     return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
@@ -217,18 +219,10 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  ListEntry entry{curveContent(typed.stored, typed.storedPara4), true, reading.curve->text,
-                  reading.curve->printed};
-  // A .QVX record has no number for this family or form: refused, never cut down.
-  if (!fitsListFile(entry)) {
-    err << kTitleError << ": " << kMessageFormNotInListFile << '\n';
-    return kExitRefused;
-  }
-  list.add(std::move(entry));
-  if (!replaceFileWith(request.list, list.bytes())) {
-    err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
-        << kMessageSaveListError << ")\n";
-    return kExitFileError;
+  list.add(ListEntry{curveContent(typed.stored, typed.storedPara4), true, reading.curve->text,
+                     reading.curve->printed});
+  if (const int exit = writeListFile("add", request.list, list, existing, err); exit != kExitDone) {
+    return exit;
   }
   out << reading.curve->text << '\n';
   return kExitDone;

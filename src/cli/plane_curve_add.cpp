@@ -72,7 +72,8 @@ std::string planeCurveUsage() {
          "                    the range of t or θ, constants such as 0, -pi, 2π\n"
          "                    (default 0 to 2π)\n"
          "                    A list file (.QVX) keeps only the fourteen families: such a\n"
-         "                    curve is checked, then refused there, the file left as it was.\n";
+         "                    curve is kept in a list document (.QVJ); into a .QVX it is\n"
+         "                    refused, the file left as it was.\n";
 }
 
 int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostream& out,
@@ -82,12 +83,15 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
   }
   const std::filesystem::path file = words.operands.front();
   FunctionList list;
+  std::optional<ListFormat> existing;
   std::error_code ec;
   if (std::filesystem::exists(file, ec)) {
     int exit = kExitDone;
     std::optional<OpenedList> opened = openListFile("add", file, commandRandom(), err, exit);
     if (!opened) return exit;
+    reportRefusals(err, "add", file, opened->refused);
     list = std::move(opened->list);
+    existing = opened->format;
   }
   const std::string* colourText = words.value("--color");
   const std::int32_t colour =
@@ -116,12 +120,9 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  if (!fitsListFile(*typed.entry)) {
-    // Never dropped nor cut to fit: the file is left as it was.
-    err << "quorvel add: '" << file.string() << "' is a list file (.QVX), which keeps only "
-        << "the fourteen families; the curve " << typed.entry->line << " cannot be kept there "
-        << "(列表文件只能保存十四种函数，参数方程与极坐标方程无法存入)\n";
-    return kExitRefused;
+  list.add(*typed.entry);
+  if (const int exit = writeListFile("add", file, list, existing, err); exit != kExitDone) {
+    return exit;
   }
   out << typed.entry->line << '\n';
   return kExitDone;

@@ -200,7 +200,9 @@ TEST_F(Windows, OpenRefillsTheList) {
   EXPECT_EQ(listLines(list), (std::vector<std::string>{"[x] y = 6/x", "[x] y = −2/x"}));
   ASSERT_GE(kit.files->shown.size(), 2u);
   EXPECT_EQ(kit.files->shown.back().request.title, "打开图像");
-  EXPECT_EQ(kit.files->shown.back().request.filter, "函数图像文件(*.QVX)|*.QVX");
+  EXPECT_EQ(kit.files->shown.back().request.filter,
+            "函数列表(*.QVX;*.QVJ)|*.QVX;*.QVJ|函数图像文件(*.QVX)|*.QVX|"
+            "Quorvel 列表（含新曲线）(*.QVJ)|*.QVJ");
   EXPECT_TRUE(program.g.graphOnScreen);
 }
 
