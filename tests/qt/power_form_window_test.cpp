@@ -16,9 +16,9 @@ namespace {
 class PowerFormWindow : public DesktopTest {
  protected:
   void choose(int family, int form) {
-    panelWidget<QComboBox>("cboFuncName")->setCurrentIndex(family);
+    panel.cboFuncName.setListIndex(family);
     settle();
-    panelWidget<QComboBox>("cboStyle(" + std::to_string(family) + ")")->setCurrentIndex(form);
+    panel.cboStyle[static_cast<std::size_t>(family)].setListIndex(form);
     settle();
   }
   void type(int box, const QString& text) {
@@ -58,7 +58,7 @@ TEST_F(PowerFormWindow, TheCubeRootIsDrawnWithBothBranches) {
   settle();
   EXPECT_TRUE(kit.messages->shown.empty());
   ASSERT_EQ(panel.lstExist.ListCount(), 1);
-  EXPECT_EQ(panel.lstExist.List(0), "y = x^(1/3)");
+  EXPECT_EQ(panel.lstExist.Shown(0), "y = x^(1/3)");
   // The box keeps the fraction.
   EXPECT_EQ(panelWidget<QLineEdit>("txtParameter(1)")->text(), QStringLiteral("1/3"));
   for (const double x : {-3.0, -1.5, 1.5, 3.0}) {
@@ -92,12 +92,12 @@ TEST_F(PowerFormWindow, TheFourthBoxIsShownOnlyForTheFormsThatNeedIt) {
   EXPECT_LT(third->geometry().right(), fourth->geometry().left());
   type(1, "2");
   type(2, "1");
-  type(3, QStringLiteral("π/3"));
+  type(3, QStringLiteral("pi/3"));
   type(4, "1");
   QTest::mouseClick(panelWidget<QPushButton>("cmdDraw"), Qt::LeftButton);
   settle();
   ASSERT_EQ(panel.lstExist.ListCount(), 1);
-  EXPECT_EQ(panel.lstExist.List(0), "y = 2 sin(x + 1.047197) + 1");
+  EXPECT_EQ(panel.lstExist.Shown(0), "y = 2 sin(x + 1.047197) + 1");
   EXPECT_TRUE(drawnNear(0.0, 2 * std::sin(1.0471976) + 1));
   choose(9, 0);
   EXPECT_FALSE(fourth->isVisible());

@@ -21,6 +21,7 @@
 #include <fstream>
 #include <vector>
 
+#include "catalogue/families.h"
 #include "qt/bind_label.h"
 #include "qt/bind_picture_button.h"
 #include "qt/page_focus.h"
@@ -173,7 +174,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  EXPECT_EQ(family->count(), 14);
+  EXPECT_EQ(family->count(), kFamilyCount);
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");
