@@ -173,7 +173,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  EXPECT_EQ(family->count(), 14);
+  EXPECT_EQ(family->count(), 16);  // the fourteen, 参数方程, 极坐标方程
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");

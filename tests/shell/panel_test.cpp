@@ -13,7 +13,7 @@ using PanelTest = ShellTest;
 
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
-  EXPECT_EQ(panel.cboFuncName.ListCount(), 14);
+  EXPECT_EQ(panel.cboFuncName.ListCount(), 16);  // the fourteen, 参数方程, 极坐标方程
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
     EXPECT_EQ(panel.cboStyle[i].Visible(), i == kCustomFamily) << i;
