@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "catalogue/families.h"
+#include "document/parametric_entry.h"
 #include "qt/bind_label.h"
 #include "qt/bind_picture_button.h"
 #include "qt/page_focus.h"
@@ -174,7 +175,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  EXPECT_EQ(family->count(), kFamilyCount);
+  EXPECT_EQ(family->count(), kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");
