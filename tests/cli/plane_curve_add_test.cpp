@@ -27,7 +27,7 @@ TEST(PlaneCurveAdd, AListFileCannotKeepTheCurveAndIsLeftAsItWas) {
     const Outcome o = runCli(args);
     EXPECT_EQ(o.exit, 1) << words[1];
     EXPECT_EQ(o.out, "");
-    EXPECT_NE(o.err.find("cannot be kept there"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("不能保存为函数图像文件（*.QVX）"), std::string::npos) << o.err;
     EXPECT_EQ(readFile(list), before) << words[1];
   }
   // Nor is a new file made for it.
