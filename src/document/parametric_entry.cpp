@@ -315,4 +315,10 @@ void setPlaneColour(ListEntry& entry, std::int32_t colour) {
   if (auto* curve = std::get_if<PolarCurve>(&entry.content)) curve->colour = colour;
 }
 
+std::optional<std::int32_t> planeColour(const ListEntry& entry) {
+  if (const auto* curve = std::get_if<ParametricCurve>(&entry.content)) return curve->colour;
+  if (const auto* curve = std::get_if<PolarCurve>(&entry.content)) return curve->colour;
+  return std::nullopt;
+}
+
 }  // namespace quorvel

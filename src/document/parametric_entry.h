@@ -73,5 +73,7 @@ std::string printedPolar(const PolarCurve& curve);
 
 // The kind's entry with the colour replaced; the entry of another kind unchanged.
 void setPlaneColour(ListEntry& entry, std::int32_t colour);
+// The colour of a parametric or polar entry; nullopt for another kind.
+std::optional<std::int32_t> planeColour(const ListEntry& entry);
 
 }  // namespace quorvel

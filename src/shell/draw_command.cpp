@@ -6,6 +6,7 @@
 #include "catalogue/families.h"
 #include "document/curve_painter.h"
 #include "document/form_entry.h"
+#include "document/parametric_entry.h"
 #include "document/typed_record.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
@@ -177,8 +178,9 @@ PlotOptions frmControl::panelOptions() const {
 std::vector<std::int32_t> frmControl::tickedColours() const {
   std::vector<std::int32_t> colours;
   for (const ListEntry& entry : document_.entries()) {
-    const FuncRecord* record = curveRecord(entry);
-    if (entry.ticked && record != nullptr) colours.push_back(record->color);
+    if (!entry.ticked) continue;
+    if (const FuncRecord* record = curveRecord(entry)) colours.push_back(record->color);
+    if (const std::optional<std::int32_t> colour = planeColour(entry)) colours.push_back(*colour);
   }
   return colours;
 }
