@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -86,9 +87,21 @@ bool isBinaryOperator(char c) { return c == '+' || c == '*' || c == '/' || c == 
 // A text the evaluator reads as it looks: every function without brackets ends its run at
 // an operator (not "sqr x-1", "sin x cos x", where a function takes another's value),
 // no value follows a closing bracket and no operator lacks a value ("(x+1)pi/" reads as
-// (x+1)/pi). Only such texts have a textbook form that can say what they compute.
+// (x+1)/pi), and every number fits single precision (a function's unbracketed argument
+// beyond it reads as 0). Only such texts have a textbook form that can say what they
+// compute.
 bool readsAsItLooks(const std::string& s) {
   using quorvel::expression_scan::isNameLetter;
+  for (std::size_t i = 0; i < s.size();) {
+    if (!(s[i] >= '0' && s[i] <= '9') && s[i] != '.') {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < s.size() && ((s[i] >= '0' && s[i] <= '9') || s[i] == '.')) ++i;
+    const double number = std::strtod(s.substr(start, i - start).c_str(), nullptr);
+    if (!(number <= std::numeric_limits<float>::max())) return false;
+  }
   const auto nextNonBlank = [&](std::size_t i) {
     while (i < s.size() && s[i] == ' ') ++i;
     return i < s.size() ? s[i] : '#';

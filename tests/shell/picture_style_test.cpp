@@ -196,12 +196,12 @@ TEST_F(PictureStyleTest, AnExportOfAnySizeShowsTheRegionTheWindowShows) {
     ASSERT_EQ(program.main.exportPicture(folder / "p.png", PictureFormat::Png, c.size), "");
     ASSERT_EQ(kit.pictures->pictures.size(), 1u);
     const ScriptedPictureWriter::Written& written = kit.pictures->pictures[0];
-    const PictureSpec& spec = written.pictureSpec;
-    EXPECT_EQ(spec.imageWidthPixels, c.imageWidth);
-    EXPECT_EQ(spec.imageHeightPixels, c.imageHeight);
+    const PictureSpec& picture = written.pictureSpec;
+    EXPECT_EQ(picture.imageWidthPixels, c.imageWidth);
+    EXPECT_EQ(picture.imageHeightPixels, c.imageHeight);
     const double fit = c.widthFits ? c.imageWidth / windowPixels : c.imageHeight / windowPixels;
-    EXPECT_NEAR(spec.pixelRatio, fit, 1e-9);
-    EXPECT_EQ(c.widthFits ? spec.widthPixels : spec.heightPixels, 498);
+    EXPECT_NEAR(picture.pixelRatio, fit, 1e-9);
+    EXPECT_EQ(c.widthFits ? picture.widthPixels : picture.heightPixels, 498);
     const auto scale =
         std::find_if(written.calls.begin(), written.calls.end(),
                      [](const SurfaceCall& call) { return call.kind == SurfaceCallKind::Scale; });
