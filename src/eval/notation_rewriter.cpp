@@ -314,6 +314,11 @@ class Rewriter {
     }
     // e^(…) as the exponent of a power: the power is its own, 2^(e^(x)).
     const bool wrap = !isRoot && raisedHere(out);
+    // The evaluator multiplies nothing by an e that follows a closing bracket, made or
+    // typed: exp x exp x is e^(x)*e^(x).
+    if (!isRoot && !wrap && out.at(out.lastNonBlank(out.size())) == ')') {
+      out.add("*", origin(tok.begin));
+    }
     separateFromName(tok.begin, out);
     const std::size_t start = out.size();
     if (wrap) out.add("(", origin(tok.begin));
