@@ -12,7 +12,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kWideBoxLeft = 600, kWideBoxWidth = 1650;
+constexpr int kWideBoxLeft = 600, kWideBoxWidth = 4200;
 constexpr int kFirstBoxTop = 2565, kSecondBoxTop = 3000;
 constexpr int kCaptionLeft = 90;
 
@@ -99,6 +99,8 @@ void frmControl::showClassicBoxes() {
     txtParameter[box].setVisible(true);
     txtParameter[box].setToolTipText("输入参数");
   }
+  // x(t), y(t) or ρ(θ) is no parameter of a family.
+  for (int box = 1; box <= 2; ++box) txtParameter[box].setText("");
   lblRangeX.setCaption(classicLayout_->rangeCaption);
   for (Control* c : yRangeRow(*this)) c->setVisible(true);
   classicLayout_.reset();

@@ -68,8 +68,10 @@ TEST_F(PlaneCurvePanelTest, TheFamiliesComeAfterTheFourteenWithTheirBoxes) {
   EXPECT_EQ(panel.lblParameter[1].Caption(), "ρ ＝");
   EXPECT_FALSE(panel.txtParameter[2].Visible());
   EXPECT_EQ(panel.lblRangeX.Caption(), "θ 的范围：");
-  // A family of the fourteen gets the page as it was designed.
+  // A family of the fourteen gets the page as it was designed, without ρ(θ)'s text.
+  panel.txtParameter[1].setText("1+cos θ");
   choose(0);
+  EXPECT_EQ(panel.txtParameter[1].Text(), "");
   EXPECT_EQ(panel.txtParameter[1].Width(), classicWidth);
   EXPECT_TRUE(panel.txtParameter[2].Visible());
   EXPECT_TRUE(panel.cboRangeY1.Visible());
