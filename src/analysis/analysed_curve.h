@@ -44,7 +44,7 @@ struct Region {
 // A parametric or polar curve is traced and tabled, but is no function of x: it has
 // no zeros, extrema or intercepts in the sense of the key points.
 inline constexpr const char* kMessagePlaneCurveNotAnalysed =
-    "参数方程与极坐标方程不是 x 的函数，不作零点、极值分析";
+    "参数方程与极坐标方程不求关键点";
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";

@@ -174,7 +174,7 @@ TEST(PlaneAnalysisCommands, TableStepsTheParameterAndPointsRefuse) {
     args.insert(args.end(), words.begin(), words.end());
     const Outcome o = runCli(args);
     EXPECT_EQ(o.exit, 1) << words[0];
-    EXPECT_NE(o.err.find("不作零点、极值分析"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("参数方程与极坐标方程不求关键点"), std::string::npos) << o.err;
     EXPECT_EQ(o.out, "");
   }
 }

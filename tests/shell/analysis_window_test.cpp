@@ -159,7 +159,7 @@ TEST_F(AnalysisWindowTest, AParametricCurveIsTracedAndTabledInT) {
   EXPECT_EQ(analysis.txtTo.Text(), "2pi");
   EXPECT_EQ(analysis.txtStep.Text(), "π/12");
   EXPECT_TRUE(analysis.grdPoints.Rows().empty());
-  EXPECT_NE(analysis.lblStatus.Caption().find("不作零点、极值分析"), std::string::npos);
+  EXPECT_NE(analysis.lblStatus.Caption().find("参数方程与极坐标方程不求关键点"), std::string::npos);
   analysis.cmdTable.click();
   EXPECT_EQ(analysis.grdValues.Captions(), (std::vector<std::string>{"t", "x", "y"}));
   ASSERT_EQ(analysis.grdValues.Rows().size(), 25u);
