@@ -32,7 +32,9 @@ using namespace quorvel;
 
 class WindowScene {
  public:
-  explicit WindowScene(const PictureStyle& style = {}) : folder_(makeFolder()), kit_(folder_) {
+  explicit WindowScene(const PictureStyle& style = {},
+                       bench::ListKinds kinds = bench::ListKinds::kFamilies)
+      : folder_(makeFolder()), kit_(folder_) {
     Services services = kit_.take();
     services.pictures = std::make_unique<FilePictureWriter>();
     services.preferences = std::make_unique<MemoryPreferences>();
@@ -48,7 +50,7 @@ class WindowScene {
       window.layOutNow();
       settle();
     }
-    if (!bench::drawMixedList(desktop_->program.panel) || !kit_.messages->shown.empty()) {
+    if (!bench::drawMixedList(desktop_->program.panel, kinds) || !kit_.messages->shown.empty()) {
       std::exit(1);
     }
     settle();
@@ -91,7 +93,7 @@ class WindowScene {
 };
 
 // What the modern look's frames draw on top of the curves.
-enum class Texts { Classic, Axes, Names, Legend, KeyPoints };
+enum class Texts { Classic, Axes, Names, Legend, KeyPoints, NewKinds };
 
 PictureStyle styleOf(Texts texts) {
   PictureStyle style;
@@ -110,13 +112,15 @@ const char* nameOf(Texts texts) {
     case Texts::Names: return "modern look, names beside the curves";
     case Texts::Legend: return "modern look, legend";
     case Texts::KeyPoints: return "modern look, key points of sin x at c = 0.5 marked";
+    case Texts::NewKinds: return "modern look, a parametric, a polar, a power and a sine + k curve";
   }
   return "";
 }
 
 // A drag back and forth across the surface: one frame per pointer move.
 void BM_DragFrame(benchmark::State& state, Texts texts) {
-  WindowScene scene(styleOf(texts));
+  WindowScene scene(styleOf(texts), texts == Texts::NewKinds ? bench::ListKinds::kNewKinds
+                                                            : bench::ListKinds::kFamilies);
   if (scene.surface().AreaWidthPixels() != 1000) {
     state.SkipWithError("the surface is not 1000 pixels wide");
     return;
@@ -182,6 +186,7 @@ BENCHMARK_CAPTURE(BM_DragFrame, Modern, Texts::Axes)->Unit(benchmark::kMilliseco
 BENCHMARK_CAPTURE(BM_DragFrame, ModernNames, Texts::Names)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragFrame, ModernLegend, Texts::Legend)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragFrame, ModernKeyPoints, Texts::KeyPoints)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragFrame, ModernNewKinds, Texts::NewKinds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SliderStep)->Unit(benchmark::kMillisecond)->Iterations(200);
 BENCHMARK(BM_WheelFrame)->Unit(benchmark::kMillisecond);
 

@@ -3,20 +3,22 @@
 #include <cstdio>
 #include <vector>
 
+#include "catalogue/families.h"
 #include "shell/frm_control.h"
 
 namespace quorvel::bench {
 
 namespace {
 
-// One entry as the panel takes it: family, form, the three parameter boxes (or the
-// expression of family 13).
+// One entry as the panel takes it: the family combo's item, form, the parameter boxes
+// (or the expression of family 13, or x(t), y(t) or ρ(θ)).
 struct Entry {
   int family;
   int form;
   const char* p1;
   const char* p2;
   const char* p3;
+  const char* p4 = "";
 };
 
 const std::vector<Entry> kMixedList = {
@@ -37,32 +39,45 @@ const std::vector<Entry> kMixedList = {
     {13, 0, "(x-1)*(x+1)/(x^2+1)+cos(3*x+1)*2^x", "", ""},
 };
 
+const std::vector<Entry> kNewKinds = {
+    {kFamilyCount, 0, "3cos t", "3sin t", ""},  // 参数方程
+    {kFamilyCount + 1, 0, "2sin 3θ", "", ""},  // 极坐标方程
+    {kPowerFamily, 0, "1/3", "", ""},
+    {5, 1, "2", "1", "1", "1"},
+};
+
 constexpr int kFamilyExpression = 13;
 
 }  // namespace
 
-bool drawMixedList(frmControl& panel) {
+bool drawMixedList(frmControl& panel, ListKinds kinds) {
   static_assert(kMixedListSize == 15);
-  for (const Entry& e : kMixedList) {
+  std::vector<Entry> list = kMixedList;
+  if (kinds == ListKinds::kNewKinds) {
+    list.resize(list.size() - kNewKinds.size());
+    list.insert(list.end(), kNewKinds.begin(), kNewKinds.end());
+  }
+  for (const Entry& e : list) {
     // The family's handling runs even when it is the one already chosen.
     if (panel.cboFuncName.ListIndex() == e.family) {
       panel.cboFuncName_Click();
     } else {
       panel.cboFuncName.setListIndex(e.family);
     }
-    panel.cboStyle[e.family].setListIndex(e.form);
+    if (e.family < kFamilyCount) panel.cboStyle[e.family].setListIndex(e.form);
     if (e.family == kFamilyExpression) {
       panel.txtExpression.setText(e.p1);
     } else {
       panel.txtParameter[1].setText(e.p1);
       panel.txtParameter[2].setText(e.p2);
       panel.txtParameter[3].setText(e.p3);
+      panel.txtParameter[4].setText(e.p4);
     }
     panel.cmdDraw.click();
   }
-  if (panel.lstExist.ListCount() != static_cast<int>(kMixedList.size())) {
+  if (panel.lstExist.ListCount() != static_cast<int>(list.size())) {
     std::fprintf(stderr, "the list holds %d of %zu entries\n", panel.lstExist.ListCount(),
-                 kMixedList.size());
+                 list.size());
     return false;
   }
   return true;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Every benchmark of the project and one table of the figures that have targets.
 # Runs bench/compare.sh (the evaluator table, printed as it comes), bench_replay,
-# bench_frame, bench_plot, bench_surface and bench_list (medians of REPS repetitions,
-# default 5) and bench/export_compare.sh (RUNS alternating runs, default 20). Times are wall
-# medians; the machine should be quiet (other builds raise them all).
+# bench_frame, bench_plot, bench_surface, bench_list and bench_curves (medians of REPS
+# repetitions, default 5) and bench/export_compare.sh (RUNS alternating runs, default 20).
+# Times are wall medians; the machine should be quiet (other builds raise them all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -13,8 +13,8 @@ REPS=${REPS:-5}
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
 fi
-cmake --build build --target bench_replay bench_frame bench_plot bench_surface bench_list quorvel \
-  >/dev/null
+cmake --build build --target bench_replay bench_frame bench_plot bench_surface bench_list \
+  bench_curves quorvel >/dev/null
 
 echo "== evaluators (bench/compare.sh)"
 bench/compare.sh || echo "(bench/compare.sh failed; the table below goes on without it)"
@@ -23,7 +23,7 @@ echo
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 # NAME MEDIAN_MS (wall) MEDIAN_CPU_MS, one line per benchmark.
-for bench in bench_replay bench_frame bench_plot bench_surface bench_list; do
+for bench in bench_replay bench_frame bench_plot bench_surface bench_list bench_curves; do
   "./build/bench/$bench" --benchmark_format=csv --benchmark_repetitions="$REPS" \
       --benchmark_report_aggregates_only=true 2>/dev/null |
   awk -F, '$1 ~ /_median"$/ {
@@ -64,12 +64,21 @@ awk '
     row("  modern, names beside the curves", "BM_DragFrame/ModernNames", 16, " ms")
     row("  modern, legend", "BM_DragFrame/ModernLegend", 16, " ms")
     row("  modern, key points of sin x marked", "BM_DragFrame/ModernKeyPoints", 16, " ms")
+    row("  modern, 4 of the 15 parametric, polar, forms", "BM_DragFrame/ModernNewKinds", 16, " ms")
     row("wheel frame in the window, 15 entries", "BM_WheelFrame", 8, " ms")
     row("live slider step over 15 curves", "BM_SliderStep/iterations:200", 4, " ms")
     row("quorvel list of 32767 records", "BM_ListCommand/32767", 2000, " ms")
     info("  of 8000 records", "BM_ListCommand/8000")
     row("the window opening 1000 curves", "BM_OpenInWindow/1000", 3000, " ms")
     info("  300 curves", "BM_OpenInWindow/300")
+    row("parametric curve, 10000 steps, window", "BM_ParametricCircle10000", 4, " ms")
+    info("  polar rose, 10000 steps", "BM_PolarRose10000")
+    row("implicit conic x^2/4+y^2=1, window", "BM_ImplicitConic", 20, " ms")
+    info("  native F (the evaluator's share left out)", "BM_ImplicitConicNative")
+    row("implicit folium x^3+y^3=3xy, window", "BM_ImplicitFolium", 40, " ms")
+    info("  native F (the evaluator's share left out)", "BM_ImplicitFoliumNative")
+    info("region x^2+y^2<=4 shaded, window", "BM_RegionMaskDisc")
+    info("  every pixel tested", "BM_RegionMaskDiscPerPixel")
     row("export PNG / gnuplot pngcairo (ratio)", "ExportRatio", 0.75, "x")
     info("  PNG of a curve, image as it is", "BM_PngOfTheImageAsItIs")
     info("  PNG of a curve, savePng (palette)", "BM_PngWithPalette")

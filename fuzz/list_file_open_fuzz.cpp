@@ -1,6 +1,6 @@
 // Fuzz target: an arbitrary file opened with the toolbar's "打开" and replayed as a
 // list through a headless program, then its first entry deleted. After each command
-// the list and the working file must still hold one entry per record, and a file
+// the list and the working file must still hold the same entries, and a file
 // that was refused must leave the previous list and file as they were.
 #include <stdlib.h>
 #include <cstddef>
@@ -10,10 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "catalogue/func_record.h"
+#include "document/list_formats.h"
 #include "testing/headless_program.h"
 
 namespace {
@@ -30,17 +31,18 @@ std::vector<char> contents(const std::filesystem::path& file) {
   std::abort();
 }
 
-// One line per record and funcCount = lines + 1.
+// One line per entry of the working list (in whichever of its two files holds it)
+// and funcCount = lines + 1.
 void expectAligned(HeadlessProgram& headless) {
   quorvel::Program& program = headless.program();
   const int lines = program.panel.lstExist.ListCount();
-  std::error_code ec;
-  const std::uintmax_t length = std::filesystem::exists(program.listPath(), ec)
-                                    ? std::filesystem::file_size(program.listPath(), ec)
-                                    : 0;
-  const std::uintmax_t records =
-      length == 0 ? 0 : (length - quorvel::kRecordSize) / quorvel::kSlotSize + 1;
-  if (records != static_cast<std::uintmax_t>(lines)) fail("lines and records differ");
+  std::size_t entries = 0;
+  if (const std::optional<std::filesystem::path> file = program.journal.current()) {
+    const quorvel::ListReading working = quorvel::readListFile(*file);
+    if (!working.list) fail("the working list cannot be read back");
+    entries = working.list->size();
+  }
+  if (entries != static_cast<std::size_t>(lines)) fail("lines and entries differ");
   if (program.g.funcCount != lines + 1) fail("funcCount is not lines + 1");
 }
 

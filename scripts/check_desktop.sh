@@ -22,6 +22,8 @@ appstreamcli validate --no-net --pedantic "$share"/metainfo/*.metainfo.xml
 update-mime-database "$share/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; exit 1; }
 grep -qxF 'application/x-quorvel-list:*.qvx' "$share/mime/globs" ||
   { echo "the MIME database does not give *.qvx its type" >&2; exit 1; }
+grep -qxF 'application/x-quorvel-list+json:*.qvj' "$share/mime/globs" ||
+  { echo "the MIME database does not give *.qvj its type" >&2; exit 1; }
 
 warnings=$(gzip -dc "$share/man/man1/quorvel.1.gz" | groff -K utf8 -T utf8 -man -ww -z 2>&1)
 [ -z "$warnings" ] || { echo "$warnings" >&2; exit 1; }

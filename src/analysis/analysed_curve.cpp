@@ -1,5 +1,6 @@
 #include "analysis/analysed_curve.h"
 
+#include <algorithm>
 #include <array>
 
 #include "catalogue/curve_rules.h"
@@ -36,6 +37,11 @@ std::optional<std::string> expressionProblem(const CurveParams& c) {
 std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
                                                       std::string& reason) {
   const CurveParams& params = curve.params;
+  if (curve.plane) {
+    AnalysedCurve plane(params, SweepKind::XOneValue, Region{});
+    plane.plane_ = Plane{*curve.plane, planeFunctions(*curve.plane, PlanePrecision::kDouble)};
+    return plane;
+  }
   if (params.funcFamily == kCustomFamily && params.funcForm == 1) {
     reason = kMessageSumNotAnalysed;
     return std::nullopt;
@@ -86,7 +92,26 @@ AnalysedCurve AnalysedCurve::of(const CurveParams& params, const Region& own) {
   return AnalysedCurve(params, selectSweep(params.funcFamily, params.funcForm, verticalLine), own);
 }
 
+std::optional<PlanePoint> AnalysedCurve::pointOfParameter(double t) const {
+  if (!plane_) return std::nullopt;
+  const ParameterRange& range = plane_->spec.range;
+  // A typed end such as 2π comes back from single precision a hair beyond the range:
+  // within a millionth of the range it is the end itself.
+  const double slack = (range.to - range.from) * 1e-6;
+  if (!(range.from - slack <= t && t <= range.to + slack)) return std::nullopt;
+  return planePointAt(plane_->functions, plane_->spec.kind, std::clamp(t, range.from, range.to));
+}
+
+std::optional<double> AnalysedCurve::radiusAt(double theta) const {
+  if (!plane_ || plane_->spec.kind != PlaneKind::kPolar || !pointOfParameter(theta)) {
+    return std::nullopt;
+  }
+  const ParameterRange& range = plane_->spec.range;
+  return finiteValue(plane_->functions.first, std::clamp(theta, range.from, range.to));
+}
+
 std::optional<double> AnalysedCurve::valueAt(int branch, double t) const {
+  if (plane_) return std::nullopt;
   double first = 0, second = 0;
   Status s = kOk;
   switch (kind_) {
@@ -100,6 +125,7 @@ std::optional<double> AnalysedCurve::valueAt(int branch, double t) const {
 }
 
 std::optional<PlanePoint> AnalysedCurve::pointAt(int branch, double t) const {
+  if (plane_) return std::nullopt;
   const std::optional<double> v = valueAt(branch, t);
   if (!v) return std::nullopt;
   return alongX() ? PlanePoint{t, *v} : PlanePoint{*v, t};

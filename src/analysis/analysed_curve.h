@@ -11,8 +11,10 @@
 #include <string>
 
 #include "catalogue/func_record.h"
+#include "document/plane_curve.h"
 #include "document/read_entry.h"
 #include "eval/curve_formulas.h"
+#include "plot/pixel_frame.h"  // PlanePoint
 #include "plot/sweep_rules.h"
 
 namespace quorvel {
@@ -39,20 +41,19 @@ struct Region {
   Region meet(const Region& o) const { return {x.meet(o.x), y.meet(o.y)}; }
 };
 
-struct PlanePoint {
-  double x = 0;
-  double y = 0;
-  bool operator==(const PlanePoint&) const = default;
-};
-
+// A parametric or polar curve is traced and tabled, but is no function of x: it has
+// no zeros, extrema or intercepts in the sense of the key points.
+inline constexpr const char* kMessagePlaneCurveNotAnalysed =
+    "参数方程与极坐标方程不求关键点";
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
 
 class AnalysedCurve {
  public:
-  // A list entry's curve as readEntry read it, limited to its own ranges; nullopt for
-  // a running sum (the reason in `reason`).
+  // A list entry's curve as readEntry read it, limited to its own ranges (a parametric
+  // or polar curve to its parameter's range); nullopt for a running sum (the reason in
+  // `reason`).
   static std::optional<AnalysedCurve> fromCurve(const EntryCurve& curve, std::string& reason);
   // The curve of a list record, read and checked as the draw command reads it; nullopt
   // with the message of the check it fails (or of the sum) in `reason`.
@@ -67,7 +68,15 @@ class AnalysedCurve {
   bool alongX() const { return sweepsAlongX(kind_); }
   int branches() const { return hasTwoValues(kind_) ? 2 : 1; }
   // y = f(x): the only kind with maxima and minima.
-  bool functionOfX() const { return kind_ == SweepKind::XOneValue; }
+  bool functionOfX() const { return !plane_ && kind_ == SweepKind::XOneValue; }
+  // A parametric or polar curve: its points are pointOfParameter's; valueAt and
+  // pointAt have none.
+  const PlaneCurveSpec* plane() const { return plane_ ? &plane_->spec : nullptr; }
+  // The point at the parameter t (θ) within its range; nullopt where the functions
+  // fail or for a curve that is not a plane curve.
+  std::optional<PlanePoint> pointOfParameter(double t) const;
+  // ρ(θ) of a polar curve within its range, as pointOfParameter takes it.
+  std::optional<double> radiusAt(double theta) const;
   const Region& own() const { return own_; }
   const CurveParams& params() const { return params_; }
 
@@ -84,9 +93,15 @@ class AnalysedCurve {
   // What is a function of what, for a curve the checks let through.
   static AnalysedCurve of(const CurveParams& params, const Region& own);
 
+  struct Plane {
+    PlaneCurveSpec spec;
+    PlaneFunctions functions;  // in double precision
+  };
+
   CurveParams params_;
   SweepKind kind_ = SweepKind::XOneValue;
   Region own_;
+  std::optional<Plane> plane_;
 };
 
 }  // namespace quorvel

@@ -146,6 +146,9 @@ void intersections(const AnalysedCurve& curve, const AnalysedCurve& other, const
 }  // namespace
 
 std::vector<KeyPoint> findKeyPoints(const AnalysedCurve& curve, const KeyPointQuery& query) {
+  if (curve.plane() != nullptr || (query.other != nullptr && query.other->plane() != nullptr)) {
+    return {};
+  }
   const Region where = query.region.meet(curve.own());
   if (where.x.empty() || where.y.empty()) return {};
   Collector out(where);

@@ -33,7 +33,7 @@ struct KeyPointQuery {
 };
 
 // Sorted by x, then y. Points closer than a millionth of the region's width (height)
-// are one point.
+// are one point. A parametric or polar curve has none, and meets no curve here.
 std::vector<KeyPoint> findKeyPoints(const AnalysedCurve& curve, const KeyPointQuery& query);
 
 }  // namespace quorvel

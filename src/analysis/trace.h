@@ -16,6 +16,7 @@ struct TracedPoint {
   double x = 0;
   double y = 0;
   std::optional<KeyPoint> key;  // the key point it snapped to
+  std::optional<double> parameter;  // t (θ) of a parametric (polar) curve's point
 };
 
 // The pixels one curve unit covers across and up the picture.
@@ -27,7 +28,8 @@ struct PixelScale {
 // The point of the curve for the pointer at (px, py), in curve units: on a curve along
 // x the point at px (of two branches the one nearer py), on a curve along y the point
 // at py; nullopt where the curve has no point there within its own ranges. A key
-// point within kSnapPixels of it is returned instead.
+// point within kSnapPixels of it is returned instead. On a parametric or polar curve,
+// the point nearest the pointer on the screen, with its parameter.
 std::optional<TracedPoint> tracePoint(const AnalysedCurve& curve, double px, double py,
                                       const std::vector<KeyPoint>& keys, const PixelScale& scale);
 

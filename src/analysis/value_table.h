@@ -1,7 +1,8 @@
 #pragma once
 // A table of values of a curve: x from a start to an end in equal steps, and the
 // curve's y at each (one column per branch of a two-branch curve), blank where the
-// curve has no point.
+// curve has no point. For a parametric curve the steps are of t and the columns x and
+// y; for a polar curve of θ, with ρ, x and y.
 #include <array>
 #include <optional>
 #include <string>
@@ -18,12 +19,14 @@ inline constexpr const char* kMessageEndBeforeStart = "终点不能小于起点"
 inline constexpr const char* kMessageTooManyRows = "函数值表超过 10000 行，请加大步长或缩小范围";
 
 struct ValueRow {
-  double x = 0;
-  std::array<std::optional<double>, 2> y;  // y[1] only for two branches
+  double x = 0;                            // x, or the parameter t (θ)
+  std::array<std::optional<double>, 3> y;  // the columns after the first, in order
 };
 
 struct ValueTable {
-  int columns = 1;  // the number of y columns
+  int columns = 1;  // the number of columns after the first
+  // Every column's name: "x", "y"; "x", "y1", "y2"; "t", "x", "y"; "θ", "ρ", "x", "y".
+  std::vector<std::string> captions;
   std::vector<ValueRow> rows;
 };
 
@@ -35,7 +38,8 @@ std::optional<ValueTable> valueTable(const AnalysedCurve& curve, double from, do
                                      double step, std::string& reason);
 
 // One line per row: x and the y columns as decimal texts, joined by tabs, or for CSV
-// by commas after a header line ("x,y" or "x,y1,y2"); a missing y is empty.
+// by commas after a header line of the captions ("x,y", "t,x,y"); a missing value is
+// empty.
 std::string valueTableText(const ValueTable& table, bool csv);
 
 }  // namespace quorvel

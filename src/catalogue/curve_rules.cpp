@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "catalogue/appended_forms.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 
@@ -100,6 +101,7 @@ std::string customText(const CurveParams& c) {
 }  // namespace
 
 std::optional<std::string> listText(const CurveParams& c) {
+  if (isAppendedForm(c.funcFamily, c.funcForm)) return appendedListText(c);
   // Families with a single form have only form 0.
   const bool firstForm = c.funcForm == 0;
   switch (c.funcFamily) {

@@ -19,6 +19,10 @@ inline constexpr const char* kMessageExpressionError = "表达式错误，请检
 // A parameter so large that the list text cannot be written in single precision
 // (a² × 100, b² × 100 or 2p); shown with kTitleParameterError.
 inline constexpr const char* kMessageParameterTooLarge = "参数过大";
+// A curve of 幂函数 or of a form after a family's first ones kept in a .QVX list file,
+// which has no number for it (title kTitleError).
+inline constexpr const char* kMessageFormNotInListFile =
+    "列表文件（.QVX）不能保存这种函数形式，曲线未添加";
 
 // The equation text of the list ('y=2x+-3', 'x^2/.25+y^2/0.25=1', 'y=sin(x)*2').
 // Empty for a family/form pair outside the catalogue. nullopt when a number the

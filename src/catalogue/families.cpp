@@ -46,16 +46,25 @@ const Catalogue& catalogue() {
        {
            {"ｙ＝Ａｓｉｎ（ωｘ＋φ）",
             {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+           {"ｙ＝Ａｓｉｎ（ωｘ＋φ）＋ｋ",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}},
+            {"ｋ ＝", Slot::K}},
        }},
       {"余弦函数",
        {
            {"ｙ＝Ａｃｏｓ（ωｘ＋φ）",
             {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+           {"ｙ＝Ａｃｏｓ（ωｘ＋φ）＋ｋ",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}},
+            {"ｋ ＝", Slot::K}},
        }},
       {"正切函数",
        {
            {"ｙ＝Ａｔａｎ（ωｘ＋φ）",
             {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}}},
+           {"ｙ＝Ａｔａｎ（ωｘ＋φ）＋ｋ",
+            {{{"Ａ ＝", Slot::A}, {"ω ＝", Slot::Omega}, {"φ ＝", Slot::Phi}}},
+            {"ｋ ＝", Slot::K}},
        }},
       {"圆",
        {
@@ -65,10 +74,24 @@ const Catalogue& catalogue() {
       {"椭圆",
        {
            {"ｘ∧２／ａ∧２＋ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+           {"ｙ∧２／ａ∧２＋ｘ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+           {"（ｘ－ｈ）∧２／ａ∧２＋（ｙ－ｋ）∧２／ｂ∧２＝１",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｈ ＝", Slot::CentreX}}},
+            {"ｋ ＝", Slot::K}},
+           {"（ｙ－ｋ）∧２／ａ∧２＋（ｘ－ｈ）∧２／ｂ∧２＝１",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｈ ＝", Slot::CentreX}}},
+            {"ｋ ＝", Slot::K}},
        }},
       {"双曲线",
        {
            {"ｘ∧２／ａ∧２－ｙ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+           {"ｙ∧２／ａ∧２－ｘ∧２／ｂ∧２＝１", {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, kUnused}}},
+           {"（ｘ－ｈ）∧２／ａ∧２－（ｙ－ｋ）∧２／ｂ∧２＝１",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｈ ＝", Slot::CentreX}}},
+            {"ｋ ＝", Slot::K}},
+           {"（ｙ－ｋ）∧２／ａ∧２－（ｘ－ｈ）∧２／ｂ∧２＝１",
+            {{{"ａ ＝", Slot::A}, {"ｂ ＝", Slot::B}, {"ｈ ＝", Slot::CentreX}}},
+            {"ｋ ＝", Slot::K}},
        }},
       {"抛物线（高中）",
        {
@@ -85,6 +108,10 @@ const Catalogue& catalogue() {
        {
            {"ｙ＝", {{kUnused, kUnused, kUnused}}},
            {"Ｓｘ＝", {{kUnused, kUnused, kUnused}}},
+       }},
+      {"幂函数",
+       {
+           {"ｙ＝ｘ∧α", {{{"α ＝", Slot::Alpha}, kUnused, kUnused}}},
        }},
   }};
   return table;
@@ -114,7 +141,7 @@ bool box2Visible(int familyIndex) {
     case 9:
     case 10:
     case 12: return true;
-    default:  // 2, 3, 4 and 11 take one parameter; 13 uses the expression box
+    default:  // 2, 3, 4, 11 and 14 take one parameter; 13 uses the expression box
       return false;
   }
 }
@@ -127,8 +154,23 @@ bool box3Visible(int familyIndex, int formIndex) {
     case 6:
     case 7:
     case 8: return true;
+    case 9:
+    case 10: return formIndex == 2 || formIndex == 3;  // the centre's h
     default: return false;
   }
+}
+
+bool box4Visible(int familyIndex, int formIndex) {
+  const FormInfo* info = form(familyIndex, formIndex);
+  return info != nullptr && info->fourth.slot != Slot::None;
+}
+
+bool inListFile(int familyIndex, int formIndex) {
+  // The forms each family had in the list file; later forms are appended after them.
+  static constexpr std::array<int, kListFileFamilyCount> kListFileForms{3, 3, 1, 1, 1, 1, 1,
+                                                                        1, 1, 1, 1, 4, 1, 2};
+  if (familyIndex < 0 || familyIndex >= kListFileFamilyCount || formIndex < 0) return false;
+  return formIndex < kListFileForms[static_cast<std::size_t>(familyIndex)];
 }
 
 }  // namespace quorvel

@@ -38,6 +38,13 @@ std::string inputBoxName(InputBox box, int family, int form) {
       }
       return "第 " + std::to_string(index + 1) + " 个参数框";
     }
+    case InputBox::kParameter4: {
+      const FormInfo* info = quorvel::form(family, form);
+      if (info != nullptr && info->fourth.slot != Slot::None) {
+        return withoutEqualsSign(info->fourth.caption);
+      }
+      return "第 4 个参数框";
+    }
     case InputBox::kRangeX1:
     case InputBox::kRangeX2: return "Ｘ轴范围";
     case InputBox::kRangeY1:

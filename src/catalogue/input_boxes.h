@@ -14,20 +14,23 @@
 namespace quorvel {
 
 // The boxes the draw command reads, in the order it reads and checks them: the three
-// parameter boxes, the four range ends, then (for a user's curve) the expression.
+// parameter boxes (and a fourth for the forms that have one), the four range ends, then (for a
+// user's curve) the expression.
 enum class InputBox : std::uint8_t {
   kParameter1,
   kParameter2,
   kParameter3,
+  kParameter4,  // only the forms with a fourth parameter
   kRangeX1,
   kRangeX2,
   kRangeY1,
   kRangeY2,
   kExpression,
 };
-inline constexpr std::array<InputBox, 8> kInputBoxOrder{
-    InputBox::kParameter1, InputBox::kParameter2, InputBox::kParameter3, InputBox::kRangeX1,
-    InputBox::kRangeX2,    InputBox::kRangeY1,    InputBox::kRangeY2,    InputBox::kExpression};
+inline constexpr std::array<InputBox, 9> kInputBoxOrder{
+    InputBox::kParameter1, InputBox::kParameter2, InputBox::kParameter3,
+    InputBox::kParameter4, InputBox::kRangeX1,    InputBox::kRangeX2,
+    InputBox::kRangeY1,    InputBox::kRangeY2,    InputBox::kExpression};
 
 // How a message names the box for a family and form: a parameter box by its caption
 // without "＝" ("ｋ", "ｘ１", "ω"), a box the form does not use by its number

@@ -53,11 +53,13 @@ std::string recordText(std::int32_t record) { return "第 " + std::to_string(rec
 }  // namespace
 
 ListFault recordFault(const FuncRecord& r, std::int32_t& value) {
-  if (r.family < 0 || r.family >= kFamilyCount) {
+  // Only the families and forms a record can name: 幂函数 and the appended forms are
+  // kept by other documents.
+  if (r.family < 0 || r.family >= kListFileFamilyCount) {
     value = r.family;
     return ListFault::UnknownFamily;
   }
-  if (form(r.family, r.form) == nullptr) {
+  if (!inListFile(r.family, r.form)) {
     value = r.form;
     return ListFault::UnknownForm;
   }

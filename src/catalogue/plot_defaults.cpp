@@ -4,7 +4,7 @@ namespace quorvel {
 
 std::optional<PlotDefaults> plotDefaults(double family, int form) {
   int index = -1;
-  for (int f = 0; f <= 13; ++f) {
+  for (int f = 0; f <= 14; ++f) {
     if (family == f) index = f;
   }
   switch (index) {
@@ -20,7 +20,8 @@ std::optional<PlotDefaults> plotDefaults(double family, int form) {
     case 8:
     case 9:
     case 10: return PlotDefaults{true, true, true, true, false};
-    case 12: return PlotDefaults{true, true, false, false, false};
+    case 12:
+    case 14: return PlotDefaults{true, true, false, false, false};
     case 13:
       // ｙ＝ joins its points; the running sum Ｓｘ＝ is a row of dots.
       return form == 0 ? PlotDefaults{true, false, true, false, false}

@@ -14,7 +14,7 @@ struct PlotDefaults {
   bool yDriven = false;   // Ｙ驱动
 };
 
-// The options of a family (0..13; the form counts for family 13 only); nullopt for a
+// The options of a family (0..14; the form counts for family 13 only); nullopt for a
 // value that names no family.
 std::optional<PlotDefaults> plotDefaults(double family, int form);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "catalogue/appended_forms.h"
 #include "catalogue/printed_number.h"
 #include "catalogue/textbook_expression.h"
 
@@ -175,6 +176,7 @@ std::string parabola(const CurveParams& c) {
 }  // namespace
 
 std::string textbookText(const CurveParams& c) {
+  if (isAppendedForm(c.funcFamily, c.funcForm)) return appendedTextbookText(c);
   const bool firstForm = c.funcForm == 0;
   switch (c.funcFamily) {
     case 0: return linear(c);

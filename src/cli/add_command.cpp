@@ -12,6 +12,8 @@
 #include "cli/commands.h"
 #include "cli/list_opening.h"
 #include "cli/option_parsing.h"
+#include "cli/plane_curve_add.h"
+#include "document/form_entry.h"
 #include "document/read_entry.h"
 #include "document/typed_record.h"
 #include "files/atomic_file.h"
@@ -25,7 +27,8 @@ constexpr OptionRule kAddOptions[] = {
     {"--family", true}, {"--form", true},  {"--p1", true},     {"--p2", true},
     {"--p3", true},     {"--expr", true},  {"--x-from", true}, {"--x-to", true},
     {"--y-from", true}, {"--y-to", true},  {"--int", false},   {"--no-int", false},
-    {"--color", true},  {"--help", false},
+    {"--color", true},  {"--help", false}, {"--p4", true},     {"--xt", true},
+    {"--yt", true},     {"--polar", true}, {"--from", true},   {"--to", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -46,16 +49,23 @@ std::string familyTable() {
 std::string addUsage() {
   return "Usage: quorvel add LIST.QVX --family N [--form M] [--p1 TEXT] [--p2 TEXT]\n"
          "         [--p3 TEXT] [--expr TEXT] [--x-from TEXT] [--x-to TEXT] [--y-from TEXT]\n"
-         "         [--y-to TEXT] [--int | --no-int] [--color RRGGBB]\n"
+         "         [--y-to TEXT] [--int | --no-int] [--color RRGGBB] [--p4 TEXT]\n"
+         "       quorvel add LIST --xt TEXT --yt TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
+         "       quorvel add LIST --polar TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
          "prints the curve's line of the list.\n"
          "\n"
-         "  --family N        the function family, 0 to 13 (below)\n"
+         "  --family N        the function family, 0 to 14 (below)\n"
          "  --form M          the equation form of the family (default 0)\n"
          "  --p1, --p2, --p3  the texts of the three parameter boxes (default empty,\n"
          "                    which the program takes as 0)\n"
+         "  --p4 TEXT         the fourth parameter of the forms that have one (k of\n"
+         "                    y = A sin(ωx + φ) + k, of a conic's centre (h, k)); the\n"
+         "                    exponent α of family 14 is --p1: 1/3, −1, 0.4\n"
+         "                    Family 14 and the forms after a family's first ones are\n"
+         "                    kept in a list document (.QVJ); into a .QVX they are refused.\n"
          "  --expr TEXT       the expression of family 13 (needed there, only there)\n"
          "                    in the evaluator's tokens or as a textbook writes it:\n"
          "                    √x, sqrt(x), |x−1|, 2π, x², sin²x, arcsin x, log₂x, y=…\n"
@@ -64,7 +74,8 @@ std::string addUsage() {
          "                    open \" -∞\" / \" +∞\", or 0 for the start of Ｓｘ＝)\n"
          "  --int, --no-int   tick or untick 整数 (default: as the form sets it)\n"
          "  --color RRGGBB    the pen colour, red first (default: 自动选色)\n"
-         "  --help            show this help\n"
+         "  --help            show this help\n" +
+         planeCurveUsage() +
          "\n"
          "Families and forms:\n" +
          familyTable() +
@@ -94,7 +105,10 @@ std::string readRequest(const SplitWords& words, AddRequest& request) {
   const std::string* familyText = words.value("--family");
   if (familyText == nullptr) return "--family is needed";
   const std::optional<int> f = parseBoundedInteger(*familyText, 0, kFamilyCount - 1);
-  if (!f) return "--family must be a whole number from 0 to 13, not '" + *familyText + "'";
+  if (!f) {
+    return "--family must be a whole number from 0 to " + std::to_string(kFamilyCount - 1) +
+           ", not '" + *familyText + "'";
+  }
   request.family = *f;
   const int lastForm = static_cast<int>(family(*f).forms.size()) - 1;
   if (const std::string* formText = words.value("--form")) {
@@ -109,6 +123,9 @@ std::string readRequest(const SplitWords& words, AddRequest& request) {
   if (custom && !words.has("--expr")) return "family 13 needs --expr";
   if (!custom && words.has("--expr")) return "--expr is the expression of family 13 only";
   if (words.has("--int") && words.has("--no-int")) return "give --int or --no-int, not both";
+  if (words.has("--p4") && !box4Visible(request.family, request.form)) {
+    return "--p4 is the fourth parameter of the forms that have one only";
+  }
   if (const std::string* colorText = words.value("--color")) {
     request.color = parseHexColour(*colorText);
     if (!request.color) {
@@ -167,12 +184,14 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     out << addUsage();
     return kExitDone;
   }
+  if (asksForPlaneCurve(words)) return addPlaneCurve(words, addUsage(), out, err);
   AddRequest request;
   if (const std::string problem = readRequest(words, request); !problem.empty()) {
     return usageError(err, "add", problem, addUsage());
   }
   const RandomNumbers random = commandRandom();
   FunctionList list;
+  std::optional<ListFormat> existing;
   std::error_code ec;
   if (std::filesystem::exists(request.list, ec)) {
     int exit = kExitDone;
@@ -181,6 +200,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     // Records that fail their checks stay in the list as they are.
     reportRefusals(err, "add", request.list, opened->refused);
     list = std::move(opened->list);
+    existing = opened->format;
   }
   if (words.has("--int") && !(request.family == kCustomFamily && request.form == 1)) {
     return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
@@ -188,7 +208,10 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
   }
   // 自动选色 chooses by the current line unless a colour is given.
   const std::int32_t colour = request.color ? *request.color : autoColor(currentLine(list));
-  const TypedReading typed = readTypedRecord(typedRecord(words, request, colour), random);
+  const FuncRecord typedCurve = typedRecord(words, request, colour);
+  const TypedReading typed = inListFile(request.family, request.form)
+                                 ? readTypedRecord(typedCurve, random)
+                                 : readTypedForm(typedCurve, valueOr(words, "--p4", ""), random);
   const EntryReading& reading = typed.reading;
   if (!reading.curve) {
     err << reading.refusal.title << ": " << reading.refusal.message << '\n';
@@ -196,12 +219,10 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  list.add(
-      ListEntry{ClassicCurve(typed.stored), true, reading.curve->text, reading.curve->printed});
-  if (!replaceFileWith(request.list, list.bytes())) {
-    err << "quorvel add: cannot write '" << request.list.string() << "' (" << kTitleError << ": "
-        << kMessageSaveListError << ")\n";
-    return kExitFileError;
+  list.add(ListEntry{curveContent(typed.stored, typed.storedPara4), true, reading.curve->text,
+                     reading.curve->printed});
+  if (const int exit = writeListFile("add", request.list, list, existing, err); exit != kExitDone) {
+    return exit;
   }
   out << reading.curve->text << '\n';
   return kExitDone;

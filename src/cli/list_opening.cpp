@@ -8,6 +8,7 @@
 #include "catalogue/list_file_check.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "files/atomic_file.h"
 #include "files/stale_temporaries.h"
 
 namespace quorvel::cli {
@@ -21,17 +22,14 @@ std::optional<OpenedList> openListFile(std::string_view command, const std::file
     exit = kExitFileError;
     return std::nullopt;
   }
-  std::string bytes;
-  const ListFileCheck check = checkListFile(file, &bytes);
-  std::optional<FunctionList> list =
-      check.ok() ? FunctionList::fromBytes(bytes) : std::optional<FunctionList>();
-  if (!list) {
-    err << kTitleError << ": " << openRefusalText(file, listFaultText(check)) << '\n';
+  ListReading reading = readListFile(file);
+  if (!reading.list) {
+    err << kTitleError << ": " << openRefusalText(file, reading.fault) << '\n';
     exit = kExitRefused;
     return std::nullopt;
   }
-  OpenedList opened{std::move(*list), {}};
-  opened.refused = readLines(opened.list, random);
+  OpenedList opened{std::move(*reading.list), {}, reading.format};
+  opened.refused = readOpenedLines(opened.list, random);
   exit = kExitDone;
   return opened;
 }
@@ -46,6 +44,25 @@ std::size_t reportRefusals(std::ostream& err, std::string_view command,
         << r.refusal.title << ": " << r.refusal.message << '\n';
   }
   return refused.size();
+}
+
+int writeListFile(std::string_view command, const std::filesystem::path& file,
+                  const FunctionList& list, std::optional<ListFormat> existing,
+                  std::ostream& err) {
+  const ListFormat format = existing ? *existing : formatOfName(file).value_or(naturalFormat(list));
+  std::string refusal;
+  const std::optional<std::string> bytes = listBytes(list, format, &refusal);
+  if (!bytes) {
+    err << "quorvel " << command << ": '" << file.string() << "': " << kTitleError << ": "
+        << refusal << '\n';
+    return kExitRefused;
+  }
+  if (!replaceFileWith(file, *bytes)) {
+    err << "quorvel " << command << ": cannot write '" << file.string() << "' (" << kTitleError
+        << ": " << kMessageSaveListError << ")\n";
+    return kExitFileError;
+  }
+  return kExitDone;
 }
 
 }  // namespace quorvel::cli

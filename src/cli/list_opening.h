@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/function_list.h"
+#include "document/list_formats.h"
 #include "document/read_entry.h"
 
 namespace quorvel::cli {
@@ -17,11 +18,13 @@ namespace quorvel::cli {
 struct OpenedList {
   FunctionList list;  // each entry with its line, ticked when it can be drawn
   std::vector<EntryRefusal> refused;
+  ListFormat format = ListFormat::ListFile;  // the format the file was in
 };
 
 // Reads LIST for `quorvel COMMAND`. nullopt, with `exit` set, after reporting on `err`
 // a file that cannot be read ("quorvel COMMAND: cannot read 'LIST': WHY", kExitFileError)
-// or one that is no list ("错误: 打开列表文件错误", kExitRefused).
+// or one that is no list ("错误: 打开列表文件错误", kExitRefused). Either format, told
+// by the file's content.
 std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
                                        const RandomNumbers& random, std::ostream& err, int& exit);
 
@@ -34,5 +37,14 @@ RandomNumbers commandRandom();
 std::size_t reportRefusals(std::ostream& err, std::string_view command,
                            const std::filesystem::path& file,
                            const std::vector<EntryRefusal>& refused);
+
+// Writes LIST after `quorvel COMMAND` changed it, in the format it was in (`existing`),
+// or for a new file the one its name says, else the list's own. kExitDone; or, after
+// reporting on `err`, kExitRefused when that format cannot keep the list (a .QVX and a
+// curve beyond the fourteen families: never dropped) and kExitFileError when the file
+// cannot be written. The file is left as it was unless it is written whole.
+int writeListFile(std::string_view command, const std::filesystem::path& file,
+                  const FunctionList& list, std::optional<ListFormat> existing,
+                  std::ostream& err);
 
 }  // namespace quorvel::cli

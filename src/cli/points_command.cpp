@@ -2,6 +2,7 @@
 // them, with the curve's own formulas.
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/analysis_text.h"
@@ -94,6 +95,16 @@ int pointsCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
   if (!curve || (request.with && !other)) {
     err << "quorvel points: " << list.string() << ": " << problem << '\n';
     return kExitRefused;
+  }
+  // A parametric or polar curve has no key points of its own and meets none here.
+  using Chosen = std::pair<int, const AnalysedCurve*>;
+  for (const auto& [n, analysed] : {Chosen{request.entry, &*curve},
+                                    Chosen{request.with.value_or(0), other ? &*other : nullptr}}) {
+    if (analysed != nullptr && analysed->plane() != nullptr) {
+      err << "quorvel points: " << list.string() << ": entry " << n << ": "
+          << kMessagePlaneCurveNotAnalysed << '\n';
+      return kExitRefused;
+    }
   }
   KeyPointQuery query;
   query.region.x = {request.from, request.to};

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "catalogue/plot_defaults.h"
+#include "document/plane_curve_painting.h"
 #include "eval/single_math.h"
+#include "plot/palette.h"
 
 namespace quorvel {
 
@@ -14,6 +16,19 @@ namespace {
 std::int32_t roundedOrZero(double v) {
   std::int32_t out = 0;
   return roundToInt32(v, out) == kOk ? out : 0;
+}
+
+// A parametric or polar curve in the colour the plotter would give it.
+std::int32_t paintPlaneCurveIn(Surface& canvas, const ViewState& view, const EntryCurve& curve,
+                               const CurveDrawing& how, int level, std::vector<PlotDot>* dots) {
+  std::int32_t colour = curve.colour;
+  if (!how.ownColour && how.options.autoColor) {
+    colour =
+        how.options.readablePalette ? leastUsedColour(how.tickedColours) : autoColor(how.listIndex);
+  }
+  canvas.setForeColor(colour);
+  paintPlaneCurve(canvas, view, *curve.plane, level, dots);
+  return colour;
 }
 
 }  // namespace
@@ -96,6 +111,14 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
   }
 
   std::int32_t colour = curve.colour;
+  if (curve.plane) {
+    std::vector<PlotDot> dots;
+    colour = paintPlaneCurveIn(canvas_, state_.view, curve, how, settings_.level,
+                               labelling_ ? &dots : nullptr);
+    if (labelling_) labelled_.push_back(LabelledCurve{curve.printed, colour, std::move(dots)});
+    state_.view.zoomPending = false;
+    return colour;
+  }
   EvalState eval;
   CurvePoints points;
   std::vector<PlotDot> dots;

@@ -26,12 +26,12 @@ std::optional<FunctionList> FunctionList::fromBytes(std::string_view bytes) {
   return list;
 }
 
-std::string FunctionList::bytes() const {
+std::optional<std::string> FunctionList::bytes() const {
   std::string out;
   out.reserve(entries_.size() * kSlotSize);
   for (const ListEntry& entry : entries_) {
     const ClassicCurve* curve = classicCurve(entry);
-    if (curve == nullptr) continue;
+    if (curve == nullptr) return std::nullopt;
     out.append(reinterpret_cast<const char*>(curve->slot().data()), curve->slot().size());
   }
   // The file ends right after the last record's 122 bytes.

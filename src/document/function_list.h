@@ -24,8 +24,10 @@ class FunctionList {
   // record that fails recordFault (checkListFile says why). Its texts may be anything
   // a user typed; readEntry checks those.
   static std::optional<FunctionList> fromBytes(std::string_view bytes);
-  // The list file's bytes: each entry's slot, the last one without its filler.
-  std::string bytes() const;
+  // The list file's bytes: each entry's slot, the last one without its filler;
+  // nullopt when an entry is of a kind the list file cannot keep (never dropped
+  // silently: list_formats.h says which and keeps it in the other format).
+  std::optional<std::string> bytes() const;
 
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }

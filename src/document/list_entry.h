@@ -1,10 +1,11 @@
 #pragma once
 // One entry of the list of drawn curves: what is drawn, whether it is ticked, and the
-// line the list shows for it. Every entry is a classic curve for now, a curve of the
-// fourteen families kept the way the list file keeps it; other kinds of entries will
-// hold other fields beside it in `content`, and readEntry and the drawing dispatch on
-// the kind.
+// line the list shows for it. A curve of the fourteen families is kept the way the list
+// file keeps it (a classic curve); the other kinds hold their own fields, with no width,
+// and only the document format of named fields can keep them. readEntry and the drawing
+// dispatch on the kind.
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <variant>
@@ -37,8 +38,39 @@ class ClassicCurve {
   SlotBytes slot_{};
 };
 
+// A curve of a family or form the list file has no number for (幂函数, the forms that
+// need a fourth parameter): a record's fields, none cut to a width, and the fourth
+// parameter's text.
+struct FormCurve {
+  FuncRecord record;
+  std::string para4;
+
+  bool operator==(const FormCurve&) const = default;
+};
+
+// x = x(t), y = y(t) for t from `from` to `to`; the texts as the list keeps them
+// (textbook notation rewritten into the evaluator's tokens).
+struct ParametricCurve {
+  std::string x, y;
+  std::string from = "0", to = "2pi";
+  std::int32_t colour = 0;
+
+  bool operator==(const ParametricCurve&) const = default;
+};
+
+// ρ = rho(θ) for θ from `from` to `to`.
+struct PolarCurve {
+  std::string rho;
+  std::string from = "0", to = "2pi";
+  std::int32_t colour = 0;
+
+  bool operator==(const PolarCurve&) const = default;
+};
+
+using EntryContent = std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve>;
+
 struct ListEntry {
-  std::variant<ClassicCurve> content;
+  EntryContent content;
   bool ticked = true;
   std::string line;  // the list's line: the curve's equation
   // The equation as a textbook prints it, which the window shows for the line; empty
@@ -52,5 +84,8 @@ struct ListEntry {
 inline const ClassicCurve* classicCurve(const ListEntry& entry) {
   return std::get_if<ClassicCurve>(&entry.content);
 }
+
+// Whether the list file can keep the entry: only a classic curve has a record there.
+inline bool fitsListFile(const ListEntry& entry) { return classicCurve(entry) != nullptr; }
 
 }  // namespace quorvel

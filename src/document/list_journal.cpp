@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "catalogue/list_file_check.h"
+#include "document/list_formats.h"
 #include "files/atomic_file.h"
 
 namespace quorvel {
@@ -17,20 +17,42 @@ constexpr int kMostKeptAsideNames = 100;
 }  // namespace
 
 ListJournal::ListJournal(const std::filesystem::path& folder)
-    : path_(folder / "Funclist.dat"), recoveryPath_(folder / "Funclist.recover") {}
+    : path_(folder / "Funclist.dat"),
+      documentPath_(folder / "Funclist.qvj"),
+      recoveryPath_(folder / "Funclist.recover") {}
 
 bool ListJournal::write(const FunctionList& list, std::string* error) const {
-  return replaceFileWith(path_, list.bytes(), error);
+  const bool listFile = naturalFormat(list) == ListFormat::ListFile;
+  const std::filesystem::path& target = listFile ? path_ : documentPath_;
+  if (!replaceFileWith(target, naturalBytes(list), error)) return false;
+  // Only now: a crash before this leaves the older file, and the list it held.
+  std::error_code ignored;
+  std::filesystem::remove(listFile ? documentPath_ : path_, ignored);
+  return true;
 }
 
 void ListJournal::remove() const {
   std::error_code ignored;
   std::filesystem::remove(path_, ignored);
+  std::filesystem::remove(documentPath_, ignored);
 }
 
-bool ListJournal::exists() const {
+bool ListJournal::exists() const { return current().has_value(); }
+
+std::optional<std::filesystem::path> ListJournal::current() const {
   std::error_code ec;
-  return std::filesystem::exists(path_, ec);
+  const bool list = std::filesystem::exists(path_, ec);
+  const bool document = std::filesystem::exists(documentPath_, ec);
+  if (list && document) {
+    std::error_code e1, e2;
+    const auto listTime = std::filesystem::last_write_time(path_, e1);
+    const auto documentTime = std::filesystem::last_write_time(documentPath_, e2);
+    if (!e1 && !e2 && listTime > documentTime) return path_;
+    return documentPath_;
+  }
+  if (list) return path_;
+  if (document) return documentPath_;
+  return std::nullopt;
 }
 
 void ListJournal::keepRecoveryAside() const {
@@ -51,9 +73,11 @@ void ListJournal::keepRecoveryAside() const {
 }
 
 std::optional<std::string> ListJournal::read() const {
-  std::string bytes;
-  if (!checkListFile(path_, &bytes).ok()) return std::nullopt;
-  return bytes;
+  const std::optional<std::filesystem::path> file = current();
+  if (!file) return std::nullopt;
+  const ListReading reading = readListFile(*file);
+  if (!reading.list) return std::nullopt;
+  return naturalBytes(*reading.list);
 }
 
 }  // namespace quorvel

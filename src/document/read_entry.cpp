@@ -13,6 +13,8 @@
 #include "catalogue/parameter_slots.h"
 #include "catalogue/stored_text.h"
 #include "catalogue/textbook_form.h"
+#include "document/form_entry.h"
+#include "document/parametric_entry.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -59,6 +61,8 @@ bool evaluateParameters(const FormInfo* info, std::array<std::string*, 3> texts,
       continue;
     }
     if (info != nullptr && info->boxes[box].slot == Slot::None) continue;
+    // The exponent is read as typed: a fraction must stay one (readExponent).
+    if (info != nullptr && info->boxes[box].slot == Slot::Alpha) continue;
     BoxFault fault;
     if (!evaluateConstant(text, fault)) {
       ok = false;
@@ -241,8 +245,11 @@ EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
 }
 
 EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
-  return std::visit([&](const ClassicCurve& curve) { return readRecord(curve.record(), random); },
-                    entry.content);
+  if (const ClassicCurve* curve = classicCurve(entry)) return readRecord(curve->record(), random);
+  if (const auto* curve = std::get_if<FormCurve>(&entry.content)) {
+    return readFormCurve(*curve, random).reading;
+  }
+  return *readPlaneEntry(entry);
 }
 
 std::vector<EntryRefusal> readLines(FunctionList& list, const RandomNumbers& random) {

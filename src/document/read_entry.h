@@ -14,6 +14,7 @@
 #include "catalogue/input_boxes.h"
 #include "document/function_list.h"
 #include "document/list_entry.h"
+#include "document/plane_curve.h"
 #include "eval/curve_formulas.h"
 #include "plot/plotter.h"
 
@@ -40,6 +41,8 @@ struct EntryCurve {
   std::optional<bool> sweepAlongY;
   std::string text;     // the equation, as the list file's readers write it
   std::string printed;  // the equation as a textbook prints it: labels, legend, the list
+  // A parametric or polar curve: its functions and range (params names its family).
+  std::optional<PlaneCurveSpec> plane{};
 };
 
 // The box whose text refused the entry: the evaluator's status on its text and where

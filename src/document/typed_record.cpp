@@ -5,6 +5,7 @@
 #include "catalogue/curve_rules.h"
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
+#include "document/form_entry.h"
 #include "eval/epc.h"
 #include "eval/notation.h"
 #include "eval/number_text.h"
@@ -27,6 +28,7 @@ const std::string& typedText(const FuncRecord& r, InputBox box) {
     case InputBox::kExpression: return r.para1;
     case InputBox::kParameter2: return r.para2;
     case InputBox::kParameter3: return r.para3;
+    case InputBox::kParameter4: break;  // a FormCurve's, read by readTypedForm
     case InputBox::kRangeX1: return r.rangeX1;
     case InputBox::kRangeX2: return r.rangeX2;
     case InputBox::kRangeY1: return r.rangeY1;
@@ -56,18 +58,43 @@ FuncRecord rewrittenRecord(const FuncRecord& typed) {
   return r;
 }
 
-TypedReading readTypedRecord(const FuncRecord& typed, const RandomNumbers& random) {
-  TypedReading out;
-  out.reading = readNewRecord(rewrittenRecord(typed), random, out.stored);
-  if (out.reading.curve || !out.reading.fault) return out;
+namespace {
+
+// The refused box and the place of its fault in the text as typed.
+void noteTypedFault(const FuncRecord& typed, const std::string& typedPara4, TypedReading& out) {
+  if (out.reading.curve || !out.reading.fault) return;
   const BoxFault& fault = *out.reading.fault;
-  const std::string& text = typedText(typed, fault.box);
+  const std::string& text =
+      fault.box == InputBox::kParameter4 ? typedPara4 : typedText(typed, fault.box);
   const NotationBox notation =
       fault.box == InputBox::kExpression ? NotationBox::kExpression : NotationBox::kValue;
   // The place is looked up in the rewrite of the typed text, which is the text read.
   out.failure.note(fault.box,
                    faultPlace(rewriteNotation(text, notation), text, fault.status, fault.stop));
   out.detail = out.failure.detail(typed.family, typed.form);
+}
+
+}  // namespace
+
+TypedReading readTypedRecord(const FuncRecord& typed, const RandomNumbers& random) {
+  TypedReading out;
+  out.reading = readNewRecord(rewrittenRecord(typed), random, out.stored);
+  noteTypedFault(typed, std::string(), out);
+  return out;
+}
+
+TypedReading readTypedForm(const FuncRecord& typed, const std::string& typedPara4,
+                           const RandomNumbers& random) {
+  TypedReading out;
+  const FormCurve rewritten{rewrittenRecord(typed),
+                            rewriteNotation(typedPara4, NotationBox::kValue).text};
+  FormReading read = readFormCurve(rewritten, random);
+  out.reading = std::move(read.reading);
+  if (out.reading.curve) {
+    out.stored = out.reading.texts;
+    out.storedPara4 = std::move(read.para4);
+  }
+  noteTypedFault(typed, typedPara4, out);
   return out;
 }
 

@@ -31,9 +31,15 @@ struct TypedReading {
   // The line under the message that names the box and the place ("表达式第 3 个字符：“q”");
   // empty when there is no box to name.
   std::string detail;
+  // A form curve's fourth box as the list keeps it (empty for a classic curve).
+  std::string storedPara4{};
 };
 
 TypedReading readTypedRecord(const FuncRecord& typed, const RandomNumbers& random);
+// A curve of a form beyond the list file with its fourth box as typed: rewritten the
+// same way and read by readFormCurve (its texts have no width to fit).
+TypedReading readTypedForm(const FuncRecord& typed, const std::string& typedPara4,
+                           const RandomNumbers& random);
 
 // A number typed in a box of its own (the analysis window's ｃ, 起点, 终点, 步长): the
 // text rewritten as a value box's, read as a decimal number in double precision, or

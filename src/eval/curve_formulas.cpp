@@ -139,6 +139,75 @@ RealOf<A> squareOverSquare(Steps<A>& s, RealOf<A> v, RealOf<A> d) {
   return s.div(once, d);
 }
 
+// The forms appended to their families, numbered after the list file's.
+constexpr std::int16_t kShiftedTrigForm = 1;  // A·trig(ωx + φ) + k
+constexpr std::int16_t kPowerFamily = 14;
+
+bool isAppendedConic(const CurveParams& c) {
+  return (c.funcFamily == 9 || c.funcFamily == 10) && c.funcForm >= 1 && c.funcForm <= 3;
+}
+
+// One of the appended conics seen along the swept variable: v = other centre ±
+// √(radicand), radicand = D² · inside where inside is 1 − u²/d² for the ellipse and
+// u²/d² ∓ 1 for the hyperbola (the term written first has the plus sign).
+template <class A>
+RealOf<A> appendedConicRadicand(Steps<A>& s, const CurveParams& c, bool alongX, RealOf<A> t) {
+  using R = RealOf<A>;
+  const bool centred = c.funcForm >= 2;
+  const bool xFirst = c.funcForm == 2;  // forms 1 and 3 put y first (foci on the y axis)
+  const R sweptCentre = centred ? R(alongX ? c.paramCentreX : c.paramK) : R(0);
+  const bool sweptFirst = alongX == xFirst;
+  const R sweptAxis = sweptFirst ? c.paramA : c.paramB;
+  const R otherAxis = sweptFirst ? c.paramB : c.paramA;
+  const R u = s.sub(t, sweptCentre);
+  const R ratio = squareOverSquare<A>(s, u, sweptAxis);
+  R inside = 0;
+  if (c.funcFamily == 9) {
+    inside = s.sub(R(1), ratio);
+  } else if (sweptFirst) {
+    inside = s.sub(ratio, R(1));
+  } else {
+    inside = s.add(ratio, R(1));
+  }
+  const R squared = s.mul(otherAxis, otherAxis);
+  return s.mul(inside, squared);
+}
+
+template <class A>
+Status appendedConicPair(const CurveParams& c, bool alongX, RealOf<A> t, RealOf<A>& v1,
+                         RealOf<A>& v2) {
+  using R = RealOf<A>;
+  Steps<A> s;
+  const R radicand = appendedConicRadicand<A>(s, c, alongX, t);
+  const R root = s.sqrt(radicand);
+  const R otherCentre = c.funcForm >= 2 ? R(alongX ? c.paramK : c.paramCentreX) : R(0);
+  const R first = s.add(otherCentre, root);
+  const R second = s.sub(otherCentre, root);
+  return deliverPair(s, first, second, v1, v2);
+}
+
+// x^α: for x < 0 only a fraction with an odd denominator has a value, with the sign of
+// (−1)^p; x = 0 has none for α ≤ 0. A real exponent has no value for x < 0.
+template <class A>
+Status powerOf(const CurveParams& c, RealOf<A> x, RealOf<A>& y) {
+  using R = RealOf<A>;
+  const bool fraction = c.alphaDenominator > 0;
+  // In double the exponent is the value as typed, not its single rounding.
+  const R alpha = sizeof(R) > sizeof(float) ? R(c.alphaExact) : R(c.paramAlpha);
+  if (x == R(0)) {
+    if (alpha > R(0)) {
+      y = R(0);
+      return kOk;
+    }
+    return alpha < R(0) ? kDivisionByZero : kInvalidArgument;
+  }
+  if (x < R(0) && !(fraction && c.alphaDenominator % 2 == 1)) return kInvalidArgument;
+  R magnitude = 0;
+  if (const Status s = A::pow(x < R(0) ? -x : x, alpha, magnitude); s != kOk) return s;
+  y = x < R(0) && c.alphaNumerator % 2 != 0 ? -magnitude : magnitude;
+  return kOk;
+}
+
 // y for x for every family but the user's (which gives 0 here, as the families
 // without a formula do).
 template <class A>
@@ -192,6 +261,7 @@ Status yFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y) {
     case 5: result = scaledTrig<A>(s, &Steps<A>::sin, c, x); break;
     case 6: result = scaledTrig<A>(s, &Steps<A>::cos, c, x); break;
     case 7: result = scaledTrig<A>(s, &Steps<A>::tan, c, x); break;
+    case kPowerFamily: return powerOf<A>(c, x, y);
     case 11:
       if (c.funcForm == 2)
         result = halfSquareOverP<A>(s, x, x, c.paramP);
@@ -206,6 +276,9 @@ Status yFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y) {
     }
     default:  // 8, 9, 10 are drawn with f2 / f3; 13 is the user's
       break;
+  }
+  if (c.funcForm == kShiftedTrigForm && c.funcFamily >= 5 && c.funcFamily <= 7) {
+    result = s.add(result, c.paramK);
   }
   return deliver(s, result, y);
 }
@@ -252,6 +325,7 @@ Status xFromY(const CurveParams& c, RealOf<A> y, RealOf<A>& x) {
 template <class A>
 Status twoYFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y1, RealOf<A>& y2) {
   using R = RealOf<A>;
+  if (isAppendedConic(c)) return appendedConicPair<A>(c, true, x, y1, y2);
   Steps<A> s;
   R root = 0;
   switch (c.funcFamily) {
@@ -294,6 +368,7 @@ Status twoYFromX(const CurveParams& c, RealOf<A> x, RealOf<A>& y1, RealOf<A>& y2
 template <class A>
 Status twoXFromY(const CurveParams& c, RealOf<A> y, RealOf<A>& x1, RealOf<A>& x2) {
   using R = RealOf<A>;
+  if (isAppendedConic(c)) return appendedConicPair<A>(c, false, y, x1, x2);
   Steps<A> s;
   R root = 0;
   switch (c.funcFamily) {
@@ -412,6 +487,20 @@ Status f2Double(const CurveParams& c, double x, double& y1, double& y2) {
 
 Status f3Double(const CurveParams& c, double y, double& x1, double& x2) {
   return twoXFromY<DoubleArithmetic>(c, y, x1, x2);
+}
+
+std::optional<bool> appendedConicExistsAt(const CurveParams& c, bool alongX, float t) {
+  if (!isAppendedConic(c)) return std::nullopt;
+  Steps<SingleArithmetic> s;
+  const float radicand = appendedConicRadicand<SingleArithmetic>(s, c, alongX, t);
+  if (s.status() != kOk) return false;
+  return radicand >= 0.0f;
+}
+
+std::optional<bool> powerExistsAt(const CurveParams& c, float x) {
+  if (c.funcFamily != kPowerFamily) return std::nullopt;
+  if (x == 0.0f) return c.paramAlpha > 0.0f;
+  return x > 0.0f || (c.alphaDenominator > 0 && c.alphaDenominator % 2 == 1);
 }
 
 }  // namespace quorvel

@@ -1,11 +1,12 @@
 #pragma once
-// The formulas of the fourteen families: y from x (f), x from y (f1), the two y
+// The formulas of the families: y from x (f), x from y (f1), the two y
 // values of a two-valued curve at x (f2) and the two x values at y (f3).
 // Each returns kOk or the failure of the call: kInvalidArgument (5), kOverflow (6),
 // kDivisionByZero (11). A failing call writes no output at all: the plotter keeps its
 // last point in the same variables. The arithmetic follows each formula as written,
 // left to right, one single-precision rounding per operation.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "eval/compiled_expression.h"
@@ -16,12 +17,18 @@ namespace quorvel {
 
 // The curve being drawn: family, form and parameters as the draw command loaded them.
 struct CurveParams {
-  std::int16_t funcFamily = 0;  // 0..13
+  std::int16_t funcFamily = 0;  // 0..14
   std::int16_t funcForm = 0;
   float paramK = 0, paramA = 0, paramB = 0, paramC = 0, paramOmega = 0, paramPhi = 0, paramR = 0,
         paramP = 0, paramX1 = 0, paramY1 = 0, paramX2 = 0;
   std::int32_t paramH = 0;  // h of the vertex form, a whole number
-  std::string expression;   // family 13, lower-cased
+  float paramCentreX = 0;   // h of a conic's centre (k is paramK)
+  // The power function's exponent: the reduced fraction p/q (q > 0) with its value, or a
+  // real exponent (q = 0) with only its value; the analysis uses the value in double.
+  float paramAlpha = 0;
+  double alphaExact = 0;
+  std::int32_t alphaNumerator = 0, alphaDenominator = 0;
+  std::string expression;  // family 13, lower-cased
   // The compiled form of `expression`, made by f on the first point of a curve and
   // kept while the text stays the same.
   mutable CompiledExpressionCache compiledExpression{};
@@ -52,5 +59,13 @@ Status f1Double(const CurveParams& c, double y, double& x);
 // y1, y2 (x1, x2) unchanged for the families without two values.
 Status f2Double(const CurveParams& c, double x, double& y1, double& y2);
 Status f3Double(const CurveParams& c, double y, double& x1, double& x2);
+
+// Whether one of the conics appended to the ellipse and hyperbola families (foci on
+// the y axis, or a centre (h, k)) has points at t of the swept variable: its radicand,
+// in single precision, is not negative (false when that overflows). nullopt for any
+// other curve.
+std::optional<bool> appendedConicExistsAt(const CurveParams& c, bool alongX, float t);
+// Whether the power function has a point at x (its domain); nullopt for another family.
+std::optional<bool> powerExistsAt(const CurveParams& c, float x);
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "eval/single_math.h"
 
@@ -15,9 +16,9 @@ bool hasTwoYValues(std::int16_t family, std::int16_t form) {
   return family == 8 || family == 9 || family == 10 || (family == 11 && (form == 0 || form == 1));
 }
 
-// Families without an inverse along y.
+// Families without an inverse along y (14: the power function).
 bool hasNoInverseAlongY(std::int16_t family) {
-  return family == 5 || family == 6 || family == 7 || family == 12 || family == 13;
+  return family == 5 || family == 6 || family == 7 || family == 12 || family == 13 || family == 14;
 }
 
 StepCheck rejectIf(bool rejected) { return rejected ? StepCheck::Reject : StepCheck::Accept; }
@@ -103,6 +104,14 @@ SweepKind selectSweep(std::int16_t family, std::int16_t form, bool yDriven) {
 
 StepCheck checkStep(SweepKind kind, const CurveParams& c, float t) {
   const std::int16_t family = c.funcFamily;
+  // The appended conics and the power function know their own domains.
+  if (hasTwoValues(kind)) {
+    if (const std::optional<bool> exists = appendedConicExistsAt(c, sweepsAlongX(kind), t)) {
+      return rejectIf(!*exists);
+    }
+  } else if (const std::optional<bool> exists = powerExistsAt(c, t)) {
+    return rejectIf(!*exists);
+  }
   switch (kind) {
     case SweepKind::XOneValue:
       if (family == 2 || family == 12) return rejectIf(t == 0);

@@ -145,7 +145,7 @@ void ControlPanelWindow::buildDrawPage(QWidget* page) {
   for (ComboBox& style : f.cboStyle) addCombo(style, false, page);
   addIcon(f.imgParameter, "ic_parameter", page);
   for (Label& caption : f.lblParameter) addLabel(caption, page);
-  for (int i = 1; i <= 3; ++i) addLineEdit(f.txtParameter[i], page);
+  for (int i = 1; i <= 4; ++i) addLineEdit(f.txtParameter[i], page);
   addCheck(f.chkIntX, page);
   addIcon(f.imgRangeX, "ic_range_x", page);
   addLabel(f.lblRangeX, page);

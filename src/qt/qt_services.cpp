@@ -147,7 +147,12 @@ FileDialogResult QtFileDialog::run(const FileDialogRequest& request, bool save) 
     const std::string extension = request.filterExtension(index);
     return extension.empty() ? request.defaultExtension : extension;
   };
-  dialog.setDefaultSuffix(fromUtf8(extensionOf(0)));
+  const QStringList filters = qtNameFilter(request.filter).split(QStringLiteral(";;"));
+  const int shownFirst = request.selectedFilter > 0 && request.selectedFilter < filters.size()
+                             ? request.selectedFilter
+                             : 0;
+  if (shownFirst > 0) dialog.selectNameFilter(filters[shownFirst]);
+  dialog.setDefaultSuffix(fromUtf8(extensionOf(shownFirst)));
   // The dialog asks about overwriting the name with the suffix: it follows the filter.
   QObject::connect(
       &dialog, &QFileDialog::filterSelected, &dialog,

@@ -5,6 +5,8 @@
 #include "catalogue/curve_rules.h"
 #include "catalogue/families.h"
 #include "document/curve_painter.h"
+#include "document/form_entry.h"
+#include "document/parametric_entry.h"
 #include "document/typed_record.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
@@ -38,10 +40,13 @@ void frmControl::cmdDraw_Click() {
 }
 
 void frmControl::runDrawSteps() {
+  if (const std::optional<PlaneKind> kind = chosenPlaneKind()) return runPlaneDrawSteps(*kind);
   if (!takeChosenFamily()) return;
-  const TypedReading typed = readTypedRecord(typedRecord(), randomNumbers());
+  const TypedReading typed = readPanelCurve();
   const EntryReading& reading = typed.reading;
   showReadTexts(reading);
+  // Box 4 shows its value once read (the form curves keep no width to fit).
+  if (!typed.storedPara4.empty()) txtParameter[4].setText(typed.storedPara4);
   if (!reading.curve) {
     // The place is selected first, so it shows beside the message and keeps the focus
     // when the message is closed.
@@ -83,7 +88,7 @@ void frmControl::runDrawSteps() {
   FuncRecord stored = typed.stored;
   stored.color = colour;
   const int linesBefore = lstExist.ListCount();
-  storeEntry(stored, curve.text, curve.printed);
+  storeEntry(stored, typed.storedPara4, curve.text, curve.printed);
   // The grid lies under every curve and a curve's name must know where the others
   // run: with either, a new curve is drawn again with the whole list.
   if (settings.style.needsWholeList() && lstExist.ListCount() > linesBefore) cmdRedraw_Click();
@@ -125,6 +130,7 @@ void frmControl::selectFault(const FirstInputFailure& failure) {
     case InputBox::kParameter1: box = &txtParameter[1]; break;
     case InputBox::kParameter2: box = &txtParameter[2]; break;
     case InputBox::kParameter3: box = &txtParameter[3]; break;
+    case InputBox::kParameter4: box = &txtParameter[4]; break;
     case InputBox::kExpression: box = &txtExpression; break;
     case InputBox::kRangeX1:
     case InputBox::kRangeX2:
@@ -172,16 +178,17 @@ PlotOptions frmControl::panelOptions() const {
 std::vector<std::int32_t> frmControl::tickedColours() const {
   std::vector<std::int32_t> colours;
   for (const ListEntry& entry : document_.entries()) {
-    const ClassicCurve* curve = classicCurve(entry);
-    if (entry.ticked && curve != nullptr) colours.push_back(curve->record().color);
+    if (!entry.ticked) continue;
+    if (const FuncRecord* record = curveRecord(entry)) colours.push_back(record->color);
+    if (const std::optional<std::int32_t> colour = planeColour(entry)) colours.push_back(*colour);
   }
   return colours;
 }
 
-void frmControl::storeEntry(const FuncRecord& record, const std::string& line,
-                            const std::string& printed) {
+void frmControl::storeEntry(const FuncRecord& record, const std::string& para4,
+                            const std::string& line, const std::string& printed) {
   FunctionList next = document_;
-  next.add(ListEntry{ClassicCurve(record), true, line, printed});
+  next.add(ListEntry{curveContent(record, para4), true, line, printed});
   if (!changeDocument(std::move(next), static_cast<int>(document_.size()))) {
     message("写入函数列表文件错误", kTitleError);
     return;

@@ -12,7 +12,7 @@ DrawPageState DrawPageState::of(const frmControl& panel, const mdlDeclare& g) {
     state.forms[static_cast<std::size_t>(i)] =
         panel.cboStyle[static_cast<std::size_t>(i)].ListIndex();
   }
-  for (int box = 1; box <= 3; ++box) state.parameters[box - 1] = panel.txtParameter[box].Text();
+  for (int box = 1; box <= 4; ++box) state.parameters[box - 1] = panel.txtParameter[box].Text();
   state.expression = panel.txtExpression.Text();
   state.ranges = {panel.cboRangeX1.Text(), panel.cboRangeX2.Text(), panel.cboRangeY1.Text(),
                   panel.cboRangeY2.Text()};
@@ -47,7 +47,7 @@ void DrawPageState::restore(frmControl& panel, mdlDeclare& g) const {
     panel.cboStyle_Click(family);
   }
   panel.chkAutoColor.setValue(autoColor);
-  for (int box = 1; box <= 3; ++box) panel.txtParameter[box].setText(parameters[box - 1]);
+  for (int box = 1; box <= 4; ++box) panel.txtParameter[box].setText(parameters[box - 1]);
   panel.txtExpression.setText(expression);
   panel.cboRangeX1.setText(ranges[0]);
   panel.cboRangeX2.setText(ranges[1]);

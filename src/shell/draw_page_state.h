@@ -19,7 +19,7 @@ struct mdlDeclare;
 struct DrawPageState {
   int family = -1;
   std::array<int, kFamilyCount> forms{};
-  std::array<std::string, 3> parameters;
+  std::array<std::string, 4> parameters;  // boxes 1..4
   std::string expression;
   std::array<std::string, 4> ranges;  // x from, x to, y from, y to
   int intX = 0;

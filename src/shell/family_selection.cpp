@@ -21,9 +21,13 @@ int characterCount(const std::string& text) {
 
 void frmControl::cboFuncName_Click() {
   const int chosen = cboFuncName.ListIndex();
+  if (const std::optional<PlaneKind> kind = planeKindOfItem(chosen)) return showPlaneBoxes(*kind);
   if (chosen < 0 || chosen >= kFamilyCount) return;
+  showClassicBoxes();
   funcFamily = static_cast<std::int16_t>(chosen);
-  for (loopCounter = 0; loopCounter <= 13; ++loopCounter) cboStyle[loopCounter].setVisible(false);
+  for (loopCounter = 0; loopCounter < kFamilyCount; ++loopCounter) {
+    cboStyle[loopCounter].setVisible(false);
+  }
   if (funcFamily == kCustomFamily) {
     txtExpression.setLeft(60);
     txtExpression.setText("");
@@ -60,11 +64,13 @@ void frmControl::cboStyle_Click(int index) {
       lblParameter[3].setCaption("");
       txtParameter[3].setVisible(false);
     }
+    showFourthBox(index, funcForm);
     // Only the running sum takes whole numbers: every other form leaves 整数 as
     // ｙ＝ does (its click unticks 连线; the defaults that follow set it again).
     chkIntX.setEnabled(false);
     chkIntX.setValue(0);
   } else if (info != nullptr) {
+    showFourthBox(index, funcForm);
     // chkIntX's own click unticks chkLink; chkLink is set after it so its value stays.
     if (funcForm == 0) {
       chkIntX.setEnabled(false);
@@ -82,7 +88,7 @@ void frmControl::cboStyle_Click(int index) {
 }
 
 void frmControl::txtParameter_GotFocus(int index) {
-  if (index < 1 || index > 3) return;
+  if (index < 1 || index > 4) return;
   TextBox& box = txtParameter[index];
   box.setSelection(0, characterCount(box.Text()));
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "analysis/analysis_text.h"
 #include "analysis/trace.h"
@@ -196,6 +197,19 @@ void frmAnalysis::invalidate() {
 void frmAnalysis::cboCurve_Click() {
   table_.reset();
   grdValues.clear();
+  // The table of a parametric or polar curve starts as its range, in twelfths of π.
+  const FunctionList& list = program_.panel.document();
+  const int line = cboCurve.ListIndex();
+  if (line >= 0 && static_cast<std::size_t>(line) < list.size()) {
+    const EntryContent& content = list.at(static_cast<std::size_t>(line)).content;
+    const auto range = [this](const std::string& from, const std::string& to) {
+      txtFrom.setText(from);
+      txtTo.setText(to);
+      txtStep.setText("π/12");
+    };
+    if (const auto* p = std::get_if<ParametricCurve>(&content)) range(p->from, p->to);
+    if (const auto* p = std::get_if<PolarCurve>(&content)) range(p->from, p->to);
+  }
   invalidate();
   redrawForMarks();
 }
@@ -254,6 +268,7 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
   points_.clear();
   std::string status;
   if (cboCurve.ListIndex() >= 0) curve_ = entryCurve(cboCurve.ListIndex(), status);
+  if (curve_ && curve_->plane() != nullptr) status = kMessagePlaneCurveNotAnalysed;
   if (curve_ && cboOther.ListIndex() > 0) {
     std::string reason;
     other_ = entryCurve(cboOther.ListIndex() - 1, reason);
@@ -378,8 +393,13 @@ std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {
   // Two short lines fit the read-out's corner of the toolbar.
   const std::string xText = traced->key ? fixedText(traced->x, 4) : hundredths(traced->x);
   const std::string yText = traced->key ? fixedText(traced->y, 4) : hundredths(traced->y);
+  std::string parameter;
+  if (traced->parameter) {
+    parameter = std::string(parameterName(curve_->plane()->kind)) + "=" +
+                hundredths(*traced->parameter) + "  ";
+  }
   lblTrace.setCaption((traced->key ? std::string(kindCaption(traced->key->kind)) + "  " : "") +
-                      "x=" + xText + "  y=" + yText);
+                      parameter + "x=" + xText + "  y=" + yText);
   return "x=" + xText + "\ny=" + yText;
 }
 
@@ -404,12 +424,6 @@ void frmAnalysis::cmdTable_Click() {
     program_.message(reason, kTitleError);
     return;
   }
-  std::vector<std::string> captions{"x"};
-  if (table_->columns == 2) {
-    captions.insert(captions.end(), {"y1", "y2"});
-  } else {
-    captions.push_back("y");
-  }
   std::vector<std::vector<std::string>> rows;
   for (const ValueRow& row : table_->rows) {
     std::vector<std::string> cells{fixedText(row.x, 4)};
@@ -419,7 +433,7 @@ void frmAnalysis::cmdTable_Click() {
     }
     rows.push_back(std::move(cells));
   }
-  grdValues.setContent(std::move(captions), std::move(rows));
+  grdValues.setContent(table_->captions, std::move(rows));
 }
 
 void frmAnalysis::cmdCopyPoints_Click() {

@@ -18,7 +18,7 @@ void frmControl::wireHandlers() {
 
   cboFuncName.Click = [this] { cboFuncName_Click(); };
   for (int i = 0; i < kFamilyCount; ++i) cboStyle[i].Click = [this, i] { cboStyle_Click(i); };
-  for (int i = 1; i <= 3; ++i) txtParameter[i].GotFocus = [this, i] { txtParameter_GotFocus(i); };
+  for (int i = 1; i <= 4; ++i) txtParameter[i].GotFocus = [this, i] { txtParameter_GotFocus(i); };
   // The commands that change the list are steps that undo can take back.
   cmdDraw.Click = picDraw.Click = [this] { asUndoStep([this] { cmdDraw_Click(); }); };
   cmdClear.Click = picClear.Click = [this] { asUndoStep([this] { cmdClear_Click(); }); };
@@ -51,7 +51,7 @@ void frmControl::wireHandlers() {
   cmdPictureOptions.Click = [this] { cmdPictureOptions_Click(); };
 
   // Full-width forms typed with a Chinese input method are read as ASCII.
-  for (int i = 1; i <= 3; ++i) txtParameter[i].setInputFilter(asciiFromFullWidth);
+  for (int i = 1; i <= 4; ++i) txtParameter[i].setInputFilter(asciiFromFullWidth);
   txtExpression.setInputFilter(asciiFromFullWidth);
   txtValue.setInputFilter(asciiFromFullWidth);
   for (ComboBox* c : {&cboRangeX1, &cboRangeX2, &cboRangeY1, &cboRangeY2}) {

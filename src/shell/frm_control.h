@@ -18,7 +18,9 @@
 #include "document/draw_list.h"
 #include "document/function_list.h"
 #include "document/list_history.h"
+#include "document/plane_curve.h"
 #include "document/read_entry.h"
+#include "document/typed_record.h"
 #include "eval/curve_formulas.h"
 #include "eval/epc.h"
 #include "plot/picture_style.h"
@@ -55,10 +57,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   std::array<ComboBox, kFamilyCount> cboStyle = namedControls<ComboBox, kFamilyCount>("cboStyle");
   TextBox txtExpression{"txtExpression"};
   Control imgParameter{"imgParameter"};
-  std::array<Label, 4> lblParameter =  // 0 the heading, 1..3 the box captions
-      namedControls<Label, 4>("lblParameter");
-  std::array<TextBox, 4> txtParameter =  // 1..3 (0 unused)
-      namedControls<TextBox, 4>("txtParameter");
+  std::array<Label, 5> lblParameter =  // 0 the heading, 1..4 the box captions
+      namedControls<Label, 5>("lblParameter");
+  std::array<TextBox, 5> txtParameter =  // 1..4 (0 unused; 4 only for the forms that need it)
+      namedControls<TextBox, 5>("txtParameter");
   CheckBox chkIntX{"chkIntX"};
   Control imgRangeX{"imgRangeX"};
   Label lblRangeX{"lblRangeX"};
@@ -263,7 +265,30 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void picCentre_Click();
   void picSize_Click();
 
+  // ---- parametric and polar curves on the 绘制 page (plane_curve_panel.cpp) ----
+  // The kind of the family combo's item, for the items after the families.
+  static std::optional<PlaneKind> planeKindOfItem(int item);
+  std::optional<PlaneKind> chosenPlaneKind() const;
+  // The wide boxes for x(t), y(t) or ρ(θ) and the range of t or θ, or the page's own
+  // layout back.
+  void showPlaneBoxes(PlaneKind kind);
+  void showClassicBoxes();
+  // A list line of these kinds on the 绘制 page, or a new colour for it; false for a
+  // line of another kind.
+  bool loadPlaneLineOntoPage(int line);
+  bool recolourPlaneLine(int line);
+
  private:
+  void addPlaneFamilies();
+  void runPlaneDrawSteps(PlaneKind kind);
+  // The page's own layout while the plane kinds' is shown: the parameter captions' and
+  // boxes' bounds and the x range's caption.
+  struct ClassicLayout {
+    std::array<std::array<int, 4>, 6> bounds{};
+    std::string rangeCaption;
+  };
+  std::optional<ClassicLayout> classicLayout_;
+
   void buildControls();
   void wireHandlers();
   void message(const std::string& prompt, const std::string& title, const std::string& detail = {});
@@ -280,7 +305,15 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PlotOptions panelOptions() const;
   // The colours of the ticked curves, for the readable palette's automatic colour.
   std::vector<std::int32_t> tickedColours() const;
-  void storeEntry(const FuncRecord& record, const std::string& line, const std::string& printed);
+  void storeEntry(const FuncRecord& record, const std::string& para4, const std::string& line,
+                  const std::string& printed);
+
+  // ---- the forms beyond the list file (form_boxes.cpp) ----
+  // The 绘制 page's curve read by the list's reader, with box 4 for the forms that have it.
+  TypedReading readPanelCurve() const;
+  // Box 4 and its caption shown for the forms with a fourth parameter: boxes 3 and 4
+  // then share the second row; hidden (box 3 centred again) for the others.
+  void showFourthBox(int family, int form);
 
   // The picture: the sliders and options the drawing reads, and the list drawn with
   // them on `target` from `state` (nothing but a cleared surface while no line is

@@ -11,6 +11,7 @@
 #include "catalogue/curve_rules.h"
 #include "catalogue/list_file_check.h"
 #include "document/function_list.h"
+#include "document/list_formats.h"
 #include "document/list_journal.h"
 #include "files/atomic_file.h"
 #include "plot/view.h"
@@ -21,7 +22,14 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* kListFilter = "函数图像文件(*.QVX)|*.QVX";
+// Saving offers the list file first, the document of every kind second (the filters'
+// order is ListFormat's); opening shows both kinds of file at once first.
+constexpr const char* kSaveListFilter =
+    "函数图像文件(*.QVX)|*.QVX|Quorvel 列表（含新曲线）(*.QVJ)|*.QVJ";
+constexpr const char* kOpenListFilter =
+    "函数列表(*.QVX;*.QVJ)|*.QVX;*.QVJ|函数图像文件(*.QVX)|*.QVX|Quorvel "
+    "列表（含新曲线）(*.QVJ)|*.QVJ";
+constexpr int kDocumentFilter = 1;
 
 // The export's formats in the order of its filter's pairs.
 constexpr PictureFormat kExportFormats[] = {PictureFormat::Bmp, PictureFormat::Png,
@@ -188,7 +196,7 @@ void frmQuorvel::showOrHidePanel() {
 bool frmQuorvel::openList() {
   // Curves not saved are not lost without asking; 取消 leaves everything as it was.
   if (!confirmLosingList()) return true;
-  const FileDialogRequest request{"打开图像", kListFilter, "", "QVX"};
+  const FileDialogRequest request{"打开图像", kOpenListFilter, "", kListFileExtension};
   const std::string chosen = program_.services.files->showOpen(request).fileName;
   return chosen.empty() || openListFile(chosen);
 }
@@ -205,48 +213,74 @@ bool frmQuorvel::confirmLosingList() {
 }
 
 bool frmQuorvel::openListFile(const std::filesystem::path& source) {
-  // The document is replaced only by a list file that passes its checks, and only
-  // once the working list on disk holds it, so a failure leaves the list, its file and
-  // the picture as they were.
-  std::string bytes;
-  const ListFileCheck check = checkListFile(source, &bytes);
-  if (!check.ok()) {
-    program_.message(openRefusalText(source, listFaultText(check)), kTitleError);
+  // The document is replaced only by a list that passes its checks, and only once the
+  // working list on disk holds it, so a failure leaves the list, its file and the
+  // picture as they were. Either format, told by the file's content.
+  ListReading reading = readListFile(source);
+  if (!reading.list) {
+    program_.message(openRefusalText(source, reading.fault), kTitleError);
     return false;
   }
-  return openListBytes(bytes, source);
+  return openList(std::move(*reading.list), source);
 }
 
 bool frmQuorvel::openListBytes(const std::string& bytes, const std::filesystem::path& source) {
-  std::optional<FunctionList> list = FunctionList::fromBytes(bytes);
-  if (!list) {
-    program_.message(openRefusalText(source, "不是列表文件"), kTitleError);
+  ListReading reading = listFromBytes(bytes);
+  if (!reading.list) {
+    program_.message(openRefusalText(source, reading.fault), kTitleError);
     return false;
   }
+  return openList(std::move(*reading.list), source);
+}
+
+bool frmQuorvel::openList(FunctionList list, const std::filesystem::path& source) {
   std::string error;
-  if (!program_.journal.write(*list, &error)) {
+  if (!program_.journal.write(list, &error)) {
     program_.message(openRefusalText(source, "不能写入工作列表：" + error), kTitleError);
     return false;
   }
   frmControl& panel = program_.panel;
-  panel.openDocument(std::move(*list));
+  panel.openDocument(std::move(list));
   panel.startNewDocument();
   return true;
 }
 
 bool frmQuorvel::saveList() {
-  const FileDialogRequest request{"保存图像", kListFilter, "", "QVX"};
-  const std::string chosen = program_.services.files->showSave(request).fileName;
-  return !chosen.empty() && saveListFile(chosen);
+  FileDialogRequest request{"保存图像", kSaveListFilter, "", kListFileExtension};
+  // A list the list file cannot keep is offered the document first.
+  if (naturalFormat(program_.panel.document()) == ListFormat::Document) {
+    request.defaultExtension = kDocumentExtension;
+    request.selectedFilter = kDocumentFilter;
+  }
+  const FileDialogResult chosen = program_.services.files->showSave(request);
+  if (chosen.fileName.empty()) return false;
+  // The name's extension decides; a name without one, the filter chosen.
+  const ListFormat format =
+      formatOfName(chosen.fileName)
+          .value_or(chosen.filterIndex == kDocumentFilter ? ListFormat::Document
+                                                          : ListFormat::ListFile);
+  return saveListFile(chosen.fileName, format);
 }
 
 bool frmQuorvel::saveListFile(const std::filesystem::path& target) {
+  return saveListFile(target,
+                      formatOfName(target).value_or(naturalFormat(program_.panel.document())));
+}
+
+bool frmQuorvel::saveListFile(const std::filesystem::path& target, ListFormat format) {
   // The check comes after the dialog: the user picks a name before being told.
   if (!program_.g.graphOnScreen) {
     program_.message("没有图像，不能保存列表。", kTitleError);
     return false;
   }
-  if (!replaceFileWith(target, program_.panel.document().bytes())) {
+  std::string refusal;
+  const std::optional<std::string> bytes = listBytes(program_.panel.document(), format, &refusal);
+  if (!bytes) {
+    // Never a curve dropped to make the list fit: the file is not written.
+    program_.message(refusal, kTitleError);
+    return false;
+  }
+  if (!replaceFileWith(target, *bytes)) {
     program_.message(kMessageSaveListError, kTitleError);
     return false;
   }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "document/function_list.h"
+#include "document/list_formats.h"
 #include "plot/picture.h"
 #include "plot/surface.h"
 #include "plot/view.h"
@@ -168,7 +170,12 @@ class frmQuorvel : public Window {
   // When the list has curves not saved, asks whether to save them: true to go on
   // (saved, or not to be saved), false when the user cancelled.
   bool confirmLosingList();
+  // In the format the name's extension asks for; a name without one keeps the list
+  // in its natural format.
   bool saveListFile(const std::filesystem::path& target);
+  // In `format`; a list file is refused, with the entry that it cannot keep named,
+  // when the list has one.
+  bool saveListFile(const std::filesystem::path& target, ListFormat format);
   // The export below its dialog: the picture the surface shows, written to `file` in
   // `format`. "" when written, else the reason; the file is then as it was.
   std::string exportPicture(const std::filesystem::path& file, PictureFormat format);
@@ -191,9 +198,13 @@ class frmQuorvel : public Window {
   // The bytes of a checked list file as the working list, replayed as 打开 replays
   // it; `source` names the file in a message.
   bool openListBytes(const std::string& bytes, const std::filesystem::path& source);
+  // A checked list as the working list and the document.
+  bool openList(FunctionList list, const std::filesystem::path& source);
   // A working list left by a copy that did not end normally: its whole records
   // offered back; deleted when the user declines, kept aside when it cannot be read.
   void recoverWorkingList();
+  // After a kept working list was (or could not be) opened: removed, or kept aside.
+  void finishRecovery(bool opened, const std::filesystem::path& kept);
   void exportImage();
   void printImage();
   void showAnalysis();

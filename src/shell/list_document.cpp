@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "catalogue/curve_rules.h"
+#include "document/list_formats.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -33,7 +34,7 @@ bool frmControl::changeDocument(FunctionList list, int current) {
 }
 
 void frmControl::openDocument(FunctionList list) {
-  const std::vector<EntryRefusal> refused = readLines(list, randomNumbers());
+  const std::vector<EntryRefusal> refused = readOpenedLines(list, randomNumbers());
   // The last curve that can be drawn is the current line, as if each had been drawn
   // in turn; with none, nothing is drawn.
   int current = -1;
@@ -97,10 +98,10 @@ void frmControl::redo() {
 
 bool frmControl::listChanged() const {
   if (document_.empty()) return false;
-  return document_.bytes() != savedList_;
+  return naturalBytes(document_) != savedList_;
 }
 
-void frmControl::markListSaved() { savedList_ = document_.bytes(); }
+void frmControl::markListSaved() { savedList_ = naturalBytes(document_); }
 
 void frmControl::startNewDocument(bool saved) {
   history_.clear();

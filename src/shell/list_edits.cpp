@@ -6,6 +6,7 @@
 #include "catalogue/curve_rules.h"
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
+#include "document/form_entry.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -33,9 +34,9 @@ void frmControl::resumeEditing(int line) {
 
 std::optional<FuncRecord> frmControl::recordOfLine(int line) const {
   if (line < 0 || static_cast<std::size_t>(line) >= document_.size()) return std::nullopt;
-  const ClassicCurve* curve = classicCurve(document_.at(static_cast<std::size_t>(line)));
-  if (curve == nullptr) return std::nullopt;
-  return curve->record();
+  const FuncRecord* record = curveRecord(document_.at(static_cast<std::size_t>(line)));
+  if (record == nullptr) return std::nullopt;
+  return *record;
 }
 
 void frmControl::lstExist_DblClick(int line) {
@@ -45,6 +46,7 @@ void frmControl::lstExist_DblClick(int line) {
 }
 
 bool frmControl::loadLineOntoPage(int line) {
+  if (loadPlaneLineOntoPage(line)) return true;
   const std::optional<FuncRecord> entry = recordOfLine(line);
   if (!entry || form(entry->family, entry->form) == nullptr) return false;
   const FuncRecord r = *entry;
@@ -61,6 +63,9 @@ bool frmControl::loadLineOntoPage(int line) {
     txtParameter[1].setText(withoutTrailingBlanks(r.para1));
     txtParameter[2].setText(withoutTrailingBlanks(r.para2));
     txtParameter[3].setText(withoutTrailingBlanks(r.para3));
+  }
+  if (box4Visible(r.family, r.form)) {
+    txtParameter[4].setText(fourthParameter(document_.at(static_cast<std::size_t>(line))));
   }
   cboRangeX1.setText(withoutTrailingBlanks(r.rangeX1));
   cboRangeX2.setText(withoutTrailingBlanks(r.rangeX2));
@@ -105,6 +110,7 @@ void frmControl::replaceLine(int line) {
 }
 
 void frmControl::recolourLine(int line) {
+  if (recolourPlaneLine(line)) return;
   const std::optional<FuncRecord> shown = recordOfLine(line);
   if (!shown) return;
   // Opened on the line's own colour; a cancel gives it back, which changes nothing.
@@ -112,13 +118,11 @@ void frmControl::recolourLine(int line) {
   if (colour == (shown->color & 0xFFFFFF)) return;
   asUndoStep([this, line, colour] {
     const auto at = static_cast<std::size_t>(line);
-    const ClassicCurve* curve = classicCurve(document_.at(at));
-    if (curve == nullptr) return;
-    FuncRecord r = curve->record();
-    r.color = colour & 0xFFFFFF;
+    std::optional<EntryContent> content = recolouredContent(document_.at(at), colour & 0xFFFFFF);
+    if (!content) return;
     FunctionList next = document_;
     ListEntry recoloured = document_.at(at);
-    recoloured.content = ClassicCurve(r);
+    recoloured.content = std::move(*content);
     next.replace(at, std::move(recoloured));
     if (!changeDocument(std::move(next), line)) {
       message("写入函数列表文件错误", kTitleError);

@@ -1,5 +1,9 @@
 #include "shell/live_controller.h"
 
+#include <cmath>
+#include <numbers>
+
+#include "document/typed_record.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -11,14 +15,31 @@ void LiveController::start(int line) {
   if (!program_.panel.Live()) return;
   active_ = true;
   line_ = line;
-  const int family = program_.panel.cboFuncName.ListIndex();
-  const int formIndex = family >= 0 ? program_.panel.cboStyle[family].ListIndex() : 0;
-  expression_ = program_.panel.txtExpression.Text();
-  parameters_ = liveParametersOf(
-      family, formIndex,
-      {program_.panel.txtParameter[1].Text(), program_.panel.txtParameter[2].Text(),
-       program_.panel.txtParameter[3].Text()},
-      expression_);
+  frmControl& panel = program_.panel;
+  const int family = panel.cboFuncName.ListIndex();
+  letterTexts_.clear();
+  if (const std::optional<PlaneKind> plane = panel.chosenPlaneKind()) {
+    // x(t) and y(t), or ρ(θ); the range's ends as the boxes evaluate them.
+    std::vector<std::string> texts;
+    for (int box = 1; box <= (*plane == PlaneKind::kPolar ? 1 : 2); ++box) {
+      letterTexts_.push_back({&panel.txtParameter[box], panel.txtParameter[box].Text()});
+      texts.push_back(panel.txtParameter[box].Text());
+    }
+    double from = 0, to = 0;
+    if (typedNumber(panel.cboRangeX1.Text(), from) != kOk) from = 0;
+    if (typedNumber(panel.cboRangeX2.Text(), to) != kOk) to = 2 * std::numbers::pi;
+    parameters_ = planeLiveParameters(parameterName(*plane), texts, from, to);
+  } else {
+    const int formIndex = family >= 0 && family < kFamilyCount ? panel.cboStyle[family].ListIndex() : 0;
+    if (family == kCustomFamily) {
+      letterTexts_.push_back({&panel.txtExpression, panel.txtExpression.Text()});
+    }
+    parameters_ = liveParametersOf(
+        family, formIndex,
+        {panel.txtParameter[1].Text(), panel.txtParameter[2].Text(),
+         panel.txtParameter[3].Text(), panel.txtParameter[4].Text()},
+        panel.txtExpression.Text());
+  }
   // The page's texts become the sliders' values; the curve is drawn as they say.
   for (std::size_t i = 0; i < parameters_.size(); ++i) setValue(i, parameters_[i].value);
   if (parameters_.empty()) program_.panel.liveStep();
@@ -30,9 +51,14 @@ std::string LiveController::setValue(std::size_t index, double value) {
   p.value = snappedValue(p, value);
   if (p.box > 0) {
     program_.panel.txtParameter[p.box].setText(parameterText(p, p.value));
+  } else if (p.rangeEnd > 0) {
+    (p.rangeEnd == 1 ? program_.panel.cboRangeX1 : program_.panel.cboRangeX2)
+        .setText(parameterText(p, p.value));
   } else {
     // Too long to be stored, it is not drawn either: the draw command says so.
-    program_.panel.txtExpression.setText(substitutedExpression(expression_, parameters_));
+    for (const LetterText& t : letterTexts_) {
+      t.box->setText(substitutedExpression(t.text, parameters_));
+    }
   }
   return program_.panel.liveStep();
 }
@@ -83,6 +109,7 @@ void LiveController::end() {
   if (!active_) return;
   active_ = false;
   parameters_.clear();
+  letterTexts_.clear();
   program_.panel.endLive();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/live_parameters.h"
+#include "toolkit/controls.h"
 
 namespace quorvel {
 
@@ -52,8 +53,15 @@ class LiveController {
   Program& program_;
   bool active_ = false;
   int line_ = -1;
+  // The boxes whose texts hold the letters a, b and c (the expression of one's own, or a
+  // parametric or polar curve's functions), with their texts as the session began.
+  struct LetterText {
+    TextBox* box = nullptr;
+    std::string text;
+  };
+
   std::vector<LiveParameter> parameters_;
-  std::string expression_;  // an expression of one's own, with its letters
+  std::vector<LetterText> letterTexts_;
   bool playing_ = false;
   std::size_t played_ = 0;
   double secondsPerSweep_ = 4;

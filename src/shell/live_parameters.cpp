@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
+#include <numbers>
 #include <string_view>
 
 #include "eval/expression_codes.h"
@@ -16,6 +18,9 @@ namespace {
 // How far a slider reaches on either side of the value it starts from.
 constexpr double kHalfRange = 5;
 constexpr double kStep = 0.1;
+// A range end moves in twelfths of π, up to two turns either way.
+constexpr int kPiDivisions = 12;
+constexpr int kPiStepsEitherWay = 2 * kPiDivisions;
 
 // A box's caption without its equals sign: "ｋ ＝" gives "ｋ".
 std::string nameOf(const std::string& caption) {
@@ -97,13 +102,47 @@ std::vector<LiveParameter> liveParametersOf(int family, int formIndex,
   }
   const FormInfo* info = form(family, formIndex);
   if (info == nullptr) return out;
-  for (int box = 1; box <= 3; ++box) {
-    const Slot slot = info->boxes[static_cast<std::size_t>(box - 1)].slot;
-    if (slot == Slot::None) continue;
+  for (int box = 1; box <= 4; ++box) {
     const std::size_t i = static_cast<std::size_t>(box - 1);
-    LiveParameter p = around(i < boxTexts.size() ? numberOr0(boxTexts[i]) : 0, slot == Slot::H);
-    p.name = nameOf(info->boxes[static_cast<std::size_t>(box - 1)].caption);
+    const BoxSlot& slot = box == 4 ? info->fourth : info->boxes[i];
+    if (slot.slot == Slot::None) continue;
+    LiveParameter p =
+        around(i < boxTexts.size() ? numberOr0(boxTexts[i]) : 0, slot.slot == Slot::H);
+    p.name = nameOf(slot.caption);
     p.box = box;
+    out.push_back(p);
+  }
+  return out;
+}
+
+std::vector<LiveParameter> planeLiveParameters(const std::string& parameter,
+                                               const std::vector<std::string>& expressions,
+                                               double from, double to) {
+  std::vector<LiveParameter> out;
+  for (const std::string& expression : expressions) {
+    for (const char letter : expressionLetters(expression)) {
+      if (std::any_of(out.begin(), out.end(),
+                      [letter](const LiveParameter& q) { return q.letter == letter; })) {
+        continue;
+      }
+      LiveParameter p = around(1, false);
+      p.name = std::string(1, letter);
+      p.letter = letter;
+      out.push_back(p);
+    }
+  }
+  const double piStep = std::numbers::pi / kPiDivisions;
+  for (const int end : {1, 2}) {
+    const double value = end == 1 ? from : to;
+    const double steps = std::isfinite(value) ? std::nearbyint(value / piStep) : 0;
+    LiveParameter p;
+    p.name = parameter + (end == 1 ? " 起点" : " 终点");
+    p.rangeEnd = end;
+    p.piSteps = true;
+    p.step = piStep;
+    p.min = (steps - kPiStepsEitherWay) * piStep;
+    p.max = (steps + kPiStepsEitherWay) * piStep;
+    p.value = steps * piStep;
     out.push_back(p);
   }
   return out;
@@ -115,8 +154,26 @@ double snappedValue(const LiveParameter& p, double value) {
   return std::clamp(p.min + steps * step, p.min, p.max);
 }
 
+namespace {
+
+// The multiple of π nearest the value, in twelfths, as a range box reads it.
+std::string piMultipleText(double value) {
+  const auto twelfths =
+      static_cast<long long>(std::nearbyint(value / (std::numbers::pi / kPiDivisions)));
+  if (twelfths == 0) return "0";
+  const long long common = std::gcd(twelfths, static_cast<long long>(kPiDivisions));
+  const long long over = twelfths / common, under = kPiDivisions / common;
+  std::string text = over == 1 ? "" : over == -1 ? "-" : std::to_string(over);
+  text += "pi";
+  if (under > 1) text += "/" + std::to_string(under);
+  return text;
+}
+
+}  // namespace
+
 std::string parameterText(const LiveParameter& p, double value) {
   if (p.whole) return std::to_string(static_cast<long long>(std::nearbyint(value)));
+  if (p.piSteps) return piMultipleText(value);
   int decimals = 0;
   for (double step = p.step; decimals < 6 && std::fabs(step - std::nearbyint(step)) > 1e-9;
        step *= 10) {

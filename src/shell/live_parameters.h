@@ -11,11 +11,13 @@
 namespace quorvel {
 
 struct LiveParameter {
-  std::string name;  // as the panel writes it: "ｋ", "ω", or the letter "a"
-  int box = 0;       // the parameter box 1..3 it feeds; 0 for a letter of an expression
+  std::string name;  // as the panel writes it: "ｋ", "ω", the letter "a", or "t 起点"
+  int box = 0;       // the parameter box 1..4 it feeds; 0 for a letter or a range end
   char letter = 0;   // 'a', 'b' or 'c' of an expression
+  int rangeEnd = 0;  // 1 or 2: the start or end of a parametric or polar curve's range
   double min = 0, max = 0, step = 0.1, value = 0;
-  bool whole = false;  // h of the vertex form: whole numbers only
+  bool whole = false;     // h of the vertex form: whole numbers only
+  bool piSteps = false;   // a range end: steps of π/12, written as multiples of π
 };
 
 // The parameters the form uses, with ranges around the values of the box texts (a
@@ -25,12 +27,20 @@ std::vector<LiveParameter> liveParametersOf(int family, int form,
                                             const std::vector<std::string>& boxTexts,
                                             const std::string& expression);
 
+// The sliders of a parametric or polar curve: the letters a, b and c in the texts of its
+// functions (each starting at 1), then the start and end of its range (the parameter's
+// letter "t" or "θ" in their names), in steps of π/12 within 2π of their values.
+std::vector<LiveParameter> planeLiveParameters(const std::string& parameter,
+                                               const std::vector<std::string>& expressions,
+                                               double from, double to);
+
 // The letters a, b and c that stand alone as tokens of the expression, in the order
 // they first appear (not the a of abs, the c of cos or ctg, and so on).
 std::vector<char> expressionLetters(const std::string& expression);
 
-// The value as its box shows it: a whole number for whole parameters, otherwise as
-// many decimals as the step has.
+// The value as its box shows it: a whole number for whole parameters, a multiple of
+// π for a range end ("0", "pi/2", "-5pi/6", "2pi"), otherwise as many decimals as the
+// step has.
 std::string parameterText(const LiveParameter& p, double value);
 
 // The value snapped to the parameter's step and range.

@@ -1,10 +1,15 @@
 // The main window's start-up, layout, activation and shut-down.
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "catalogue/list_file_check.h"
+#include "document/document_format.h"
+#include "document/list_formats.h"
 #include "eval/single_math.h"
+#include "files/regular_file.h"
 #include "files/stale_temporaries.h"
 #include "plot/view.h"
 #include "quorvel_version.h"
@@ -28,6 +33,18 @@ bool hasRecords(const std::filesystem::path& file) {
   std::error_code ec;
   return std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) > 0 &&
          !ec;
+}
+
+// The kept working list read as a document, or nullopt when it is a list file.
+std::optional<ListReading> keptDocument(const std::filesystem::path& kept) {
+  std::string start(16, '\0');
+  {
+    const ReadableFile in(kept);
+    if (!in.isOpen()) return std::nullopt;
+    start.resize(std::fread(start.data(), 1, start.size(), in.get()));
+  }
+  if (!looksLikeDocument(start)) return std::nullopt;
+  return readListFile(kept);
 }
 
 void removeIfPresent(const std::filesystem::path& file) {
@@ -56,11 +73,12 @@ void frmQuorvel::Form_Load() {
   removeStalePrivateFolders();
   // A list left over from an earlier run is never reused as it is: kept aside to be
   // offered back once the panel is ready (below), otherwise deleted.
+  // Of the two files the working list may be in, the one that holds it.
   const ListJournal& journal = program_.journal;
-  const bool recoverable = program_.working.inProgramFolder() && hasRecords(journal.path());
-  if (recoverable) {
+  const std::optional<std::filesystem::path> left = journal.current();
+  if (left && program_.working.inProgramFolder() && hasRecords(*left)) {
     std::error_code ec;
-    std::filesystem::rename(journal.path(), journal.recoveryPath(), ec);
+    std::filesystem::rename(*left, journal.recoveryPath(), ec);
   }
   journal.remove();
   panel.Form_Load();  // selects "自定义", with its family handling and defaults
@@ -97,6 +115,20 @@ void frmQuorvel::recoverWorkingList() {
   const std::filesystem::path& kept = program_.journal.recoveryPath();
   std::error_code ec;
   if (!std::filesystem::exists(kept, ec)) return;
+  // A document is written whole or not at all: it is offered back as it is.
+  if (std::optional<ListReading> document = keptDocument(kept)) {
+    if (!document->list || document->list->empty()) {
+      program_.journal.keepRecoveryAside();
+      return;
+    }
+    if (program_.services.questions->ask(kRecoveryPrompt, kQuestionTitle, {"恢复", "不恢复"}) !=
+        0) {
+      removeIfPresent(kept);
+      return;
+    }
+    finishRecovery(openList(std::move(*document->list), kept), kept);
+    return;
+  }
   // A crash can cut the list in the middle of a record: the whole ones before it and
   // after it are still good.
   const SalvagedList salvage = salvageListFile(kept);
@@ -114,7 +146,11 @@ void frmQuorvel::recoverWorkingList() {
     removeIfPresent(kept);
     return;
   }
-  if (!openListBytes(salvage.bytes, kept)) {
+  finishRecovery(openListBytes(salvage.bytes, kept), kept);
+}
+
+void frmQuorvel::finishRecovery(bool opened, const std::filesystem::path& kept) {
+  if (!opened) {
     program_.journal.keepRecoveryAside();
     return;
   }

@@ -82,6 +82,7 @@ void frmControl::buildControls() {
   placeLabel(lblFuncName, 600, 120, "请选择函数名称：");
   cboFuncName.setBounds(60, 510, 2190, kComboHeight);
   for (int i = 0; i < kFamilyCount; ++i) cboFuncName.AddItem(family(i).name);
+  addPlaneFamilies();
   placeLabelIcon(imgStyle, 210, 1080);
   placeLabel(lblStyle, 600, 1140, "请选择函数形式：");
   for (int i = 0; i < kFamilyCount; ++i) {
@@ -104,7 +105,11 @@ void frmControl::buildControls() {
   txtParameter[1].setBounds(600, 2565, kParameterBoxWidth, kParameterBoxHeight);
   txtParameter[2].setBounds(1740, 2550, kParameterBoxWidth, kParameterBoxHeight);
   txtParameter[3].setBounds(960, 3090, kParameterBoxWidth, kParameterBoxHeight);
-  for (int i = 0; i <= 3; ++i) {
+  // Box 4 shares the second row with box 3 for the forms that have it (showFourthBox).
+  placeLabel(lblParameter[4], 1200, 3120, "");
+  txtParameter[4].setBounds(1740, 3090, kParameterBoxWidth, kParameterBoxHeight);
+  txtParameter[4].setVisible(false);
+  for (int i = 0; i <= 4; ++i) {
     lblParameter[i].setToolTipText("输入参数");
     if (i > 0) txtParameter[i].setToolTipText("输入参数");
   }
@@ -205,7 +210,7 @@ std::vector<Control*> frmControl::pageControls(int page) {
       for (ComboBox& style : cboStyle) add(style);
       add(txtExpression, imgParameter);
       for (Label& l : lblParameter) add(l);
-      add(txtParameter[1], txtParameter[2], txtParameter[3], chkIntX);
+      add(txtParameter[1], txtParameter[2], txtParameter[3], txtParameter[4], chkIntX);
       add(imgRangeX, lblRangeX, lblOpenX, cboRangeX1, lblCommaX, cboRangeX2, lblCloseX);
       add(imgRangeY, lblRangeY, lblOpenY, cboRangeY1, lblCommaY, cboRangeY2, lblCloseY);
       add(cmdDraw, picDraw, cmdClear, picClear, cmdReplace);

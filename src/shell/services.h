@@ -56,6 +56,7 @@ struct FileDialogRequest {
   std::string filter;
   std::string fileName;          // always empty when shown: an empty answer is a cancel
   std::string defaultExtension;  // added to a typed name without an extension
+  int selectedFilter = 0;        // the filter pair shown first (from 0)
 
   // The number of "text|pattern" pairs of the filter.
   int filterCount() const {

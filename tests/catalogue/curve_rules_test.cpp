@@ -168,9 +168,9 @@ TEST(ListText, ASquareIsSingleBSquareIsDouble) {
 }
 
 TEST(ListText, PairsOutsideTheCatalogueGiveEmptyText) {
-  const CurveParams pairs[] = {curve(0, 3),  curve(1, 3),  curve(2, 1),  curve(9, 1),
-                               curve(11, 4), curve(12, 1), curve(13, 2), curve(14, 0),
-                               curve(-1, 0), curve(0, -1)};
+  const CurveParams pairs[] = {curve(0, 3),  curve(1, 3),  curve(2, 1),  curve(9, 4),
+                               curve(11, 4), curve(12, 1), curve(13, 2), curve(14, 1),
+                               curve(15, 0), curve(-1, 0), curve(0, -1)};
   for (const CurveParams& c : pairs) {
     EXPECT_EQ(listText(c), std::string()) << c.funcFamily << "/" << c.funcForm;
   }

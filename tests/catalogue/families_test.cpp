@@ -35,20 +35,22 @@ bool isHan(char32_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 // character, ω, φ or ∧; the only other character allowed is the ordinary blank.
 bool onlyDisplayCharacters(const std::string& text) {
   for (char32_t c : codePoints(text)) {
-    const bool ok =
-        isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'∧' || c == U' ';
+    const bool ok = isFullWidthForm(c) || isHan(c) || c == U'ω' || c == U'φ' || c == U'α' ||
+                    c == U'∧' || c == U' ';
     if (!ok) return false;
   }
   return true;
 }
 
-const int kFormCounts[kFamilyCount] = {3, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 1, 2};
+// The list file's fourteen families with their forms, then the forms appended to sine,
+// cosine, tangent (+ k), ellipse and hyperbola (foci on y, a centre), and 幂函数.
+const int kFormCounts[kFamilyCount] = {3, 3, 1, 1, 1, 2, 2, 2, 1, 4, 4, 4, 1, 2, 1};
 
 TEST(Families, NamesInComboOrder) {
   const char* names[kFamilyCount] = {
       "一次函数", "二次函数（初中）", "反比例函数", "指数函数", "对数函数",
       "正弦函数", "余弦函数",         "正切函数",   "圆",       "椭圆",
-      "双曲线",   "抛物线（高中）",   "对勾函数",   "自定义"};
+      "双曲线",   "抛物线（高中）",   "对勾函数",   "自定义",   "幂函数"};
   for (int i = 0; i < kFamilyCount; ++i) {
     EXPECT_EQ(family(i).name, names[i]) << "family " << i;
     EXPECT_EQ(static_cast<int>(family(i).forms.size()), kFormCounts[i]) << "family " << i;
@@ -112,17 +114,39 @@ TEST(Families, SlotTable) {
     Slot b1, b2, b3;
   };
   const Case cases[] = {
-      {0, 0, S::K, S::B, S::None},        {0, 1, S::X1, S::Y1, S::K},
-      {0, 2, S::A, S::B, S::C},           {1, 0, S::A, S::B, S::C},
-      {1, 1, S::X1, S::X2, S::A},         {1, 2, S::H, S::K, S::A},
-      {2, 0, S::K, S::None, S::None},     {3, 0, S::A, S::None, S::None},
-      {4, 0, S::A, S::None, S::None},     {5, 0, S::A, S::Omega, S::Phi},
-      {6, 0, S::A, S::Omega, S::Phi},     {7, 0, S::A, S::Omega, S::Phi},
-      {8, 0, S::A, S::B, S::R},           {9, 0, S::A, S::B, S::None},
-      {10, 0, S::A, S::B, S::None},       {11, 0, S::P, S::None, S::None},
-      {11, 1, S::P, S::None, S::None},    {11, 2, S::P, S::None, S::None},
-      {11, 3, S::P, S::None, S::None},    {12, 0, S::A, S::B, S::None},
-      {13, 0, S::None, S::None, S::None}, {13, 1, S::None, S::None, S::None},
+      {0, 0, S::K, S::B, S::None},
+      {0, 1, S::X1, S::Y1, S::K},
+      {0, 2, S::A, S::B, S::C},
+      {1, 0, S::A, S::B, S::C},
+      {1, 1, S::X1, S::X2, S::A},
+      {1, 2, S::H, S::K, S::A},
+      {2, 0, S::K, S::None, S::None},
+      {3, 0, S::A, S::None, S::None},
+      {4, 0, S::A, S::None, S::None},
+      {5, 0, S::A, S::Omega, S::Phi},
+      {6, 0, S::A, S::Omega, S::Phi},
+      {7, 0, S::A, S::Omega, S::Phi},
+      {8, 0, S::A, S::B, S::R},
+      {9, 0, S::A, S::B, S::None},
+      {10, 0, S::A, S::B, S::None},
+      {11, 0, S::P, S::None, S::None},
+      {11, 1, S::P, S::None, S::None},
+      {11, 2, S::P, S::None, S::None},
+      {11, 3, S::P, S::None, S::None},
+      {12, 0, S::A, S::B, S::None},
+      {13, 0, S::None, S::None, S::None},
+      {13, 1, S::None, S::None, S::None},
+      // The forms beyond the list file (box 4 is checked apart).
+      {5, 1, S::A, S::Omega, S::Phi},
+      {6, 1, S::A, S::Omega, S::Phi},
+      {7, 1, S::A, S::Omega, S::Phi},
+      {9, 1, S::A, S::B, S::None},
+      {9, 2, S::A, S::B, S::CentreX},
+      {9, 3, S::A, S::B, S::CentreX},
+      {10, 1, S::A, S::B, S::None},
+      {10, 2, S::A, S::B, S::CentreX},
+      {10, 3, S::A, S::B, S::CentreX},
+      {14, 0, S::Alpha, S::None, S::None},
   };
   int checked = 0;
   for (const Case& c : cases) {
@@ -136,6 +160,13 @@ TEST(Families, SlotTable) {
   int forms = 0;
   for (int n : kFormCounts) forms += n;
   EXPECT_EQ(checked, forms);
+  // k is the fourth parameter of exactly the forms with a shift or a centre.
+  for (int f = 0; f < kFamilyCount; ++f) {
+    for (int m = 0; m < kFormCounts[f]; ++m) {
+      const bool shifted = (f >= 5 && f <= 7 && m == 1) || ((f == 9 || f == 10) && m >= 2);
+      EXPECT_EQ(form(f, m)->fourth.slot, shifted ? S::K : S::None) << f << "/" << m;
+    }
+  }
 }
 
 // A caption names its parameter: "ｋ ＝" feeds k, "ｘ１＝" feeds x1 and so on. Single
@@ -154,6 +185,8 @@ TEST(Families, CaptionsNameTheirParameter) {
       {Slot::Y1, {"\uFF59\uFF11\uFF1D"}},
       {Slot::X2, {"\uFF58\uFF12\uFF1D"}},
       {Slot::H, {"\uFF48 \uFF1D"}},
+      {Slot::CentreX, {"\uFF48 \uFF1D"}},
+      {Slot::Alpha, {"\u03B1 \uFF1D"}},
   };
   for (int f = 0; f < kFamilyCount; ++f) {
     for (const FormInfo& fi : family(f).forms) {

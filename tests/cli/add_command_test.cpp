@@ -225,8 +225,9 @@ TEST(AddCommand, WrongUsageChangesNothing) {
       {{"add", "a.qvx", "b.qvx", "--family", "2"}, "give exactly one list file"},
       {{"add", "", "--family", "2", "--p1", "1"}, "the list file name is empty"},
       {{"add", "a.qvx"}, "--family is needed"},
-      {{"add", "a.qvx", "--family", "14"}, "--family must be a whole number from 0 to 13"},
-      {{"add", "a.qvx", "--family", "-1"}, "--family must be a whole number from 0 to 13"},
+      {{"add", "a.qvx", "--family", "15"}, "--family must be a whole number from 0 to 14"},
+      {{"add", "a.qvx", "--family", "-1"}, "--family must be a whole number from 0 to 14"},
+      {{"add", "a.qvx", "--family", "5", "--p4", "1"}, "--p4 is the fourth parameter"},
       {{"add", "a.qvx", "--family", "2", "--form", "1"}, "--form of family 2"},
       {{"add", "a.qvx", "--family", "11", "--form", "4"}, "from 0 to 3, not '4'"},
       {{"add", "a.qvx", "--family", "13"}, "family 13 needs --expr"},
@@ -253,6 +254,42 @@ TEST(AddCommand, WrongUsageChangesNothing) {
   // The help numbers the families and forms as --family and --form take them.
   EXPECT_NE(help.out.find("  2   反比例函数: 0 "), std::string::npos) << help.out;
   EXPECT_NE(help.out.find("  13  自定义: 0 ｙ＝, 1 Ｓｘ＝"), std::string::npos) << help.out;
+}
+
+// 幂函数 and the forms with a fourth parameter have no record in a .QVX file: checked
+// as the window checks them, then refused rather than cut down to another curve.
+TEST(AddCommand, FormsBeyondTheListFileAreRefusedAndTheFileKept) {
+  const TempFolder dir;
+  const auto list = dir / "list.qvx";
+  ASSERT_EQ(runCli(addArgs(list, {"--family", "2", "--p1", "6"})).exit, 0);
+  const std::string before = readFile(list);
+  const struct {
+    std::vector<std::string> words;
+    const char* err;
+  } cases[] = {
+      {{"--family", "14", "--p1", "1/3"},
+       "第 2 条曲线“"},
+      {{"--family", "9", "--form", "1", "--p1", "3", "--p2", "2"},
+       "第 2 条曲线“"},
+      {{"--family", "5", "--form", "1", "--p1", "2", "--p2", "1", "--p3", "π/3", "--p4", "1"},
+       "第 2 条曲线“"},
+      // The curve's own faults come first.
+      {{"--family", "14", "--p1", "1/0"}, "错误: 数据错误\nα\n"},
+      {{"--family", "5", "--form", "1", "--p1", "2", "--p2", "1", "--p4", "k"},
+       "错误: 数据错误\nｋ第 1 个字符：“k”\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = runCli(addArgs(list, c.words));
+    EXPECT_EQ(o.exit, 1) << c.err;
+    // A refused save names the curve and the type that keeps it.
+    EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
+    if (o.err.find("第 2 条曲线") != std::string::npos) {
+      EXPECT_NE(o.err.find("（*.QVJ）"), std::string::npos) << o.err;
+    }
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(readFile(list), before);
+  }
+  EXPECT_NE(runCli({"add", "--help"}).out.find("  14  幂函数: 0 ｙ＝ｘ∧α"), std::string::npos);
 }
 
 TEST(AddCommand, FileProblemsNameTheFileAndDamageNothing) {

@@ -156,5 +156,28 @@ TEST_F(AnalysisCommands, WrongUsageAndMissingFiles) {
   EXPECT_NE(missing.err.find("no such file"), std::string::npos);
 }
 
+TEST(PlaneAnalysisCommands, TableStepsTheParameterAndPointsRefuse) {
+  const TempFolder dir;
+  const std::string sheet = (dir / "sheet.qvj").string();
+  ASSERT_EQ(runCli({"add", sheet, "--family", "0", "--p1", "1", "--p2", "0"}).exit, 0);
+  ASSERT_EQ(runCli({"add", sheet, "--xt", "2t", "--yt", "t^2", "--from", "-1", "--to", "1"}).exit, 0);
+  ASSERT_EQ(runCli({"add", sheet, "--polar", "2", "--from", "0", "--to", "4"}).exit, 0);
+  const Outcome parametric =
+      runCli({"table", sheet, "--entry", "2", "--from", "-2", "--to", "1", "--step", "1"});
+  EXPECT_EQ(parametric.out, "-2\t\t\n-1\t-2\t1\n0\t0\t0\n1\t2\t1\n");
+  const Outcome polar =
+      runCli({"table", sheet, "--entry", "3", "--from", "0", "--to", "0", "--step", "1", "--csv"});
+  EXPECT_EQ(polar.out, "θ,ρ,x,y\n0,2,2,0\n");
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"--entry", "3"}, std::vector<std::string>{"--with", "2"}}) {
+    std::vector<std::string> args{"points", sheet};
+    args.insert(args.end(), words.begin(), words.end());
+    const Outcome o = runCli(args);
+    EXPECT_EQ(o.exit, 1) << words[0];
+    EXPECT_NE(o.err.find("参数方程与极坐标方程不求关键点"), std::string::npos) << o.err;
+    EXPECT_EQ(o.out, "");
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::cli::test

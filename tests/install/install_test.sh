@@ -30,7 +30,7 @@ if [ -f "$desktop" ]; then
   has_line "$desktop" "Name=Quorvel"
   has_line "$desktop" "Icon=$app"
   has_line "$desktop" "Categories=Education;Math;"
-  has_line "$desktop" "MimeType=application/x-quorvel-list;"
+  has_line "$desktop" "MimeType=application/x-quorvel-list;application/x-quorvel-list+json;"
   has_line "$desktop" "Exec=quorvel %f"
   grep -qP '^Name\[zh_CN\]=.*[\x{4e00}-\x{9fff}]' "$desktop" || fail "no Chinese Name[zh_CN]"
   grep -q '^Comment=.' "$desktop" || fail "no Comment"
@@ -63,7 +63,8 @@ fi
 
 mime=$prefix/share/mime/packages/$app.xml
 if [ -f "$mime" ]; then
-  for text in 'type="application/x-quorvel-list"' 'pattern="*.QVX"' 'pattern="*.qvx"'; do
+  for text in 'type="application/x-quorvel-list"' 'pattern="*.QVX"' 'pattern="*.qvx"' \
+      'type="application/x-quorvel-list+json"' 'pattern="*.QVJ"' 'pattern="*.qvj"'; do
     grep -qF -- "$text" "$mime" || fail "MIME type has no $text"
   done
 else

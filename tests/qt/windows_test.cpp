@@ -21,6 +21,8 @@
 #include <fstream>
 #include <vector>
 
+#include "catalogue/families.h"
+#include "document/parametric_entry.h"
 #include "qt/bind_label.h"
 #include "qt/bind_picture_button.h"
 #include "qt/page_focus.h"
@@ -173,7 +175,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  EXPECT_EQ(family->count(), 14);
+  EXPECT_EQ(family->count(), kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");
@@ -200,7 +202,9 @@ TEST_F(Windows, OpenRefillsTheList) {
   EXPECT_EQ(listLines(list), (std::vector<std::string>{"[x] y = 6/x", "[x] y = −2/x"}));
   ASSERT_GE(kit.files->shown.size(), 2u);
   EXPECT_EQ(kit.files->shown.back().request.title, "打开图像");
-  EXPECT_EQ(kit.files->shown.back().request.filter, "函数图像文件(*.QVX)|*.QVX");
+  EXPECT_EQ(kit.files->shown.back().request.filter,
+            "函数列表(*.QVX;*.QVJ)|*.QVX;*.QVJ|函数图像文件(*.QVX)|*.QVX|"
+            "Quorvel 列表（含新曲线）(*.QVJ)|*.QVJ");
   EXPECT_TRUE(program.g.graphOnScreen);
 }
 

@@ -147,6 +147,34 @@ TEST_F(AnalysisWindowTest, TableOfValuesCopiedAndExported) {
   EXPECT_TRUE(analysis.grdValues.Rows().empty());
 }
 
+TEST_F(AnalysisWindowTest, AParametricCurveIsTracedAndTabledInT) {
+  panel.cboFuncName.setListIndex(kFamilyCount);  // 参数方程
+  panel.txtParameter[1].setText("3cos t");
+  panel.txtParameter[2].setText("3sin t");
+  panel.cmdDraw.click();
+  ASSERT_EQ(analysis.cboCurve.ListCount(), 3);
+  analysis.cboCurve.setListIndex(2);
+  // The table starts as the curve's range in twelfths of π; no key points.
+  EXPECT_EQ(analysis.txtFrom.Text(), "0");
+  EXPECT_EQ(analysis.txtTo.Text(), "2pi");
+  EXPECT_EQ(analysis.txtStep.Text(), "π/12");
+  EXPECT_TRUE(analysis.grdPoints.Rows().empty());
+  EXPECT_NE(analysis.lblStatus.Caption().find("参数方程与极坐标方程不求关键点"), std::string::npos);
+  analysis.cmdTable.click();
+  EXPECT_EQ(analysis.grdValues.Captions(), (std::vector<std::string>{"t", "x", "y"}));
+  ASSERT_EQ(analysis.grdValues.Rows().size(), 25u);
+  EXPECT_EQ(analysis.grdValues.Rows()[6], (std::vector<std::string>{"1.5708", "0.0000", "3.0000"}));
+  EXPECT_EQ(analysis.grdValues.Rows()[24][1], "3.0000");
+  // The pointer at (4, 4) finds the point of the circle on the ray to it.
+  analysis.chkTrace.setValue(1);
+  const auto perUnit = static_cast<float>(g.zoomScale);
+  program.main.picPic_MouseMove(0, 0, 4 * perUnit, 4 * perUnit);
+  EXPECT_EQ(analysis.lblTrace.Caption(), "t=0.79  x=2.12  y=2.12");
+  EXPECT_TRUE(analysis.marker.shown());
+  EXPECT_NEAR(analysis.marker.x(), 2.1213 * perUnit, 0.01 * perUnit);
+  EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(AnalysisWindowTest, FollowsTheListAndSaysWhatItCannotAnalyse) {
   drawExpression("x", 1);  // Ｓｘ＝
   EXPECT_EQ(analysis.cboCurve.ListCount(), 3);

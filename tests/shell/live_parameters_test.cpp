@@ -1,6 +1,7 @@
 // Live parameters: which sliders a curve gets, the texts their values give, the
 // letters of an expression and their values in its place, the play sweep, and a
 // live session on the panel (nothing stored, no message box, the line hidden).
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ TEST(LiveParameters, TheFormsParametersAndTheirRanges) {
       {13, 0, {}, "ax^2+bx+c", {"a", "b", "c"}},
       {13, 0, {}, "abs(x)+cos(x)+ctg(x)+pi*e", {}},
       {13, 1, {}, "c*sin(a*x)+cab", {"c", "a", "b"}},
+      {5, 1, {"2", "1", "0", "1"}, "", {"Ａ", "ω", "φ", "ｋ"}},  // the fourth box
+      {kPowerFamily, 0, {"1/3"}, "", {"α"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(namesOf(liveParametersOf(c.family, c.form, c.boxes, c.expression)), c.names)
@@ -75,7 +78,50 @@ TEST(LiveParameters, TextsSnapsSubstitutionAndSweep) {
   }
 }
 
+TEST(LiveParameters, APlaneCurvesLettersAndRangeEnds) {
+  const std::vector<LiveParameter> ps =
+      planeLiveParameters("t", {"a cos t+acos t", "bsin t+a"}, 0, 2 * std::numbers::pi);
+  // The a of acos is the arc cosine's.
+  EXPECT_EQ(namesOf(ps), (std::vector<std::string>{"a", "b", "t 起点", "t 终点"}));
+  const LiveParameter& end = ps[3];
+  EXPECT_EQ(end.rangeEnd, 2);
+  // Twelfths of π, written as the range box reads them.
+  const struct {
+    double twelfths;
+    const char* text;
+  } texts[] = {{0, "0"}, {24, "2pi"}, {12, "pi"}, {6, "pi/2"}, {-3, "-pi/4"}, {10, "5pi/6"},
+               {-12, "-pi"}, {1, "pi/12"}, {-26, "-13pi/6"}};
+  for (const auto& t : texts) {
+    EXPECT_EQ(parameterText(end, t.twelfths * std::numbers::pi / 12), t.text) << t.twelfths;
+  }
+  EXPECT_DOUBLE_EQ(snappedValue(end, 3.2), std::numbers::pi);
+  EXPECT_DOUBLE_EQ(end.max, 4 * std::numbers::pi);
+  // The polar letter; a value the box cannot give starts at 0.
+  EXPECT_EQ(namesOf(planeLiveParameters("θ", {"2sin 3θ"}, 0, 1)),
+            (std::vector<std::string>{"θ 起点", "θ 终点"}));
+}
+
 class LiveSession : public ShellTest {};
+
+TEST_F(LiveSession, AParametricCurvesLettersAndRangeMoveItsBoxes) {
+  panel.cboFuncName.setListIndex(kFamilyCount);  // 参数方程
+  panel.txtParameter[1].setText("a cos t");
+  panel.txtParameter[2].setText("a sin t");
+  LiveController live(program);
+  live.start(-1);
+  ASSERT_EQ(namesOf(live.parameters()), (std::vector<std::string>{"a", "t 起点", "t 终点"}));
+  EXPECT_EQ(live.setValue(0, 3), "");
+  EXPECT_EQ(panel.txtParameter[1].Text(), "(3) cos t");
+  EXPECT_EQ(panel.txtParameter[2].Text(), "(3) sin t");
+  EXPECT_EQ(live.setValue(2, std::numbers::pi), "");
+  EXPECT_EQ(panel.cboRangeX2.Text(), "pi");
+  // An end before the start: the curve is absent, said in no box.
+  EXPECT_NE(live.setValue(2, -std::numbers::pi / 2), "");
+  EXPECT_TRUE(messages().empty());
+  live.setValue(2, std::numbers::pi);
+  EXPECT_TRUE(live.keep());
+  EXPECT_EQ(lines(), (std::vector<std::string>{"x=(3) cos t, y=(3) sin t (t: 0 .. pi)"}));
+}
 
 TEST_F(LiveSession, ALineChangesLiveWithoutAnythingStored) {
   drawCurve(2, 0, "6");

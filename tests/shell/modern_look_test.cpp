@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "catalogue/list_file.h"
+#include "document/form_entry.h"
+#include "document/parametric_entry.h"
 #include "plot/palette.h"
 #include "settings/picture_preferences.h"
 #include "shell_fixture.h"
@@ -216,6 +218,24 @@ class ColourDistance {
   }
   cmsHTRANSFORM transform_;
 };
+
+TEST_F(ModernLookTest, ParametricAndPolarCurvesCountInTheLeastUsedColour) {
+  for (const int item : {kFamilyCount, kFamilyCount + 1, kFamilyCount}) {
+    panel.cboFuncName.setListIndex(item);  // 参数方程, 极坐标方程
+    panel.txtParameter[1].setText("cos t");
+    panel.txtParameter[2].setText("sin t");
+    if (item == kFamilyCount + 1) panel.txtParameter[1].setText("1+cos θ");
+    panel.cmdDraw.click();
+  }
+  drawCurve(0, 0, "1", "0");
+  std::vector<std::int32_t> colours;
+  for (const ListEntry& entry : panel.document().entries()) {
+    const std::optional<std::int32_t> plane = planeColour(entry);
+    colours.push_back(plane ? *plane : curveRecord(entry)->color);
+  }
+  ASSERT_EQ(colours.size(), 4u);
+  EXPECT_EQ(colours, (std::vector<std::int32_t>(kReadablePalette.begin(), kReadablePalette.begin() + 4)));
+}
 
 TEST_F(ModernLookTest, TheColoursOfOneToTwentyCurvesAreReadableAndDistinct) {
   const ColourDistance distance;

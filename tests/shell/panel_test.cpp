@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/parametric_entry.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {
@@ -13,7 +14,8 @@ using PanelTest = ShellTest;
 
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
-  EXPECT_EQ(panel.cboFuncName.ListCount(), 14);
+  EXPECT_EQ(panel.cboFuncName.ListCount(), kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
+  EXPECT_EQ(panel.cboFuncName.List()[kPowerFamily], "幂函数");
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
     EXPECT_EQ(panel.cboStyle[i].Visible(), i == kCustomFamily) << i;
@@ -201,7 +203,7 @@ TEST_F(PanelTest, FamilyChangeNeverResetsTheSliders) {
 TEST_F(PanelTest, UnknownActiveFamilyLeavesTheOptions) {
   panel.chkLink.setValue(0);
   panel.chkSkip.setValue(1);
-  for (const float family : {14.0f, -1.0f, 2.5f}) {
+  for (const float family : {15.0f, -1.0f, 2.5f}) {
     g.activeFamily = family;
     panel.cmdDefault_Click();
     EXPECT_EQ(panel.chkLink.Value(), 0) << family;

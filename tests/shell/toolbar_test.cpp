@@ -126,7 +126,9 @@ TEST_F(ToolbarTest, OpenAsksWithTheListFilterAndDoesNothingWhenCancelled) {
   const auto& shown = kit.files->shown[0];
   EXPECT_FALSE(shown.save);
   EXPECT_EQ(shown.request.title, "打开图像");
-  EXPECT_EQ(shown.request.filter, "函数图像文件(*.QVX)|*.QVX");
+  EXPECT_EQ(shown.request.filter,
+            "函数列表(*.QVX;*.QVJ)|*.QVX;*.QVJ|函数图像文件(*.QVX)|*.QVX|"
+            "Quorvel 列表（含新曲线）(*.QVJ)|*.QVJ");
   EXPECT_EQ(shown.request.fileName, "");
   EXPECT_EQ(lines().size(), 1u);
   EXPECT_TRUE(messages().empty());
@@ -170,7 +172,8 @@ TEST_F(ToolbarTest, SaveWithoutAGraphAsksFirstThenRefuses) {
   ASSERT_EQ(kit.files->shown.size(), 1u);
   EXPECT_TRUE(kit.files->shown[0].save);
   EXPECT_EQ(kit.files->shown[0].request.title, "保存图像");
-  EXPECT_EQ(kit.files->shown[0].request.filter, "函数图像文件(*.QVX)|*.QVX");
+  EXPECT_EQ(kit.files->shown[0].request.filter,
+            "函数图像文件(*.QVX)|*.QVX|Quorvel 列表（含新曲线）(*.QVJ)|*.QVJ");
   EXPECT_EQ(messages(), (std::vector<Message>{{"错误", "没有图像，不能保存列表。"}}));
   EXPECT_FALSE(std::filesystem::exists(folder / "list.QVX"));
 }

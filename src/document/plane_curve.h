@@ -1,0 +1,42 @@
+#pragma once
+// A parametric or polar curve as read from its entry: the evaluator's texts of its
+// functions and the parameter's range, and those functions as the sampler and the
+// analysis call them.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "plot/parametric_sampler.h"
+#include "plot/pixel_frame.h"
+
+namespace quorvel {
+
+enum class PlaneKind : std::uint8_t { kParametric, kPolar };
+
+struct PlaneCurveSpec {
+  PlaneKind kind = PlaneKind::kParametric;
+  std::string first;   // x(t), or ρ(θ) of a polar curve (the evaluator's tokens)
+  std::string second;  // y(t); empty for a polar curve
+  ParameterRange range;
+
+  bool operator==(const PlaneCurveSpec&) const = default;
+};
+
+// The functions of the parameter: x(t) and y(t), or ρ(θ) and nothing. In single
+// precision each value is the evaluator's, the parameter handed over as x is; in double
+// the same program runs in double arithmetic, for the analysis.
+struct PlaneFunctions {
+  CurveFunction first;
+  CurveFunction second;
+};
+enum class PlanePrecision : std::uint8_t { kSingle, kDouble };
+PlaneFunctions planeFunctions(const PlaneCurveSpec& curve, PlanePrecision precision);
+
+// The point of the curve at the parameter (double precision), or none where it fails.
+std::optional<PlanePoint> planePointAt(const PlaneFunctions& functions, PlaneKind kind, double t);
+
+// The letter of the parameter: "t", or "θ".
+const char* parameterName(PlaneKind kind);
+
+}  // namespace quorvel

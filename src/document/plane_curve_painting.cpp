@@ -1,0 +1,42 @@
+#include "document/plane_curve_painting.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+SampledCurve samplePlaneCurve(const PlaneCurveSpec& curve, const PixelFrame& frame, int steps) {
+  CurveSampling sampling;
+  sampling.steps = std::clamp(steps, 1, CurveSampling::kMaxSteps);
+  const PlaneFunctions functions = planeFunctions(curve, PlanePrecision::kSingle);
+  if (curve.kind == PlaneKind::kPolar) {
+    return samplePolar(functions.first, curve.range, frame, sampling);
+  }
+  return sampleParametric(functions.first, functions.second, curve.range, frame, sampling);
+}
+
+void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveSpec& curve, int steps,
+                     std::vector<PlotDot>* drawnDots) {
+  if (canvas.DrawsNothing()) return;
+  const PixelFrame frame = frameOfView(view, canvas.AreaWidthPixels(), canvas.AreaHeightPixels());
+  if (!frame.valid()) return;
+  const SampledCurve sampled = samplePlaneCurve(curve, frame, steps);
+  const double scale = view.zoomScale;
+  std::vector<PlotDot> dots;
+  for (const PlanePolyline& line : sampled.polylines) {
+    dots.clear();
+    dots.reserve(line.points.size());
+    for (const PlanePoint& p : line.points) {
+      PlotDot dot{.x = static_cast<float>(p.x * scale), .y = static_cast<float>(p.y * scale)};
+      if (!dots.empty()) {
+        dot.fromX = dots.back().x;
+        dot.fromY = dots.back().y;
+        dot.joined = true;
+      }
+      dots.push_back(dot);
+    }
+    canvas.PlotDots(dots.data(), dots.size());
+    if (drawnDots != nullptr) drawnDots->insert(drawnDots->end(), dots.begin(), dots.end());
+  }
+}
+
+}  // namespace quorvel
