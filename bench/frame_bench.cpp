@@ -120,7 +120,7 @@ const char* nameOf(Texts texts) {
 // A drag back and forth across the surface: one frame per pointer move.
 void BM_DragFrame(benchmark::State& state, Texts texts) {
   WindowScene scene(styleOf(texts), texts == Texts::NewKinds ? bench::ListKinds::kNewKinds
-                                                            : bench::ListKinds::kFamilies);
+                                                             : bench::ListKinds::kFamilies);
   if (scene.surface().AreaWidthPixels() != 1000) {
     state.SkipWithError("the surface is not 1000 pixels wide");
     return;

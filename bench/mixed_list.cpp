@@ -41,7 +41,7 @@ const std::vector<Entry> kMixedList = {
 
 const std::vector<Entry> kNewKinds = {
     {kFamilyCount, 0, "3cos t", "3sin t", ""},  // 参数方程
-    {kFamilyCount + 1, 0, "2sin 3θ", "", ""},  // 极坐标方程
+    {kFamilyCount + 1, 0, "2sin 3θ", "", ""},   // 极坐标方程
     {kPowerFamily, 0, "1/3", "", ""},
     {5, 1, "2", "1", "1", "1"},
 };

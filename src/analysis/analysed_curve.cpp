@@ -94,19 +94,19 @@ AnalysedCurve AnalysedCurve::of(const CurveParams& params, const Region& own) {
 
 std::optional<PlanePoint> AnalysedCurve::pointOfParameter(double t) const {
   if (!plane_) return std::nullopt;
-  const ParameterRange& range = plane_->spec.range;
+  const ParameterRange& range = plane_->shape.range;
   // A typed end such as 2π comes back from single precision a hair beyond the range:
   // within a millionth of the range it is the end itself.
   const double slack = (range.to - range.from) * 1e-6;
   if (!(range.from - slack <= t && t <= range.to + slack)) return std::nullopt;
-  return planePointAt(plane_->functions, plane_->spec.kind, std::clamp(t, range.from, range.to));
+  return planePointAt(plane_->functions, plane_->shape.kind, std::clamp(t, range.from, range.to));
 }
 
 std::optional<double> AnalysedCurve::radiusAt(double theta) const {
-  if (!plane_ || plane_->spec.kind != PlaneKind::kPolar || !pointOfParameter(theta)) {
+  if (!plane_ || plane_->shape.kind != PlaneKind::kPolar || !pointOfParameter(theta)) {
     return std::nullopt;
   }
-  const ParameterRange& range = plane_->spec.range;
+  const ParameterRange& range = plane_->shape.range;
   return finiteValue(plane_->functions.first, std::clamp(theta, range.from, range.to));
 }
 

@@ -43,8 +43,7 @@ struct Region {
 
 // A parametric or polar curve is traced and tabled, but is no function of x: it has
 // no zeros, extrema or intercepts in the sense of the key points.
-inline constexpr const char* kMessagePlaneCurveNotAnalysed =
-    "参数方程与极坐标方程不求关键点";
+inline constexpr const char* kMessagePlaneCurveNotAnalysed = "参数方程与极坐标方程不求关键点";
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
@@ -71,7 +70,7 @@ class AnalysedCurve {
   bool functionOfX() const { return !plane_ && kind_ == SweepKind::XOneValue; }
   // A parametric or polar curve: its points are pointOfParameter's; valueAt and
   // pointAt have none.
-  const PlaneCurveSpec* plane() const { return plane_ ? &plane_->spec : nullptr; }
+  const PlaneCurveShape* plane() const { return plane_ ? &plane_->shape : nullptr; }
   // The point at the parameter t (θ) within its range; nullopt where the functions
   // fail or for a curve that is not a plane curve.
   std::optional<PlanePoint> pointOfParameter(double t) const;
@@ -94,7 +93,7 @@ class AnalysedCurve {
   static AnalysedCurve of(const CurveParams& params, const Region& own);
 
   struct Plane {
-    PlaneCurveSpec spec;
+    PlaneCurveShape shape;
     PlaneFunctions functions;  // in double precision
   };
 

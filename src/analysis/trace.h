@@ -15,7 +15,7 @@ inline constexpr double kSnapPixels = 6;
 struct TracedPoint {
   double x = 0;
   double y = 0;
-  std::optional<KeyPoint> key;  // the key point it snapped to
+  std::optional<KeyPoint> key;      // the key point it snapped to
   std::optional<double> parameter;  // t (θ) of a parametric (polar) curve's point
 };
 

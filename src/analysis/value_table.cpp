@@ -54,7 +54,7 @@ std::optional<ValueTable> valueTable(const AnalysedCurve& curve, double from, do
   const int count = static_cast<int>(std::floor(steps + kStepSlack)) + 1;
   ValueTable table;
   table.rows.reserve(static_cast<std::size_t>(count));
-  if (const PlaneCurveSpec* plane = curve.plane()) {
+  if (const PlaneCurveShape* plane = curve.plane()) {
     const bool polar = plane->kind == PlaneKind::kPolar;
     table.columns = polar ? 3 : 2;
     table.captions = polar ? std::vector<std::string>{"θ", "ρ", "x", "y"}

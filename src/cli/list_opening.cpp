@@ -47,8 +47,7 @@ std::size_t reportRefusals(std::ostream& err, std::string_view command,
 }
 
 int writeListFile(std::string_view command, const std::filesystem::path& file,
-                  const FunctionList& list, std::optional<ListFormat> existing,
-                  std::ostream& err) {
+                  const FunctionList& list, std::optional<ListFormat> existing, std::ostream& err) {
   const ListFormat format = existing ? *existing : formatOfName(file).value_or(naturalFormat(list));
   std::string refusal;
   const std::optional<std::string> bytes = listBytes(list, format, &refusal);

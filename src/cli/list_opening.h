@@ -44,7 +44,6 @@ std::size_t reportRefusals(std::ostream& err, std::string_view command,
 // curve beyond the fourteen families: never dropped) and kExitFileError when the file
 // cannot be written. The file is left as it was unless it is written whole.
 int writeListFile(std::string_view command, const std::filesystem::path& file,
-                  const FunctionList& list, std::optional<ListFormat> existing,
-                  std::ostream& err);
+                  const FunctionList& list, std::optional<ListFormat> existing, std::ostream& err);
 
 }  // namespace quorvel::cli

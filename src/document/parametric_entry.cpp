@@ -156,22 +156,22 @@ EntryReading readCurve(PlaneKind kind, const std::string& first, const std::stri
                        const std::string& from, const std::string& to, std::int32_t colour,
                        std::optional<CurveBoxFault>* fault) {
   EntryReading out;
-  PlaneCurveSpec spec;
-  spec.kind = kind;
-  spec.first = trimmed(first);
-  spec.second = trimmed(second);
+  PlaneCurveShape shape;
+  shape.kind = kind;
+  shape.first = trimmed(first);
+  shape.second = trimmed(second);
   // The ends first, so that the functions are tried over the range they will run.
-  std::optional<Problem> endProblem = readEnd(kind, CurveBox::kFrom, from, spec.range.from);
-  if (!endProblem) endProblem = readEnd(kind, CurveBox::kTo, to, spec.range.to);
-  if (!endProblem && !(spec.range.from < spec.range.to)) {
+  std::optional<Problem> endProblem = readEnd(kind, CurveBox::kFrom, from, shape.range.from);
+  if (!endProblem) endProblem = readEnd(kind, CurveBox::kTo, to, shape.range.to);
+  if (!endProblem && !(shape.range.from < shape.range.to)) {
     endProblem = Problem{{.box = CurveBox::kFrom, .status = kOk, .stop = {}},
                          {kTitleError, "起点必须小于终点"}};
   }
-  if (!endProblem && spec.range.to - spec.range.from > kMaxParameterSpan) {
+  if (!endProblem && shape.range.to - shape.range.from > kMaxParameterSpan) {
     endProblem = Problem{{.box = CurveBox::kTo, .status = kOk, .stop = {}},
                          {kTitleError, "参数范围太长：终点与起点之差不能超过 1000"}};
   }
-  const ParameterRange tried = endProblem ? ParameterRange{} : spec.range;
+  const ParameterRange tried = endProblem ? ParameterRange{} : shape.range;
   std::optional<Problem> problem = functionProblem(kind, CurveBox::kFirst, first, tried);
   if (!problem && kind == PlaneKind::kParametric) {
     problem = functionProblem(kind, CurveBox::kSecond, second, tried);
@@ -179,9 +179,9 @@ EntryReading readCurve(PlaneKind kind, const std::string& first, const std::stri
   if (!problem) problem = std::move(endProblem);
 
   if (kind == PlaneKind::kPolar) {
-    out.line = "ρ=" + spec.first + (defaultRange(from, to) ? "" : rangeLine(kind, from, to));
+    out.line = "ρ=" + shape.first + (defaultRange(from, to) ? "" : rangeLine(kind, from, to));
   } else {
-    out.line = "x=" + spec.first + ", y=" + spec.second + rangeLine(kind, from, to);
+    out.line = "x=" + shape.first + ", y=" + shape.second + rangeLine(kind, from, to);
   }
   if (problem) {
     out.refusal = std::move(problem->refusal);
@@ -198,7 +198,7 @@ EntryReading readCurve(PlaneKind kind, const std::string& first, const std::stri
   } else {
     curve.printed = printedParametric(ParametricCurve{first, second, from, to, colour});
   }
-  curve.plane = std::move(spec);
+  curve.plane = std::move(shape);
   out.curve = std::move(curve);
   return out;
 }

@@ -46,7 +46,7 @@ CurveFunction doubleFunction(const std::string& text, Variable parameter) {
 
 }  // namespace
 
-PlaneFunctions planeFunctions(const PlaneCurveSpec& curve, PlanePrecision precision) {
+PlaneFunctions planeFunctions(const PlaneCurveShape& curve, PlanePrecision precision) {
   const Variable parameter = parameterOf(curve.kind);
   const auto make = precision == PlanePrecision::kSingle ? singleFunction : doubleFunction;
   PlaneFunctions out;

@@ -14,13 +14,13 @@ namespace quorvel {
 
 enum class PlaneKind : std::uint8_t { kParametric, kPolar };
 
-struct PlaneCurveSpec {
+struct PlaneCurveShape {
   PlaneKind kind = PlaneKind::kParametric;
   std::string first;   // x(t), or ρ(θ) of a polar curve (the evaluator's tokens)
   std::string second;  // y(t); empty for a polar curve
   ParameterRange range;
 
-  bool operator==(const PlaneCurveSpec&) const = default;
+  bool operator==(const PlaneCurveShape&) const = default;
 };
 
 // The functions of the parameter: x(t) and y(t), or ρ(θ) and nothing. In single
@@ -31,7 +31,7 @@ struct PlaneFunctions {
   CurveFunction second;
 };
 enum class PlanePrecision : std::uint8_t { kSingle, kDouble };
-PlaneFunctions planeFunctions(const PlaneCurveSpec& curve, PlanePrecision precision);
+PlaneFunctions planeFunctions(const PlaneCurveShape& curve, PlanePrecision precision);
 
 // The point of the curve at the parameter (double precision), or none where it fails.
 std::optional<PlanePoint> planePointAt(const PlaneFunctions& functions, PlaneKind kind, double t);

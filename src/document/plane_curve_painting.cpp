@@ -4,7 +4,7 @@
 
 namespace quorvel {
 
-SampledCurve samplePlaneCurve(const PlaneCurveSpec& curve, const PixelFrame& frame, int steps) {
+SampledCurve samplePlaneCurve(const PlaneCurveShape& curve, const PixelFrame& frame, int steps) {
   CurveSampling sampling;
   sampling.steps = std::clamp(steps, 1, CurveSampling::kMaxSteps);
   const PlaneFunctions functions = planeFunctions(curve, PlanePrecision::kSingle);
@@ -14,8 +14,8 @@ SampledCurve samplePlaneCurve(const PlaneCurveSpec& curve, const PixelFrame& fra
   return sampleParametric(functions.first, functions.second, curve.range, frame, sampling);
 }
 
-void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveSpec& curve, int steps,
-                     std::vector<PlotDot>* drawnDots) {
+void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveShape& curve,
+                     int steps, std::vector<PlotDot>* drawnDots) {
   if (canvas.DrawsNothing()) return;
   const PixelFrame frame = frameOfView(view, canvas.AreaWidthPixels(), canvas.AreaHeightPixels());
   if (!frame.valid()) return;

@@ -13,10 +13,10 @@ namespace quorvel {
 
 // Draws in the canvas's ForeColor; `steps` are the even steps before refinement (the
 // precision slider). `drawnDots` gets every dot drawn, for the curve's label.
-void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveSpec& curve, int steps,
-                     std::vector<PlotDot>* drawnDots);
+void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveShape& curve,
+                     int steps, std::vector<PlotDot>* drawnDots);
 
 // The polylines paintPlaneCurve draws, in curve units.
-SampledCurve samplePlaneCurve(const PlaneCurveSpec& curve, const PixelFrame& frame, int steps);
+SampledCurve samplePlaneCurve(const PlaneCurveShape& curve, const PixelFrame& frame, int steps);
 
 }  // namespace quorvel

@@ -42,7 +42,7 @@ struct EntryCurve {
   std::string text;     // the equation, as the list file's readers write it
   std::string printed;  // the equation as a textbook prints it: labels, legend, the list
   // A parametric or polar curve: its functions and range (params names its family).
-  std::optional<PlaneCurveSpec> plane{};
+  std::optional<PlaneCurveShape> plane{};
 };
 
 // The box whose text refused the entry: the evaluator's status on its text and where

@@ -30,15 +30,15 @@ void LiveController::start(int line) {
     if (typedNumber(panel.cboRangeX2.Text(), to) != kOk) to = 2 * std::numbers::pi;
     parameters_ = planeLiveParameters(parameterName(*plane), texts, from, to);
   } else {
-    const int formIndex = family >= 0 && family < kFamilyCount ? panel.cboStyle[family].ListIndex() : 0;
+    const int formIndex =
+        family >= 0 && family < kFamilyCount ? panel.cboStyle[family].ListIndex() : 0;
     if (family == kCustomFamily) {
       letterTexts_.push_back({&panel.txtExpression, panel.txtExpression.Text()});
     }
-    parameters_ = liveParametersOf(
-        family, formIndex,
-        {panel.txtParameter[1].Text(), panel.txtParameter[2].Text(),
-         panel.txtParameter[3].Text(), panel.txtParameter[4].Text()},
-        panel.txtExpression.Text());
+    parameters_ = liveParametersOf(family, formIndex,
+                                   {panel.txtParameter[1].Text(), panel.txtParameter[2].Text(),
+                                    panel.txtParameter[3].Text(), panel.txtParameter[4].Text()},
+                                   panel.txtExpression.Text());
   }
   // The page's texts become the sliders' values; the curve is drawn as they say.
   for (std::size_t i = 0; i < parameters_.size(); ++i) setValue(i, parameters_[i].value);

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <numeric>
 #include <numbers>
+#include <numeric>
 #include <string_view>
 
 #include "eval/expression_codes.h"

@@ -16,8 +16,8 @@ struct LiveParameter {
   char letter = 0;   // 'a', 'b' or 'c' of an expression
   int rangeEnd = 0;  // 1 or 2: the start or end of a parametric or polar curve's range
   double min = 0, max = 0, step = 0.1, value = 0;
-  bool whole = false;     // h of the vertex form: whole numbers only
-  bool piSteps = false;   // a range end: steps of π/12, written as multiples of π
+  bool whole = false;    // h of the vertex form: whole numbers only
+  bool piSteps = false;  // a range end: steps of π/12, written as multiples of π
 };
 
 // The parameters the form uses, with ranges around the values of the box texts (a

@@ -68,9 +68,7 @@ TEST(PlaneAnalysis, TraceTakesTheNearestPointAndItsParameter) {
   const AnalysedCurve circle = planeCurve(kCircle);
   const PixelScale scale{50, 50};
   // The nearest point of a circle about the origin lies on the ray to the pointer.
-  const struct {
-    double x, y;
-  } pointers[] = {{4, 4}, {-1, 0.2}, {0.5, -5}, {3, 0}, {-2.9, -0.01}};
+  const struct { double x, y; } pointers[] = {{4, 4}, {-1, 0.2}, {0.5, -5}, {3, 0}, {-2.9, -0.01}};
   for (const auto& p : pointers) {
     const std::optional<TracedPoint> traced = tracePoint(circle, p.x, p.y, {}, scale);
     ASSERT_TRUE(traced && traced->parameter) << p.x << "," << p.y;

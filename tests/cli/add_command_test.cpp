@@ -267,10 +267,8 @@ TEST(AddCommand, FormsBeyondTheListFileAreRefusedAndTheFileKept) {
     std::vector<std::string> words;
     const char* err;
   } cases[] = {
-      {{"--family", "14", "--p1", "1/3"},
-       "第 2 条曲线“"},
-      {{"--family", "9", "--form", "1", "--p1", "3", "--p2", "2"},
-       "第 2 条曲线“"},
+      {{"--family", "14", "--p1", "1/3"}, "第 2 条曲线“"},
+      {{"--family", "9", "--form", "1", "--p1", "3", "--p2", "2"}, "第 2 条曲线“"},
       {{"--family", "5", "--form", "1", "--p1", "2", "--p2", "1", "--p3", "π/3", "--p4", "1"},
        "第 2 条曲线“"},
       // The curve's own faults come first.

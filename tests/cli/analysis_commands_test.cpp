@@ -160,7 +160,8 @@ TEST(PlaneAnalysisCommands, TableStepsTheParameterAndPointsRefuse) {
   const TempFolder dir;
   const std::string sheet = (dir / "sheet.qvj").string();
   ASSERT_EQ(runCli({"add", sheet, "--family", "0", "--p1", "1", "--p2", "0"}).exit, 0);
-  ASSERT_EQ(runCli({"add", sheet, "--xt", "2t", "--yt", "t^2", "--from", "-1", "--to", "1"}).exit, 0);
+  ASSERT_EQ(runCli({"add", sheet, "--xt", "2t", "--yt", "t^2", "--from", "-1", "--to", "1"}).exit,
+            0);
   ASSERT_EQ(runCli({"add", sheet, "--polar", "2", "--from", "0", "--to", "4"}).exit, 0);
   const Outcome parametric =
       runCli({"table", sheet, "--entry", "2", "--from", "-2", "--to", "1", "--step", "1"});

@@ -38,10 +38,10 @@ constexpr double kPi = std::numbers::pi;
 TEST(ParametricEntry, TextbookTextsAreRewrittenAndRead) {
   const TypedCurveReading circle = readTypedParametric(parametric("3cos t", "3sin t"));
   ASSERT_TRUE(circle.reading.curve) << circle.reading.refusal.message;
-  const PlaneCurveSpec& spec = *circle.reading.curve->plane;
-  EXPECT_EQ(spec.kind, PlaneKind::kParametric);
-  EXPECT_EQ(spec.range.from, 0);
-  EXPECT_NEAR(spec.range.to, 2 * kPi, 1e-5);  // the evaluator's π
+  const PlaneCurveShape& shape = *circle.reading.curve->plane;
+  EXPECT_EQ(shape.kind, PlaneKind::kParametric);
+  EXPECT_EQ(shape.range.from, 0);
+  EXPECT_NEAR(shape.range.to, 2 * kPi, 1e-5);  // the evaluator's π
   EXPECT_EQ(circle.reading.curve->printed, "x = 3cos t, y = 3sin t (0 ≤ t ≤ 2π)");
   ASSERT_TRUE(circle.entry);
   EXPECT_EQ(circle.entry->printed, circle.reading.curve->printed);
@@ -59,9 +59,9 @@ TEST(ParametricEntry, TextbookTextsAreRewrittenAndRead) {
 }
 
 TEST(ParametricEntry, PointsFollowTheCurvesInBothPrecisions) {
-  const PlaneCurveSpec circle =
+  const PlaneCurveShape circle =
       *readTypedParametric(parametric("3cos t", "3sin t")).reading.curve->plane;
-  const PlaneCurveSpec rose = *readTypedPolar(polarCurve("2sin 3θ")).reading.curve->plane;
+  const PlaneCurveShape rose = *readTypedPolar(polarCurve("2sin 3θ")).reading.curve->plane;
   for (const PlanePrecision precision : {PlanePrecision::kSingle, PlanePrecision::kDouble}) {
     const double tolerance = precision == PlanePrecision::kSingle ? 1e-5 : 1e-12;
     const PlaneFunctions c = planeFunctions(circle, precision);
@@ -79,7 +79,7 @@ TEST(ParametricEntry, PointsFollowTheCurvesInBothPrecisions) {
     }
   }
   // Where the text fails there is no point.
-  const PlaneCurveSpec root =
+  const PlaneCurveShape root =
       *readTypedParametric(parametric("sqr(t)", "t", "-1", "1")).reading.curve->plane;
   EXPECT_FALSE(
       planePointAt(planeFunctions(root, PlanePrecision::kDouble), PlaneKind::kParametric, -0.5));

@@ -89,8 +89,8 @@ TEST(LiveParameters, APlaneCurvesLettersAndRangeEnds) {
   const struct {
     double twelfths;
     const char* text;
-  } texts[] = {{0, "0"}, {24, "2pi"}, {12, "pi"}, {6, "pi/2"}, {-3, "-pi/4"}, {10, "5pi/6"},
-               {-12, "-pi"}, {1, "pi/12"}, {-26, "-13pi/6"}};
+  } texts[] = {{0, "0"},      {24, "2pi"},  {12, "pi"},   {6, "pi/2"},     {-3, "-pi/4"},
+               {10, "5pi/6"}, {-12, "-pi"}, {1, "pi/12"}, {-26, "-13pi/6"}};
   for (const auto& t : texts) {
     EXPECT_EQ(parameterText(end, t.twelfths * std::numbers::pi / 12), t.text) << t.twelfths;
   }

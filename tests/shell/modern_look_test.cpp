@@ -234,7 +234,8 @@ TEST_F(ModernLookTest, ParametricAndPolarCurvesCountInTheLeastUsedColour) {
     colours.push_back(plane ? *plane : curveRecord(entry)->color);
   }
   ASSERT_EQ(colours.size(), 4u);
-  EXPECT_EQ(colours, (std::vector<std::int32_t>(kReadablePalette.begin(), kReadablePalette.begin() + 4)));
+  EXPECT_EQ(colours,
+            (std::vector<std::int32_t>(kReadablePalette.begin(), kReadablePalette.begin() + 4)));
 }
 
 TEST_F(ModernLookTest, TheColoursOfOneToTwentyCurvesAreReadableAndDistinct) {

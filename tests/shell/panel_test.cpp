@@ -14,7 +14,8 @@ using PanelTest = ShellTest;
 
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
-  EXPECT_EQ(panel.cboFuncName.ListCount(), kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
+  EXPECT_EQ(panel.cboFuncName.ListCount(),
+            kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
   EXPECT_EQ(panel.cboFuncName.List()[kPowerFamily], "幂函数");
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
