@@ -84,8 +84,13 @@ class Fields {
  public:
   explicit Fields(const Json& entry) : entry_(entry) {}
 
+  // A record's field may hold any character its list-file record held, control
+  // characters too: the document keeps what it was given.
+  enum class Controls { kRefused, kKept };
+
   std::optional<Fault> text(const char* name, std::string& value, bool required,
-                            const char* fallback = "") const {
+                            const char* fallback = "",
+                            Controls controls = Controls::kRefused) const {
     const auto found = entry_.find(name);
     if (found == entry_.end()) {
       if (required) return Fault{"缺少字段" + quoted(name)};
@@ -100,7 +105,7 @@ class Fields {
     }
     for (const char ch : got) {
       // Control characters are nothing a box can hold.
-      if (static_cast<unsigned char>(ch) < 0x20) {
+      if (controls == Controls::kRefused && static_cast<unsigned char>(ch) < 0x20) {
         return Fault{"字段" + quoted(name) + "含有控制字符"};
       }
     }
@@ -155,13 +160,15 @@ std::optional<Fault> readFields(const Fields& f, FuncRecord& r) {
   std::int64_t family = 0, form = 0;
   bool whole = false;
   std::optional<Fault> fault;
+  const auto field = [&f](const char* name, std::string& value) {
+    return f.text(name, value, false, "", Fields::Controls::kKept);
+  };
   if ((fault = f.integer("family", 0, kShortMax, family, true)) ||
-      (fault = f.integer("form", 0, kShortMax, form, true)) ||
-      (fault = f.text("para1", r.para1, false)) || (fault = f.text("para2", r.para2, false)) ||
-      (fault = f.text("para3", r.para3, false)) || (fault = colour(f, r.color)) ||
-      (fault = f.text("xFrom", r.rangeX1, false)) || (fault = f.text("xTo", r.rangeX2, false)) ||
-      (fault = f.text("yFrom", r.rangeY1, false)) || (fault = f.text("yTo", r.rangeY2, false)) ||
-      (fault = f.boolean("wholeNumbers", whole))) {
+      (fault = f.integer("form", 0, kShortMax, form, true)) || (fault = field("para1", r.para1)) ||
+      (fault = field("para2", r.para2)) || (fault = field("para3", r.para3)) ||
+      (fault = colour(f, r.color)) || (fault = field("xFrom", r.rangeX1)) ||
+      (fault = field("xTo", r.rangeX2)) || (fault = field("yFrom", r.rangeY1)) ||
+      (fault = field("yTo", r.rangeY2)) || (fault = f.boolean("wholeNumbers", whole))) {
     return fault;
   }
   r.family = static_cast<std::int16_t>(family);
@@ -296,6 +303,10 @@ DocumentReading readDocument(std::string_view bytes) {
     document = Json::parse(bytes);
   } catch (const Json::parse_error& error) {
     out.fault = "不是正确的 JSON 文本（第 " + std::to_string(error.byte) + " 字节处有错）";
+    return out;
+  } catch (const Json::exception&) {
+    // A number too large for any type (1e400) is no parse error to the reader.
+    out.fault = "不是正确的 JSON 文本（数字超出范围）";
     return out;
   }
   if (!document.is_object() || !document.contains("format") ||

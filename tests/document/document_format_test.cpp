@@ -110,6 +110,19 @@ TEST(ListFormats, AListFileRefusesAnEntryItCannotKeep) {
   EXPECT_EQ(listBytes(list, ListFormat::Document), documentBytes(list));
 }
 
+// A list file's record may hold any bytes, control characters too; the document keeps
+// them, so that a list opened from such a file and saved as a document opens again.
+TEST(DocumentFormat, KeepsTheControlCharactersOfAListFilesRecord) {
+  FunctionList list;
+  FuncRecord r = record(2, std::string("6\x01", 2), 0xFF);
+  r.rangeY1 = "\x1f-3";
+  list.add(ListEntry{ClassicCurve{r}, true, "y=6/x"});
+  const DocumentReading back = readDocument(documentBytes(list));
+  ASSERT_TRUE(back.list) << back.fault;
+  ASSERT_NE(classicCurve(back.list->at(0)), nullptr);
+  EXPECT_EQ(classicCurve(back.list->at(0))->record(), ClassicCurve(r).record());
+}
+
 struct Damaged {
   const char* name;
   std::string text;
@@ -134,6 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
     DocumentFormat, RefusedDocument,
     ::testing::Values(
         Damaged{"NotJson", "{\"format\": \"quorvel-list\", ", "JSON"},
+        Damaged{"NumberBeyondAnyType", R"({"format": 4e400, "version": 1, "entries": []})",
+                "数字超出范围"},
         Damaged{"OtherFormat", R"({"format": "other", "version": 1, "entries": []})", "格式名"},
         Damaged{"NoVersion", R"({"format": "quorvel-list", "entries": []})", "版本号"},
         Damaged{"LaterVersion", withEntry("", "2"), "版本是 2"},
