@@ -153,12 +153,25 @@ TEST(Notation, TextsThatStayRefused) {
     const char* rewritten;
     std::int32_t status;
   } cases[] = {
-      {"x+q", "x+q", -1},         {"sinh(x)", "sinh(x)", -1}, {"√", "√", -1},
-      {"|x", "|x", -1},           {"x|", "x|", -1},           {"sin²", "sin²", -1},
-      {"exp", "exp", -1},         {"sqrt", "sqrt", -1},       {"log_", "log_", -1},
-      {"log_a x", "log_a x", -1}, {"1,5x", "1,5x", -1},       {"x=1", "x=1", -1},
-      {"sint", "sint", -1},       {"t√x", "t*sqr(x)", -1},    {"|x|x|", "abs(x)*x|", -1},
-      {"√(x", "√(x", -1},         {"[x", "[x", -1},           {"2x]", "2x]", -1},
+      {"x+q", "x+q", -1},
+      {"sinh(x)", "sinh(x)", -1},
+      {"√", "√", -1},
+      {"|x", "|x", -1},
+      {"x|", "x|", -1},
+      {"sin²", "sin²", -1},
+      {"exp", "exp", -1},
+      {"sqrt", "sqrt", -1},
+      {"log_", "log_", -1},
+      {"log_a x", "log_a x", -1},
+      {"1,5x", "1,5x", -1},
+      {"x=1", "x=1", -1},
+      {"sint", "sint", -1},
+      {"t√x", "t*sqr(x)", -1},
+      {"|x|x|", "abs(x)*x|", -1},
+      {"√(x", "√(x", -1},
+      {"[x", "[x", -1},
+      {"2x]", "2x]", -1},
+      {"^exp x/50", "^e^(x)/50", 9},
   };
   for (const auto& c : cases) {
     const RewrittenText r = rewriteNotation(c.typed, NotationBox::kExpression);
