@@ -16,6 +16,8 @@ namespace quorvel {
 struct ParameterRange {
   double from = 0;
   double to = 2 * std::numbers::pi;
+
+  bool operator==(const ParameterRange&) const = default;
 };
 
 struct CurveSampling {
