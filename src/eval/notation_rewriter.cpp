@@ -312,7 +312,7 @@ class Rewriter {
     }
     const bool isRoot = tok.kind != TokenKind::kExp;
     const Operand o = operandAt(tok.end, end, isRoot);
-    if (!o.found()) {
+    if (!o.found() || (!isRoot && danglingPower(out))) {
       copy(tok.begin, tok.end, out);
       return tok.end;
     }
@@ -336,15 +336,22 @@ class Rewriter {
   }
 
   // The text ends in "^" or "^-": what comes next is an exponent.
-  // A "^" with nothing to raise before it (at the start, after an operator or a
-  // bracket) is the evaluator's to refuse: no brackets are made for it.
   static bool raisedHere(const Output& out) {
+    std::size_t p = out.lastNonBlank(out.size());
+    if (p != kNowhere && out.at(p) == '-') p = out.lastNonBlank(p);
+    return p != kNowhere && out.at(p) == '^';
+  }
+
+  // A "^" with nothing to raise before it (at the start, after an operator or a
+  // bracket): the text is malformed, and whatever is made after it would let the
+  // evaluator read it.
+  static bool danglingPower(const Output& out) {
     std::size_t p = out.lastNonBlank(out.size());
     if (p != kNowhere && out.at(p) == '-') p = out.lastNonBlank(p);
     if (p == kNowhere || out.at(p) != '^') return false;
     const std::size_t raised = out.lastNonBlank(p);
-    return raised != kNowhere &&
-           std::string_view("+-*/^(").find(out.at(raised)) == std::string_view::npos;
+    return raised == kNowhere ||
+           std::string_view("+-*/^(").find(out.at(raised)) != std::string_view::npos;
   }
 
   // log₂x, log_2(x), log(2, x) → ln(x)/ln(2); bracketed where a division or a power

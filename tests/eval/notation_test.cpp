@@ -171,7 +171,8 @@ TEST(Notation, TextsThatStayRefused) {
       {"√(x", "√(x", -1},
       {"[x", "[x", -1},
       {"2x]", "2x]", -1},
-      {"^exp x/50", "^e^(x)/50", 9},
+      {"^exp x/50", "^exp x/50", 9},
+      {"2/^exp x", "2/^exp x", 9},
   };
   for (const auto& c : cases) {
     const RewrittenText r = rewriteNotation(c.typed, NotationBox::kExpression);
