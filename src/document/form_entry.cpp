@@ -20,17 +20,7 @@ bool evaluateFourth(std::string& text, BoxFault& fault) {
     text.push_back('0');  // (an assignment of "0" trips GCC 12's -Wrestrict)
     return true;
   }
-  if (const std::size_t x = text.find_first_of("xX"); x != std::string::npos) {
-    fault.status = kUndefinedToken;
-    fault.stop = EvalStop{x, 1};
-    return false;
-  }
-  EvalState state;
-  fault.stop = EpcLocated(state, text, "1");
-  fault.status = state.evalStatus;
-  if (state.evalStatus != kOk) return false;
-  text = state.evalResult;
-  return true;
+  return evaluateConstant(text, fault);
 }
 
 bool isParameterBox(InputBox box) {

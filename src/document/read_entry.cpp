@@ -24,24 +24,6 @@ namespace {
 
 constexpr int kExpressionTrials = 11;
 
-// A constant text evaluated at x = 1 and replaced by its value; false (the text left
-// as it was) when it holds an x or does not evaluate, with `fault` saying where its
-// evaluation stopped.
-bool evaluateConstant(std::string& text, BoxFault& fault) {
-  if (const std::size_t x = text.find_first_of("xX"); x != std::string::npos) {
-    // No x in a value: the evaluator would read it, so it is named as the fault.
-    fault.status = kUndefinedToken;
-    fault.stop = EvalStop{x, 1};
-    return false;
-  }
-  EvalState state;
-  fault.stop = EpcLocated(state, text, "1");
-  fault.status = state.evalStatus;
-  if (state.evalStatus != kOk) return false;
-  text = state.evalResult;
-  return true;
-}
-
 // Notes a fault of `box` unless an earlier box's is noted already.
 void noteFault(std::optional<BoxFault>& first, InputBox box, const BoxFault& fault) {
   if (first) return;
@@ -178,6 +160,21 @@ std::optional<Refusal> familyRule(const CurveParams& c, const RandomNumbers& ran
 }
 
 }  // namespace
+
+bool evaluateConstant(std::string& text, BoxFault& fault) {
+  if (const std::size_t x = text.find_first_of("xX"); x != std::string::npos) {
+    // No x in a value: the evaluator would read it, so it is named as the fault.
+    fault.status = kUndefinedToken;
+    fault.stop = EvalStop{x, 1};
+    return false;
+  }
+  EvalState state;
+  fault.stop = EpcLocated(state, text, "1");
+  fault.status = state.evalStatus;
+  if (state.evalStatus != kOk) return false;
+  text = state.evalResult;
+  return true;
+}
 
 EntryReading readRecord(const FuncRecord& record, const RandomNumbers& random) {
   EntryReading out;

@@ -54,6 +54,11 @@ struct BoxFault {
   EvalStop stop;
 };
 
+// A constant text evaluated at x = 1 and replaced by its value; false (the text left
+// as it was) when it holds an x or does not evaluate, with `fault` saying where its
+// evaluation stopped (its box left as it was).
+bool evaluateConstant(std::string& text, BoxFault& fault);
+
 struct EntryReading {
   std::optional<EntryCurve> curve;  // nullopt: refused, for `refusal`
   Refusal refusal;

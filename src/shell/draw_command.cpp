@@ -67,14 +67,7 @@ void frmControl::runDrawSteps() {
   const DrawSettings settings = drawSettings();
   DrawState state = drawState();
   CurvePainter painter(*canvas, settings, state);
-  CurveDrawing how;
-  how.options = panelOptions();
-  how.ownColour = false;
-  how.listIndex = lstExist.ListIndex();
-  how.overKeptPicture = previewing_;
-  // The readable palette counts the colours of the ticked curves.
-  if (how.options.readablePalette && how.options.autoColor) how.tickedColours = tickedColours();
-  const std::int32_t colour = painter.draw(curve, how);
+  const std::int32_t colour = painter.draw(curve, newCurveDrawing());
   takeDrawState(state);
   g_.penColor = colour;
   const CanvasSize& size = painter.canvasSize();
@@ -173,6 +166,17 @@ PlotOptions frmControl::panelOptions() const {
                      .smooth = style.smooth,
                      .toEdges = style.modern,
                      .readablePalette = style.modern};
+}
+
+CurveDrawing frmControl::newCurveDrawing() const {
+  CurveDrawing how;
+  how.options = panelOptions();
+  how.ownColour = false;
+  how.listIndex = lstExist.ListIndex();
+  how.overKeptPicture = previewing_;
+  // The readable palette counts the colours of the ticked curves.
+  if (how.options.readablePalette && how.options.autoColor) how.tickedColours = tickedColours();
+  return how;
 }
 
 std::vector<std::int32_t> frmControl::tickedColours() const {

@@ -305,6 +305,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PlotOptions panelOptions() const;
   // The colours of the ticked curves, for the readable palette's automatic colour.
   std::vector<std::int32_t> tickedColours() const;
+  // How a curve the panel draws now is drawn: the panel's options, the list's line,
+  // the palette's colours.
+  CurveDrawing newCurveDrawing() const;
   void storeEntry(const FuncRecord& record, const std::string& para4, const std::string& line,
                   const std::string& printed);
 

@@ -145,13 +145,7 @@ void frmControl::runPlaneDrawSteps(PlaneKind kind) {
   const DrawSettings settings = drawSettings();
   DrawState state = drawState();
   CurvePainter painter(*canvas, settings, state);
-  CurveDrawing how;
-  how.options = panelOptions();
-  how.ownColour = false;
-  how.listIndex = lstExist.ListIndex();
-  how.overKeptPicture = previewing_;
-  if (how.options.readablePalette && how.options.autoColor) how.tickedColours = tickedColours();
-  const std::int32_t colour = painter.draw(*typed.reading.curve, how);
+  const std::int32_t colour = painter.draw(*typed.reading.curve, newCurveDrawing());
   takeDrawState(state);
   g_.penColor = colour;
   if (previewing_) return;
