@@ -13,29 +13,9 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 
-RUNS=${RUNS:-20}
-if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON >/dev/null
-fi
-cmake --build build --target quorvel >/dev/null
-quorvel=$(realpath "${QUORVEL:-build/quorvel}")
-source bench/mixed_list.sh
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source bench/process_timing.sh
 "$quorvel" add sine.qvx --family 5 --p1 1 --p2 1 --p3 0 >/dev/null
 mixed_list "$quorvel" mixed.qvx
-
-# Wall time of one command in milliseconds, from bash's own clock.
-wall_ms() {
-  local start=$EPOCHREALTIME
-  "$@" >/dev/null 2>&1 || { echo "export_compare: '$*' failed" >&2; exit 1; }
-  local end=$EPOCHREALTIME
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f\n", (b - a) * 1000 }'
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 : >q.times
 : >g.times
