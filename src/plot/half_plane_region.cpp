@@ -7,16 +7,6 @@ namespace quorvel {
 
 namespace {
 
-bool strictOrLoose(Relation relation, double v) {
-  switch (relation) {
-    case Relation::Less: return v < 0;
-    case Relation::LessOrEqual: return v <= 0;
-    case Relation::Greater: return v > 0;
-    case Relation::GreaterOrEqual: return v >= 0;
-  }
-  return false;
-}
-
 // The side of the line the region keeps, as "≤ 0" of ± (a x + b y + c).
 double keptSide(const HalfPlane& h, const PlanePoint& p) {
   const double g = h.a * p.x + h.b * p.y + h.c;
@@ -85,7 +75,7 @@ HalfPlaneRegion clipHalfPlanes(const std::vector<HalfPlane>& system, const Pixel
     const HalfPlane& h = system[k];
     if (h.a == 0 && h.b == 0) {
       // No line: the whole plane or none of it.
-      if (!strictOrLoose(h.relation, h.c)) return {};
+      if (!signHolds(h.relation, h.c)) return {};
       continue;
     }
     region = clip(region, h, static_cast<int>(k));

@@ -25,16 +25,6 @@ double atPixel(const PlaneFunction& f, const PixelFrame& frame, int column, int 
   return v ? *v : kNaN;
 }
 
-bool holds(Relation relation, double v) {
-  switch (relation) {
-    case Relation::Less: return v < 0;
-    case Relation::LessOrEqual: return v <= 0;
-    case Relation::Greater: return v > 0;
-    case Relation::GreaterOrEqual: return v >= 0;
-  }
-  return false;
-}
-
 RegionMask emptyMask(const PixelFrame& frame) {
   RegionMask mask;
   mask.width = frame.width;
@@ -114,14 +104,24 @@ bool uniformBlock(GridValues& grid, const Inequality& q, const PixelFrame& frame
     }
   }
   if (!(nearest > 2 * change)) return false;
-  holdsThere = holds(q.relation, v[0][0]);
+  holdsThere = signHolds(q.relation, v[0][0]);
   return true;
 }
 
 }  // namespace
 
+bool signHolds(Relation relation, double v) {
+  switch (relation) {
+    case Relation::Less: return v < 0;
+    case Relation::LessOrEqual: return v <= 0;
+    case Relation::Greater: return v > 0;
+    case Relation::GreaterOrEqual: return v >= 0;
+  }
+  return false;
+}
+
 bool relationHolds(Relation relation, const std::optional<double>& value) {
-  return value && std::isfinite(*value) && holds(relation, *value);
+  return value && std::isfinite(*value) && signHolds(relation, *value);
 }
 
 std::int64_t RegionMask::count() const { return std::count(inside.begin(), inside.end(), 1); }
@@ -147,7 +147,7 @@ RegionMask regionMaskPerPixel(const std::vector<Inequality>& system, const Pixel
     for (int column = 0; column < frame.width; ++column) {
       for (const Inequality& q : system) {
         ++mask.evaluations;
-        if (!holds(q.relation, atPixel(q.f, frame, column, row))) {
+        if (!signHolds(q.relation, atPixel(q.f, frame, column, row))) {
           mask.inside[static_cast<std::size_t>(row) * static_cast<std::size_t>(frame.width) +
                       static_cast<std::size_t>(column)] = 0;
           break;
@@ -193,7 +193,7 @@ RegionMask regionMask(const std::vector<Inequality>& system, const PixelFrame& f
               line[column] = 0;
             } else {
               ++mask.evaluations;
-              if (!holds(q.relation, atPixel(q.f, frame, column, row))) line[column] = 0;
+              if (!signHolds(q.relation, atPixel(q.f, frame, column, row))) line[column] = 0;
             }
           }
         }

@@ -24,6 +24,8 @@ namespace quorvel {
 
 enum class Relation { Less, LessOrEqual, Greater, GreaterOrEqual };
 
+// Whether `value` R 0, for any double (an infinity compares as it is).
+bool signHolds(Relation relation, double value);
 // Whether `value` R 0; a point where F has no value is in no region.
 bool relationHolds(Relation relation, const std::optional<double>& value);
 
