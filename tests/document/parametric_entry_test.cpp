@@ -2,6 +2,7 @@
 // refusals with the box and place they name, whole-name variables, and the texts the
 // list, the legend and the labels show.
 #include "document/parametric_entry.h"
+#include "support/plane_curve_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +14,8 @@
 namespace quorvel {
 namespace {
 
-ParametricCurve parametric(std::string x, std::string y, std::string from = "0",
-                           std::string to = "2pi") {
-  ParametricCurve c;
-  c.x = std::move(x);
-  c.y = std::move(y);
-  c.from = std::move(from);
-  c.to = std::move(to);
-  return c;
-}
-
-PolarCurve polarCurve(std::string rho, std::string from = "0", std::string to = "2pi",
-                      std::int32_t colour = 0) {
-  PolarCurve c;
-  c.rho = std::move(rho);
-  c.from = std::move(from);
-  c.to = std::move(to);
-  c.colour = colour;
-  return c;
-}
+using test::parametric;
+using test::polarCurve;
 
 constexpr double kPi = std::numbers::pi;
 

@@ -13,29 +13,13 @@
 #include "document/parametric_entry.h"
 #include "plot/plane_geometry.h"
 #include "plot/recording_surface.h"
+#include "support/plane_curve_entries.h"
 
 namespace quorvel {
 namespace {
 
-ParametricCurve parametric(std::string x, std::string y, std::string from = "0",
-                           std::string to = "2pi") {
-  ParametricCurve c;
-  c.x = std::move(x);
-  c.y = std::move(y);
-  c.from = std::move(from);
-  c.to = std::move(to);
-  return c;
-}
-
-PolarCurve polarCurve(std::string rho, std::string from = "0", std::string to = "2pi",
-                      std::int32_t colour = 0) {
-  PolarCurve c;
-  c.rho = std::move(rho);
-  c.from = std::move(from);
-  c.to = std::move(to);
-  c.colour = colour;
-  return c;
-}
+using test::parametric;
+using test::polarCurve;
 
 using testing::densePoints;
 using testing::SegmentIndex;
