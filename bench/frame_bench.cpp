@@ -93,7 +93,7 @@ class WindowScene {
 };
 
 // What the modern look's frames draw on top of the curves.
-enum class Texts { Classic, Axes, Names, Legend, KeyPoints, NewKinds };
+enum class Texts { Classic, Axes, Names, Legend, KeyPoints, NewKinds, Equations };
 
 PictureStyle styleOf(Texts texts) {
   PictureStyle style;
@@ -113,14 +113,18 @@ const char* nameOf(Texts texts) {
     case Texts::Legend: return "modern look, legend";
     case Texts::KeyPoints: return "modern look, key points of sin x at c = 0.5 marked";
     case Texts::NewKinds: return "modern look, a parametric, a polar, a power and a sine + k curve";
+    case Texts::Equations:
+      return "modern look, a parametric, a polar curve and three equations (ellipse, xy = 1, "
+             "folium)";
   }
   return "";
 }
 
 // A drag back and forth across the surface: one frame per pointer move.
 void BM_DragFrame(benchmark::State& state, Texts texts) {
-  WindowScene scene(styleOf(texts), texts == Texts::NewKinds ? bench::ListKinds::kNewKinds
-                                                             : bench::ListKinds::kFamilies);
+  WindowScene scene(styleOf(texts), texts == Texts::NewKinds    ? bench::ListKinds::kNewKinds
+                                    : texts == Texts::Equations ? bench::ListKinds::kEquations
+                                                                : bench::ListKinds::kFamilies);
   if (scene.surface().AreaWidthPixels() != 1000) {
     state.SkipWithError("the surface is not 1000 pixels wide");
     return;
@@ -187,6 +191,7 @@ BENCHMARK_CAPTURE(BM_DragFrame, ModernNames, Texts::Names)->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_DragFrame, ModernLegend, Texts::Legend)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragFrame, ModernKeyPoints, Texts::KeyPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragFrame, ModernNewKinds, Texts::NewKinds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragFrame, ModernEquations, Texts::Equations)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SliderStep)->Unit(benchmark::kMillisecond)->Iterations(200);
 BENCHMARK(BM_WheelFrame)->Unit(benchmark::kMillisecond);
 

@@ -39,11 +39,20 @@ const std::vector<Entry> kMixedList = {
     {13, 0, "(x-1)*(x+1)/(x^2+1)+cos(3*x+1)*2^x", "", ""},
 };
 
+constexpr int kEquationItem = 17;  // 方程, after 极坐标方程
+
 const std::vector<Entry> kNewKinds = {
     {kFamilyCount, 0, "3cos t", "3sin t", ""},  // 参数方程
     {kFamilyCount + 1, 0, "2sin 3θ", "", ""},   // 极坐标方程
     {kPowerFamily, 0, "1/3", "", ""},
     {5, 1, "2", "1", "1", "1"},
+};
+
+// The new kinds and three equations: an ellipse, x*y = 1 and the folium.
+const std::vector<Entry> kEquations = {
+    {kFamilyCount, 0, "3cos t", "3sin t", ""}, {kFamilyCount + 1, 0, "2sin 3θ", "", ""},
+    {kEquationItem, 0, "x^2/4+y^2=1", "", ""}, {kEquationItem, 0, "x*y=1", "", ""},
+    {kEquationItem, 0, "x^3+y^3=3xy", "", ""},
 };
 
 constexpr int kFamilyExpression = 13;
@@ -53,9 +62,10 @@ constexpr int kFamilyExpression = 13;
 bool drawMixedList(frmControl& panel, ListKinds kinds) {
   static_assert(kMixedListSize == 15);
   std::vector<Entry> list = kMixedList;
-  if (kinds == ListKinds::kNewKinds) {
-    list.resize(list.size() - kNewKinds.size());
-    list.insert(list.end(), kNewKinds.begin(), kNewKinds.end());
+  if (kinds != ListKinds::kFamilies) {
+    const std::vector<Entry>& kept = kinds == ListKinds::kNewKinds ? kNewKinds : kEquations;
+    list.resize(list.size() - kept.size());
+    list.insert(list.end(), kept.begin(), kept.end());
   }
   for (const Entry& e : list) {
     // The family's handling runs even when it is the one already chosen.

@@ -15,7 +15,7 @@ inline constexpr std::size_t kMixedListSize = 15;
 
 // Which curves the list holds: the fourteen families' only, or with its last four
 // entries a parametric circle, a polar rose, y = x^(1/3) and y = 2sin(x + 1) + 1.
-enum class ListKinds { kFamilies, kNewKinds };
+enum class ListKinds { kFamilies, kNewKinds, kEquations };
 
 // Draws the list on the panel's program; false (with a line on standard error) when
 // an entry was refused.

@@ -65,6 +65,7 @@ awk '
     row("  modern, legend", "BM_DragFrame/ModernLegend", 16, " ms")
     row("  modern, key points of sin x marked", "BM_DragFrame/ModernKeyPoints", 16, " ms")
     row("  modern, 4 of the 15 parametric, polar, forms", "BM_DragFrame/ModernNewKinds", 16, " ms")
+    row("  modern, 3 of the 15 equations (smooth)", "BM_DragFrame/ModernEquations", 16, " ms")
     row("wheel frame in the window, 15 entries", "BM_WheelFrame", 8, " ms")
     row("live slider step over 15 curves", "BM_SliderStep/iterations:200", 4, " ms")
     row("quorvel list of 32767 records", "BM_ListCommand/32767", 2000, " ms")

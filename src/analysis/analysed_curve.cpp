@@ -7,6 +7,7 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/families.h"
 #include "catalogue/parameter_slots.h"
+#include "document/equation_curve.h"
 #include "eval/double_program.h"
 #include "eval/number_text.h"
 
@@ -39,7 +40,10 @@ std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
   const CurveParams& params = curve.params;
   if (curve.plane) {
     AnalysedCurve plane(params, SweepKind::XOneValue, Region{});
-    plane.plane_ = Plane{*curve.plane, planeFunctions(*curve.plane, PlanePrecision::kDouble)};
+    plane.plane_ = Plane{*curve.plane, planeFunctions(*curve.plane, PlanePrecision::kDouble), {}};
+    if (curve.plane->kind == PlaneKind::kEquation) {
+      plane.plane_->equation = quorvel::equationFunction(*curve.plane);
+    }
     return plane;
   }
   if (params.funcFamily == kCustomFamily && params.funcForm == 1) {
@@ -108,6 +112,11 @@ std::optional<double> AnalysedCurve::radiusAt(double theta) const {
   }
   const ParameterRange& range = plane_->shape.range;
   return finiteValue(plane_->functions.first, std::clamp(theta, range.from, range.to));
+}
+
+std::optional<double> AnalysedCurve::equationValue(double x, double y) const {
+  if (!equation()) return std::nullopt;
+  return finiteValue(plane_->equation, x, y);
 }
 
 std::optional<double> AnalysedCurve::valueAt(int branch, double t) const {

@@ -44,6 +44,9 @@ struct Region {
 // A parametric or polar curve is traced and tabled, but is no function of x: it has
 // no zeros, extrema or intercepts in the sense of the key points.
 inline constexpr const char* kMessagePlaneCurveNotAnalysed = "参数方程与极坐标方程不求关键点";
+// An equation F(x, y) = G(x, y) is traced and has its intersections with the axes,
+// but no value table: no variable runs along it.
+inline constexpr const char* kMessageEquationNoTable = "方程不列数值表";
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
@@ -71,6 +74,11 @@ class AnalysedCurve {
   // A parametric or polar curve: its points are pointOfParameter's; valueAt and
   // pointAt have none.
   const PlaneCurveShape* plane() const { return plane_ ? &plane_->shape : nullptr; }
+  // An equation: F − G at (x, y), in double precision; nullopt where it has no value
+  // or for another curve.
+  bool equation() const { return plane_ && plane_->shape.kind == PlaneKind::kEquation; }
+  std::optional<double> equationValue(double x, double y) const;
+  const PlaneFunction* equationFunction() const { return equation() ? &plane_->equation : nullptr; }
   // The point at the parameter t (θ) within its range; nullopt where the functions
   // fail or for a curve that is not a plane curve.
   std::optional<PlanePoint> pointOfParameter(double t) const;
@@ -95,6 +103,7 @@ class AnalysedCurve {
   struct Plane {
     PlaneCurveShape shape;
     PlaneFunctions functions;  // in double precision
+    PlaneFunction equation;    // F − G of an equation, in double precision
   };
 
   CurveParams params_;

@@ -143,9 +143,32 @@ void intersections(const AnalysedCurve& curve, const AnalysedCurve& other, const
   }
 }
 
+// An equation's intersections with the axes: F(x, 0) = G over the x interval, F(0, y)
+// = G over the y interval (over the x interval again when the y interval is unbounded,
+// as from the command line). It meets no curve and takes no value here.
+std::vector<KeyPoint> equationAxisPoints(const AnalysedCurve& curve, const KeyPointQuery& query) {
+  if (!query.basic) return {};
+  const Region& where = query.region;
+  if (where.x.empty() || where.y.empty() || !where.x.bounded()) return {};
+  const Interval alongY = where.y.bounded() ? where.y : where.x;
+  Collector out(where);
+  const ScalarFunction onX = [&curve](double x) { return curve.equationValue(x, 0.0); };
+  for (const double x : zerosOf(onX, sampleFunction(onX, where.x.lo, where.x.hi))) {
+    out.add(KeyKind::Zero, x, 0.0);
+  }
+  if (where.x.contains(0.0)) {
+    const ScalarFunction onY = [&curve](double y) { return curve.equationValue(0.0, y); };
+    for (const double y : zerosOf(onY, sampleFunction(onY, alongY.lo, alongY.hi))) {
+      out.add(KeyKind::YIntercept, 0.0, y);
+    }
+  }
+  return out.finish(tolerance(where.x, where.y), tolerance(where.y, where.x));
+}
+
 }  // namespace
 
 std::vector<KeyPoint> findKeyPoints(const AnalysedCurve& curve, const KeyPointQuery& query) {
+  if (curve.equation()) return equationAxisPoints(curve, query);
   if (curve.plane() != nullptr || (query.other != nullptr && query.other->plane() != nullptr)) {
     return {};
   }

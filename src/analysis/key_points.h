@@ -33,7 +33,8 @@ struct KeyPointQuery {
 };
 
 // Sorted by x, then y. Points closer than a millionth of the region's width (height)
-// are one point. A parametric or polar curve has none, and meets no curve here.
+// are one point. A parametric or polar curve has none, and meets no curve here; an
+// equation has its intersections with the axes (零点, 与ｙ轴交点) only.
 std::vector<KeyPoint> findKeyPoints(const AnalysedCurve& curve, const KeyPointQuery& query);
 
 }  // namespace quorvel

@@ -34,6 +34,10 @@ ValueRow planeRow(const AnalysedCurve& curve, double t) {
 
 std::optional<ValueTable> valueTable(const AnalysedCurve& curve, double from, double to,
                                      double step, std::string& reason) {
+  if (curve.equation()) {
+    reason = kMessageEquationNoTable;
+    return std::nullopt;
+  }
   if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step)) {
     reason = kMessageDataError;
     return std::nullopt;

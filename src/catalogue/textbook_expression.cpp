@@ -30,6 +30,12 @@ struct Piece {
 constexpr bool isDigitOrPoint(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 constexpr bool isNameLetter(char c) { return c >= 'a' && c <= 'z' && c != 'x'; }
 
+// A "y" that is a whole name: no name letter on either side.
+bool isAloneY(std::string_view s, std::size_t i) {
+  return s[i] == 'y' && (i == 0 || !isNameLetter(s[i - 1])) &&
+         (i + 1 >= s.size() || !isNameLetter(s[i + 1]));
+}
+
 std::vector<Piece> piecesOf(std::string_view s) {
   std::vector<Piece> pieces;
   for (std::size_t i = 0; i < s.size();) {
@@ -41,7 +47,8 @@ std::vector<Piece> piecesOf(std::string_view s) {
     } else if (c == ' ') {
       p.kind = Kind::kBlank;
       while (p.end < s.size() && s[p.end] == ' ') ++p.end;
-    } else if (c == 'x') {
+    } else if (c == 'x' || isAloneY(s, i)) {
+      // y of an equation is printed as x is: y², 3y.
       p.kind = Kind::kX;
     } else if (c == 'e') {
       p.kind = Kind::kE;

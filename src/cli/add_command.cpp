@@ -24,11 +24,12 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kAddOptions[] = {
-    {"--family", true}, {"--form", true},  {"--p1", true},     {"--p2", true},
-    {"--p3", true},     {"--expr", true},  {"--x-from", true}, {"--x-to", true},
-    {"--y-from", true}, {"--y-to", true},  {"--int", false},   {"--no-int", false},
-    {"--color", true},  {"--help", false}, {"--p4", true},     {"--xt", true},
-    {"--yt", true},     {"--polar", true}, {"--from", true},   {"--to", true},
+    {"--family", true},   {"--form", true},  {"--p1", true},     {"--p2", true},
+    {"--p3", true},       {"--expr", true},  {"--x-from", true}, {"--x-to", true},
+    {"--y-from", true},   {"--y-to", true},  {"--int", false},   {"--no-int", false},
+    {"--color", true},    {"--help", false}, {"--p4", true},     {"--xt", true},
+    {"--yt", true},       {"--polar", true}, {"--from", true},   {"--to", true},
+    {"--equation", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -52,6 +53,7 @@ std::string addUsage() {
          "         [--y-to TEXT] [--int | --no-int] [--color RRGGBB] [--p4 TEXT]\n"
          "       quorvel add LIST --xt TEXT --yt TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
          "       quorvel add LIST --polar TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
+         "       quorvel add LIST --equation TEXT [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"

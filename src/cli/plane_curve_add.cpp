@@ -7,6 +7,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/list_opening.h"
+#include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "plot/plotter.h"
 
@@ -30,16 +31,21 @@ std::string requestProblem(const SplitWords& words) {
                                   : "give exactly one list file";
   }
   if (words.operands.front().empty()) return "the list file name is empty";
+  if (words.has("--equation")) {
+    for (const std::string_view option : {"--xt", "--yt", "--polar", "--from", "--to"}) {
+      if (words.has(option)) return std::string(option) + " does not apply to an equation";
+    }
+  }
   const bool polar = words.has("--polar");
   if (polar && (words.has("--xt") || words.has("--yt"))) {
     return "give --polar or --xt and --yt, not both";
   }
-  if (!polar && !(words.has("--xt") && words.has("--yt"))) {
+  if (!polar && !words.has("--equation") && !(words.has("--xt") && words.has("--yt"))) {
     return "a parametric curve needs both --xt and --yt";
   }
   for (const std::string_view option : kClassicOptions) {
     if (words.has(option)) {
-      return std::string(option) + " does not apply to a parametric or polar curve";
+      return std::string(option) + " does not apply to a parametric or polar curve or an equation";
     }
   }
   if (const std::string* colour = words.value("--color"); colour && !parseHexColour(*colour)) {
@@ -59,7 +65,7 @@ int currentLine(const FunctionList& list) {
 }  // namespace
 
 bool asksForPlaneCurve(const SplitWords& words) {
-  return words.has("--xt") || words.has("--yt") || words.has("--polar");
+  return words.has("--xt") || words.has("--yt") || words.has("--polar") || words.has("--equation");
 }
 
 std::string planeCurveUsage() {
@@ -71,6 +77,9 @@ std::string planeCurveUsage() {
          "  --from TEXT, --to TEXT\n"
          "                    the range of t or θ, constants such as 0, -pi, 2π\n"
          "                    (default 0 to 2π)\n"
+         "  --equation TEXT   an equation in x and y instead of a family, with one \"=\":\n"
+         "                    \"x^2/4+y^2=1\", \"x*y=1\", \"y²=4x\", \"x³+y³=3xy\"; drawn\n"
+         "                    over the whole picture\n"
          "                    A list file (.QVX) keeps only the fourteen families: such a\n"
          "                    curve is kept in a list document (.QVJ); into a .QVX it is\n"
          "                    refused, the file left as it was.\n";
@@ -99,7 +108,9 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
   const std::string from = valueOr(words, "--from", "0");
   const std::string to = valueOr(words, "--to", "2pi");
   TypedCurveReading typed;
-  if (const std::string* rho = words.value("--polar")) {
+  if (const std::string* equation = words.value("--equation")) {
+    typed = readTypedEquation(EquationCurve{*equation, colour});
+  } else if (const std::string* rho = words.value("--polar")) {
     PolarCurve curve;
     curve.rho = *rho;
     curve.from = from;

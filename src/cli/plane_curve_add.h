@@ -1,6 +1,7 @@
 #pragma once
 // quorvel add of a parametric curve (--xt, --yt) or a polar curve (--polar), with the
-// parameter's range (--from, --to): read as the panel reads them.
+// parameter's range (--from, --to), or of an equation (--equation): read as the panel
+// reads them.
 #include <ostream>
 #include <string>
 

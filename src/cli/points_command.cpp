@@ -100,7 +100,7 @@ int pointsCommand(const std::vector<std::string>& args, std::istream& /*in*/, st
   using Chosen = std::pair<int, const AnalysedCurve*>;
   for (const auto& [n, analysed] : {Chosen{request.entry, &*curve},
                                     Chosen{request.with.value_or(0), other ? &*other : nullptr}}) {
-    if (analysed != nullptr && analysed->plane() != nullptr) {
+    if (analysed != nullptr && analysed->plane() != nullptr && !analysed->equation()) {
       err << "quorvel points: " << list.string() << ": entry " << n << ": "
           << kMessagePlaneCurveNotAnalysed << '\n';
       return kExitRefused;

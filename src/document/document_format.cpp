@@ -18,6 +18,7 @@ constexpr const char* kClassic = "classic";
 constexpr const char* kForm = "form";
 constexpr const char* kParametric = "parametric";
 constexpr const char* kPolar = "polar";
+constexpr const char* kEquation = "equation";
 
 // ---- writing ----
 
@@ -56,12 +57,16 @@ Json entryJson(const ListEntry& entry) {
           out["from"] = content.from;
           out["to"] = content.to;
           out["colour"] = content.colour;
-        } else {
-          static_assert(std::is_same_v<Kind, PolarCurve>);
+        } else if constexpr (std::is_same_v<Kind, PolarCurve>) {
           out["kind"] = kPolar;
           out["rho"] = content.rho;
           out["from"] = content.from;
           out["to"] = content.to;
+          out["colour"] = content.colour;
+        } else {
+          static_assert(std::is_same_v<Kind, EquationCurve>);
+          out["kind"] = kEquation;
+          out["equation"] = content.text;
           out["colour"] = content.colour;
         }
       },
@@ -210,6 +215,12 @@ std::optional<Fault> readContent(const std::string& kind, const Fields& f, Entry
     if ((fault = f.text("rho", curve.rho, true)) ||
         (fault = f.text("from", curve.from, false, "0")) ||
         (fault = f.text("to", curve.to, false, "2pi")) || (fault = colour(f, curve.colour))) {
+      return fault;
+    }
+    out = std::move(curve);
+  } else if (kind == kEquation) {
+    EquationCurve curve;
+    if ((fault = f.text("equation", curve.text, true)) || (fault = colour(f, curve.colour))) {
       return fault;
     }
     out = std::move(curve);

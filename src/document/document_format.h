@@ -6,7 +6,7 @@
 //   {"format": "quorvel-list", "version": 1,
 //    "entries": [{"kind": "classic", "ticked": true, "family": 3, ...}, ...]}
 //
-// Each entry names its kind ("classic", "form", "parametric", "polar"); a later kind
+// Each entry names its kind ("classic", "form", "parametric", "polar", "equation"); a later kind
 // is one more name with its fields. A file of a later version is refused, never read
 // in part, and so is a damaged one, before anything is replaced by it.
 #include <cstddef>

@@ -67,7 +67,16 @@ struct PolarCurve {
   bool operator==(const PolarCurve&) const = default;
 };
 
-using EntryContent = std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve>;
+// F(x, y) = G(x, y) as one text with a single "=" (the evaluator's tokens on each side).
+struct EquationCurve {
+  std::string text;
+  std::int32_t colour = 0;
+
+  bool operator==(const EquationCurve&) const = default;
+};
+
+using EntryContent =
+    std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve, EquationCurve>;
 
 struct ListEntry {
   EntryContent content;

@@ -11,6 +11,7 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/input_boxes.h"
 #include "catalogue/textbook_expression.h"
+#include "document/equation_entry.h"
 #include "eval/compiled_expression.h"
 #include "eval/double_program.h"
 #include "eval/number_text.h"
@@ -260,6 +261,9 @@ std::optional<EntryReading> readPlaneEntry(const ListEntry& entry) {
   if (const auto* curve = std::get_if<PolarCurve>(&entry.content)) {
     return readPolar(*curve, nullptr);
   }
+  if (const auto* curve = std::get_if<EquationCurve>(&entry.content)) {
+    return readEquation(*curve, nullptr);
+  }
   return std::nullopt;
 }
 
@@ -313,11 +317,13 @@ std::string printedPolar(const PolarCurve& curve) {
 void setPlaneColour(ListEntry& entry, std::int32_t colour) {
   if (auto* curve = std::get_if<ParametricCurve>(&entry.content)) curve->colour = colour;
   if (auto* curve = std::get_if<PolarCurve>(&entry.content)) curve->colour = colour;
+  if (auto* curve = std::get_if<EquationCurve>(&entry.content)) curve->colour = colour;
 }
 
 std::optional<std::int32_t> planeColour(const ListEntry& entry) {
   if (const auto* curve = std::get_if<ParametricCurve>(&entry.content)) return curve->colour;
   if (const auto* curve = std::get_if<PolarCurve>(&entry.content)) return curve->colour;
+  if (const auto* curve = std::get_if<EquationCurve>(&entry.content)) return curve->colour;
   return std::nullopt;
 }
 

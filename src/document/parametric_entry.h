@@ -45,7 +45,7 @@ struct CurveBoxFault {
 // box when the refusal is a fault of one.
 EntryReading readParametric(const ParametricCurve& curve, std::optional<CurveBoxFault>* fault);
 EntryReading readPolar(const PolarCurve& curve, std::optional<CurveBoxFault>* fault);
-// Either, by the entry's kind; nullopt for an entry of another kind.
+// Either (or an equation), by the entry's kind; nullopt for an entry of another kind.
 std::optional<EntryReading> readPlaneEntry(const ListEntry& entry);
 
 // The texts as typed in the panel or on the command line, rewritten from textbook
@@ -73,7 +73,7 @@ std::string printedPolar(const PolarCurve& curve);
 
 // The kind's entry with the colour replaced; the entry of another kind unchanged.
 void setPlaneColour(ListEntry& entry, std::int32_t colour);
-// The colour of a parametric or polar entry; nullopt for another kind.
+// The colour of a parametric, polar or equation entry; nullopt for another kind.
 std::optional<std::int32_t> planeColour(const ListEntry& entry);
 
 }  // namespace quorvel

@@ -50,12 +50,15 @@ PlaneFunctions planeFunctions(const PlaneCurveShape& curve, PlanePrecision preci
   const Variable parameter = parameterOf(curve.kind);
   const auto make = precision == PlanePrecision::kSingle ? singleFunction : doubleFunction;
   PlaneFunctions out;
+  // An equation has no parameter: equationFunction gives its F − G.
+  if (curve.kind == PlaneKind::kEquation) return out;
   out.first = make(curve.first, parameter);
   if (curve.kind == PlaneKind::kParametric) out.second = make(curve.second, parameter);
   return out;
 }
 
 std::optional<PlanePoint> planePointAt(const PlaneFunctions& functions, PlaneKind kind, double t) {
+  if (kind == PlaneKind::kEquation) return std::nullopt;
   const std::optional<double> first = finiteValue(functions.first, t);
   if (!first) return std::nullopt;
   if (kind == PlaneKind::kPolar) {

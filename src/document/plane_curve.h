@@ -12,12 +12,14 @@
 
 namespace quorvel {
 
-enum class PlaneKind : std::uint8_t { kParametric, kPolar };
+// An equation F(x, y) = G(x, y) is one too: it has no parameter, and is drawn from its
+// zero set in the picture's frame (equation_curve.h).
+enum class PlaneKind : std::uint8_t { kParametric, kPolar, kEquation };
 
 struct PlaneCurveShape {
   PlaneKind kind = PlaneKind::kParametric;
-  std::string first;   // x(t), or ρ(θ) of a polar curve (the evaluator's tokens)
-  std::string second;  // y(t); empty for a polar curve
+  std::string first;   // x(t), ρ(θ) of a polar curve, F of an equation (the evaluator's tokens)
+  std::string second;  // y(t), G of an equation; empty for a polar curve
   ParameterRange range;
 
   bool operator==(const PlaneCurveShape&) const = default;

@@ -1,10 +1,19 @@
 #include "document/plane_curve_painting.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "document/equation_curve.h"
 
 namespace quorvel {
 
 SampledCurve samplePlaneCurve(const PlaneCurveShape& curve, const PixelFrame& frame, int steps) {
+  if (curve.kind == PlaneKind::kEquation) {
+    TracedCurve traced = traceEquation(curve, frame);
+    return SampledCurve{.polylines = std::move(traced.polylines),
+                        .evaluations = traced.evaluations,
+                        .budgetSpent = traced.budgetSpent};
+  }
   CurveSampling sampling;
   sampling.steps = std::clamp(steps, 1, CurveSampling::kMaxSteps);
   const PlaneFunctions functions = planeFunctions(curve, PlanePrecision::kSingle);

@@ -18,7 +18,10 @@ void LiveController::start(int line) {
   frmControl& panel = program_.panel;
   const int family = panel.cboFuncName.ListIndex();
   letterTexts_.clear();
-  if (const std::optional<PlaneKind> plane = panel.chosenPlaneKind()) {
+  if (panel.chosenPlaneKind() == PlaneKind::kEquation) {
+    letterTexts_.push_back({&panel.txtParameter[1], panel.txtParameter[1].Text()});
+    parameters_ = letterLiveParameters({panel.txtParameter[1].Text()});
+  } else if (const std::optional<PlaneKind> plane = panel.chosenPlaneKind()) {
     // x(t) and y(t), or ρ(θ); the range's ends as the boxes evaluate them.
     std::vector<std::string> texts;
     for (int box = 1; box <= (*plane == PlaneKind::kPolar ? 1 : 2); ++box) {

@@ -115,9 +115,7 @@ std::vector<LiveParameter> liveParametersOf(int family, int formIndex,
   return out;
 }
 
-std::vector<LiveParameter> planeLiveParameters(const std::string& parameter,
-                                               const std::vector<std::string>& expressions,
-                                               double from, double to) {
+std::vector<LiveParameter> letterLiveParameters(const std::vector<std::string>& expressions) {
   std::vector<LiveParameter> out;
   for (const std::string& expression : expressions) {
     for (const char letter : expressionLetters(expression)) {
@@ -131,6 +129,13 @@ std::vector<LiveParameter> planeLiveParameters(const std::string& parameter,
       out.push_back(p);
     }
   }
+  return out;
+}
+
+std::vector<LiveParameter> planeLiveParameters(const std::string& parameter,
+                                               const std::vector<std::string>& expressions,
+                                               double from, double to) {
+  std::vector<LiveParameter> out = letterLiveParameters(expressions);
   const double piStep = std::numbers::pi / kPiDivisions;
   for (const int end : {1, 2}) {
     const double value = end == 1 ? from : to;

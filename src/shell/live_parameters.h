@@ -27,6 +27,9 @@ std::vector<LiveParameter> liveParametersOf(int family, int form,
                                             const std::vector<std::string>& boxTexts,
                                             const std::string& expression);
 
+// The letters a, b and c standing alone in the texts, each from 1 (an equation's,
+// which has no range).
+std::vector<LiveParameter> letterLiveParameters(const std::vector<std::string>& expressions);
 // The sliders of a parametric or polar curve: the letters a, b and c in the texts of its
 // functions (each starting at 1), then the start and end of its range (the parameter's
 // letter "t" or "θ" in their names), in steps of π/12 within 2π of their values.

@@ -1,9 +1,11 @@
-// Parametric and polar curves on the 绘制 page: after the families, 参数方程 and
-// 极坐标方程 turn the parameter boxes into wide boxes for x(t), y(t) or ρ(θ) and the x
-// range into the range of t or θ; 绘制 reads them with the entry's own reader, draws
-// the curve as the list draws it and adds it to the list. A list line of these kinds
-// comes back into the same boxes for 替换, and takes a new colour.
+// Parametric and polar curves and equations on the 绘制 page: after the families,
+// 参数方程 and 极坐标方程 turn the parameter boxes into wide boxes for x(t), y(t) or
+// ρ(θ) and the x range into the range of t or θ; 方程 takes one wide box and no range,
+// as it is drawn over the whole picture. 绘制 reads them with the entry's own reader,
+// draws the curve as the list draws it and adds it to the list. A list line of these
+// kinds comes back into the same boxes for 替换, and takes a new colour.
 #include "document/curve_painter.h"
+#include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
@@ -30,11 +32,28 @@ auto yRangeRow(Form& f) {
                                  &f.lblCommaY, &f.cboRangeY2, &f.lblCloseY};
 }
 
+// The x range's row, which an equation does not use.
+template <class Form>
+auto xRangeRow(Form& f) {
+  return std::array<Control*, 7>{&f.imgRangeX, &f.lblRangeX,  &f.lblOpenX, &f.cboRangeX1,
+                                 &f.lblCommaX, &f.cboRangeX2, &f.lblCloseX};
+}
+
+int familyOfKind(PlaneKind kind) {
+  switch (kind) {
+    case PlaneKind::kParametric: return kParametricFamily;
+    case PlaneKind::kPolar: return kPolarFamily;
+    case PlaneKind::kEquation: return kEquationFamily;
+  }
+  return kParametricFamily;
+}
+
 }  // namespace
 
 std::optional<PlaneKind> frmControl::planeKindOfItem(int item) {
   if (item == kFamilyCount) return PlaneKind::kParametric;
   if (item == kFamilyCount + 1) return PlaneKind::kPolar;
+  if (item == kEquationFamily) return PlaneKind::kEquation;
   return std::nullopt;
 }
 
@@ -45,6 +64,7 @@ std::optional<PlaneKind> frmControl::chosenPlaneKind() const {
 void frmControl::addPlaneFamilies() {
   cboFuncName.AddItem(kParametricFamilyName);
   cboFuncName.AddItem(kPolarFamilyName);
+  cboFuncName.AddItem(kEquationFamilyName);
 }
 
 void frmControl::showPlaneBoxes(PlaneKind kind) {
@@ -58,31 +78,33 @@ void frmControl::showPlaneBoxes(PlaneKind kind) {
     saved.rangeCaption = lblRangeX.Caption();
     classicLayout_ = saved;
   }
-  funcFamily =
-      static_cast<std::int16_t>(kind == PlaneKind::kPolar ? kPolarFamily : kParametricFamily);
+  funcFamily = static_cast<std::int16_t>(familyOfKind(kind));
   funcForm = 0;
   for (ComboBox& style : cboStyle) style.setVisible(false);
   txtExpression.setLeft(-3000);
   const bool polar = kind == PlaneKind::kPolar;
   lblParameter[1].setBounds(kCaptionLeft, kFirstBoxTop + 45, 0, 0);
-  lblParameter[1].setCaption(polar ? "ρ ＝" : "ｘ＝");
+  const bool equation = kind == PlaneKind::kEquation;
+  lblParameter[1].setCaption(equation ? "方程" : polar ? "ρ ＝" : "ｘ＝");
   txtParameter[1].setBounds(kWideBoxLeft, kFirstBoxTop, kWideBoxWidth, 270);
   txtParameter[1].setVisible(true);
   lblParameter[2].setBounds(kCaptionLeft, kSecondBoxTop + 45, 0, 0);
-  lblParameter[2].setCaption(polar ? "" : "ｙ＝");
-  lblParameter[2].setVisible(!polar);
+  lblParameter[2].setCaption(polar || equation ? "" : "ｙ＝");
+  lblParameter[2].setVisible(!polar && !equation);
   txtParameter[2].setBounds(kWideBoxLeft, kSecondBoxTop, kWideBoxWidth, 270);
-  txtParameter[2].setVisible(!polar);
+  txtParameter[2].setVisible(!polar && !equation);
   lblParameter[3].setCaption("");
   txtParameter[3].setVisible(false);
   for (int box = 1; box <= 2; ++box) txtParameter[box].setText("");
-  txtParameter[1].setToolTipText(polar ? "ρ(θ)：θ 的式子，如 2sin 3θ、1+cos θ"
-                                       : "x(t)：t 的式子，如 3cos t");
+  txtParameter[1].setToolTipText(equation ? "x 与 y 的方程，如 x^2/4+y^2=1、xy=1"
+                                 : polar  ? "ρ(θ)：θ 的式子，如 2sin 3θ、1+cos θ"
+                                          : "x(t)：t 的式子，如 3cos t");
   txtParameter[2].setToolTipText("y(t)：t 的式子，如 3sin t");
   lblRangeX.setCaption(polar ? "θ 的范围：" : "ｔ 的范围：");
   cboRangeX1.setText("0");
   cboRangeX2.setText("2π");
   for (Control* c : yRangeRow(*this)) c->setVisible(false);
+  for (Control* c : xRangeRow(*this)) c->setVisible(!equation);
   chkIntX.setEnabled(false);
   chkIntX.setValue(0);
 }
@@ -103,12 +125,15 @@ void frmControl::showClassicBoxes() {
   for (int box = 1; box <= 2; ++box) txtParameter[box].setText("");
   lblRangeX.setCaption(classicLayout_->rangeCaption);
   for (Control* c : yRangeRow(*this)) c->setVisible(true);
+  for (Control* c : xRangeRow(*this)) c->setVisible(true);
   classicLayout_.reset();
 }
 
 void frmControl::runPlaneDrawSteps(PlaneKind kind) {
   TypedCurveReading typed;
-  if (kind == PlaneKind::kPolar) {
+  if (kind == PlaneKind::kEquation) {
+    typed = readTypedEquation(EquationCurve{txtParameter[1].Text(), g_.penColor});
+  } else if (kind == PlaneKind::kPolar) {
     PolarCurve curve;
     curve.rho = txtParameter[1].Text();
     curve.from = cboRangeX1.Text();
@@ -126,7 +151,9 @@ void frmControl::runPlaneDrawSteps(PlaneKind kind) {
   }
   if (!typed.entry) {
     if (!previewing_ && typed.fault) {
-      TextBox* box = typed.fault->box == CurveBox::kFirst    ? &txtParameter[1]
+      // Both sides of an equation are in its one box, where the place is counted.
+      TextBox* box = typed.fault->box == CurveBox::kFirst || kind == PlaneKind::kEquation
+                         ? &txtParameter[1]
                      : typed.fault->box == CurveBox::kSecond ? &txtParameter[2]
                                                              : nullptr;
       if (box != nullptr) {
@@ -168,16 +195,22 @@ bool frmControl::loadPlaneLineOntoPage(int line) {
   const ListEntry& entry = document_.at(static_cast<std::size_t>(line));
   const auto* parametric = std::get_if<ParametricCurve>(&entry.content);
   const auto* polar = std::get_if<PolarCurve>(&entry.content);
-  if (parametric == nullptr && polar == nullptr) return false;
-  const PlaneKind kind = polar != nullptr ? PlaneKind::kPolar : PlaneKind::kParametric;
-  const int item = kFamilyCount + (polar != nullptr ? 1 : 0);
+  const auto* equation = std::get_if<EquationCurve>(&entry.content);
+  if (parametric == nullptr && polar == nullptr && equation == nullptr) return false;
+  const PlaneKind kind = equation != nullptr ? PlaneKind::kEquation
+                         : polar != nullptr  ? PlaneKind::kPolar
+                                             : PlaneKind::kParametric;
+  const int item = familyOfKind(kind);
   if (cboFuncName.ListIndex() == item) {
     cboFuncName_Click();
   } else {
     cboFuncName.setListIndex(item);
   }
   showPlaneBoxes(kind);
-  if (polar != nullptr) {
+  if (equation != nullptr) {
+    txtParameter[1].setText(equation->text);
+    g_.penColor = equation->colour;
+  } else if (polar != nullptr) {
     txtParameter[1].setText(polar->rho);
     cboRangeX1.setText(polar->from);
     cboRangeX2.setText(polar->to);
@@ -199,10 +232,7 @@ bool frmControl::recolourPlaneLine(int line) {
   const auto at = static_cast<std::size_t>(line);
   const EntryReading reading = readEntry(document_.at(at), randomNumbers());
   const ListEntry& entry = document_.at(at);
-  if (std::get_if<ParametricCurve>(&entry.content) == nullptr &&
-      std::get_if<PolarCurve>(&entry.content) == nullptr) {
-    return false;
-  }
+  if (!planeColour(entry)) return false;
   const std::int32_t old = (reading.curve ? reading.curve->colour : 0) & 0xFFFFFF;
   const std::int32_t colour = program_.services.colors->choose(old);
   if (colour == old) return true;

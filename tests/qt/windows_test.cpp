@@ -17,11 +17,13 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "catalogue/families.h"
+#include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "qt/bind_label.h"
 #include "qt/bind_picture_button.h"
@@ -175,7 +177,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  EXPECT_EQ(family->count(), kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
+  EXPECT_EQ(family->count(), kEquationFamily + 1);  // the catalogue, 参数方程, 极坐标方程, 方程
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");
@@ -184,6 +186,47 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   // Moving the thumb sets the model.
   zoom->triggerAction(QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(panel.sldZoom.Value(), 1000);
+}
+
+// An equation typed into the page's real box and drawn: the picture shows the ellipse
+// in its colour where it passes, none of it at its centre or across it.
+TEST_F(Windows, AnEquationTypedIntoTheBoxIsDrawnWhereItsCurvePasses) {
+  panel.chkAutoColor.setValue(0);
+  program.g.penColor = 0x0000FF;  // red, green, blue from the low byte: red
+  panelWidget<QComboBox>("cboFuncName")->setCurrentIndex(kEquationFamily);
+  settle();
+  auto* box = panelWidget<QLineEdit>("txtParameter(1)");
+  ASSERT_TRUE(box->isVisible());
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("x²/4+y²=1"));
+  QTest::keyClick(box, Qt::Key_Return);
+  settle();
+  EXPECT_TRUE(kit.messages->shown.empty());
+  EXPECT_EQ(listLines(panelWidget<QListWidget>("lstExist")),
+            (std::vector<std::string>{"[x] x²/4 + y² = 1"}));
+  const QImage& picture = desktop->surface.image();
+  const double zoom = program.g.zoomScale;
+  const auto pixelOf = [&](double x, double y) {
+    const PixelPoint p =
+        desktop->surface.toPixels(static_cast<float>(x * zoom), static_cast<float>(y * zoom));
+    return QPoint(static_cast<int>(p.column), static_cast<int>(p.row));
+  };
+  const auto redNear = [&](QPoint at) {
+    for (int dx = -2; dx <= 2; ++dx) {
+      for (int dy = -2; dy <= 2; ++dy) {
+        const QPoint q = at + QPoint(dx, dy);
+        if (!picture.rect().contains(q)) continue;
+        const QRgb c = picture.pixel(q);
+        if (qRed(c) > 160 && qGreen(c) < 100 && qBlue(c) < 100) return true;
+      }
+    }
+    return false;
+  };
+  for (const double angle : {0.3, 1.9, 3.5, 5.0}) {
+    EXPECT_TRUE(redNear(pixelOf(2 * std::cos(angle), std::sin(angle)))) << angle;
+  }
+  EXPECT_FALSE(redNear(pixelOf(0, 0.5)));
+  EXPECT_FALSE(redNear(pixelOf(1, 0)));
 }
 
 TEST_F(Windows, OpenRefillsTheList) {

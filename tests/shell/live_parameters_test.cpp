@@ -188,5 +188,15 @@ TEST_F(LiveSession, AnExpressionTooLongToStoreIsNeitherDrawnNorKept) {
   EXPECT_EQ(panel.txtExpression.Text(), "a*x+a*x+a*x+a*x+a*x+a*x+a*x+a*x+a");
 }
 
+TEST(LiveParameters, AnEquationHasItsLettersAloneAndNoRange) {
+  EXPECT_EQ(namesOf(letterLiveParameters({"x^2/a+y^2/b=c*abs(x)"})),
+            (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_TRUE(letterLiveParameters({"cos(x)+acos(y)=tan(x*y)"}).empty());
+  for (const LiveParameter& p : letterLiveParameters({"b*x=y"})) {
+    EXPECT_EQ(p.rangeEnd, 0);
+    EXPECT_EQ(p.value, 1.0);
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::test
