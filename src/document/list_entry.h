@@ -11,6 +11,9 @@
 #include <variant>
 
 #include "catalogue/func_record.h"
+// Piecewise functions and marked points.
+#include "document/piecewise_curve.h"
+#include "document/point_list.h"
 
 namespace quorvel {
 
@@ -67,7 +70,9 @@ struct PolarCurve {
   bool operator==(const PolarCurve&) const = default;
 };
 
-using EntryContent = std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve>;
+using EntryContent = std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve,
+                                  // Piecewise functions and marked points.
+                                  PiecewiseCurve, PointList>;
 
 struct ListEntry {
   EntryContent content;
