@@ -123,10 +123,22 @@ void pieceEndTurns(const AnalysedCurve& curve, const Region& where, Collector& o
   }
 }
 
+bool nearPieceEnd(const AnalysedCurve& curve, const Region& where, double t) {
+  const PiecewiseShape* shape = curve.piecewise();
+  if (shape == nullptr) return false;
+  const double near = (where.x.hi - where.x.lo) * kSamePoint;
+  return std::any_of(shape->pieces.begin(), shape->pieces.end(), [&](const PieceShape& p) {
+    return std::fabs(t - p.from) <= near || std::fabs(t - p.to) <= near;
+  });
+}
+
 void turningPoints(const AnalysedCurve& curve, const Region& where, Collector& out) {
   if (!curve.functionOfX() || !where.x.bounded() || where.x.empty()) return;
   const ScalarFunction g = branchFunction(curve, 0);
   for (const Turn& turn : turnsOf(g, sampleFunction(g, where.x.lo, where.x.hi))) {
+    // At a piece's end the search sees the limit of a jump, perhaps at an end no piece
+    // holds: the ends are looked at on their own below.
+    if (nearPieceEnd(curve, where, turn.t)) continue;
     out.add(turn.maximum ? KeyKind::Maximum : KeyKind::Minimum, turn.t, turn.value);
   }
   pieceEndTurns(curve, where, out);

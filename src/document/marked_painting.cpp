@@ -72,6 +72,8 @@ std::vector<PointLabel> pointLabels(const ViewState& view, const PointsShape& sh
 
 void writePointLabels(Surface& canvas, LabelSpace* space, const std::vector<PointLabel>& labels,
                       int penWidth) {
+  // A picture without names makes no call at all, not even of colour.
+  if (labels.empty()) return;
   const std::int32_t before = canvas.ForeColor();
   const double radius = markRadius(penWidth);
   const double height = canvas.TextHeightPixels();
