@@ -50,6 +50,12 @@ std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
     reason = kMessageSumNotAnalysed;
     return std::nullopt;
   }
+  // Piecewise functions and marked points.
+  if (curve.points) {
+    reason = kMessagePointsNotAnalysed;
+    return std::nullopt;
+  }
+  if (curve.piecewise) return fromPieces(params, *curve.piecewise);
   const PlotRange& r = curve.range;
   Region own;
   if (!r.xFromOpen) own.x.lo = r.xFrom;
@@ -57,6 +63,21 @@ std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
   if (!r.yFromOpen) own.y.lo = r.yFrom;
   if (!r.yToOpen) own.y.hi = r.yTo;
   return of(params, own);
+}
+
+AnalysedCurve AnalysedCurve::fromPieces(const CurveParams& params, const PiecewiseShape& shape) {
+  // One function of x over the pieces' intervals, from the first's start to the last's end.
+  Region own;
+  own.x = {kUnbounded, -kUnbounded};
+  Pieces pieces{shape, {}};
+  for (const PieceShape& piece : shape.pieces) {
+    own.x.lo = std::min(own.x.lo, piece.from);
+    own.x.hi = std::max(own.x.hi, piece.to);
+    pieces.programs.push_back(std::make_shared<const CompiledExpression>(piece.expression));
+  }
+  AnalysedCurve out(params, SweepKind::XOneValue, own);
+  out.piecewise_ = std::move(pieces);
+  return out;
 }
 
 std::optional<AnalysedCurve> AnalysedCurve::fromRecord(const FuncRecord& record,
@@ -121,6 +142,17 @@ std::optional<double> AnalysedCurve::equationValue(double x, double y) const {
 
 std::optional<double> AnalysedCurve::valueAt(int branch, double t) const {
   if (plane_) return std::nullopt;
+  if (piecewise_) {
+    // The piece whose interval holds x; none: the function has no value there.
+    const std::vector<PieceShape>& pieces = piecewise_->shape.pieces;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      if (!pieces[i].holds(t)) continue;
+      const DoubleOutcome outcome = runProgramInDouble(piecewise_->programs[i]->program(), t);
+      if (outcome.status != kOk || !std::isfinite(outcome.value)) return std::nullopt;
+      return outcome.value;
+    }
+    return std::nullopt;
+  }
   double first = 0, second = 0;
   Status s = kOk;
   switch (kind_) {

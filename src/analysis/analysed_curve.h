@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/func_record.h"
 #include "document/plane_curve.h"
 #include "document/read_entry.h"
+#include "eval/compiled_expression.h"
 #include "eval/curve_formulas.h"
 #include "plot/pixel_frame.h"  // PlanePoint
 #include "plot/sweep_rules.h"
@@ -50,6 +53,8 @@ inline constexpr const char* kMessageEquationNoTable = "方程不列数值表";
 // The refusal of a whole-number sum (Ｓｘ＝): its points are running totals over
 // whole x, not a curve.
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
+// Marked points are data, not a curve.
+inline constexpr const char* kMessagePointsNotAnalysed = "点是标出的数据，不作曲线分析";
 
 class AnalysedCurve {
  public:
@@ -84,6 +89,8 @@ class AnalysedCurve {
   std::optional<PlanePoint> pointOfParameter(double t) const;
   // ρ(θ) of a polar curve within its range, as pointOfParameter takes it.
   std::optional<double> radiusAt(double theta) const;
+  // A piecewise function: its pieces, whose ends the search for turns looks at too.
+  const PiecewiseShape* piecewise() const { return piecewise_ ? &piecewise_->shape : nullptr; }
   const Region& own() const { return own_; }
   const CurveParams& params() const { return params_; }
 
@@ -97,6 +104,8 @@ class AnalysedCurve {
  private:
   AnalysedCurve(const CurveParams& params, SweepKind kind, const Region& own)
       : params_(params), kind_(kind), own_(own) {}
+  // A piecewise function as one function of x.
+  static AnalysedCurve fromPieces(const CurveParams& params, const PiecewiseShape& shape);
   // What is a function of what, for a curve the checks let through.
   static AnalysedCurve of(const CurveParams& params, const Region& own);
 
@@ -105,6 +114,13 @@ class AnalysedCurve {
     PlaneFunctions functions;  // in double precision
     PlaneFunction equation;    // F − G of an equation, in double precision
   };
+
+  // Piecewise functions: each piece's program, in the order of the shape's pieces.
+  struct Pieces {
+    PiecewiseShape shape;
+    std::vector<std::shared_ptr<const CompiledExpression>> programs;
+  };
+  std::optional<Pieces> piecewise_;
 
   CurveParams params_;
   SweepKind kind_ = SweepKind::XOneValue;

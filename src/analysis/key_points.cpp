@@ -96,12 +96,52 @@ void levelPoints(const AnalysedCurve& curve, const Region& where, bool levelOfY,
   }
 }
 
+// A piecewise function's turns at the ends its pieces hold: the sampled search sees a
+// jump there, never a turn, yet x + 1 (x < 0), x² (x ≥ 0) has its minimum at 0. An end
+// is a minimum (maximum) when the function is above (below) it on each side it has.
+void pieceEndTurns(const AnalysedCurve& curve, const Region& where, Collector& out) {
+  const PiecewiseShape* shape = curve.piecewise();
+  if (shape == nullptr) return;
+  const double step = std::max(where.x.hi - where.x.lo, 1.0) * 1e-7;
+  for (const PieceShape& piece : shape->pieces) {
+    for (const bool left : {true, false}) {
+      if (!(left ? piece.fromIncluded : piece.toIncluded)) continue;
+      const double x = left ? piece.from : piece.to;
+      const std::optional<double> at = curve.valueAt(0, x);
+      if (!at) continue;
+      bool above = true, below = true, sides = false;
+      for (const double side : {x - step, x + step}) {
+        const std::optional<double> v = curve.valueAt(0, side);
+        if (!v) continue;
+        sides = true;
+        above = above && *v > *at;
+        below = below && *v < *at;
+      }
+      if (!sides || above == below) continue;
+      out.add(above ? KeyKind::Minimum : KeyKind::Maximum, x, *at);
+    }
+  }
+}
+
+bool nearPieceEnd(const AnalysedCurve& curve, const Region& where, double t) {
+  const PiecewiseShape* shape = curve.piecewise();
+  if (shape == nullptr) return false;
+  const double near = (where.x.hi - where.x.lo) * kSamePoint;
+  return std::any_of(shape->pieces.begin(), shape->pieces.end(), [&](const PieceShape& p) {
+    return std::fabs(t - p.from) <= near || std::fabs(t - p.to) <= near;
+  });
+}
+
 void turningPoints(const AnalysedCurve& curve, const Region& where, Collector& out) {
   if (!curve.functionOfX() || !where.x.bounded() || where.x.empty()) return;
   const ScalarFunction g = branchFunction(curve, 0);
   for (const Turn& turn : turnsOf(g, sampleFunction(g, where.x.lo, where.x.hi))) {
+    // At a piece's end the search sees the limit of a jump, perhaps at an end no piece
+    // holds: the ends are looked at on their own below.
+    if (nearPieceEnd(curve, where, turn.t)) continue;
     out.add(turn.maximum ? KeyKind::Maximum : KeyKind::Minimum, turn.t, turn.value);
   }
+  pieceEndTurns(curve, where, out);
 }
 
 // Where branch i of `a` meets branch j of `b`, `a` sampled along its sweep. When b runs

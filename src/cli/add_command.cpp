@@ -11,6 +11,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/list_opening.h"
+#include "cli/marked_add.h"
 #include "cli/option_parsing.h"
 #include "cli/plane_curve_add.h"
 #include "document/form_entry.h"
@@ -24,12 +25,30 @@ namespace quorvel::cli {
 namespace {
 
 constexpr OptionRule kAddOptions[] = {
-    {"--family", true},   {"--form", true},  {"--p1", true},     {"--p2", true},
-    {"--p3", true},       {"--expr", true},  {"--x-from", true}, {"--x-to", true},
-    {"--y-from", true},   {"--y-to", true},  {"--int", false},   {"--no-int", false},
-    {"--color", true},    {"--help", false}, {"--p4", true},     {"--xt", true},
-    {"--yt", true},       {"--polar", true}, {"--from", true},   {"--to", true},
+    {"--family", true},
+    {"--form", true},
+    {"--p1", true},
+    {"--p2", true},
+    {"--p3", true},
+    {"--expr", true},
+    {"--x-from", true},
+    {"--x-to", true},
+    {"--y-from", true},
+    {"--y-to", true},
+    {"--int", false},
+    {"--no-int", false},
+    {"--color", true},
+    {"--help", false},
+    {"--p4", true},
+    {"--xt", true},
+    {"--yt", true},
+    {"--polar", true},
+    {"--from", true},
+    {"--to", true},
     {"--equation", true},
+    // Piecewise functions and marked points.
+    {"--piece", true, true},
+    {"--points", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -54,6 +73,8 @@ std::string addUsage() {
          "       quorvel add LIST --xt TEXT --yt TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
          "       quorvel add LIST --polar TEXT [--from TEXT] [--to TEXT] [--color RRGGBB]\n"
          "       quorvel add LIST --equation TEXT [--color RRGGBB]\n"
+         "       quorvel add LIST --piece \"EXPR, [A, B)\" [--piece …] [--color RRGGBB]\n"
+         "       quorvel add LIST --points \"A(1, 2) B(3, -1)\" [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
@@ -77,7 +98,7 @@ std::string addUsage() {
          "  --int, --no-int   tick or untick 整数 (default: as the form sets it)\n"
          "  --color RRGGBB    the pen colour, red first (default: 自动选色)\n"
          "  --help            show this help\n" +
-         planeCurveUsage() +
+         planeCurveUsage() + markedKindsUsage() +
          "\n"
          "Families and forms:\n" +
          familyTable() +
@@ -187,6 +208,7 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     return kExitDone;
   }
   if (asksForPlaneCurve(words)) return addPlaneCurve(words, addUsage(), out, err);
+  if (asksForMarkedKind(words)) return addMarkedKind(words, addUsage(), out, err);
   AddRequest request;
   if (const std::string problem = readRequest(words, request); !problem.empty()) {
     return usageError(err, "add", problem, addUsage());

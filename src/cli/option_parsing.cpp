@@ -52,7 +52,7 @@ SplitWords splitWords(const std::vector<std::string>& args, std::span<const Opti
       out.problem = "unknown option '" + name + "'";
       return out;
     }
-    if (out.has(name)) {
+    if (out.has(name) && !rule->repeatable) {
       out.problem = name + " is given twice";
       return out;
     }
@@ -70,6 +70,7 @@ SplitWords splitWords(const std::vector<std::string>& args, std::span<const Opti
       }
       value = args[++i];
     }
+    if (rule->repeatable) out.repeated[name].push_back(value);
     out.values.emplace(name, std::move(value));
   }
   return out;

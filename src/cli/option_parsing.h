@@ -16,12 +16,15 @@ namespace quorvel::cli {
 struct OptionRule {
   std::string_view name;  // with its dashes: "--size"
   bool takesValue = false;
+  // May be given more than once; every value is kept, in order, in `repeated`.
+  bool repeatable = false;
 };
 
 struct SplitWords {
-  std::map<std::string, std::string> values;  // option → value ("" for a flag)
-  std::vector<std::string> operands;          // the words that are no option
-  std::string problem;                        // empty when the words make sense
+  std::map<std::string, std::string> values;                 // option → value ("" for a flag)
+  std::vector<std::string> operands;                         // the words that are no option
+  std::string problem;                                       // empty when the words make sense
+  std::map<std::string, std::vector<std::string>> repeated;  // a repeatable option's values
   bool has(std::string_view option) const { return values.count(std::string(option)) != 0; }
   const std::string* value(std::string_view option) const;
 };
@@ -29,7 +32,7 @@ struct SplitWords {
 // Splits the words after the subcommand's name. An option's value is the next word
 // (whatever it looks like, so "--p1 -3" works) or follows "=" ("--p1=-3"); "--" ends
 // the options. An unknown option, a missing value, a value given to a flag and an
-// option given twice are problems.
+// option given twice (unless it is repeatable) are problems.
 SplitWords splitWords(const std::vector<std::string>& args, std::span<const OptionRule> rules);
 
 // A whole number in plain decimal digits (no sign, no blanks) from min to max.

@@ -63,6 +63,7 @@ void CurvePainter::startPicture() {
   axisLabels_.clear();
   axisTexts_.clear();
   texts_.reset();
+  pointLabels_.clear();
 }
 
 void CurvePainter::prepareCanvas() {
@@ -110,6 +111,8 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
     coordinate(canvas_, state_.view, style, labelling_ ? &axisLabels_ : nullptr);
   }
 
+  // Piecewise functions and marked points.
+  if (curve.piecewise || curve.points) return drawMarked(curve, how);
   std::int32_t colour = curve.colour;
   if (curve.plane) {
     std::vector<PlotDot> dots;
@@ -166,11 +169,13 @@ LabelSpace* CurvePainter::finishPicture() {
   axesPending_ = false;
   if (!style.modern) {
     drawCurveLabels(canvas_, labelled_, axisLabels_, style.labels);
+    writePointLabels(canvas_, nullptr, pointLabels_, settings_.penWidth);
     return nullptr;
   }
   // Every text of the picture over the curves, each clear of the others.
   texts_.emplace(canvas_, labelled_);
   writePictureTexts(canvas_, *texts_, axisTexts_, labelled_, style.labels);
+  writePointLabels(canvas_, &*texts_, pointLabels_, settings_.penWidth);
   return &*texts_;
 }
 

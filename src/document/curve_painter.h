@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/marked_painting.h"
 #include "document/read_entry.h"
 #include "plot/axes.h"
 #include "plot/curve_labels.h"
@@ -94,6 +95,10 @@ class CurvePainter {
   std::vector<PixelBox> axisLabels_;
   std::vector<PlacedText> axisTexts_;  // the modern axes' labels, written at the end
   std::optional<LabelSpace> texts_;
+  // Piecewise functions and marked points (marked_painting.cpp): their lines and
+  // marks, and the points' names written at the picture's end.
+  std::int32_t drawMarked(const EntryCurve& curve, const CurveDrawing& how);
+  std::vector<PointLabel> pointLabels_;
 };
 
 }  // namespace quorvel

@@ -19,6 +19,9 @@ constexpr const char* kForm = "form";
 constexpr const char* kParametric = "parametric";
 constexpr const char* kPolar = "polar";
 constexpr const char* kEquation = "equation";
+// Piecewise functions and marked points.
+constexpr const char* kPiecewise = "piecewise";
+constexpr const char* kPoints = "points";
 
 // ---- writing ----
 
@@ -34,6 +37,27 @@ void putRecord(Json& out, const FuncRecord& r) {
   out["yFrom"] = r.rangeY1;
   out["yTo"] = r.rangeY2;
   out["wholeNumbers"] = r.intX != 0;
+}
+
+// Piecewise functions and marked points.
+void putMarkedKind(Json& out, const PiecewiseCurve& curve) {
+  out["kind"] = kPiecewise;
+  Json pieces = Json::array();
+  for (const Piece& piece : curve.pieces) {
+    pieces.push_back(Json{{"f", piece.expression},
+                          {"from", piece.from},
+                          {"to", piece.to},
+                          {"fromIncluded", piece.fromIncluded},
+                          {"toIncluded", piece.toIncluded}});
+  }
+  out["pieces"] = std::move(pieces);
+  out["colour"] = curve.colour;
+}
+
+void putMarkedKind(Json& out, const PointList& points) {
+  out["kind"] = kPoints;
+  out["points"] = points.text;
+  out["colour"] = points.colour;
 }
 
 Json entryJson(const ListEntry& entry) {
@@ -63,11 +87,12 @@ Json entryJson(const ListEntry& entry) {
           out["from"] = content.from;
           out["to"] = content.to;
           out["colour"] = content.colour;
-        } else {
-          static_assert(std::is_same_v<Kind, EquationCurve>);
+        } else if constexpr (std::is_same_v<Kind, EquationCurve>) {
           out["kind"] = kEquation;
           out["equation"] = content.text;
           out["colour"] = content.colour;
+        } else {
+          putMarkedKind(out, content);
         }
       },
       entry.content);
@@ -138,6 +163,12 @@ class Fields {
     return std::nullopt;
   }
 
+  // A field of any type, or nullptr.
+  const Json* find(const char* name) const {
+    const auto found = entry_.find(name);
+    return found == entry_.end() ? nullptr : &*found;
+  }
+
   std::optional<Fault> boolean(const char* name, bool& value) const {
     const auto found = entry_.find(name);
     if (found == entry_.end()) return std::nullopt;
@@ -179,6 +210,32 @@ std::optional<Fault> readFields(const Fields& f, FuncRecord& r) {
   r.family = static_cast<std::int16_t>(family);
   r.form = static_cast<std::int16_t>(form);
   r.intX = whole ? 1 : 0;
+  return std::nullopt;
+}
+
+// A piecewise function's pieces: an array of up to six objects of texts and flags.
+std::optional<Fault> readPiecewiseFields(const Fields& f, EntryContent& out) {
+  PiecewiseCurve curve;
+  if (std::optional<Fault> fault = colour(f, curve.colour)) return fault;
+  const Json* pieces = f.find("pieces");
+  if (pieces == nullptr) return Fault{"缺少字段" + quoted("pieces")};
+  if (!pieces->is_array() || pieces->size() > kMaxPieces) {
+    return Fault{"字段" + quoted("pieces") + "不是至多六段的列表"};
+  }
+  for (const Json& json : *pieces) {
+    if (!json.is_object()) return Fault{"字段" + quoted("pieces") + "的一段不是一组命名的字段"};
+    const Fields p(json);
+    Piece piece;
+    std::optional<Fault> fault;
+    if ((fault = p.text("f", piece.expression, true)) ||
+        (fault = p.text("from", piece.from, true)) || (fault = p.text("to", piece.to, true)) ||
+        (fault = p.boolean("fromIncluded", piece.fromIncluded)) ||
+        (fault = p.boolean("toIncluded", piece.toIncluded))) {
+      return fault;
+    }
+    curve.pieces.push_back(std::move(piece));
+  }
+  out = std::move(curve);
   return std::nullopt;
 }
 
@@ -224,6 +281,14 @@ std::optional<Fault> readContent(const std::string& kind, const Fields& f, Entry
       return fault;
     }
     out = std::move(curve);
+  } else if (kind == kPiecewise) {
+    return readPiecewiseFields(f, out);
+  } else if (kind == kPoints) {
+    PointList points;
+    if ((fault = f.text("points", points.text, true)) || (fault = colour(f, points.colour))) {
+      return fault;
+    }
+    out = std::move(points);
   } else {
     return Fault{"种类" + quoted(kind) + "不认识"};
   }

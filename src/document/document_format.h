@@ -6,7 +6,8 @@
 //   {"format": "quorvel-list", "version": 1,
 //    "entries": [{"kind": "classic", "ticked": true, "family": 3, ...}, ...]}
 //
-// Each entry names its kind ("classic", "form", "parametric", "polar", "equation"); a later kind
+// Each entry names its kind ("classic", "form", "parametric", "polar", "equation",
+// "piecewise", "points"); a later kind
 // is one more name with its fields. A file of a later version is refused, never read
 // in part, and so is a damaged one, before anything is replaced by it.
 #include <cstddef>
@@ -22,10 +23,11 @@ inline constexpr const char* kDocumentFormatName = "quorvel-list";
 inline constexpr int kDocumentVersion = 1;
 // Limits that only a damaged or hostile file reaches: the file's size, one text's
 // length (a hundred times the list file's widest field, room for any typed
-// expression) and how deep its brackets nest (the format needs three levels).
+// expression) and how deep its brackets nest (the format needs five levels: a
+// piecewise function's pieces are objects in a list).
 inline constexpr std::size_t kMaxDocumentBytes = 32u << 20;
 inline constexpr std::size_t kMaxDocumentText = 5000;
-inline constexpr int kMaxDocumentNesting = 3;
+inline constexpr int kMaxDocumentNesting = 5;
 
 // The text of the document: the list's entries in order, a trailing newline.
 std::string documentBytes(const FunctionList& list);

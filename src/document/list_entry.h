@@ -11,6 +11,9 @@
 #include <variant>
 
 #include "catalogue/func_record.h"
+// Piecewise functions and marked points.
+#include "document/piecewise_curve.h"
+#include "document/point_list.h"
 
 namespace quorvel {
 
@@ -76,7 +79,9 @@ struct EquationCurve {
 };
 
 using EntryContent =
-    std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve, EquationCurve>;
+    std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve, EquationCurve,
+                 // Piecewise functions and marked points.
+                 PiecewiseCurve, PointList>;
 
 struct ListEntry {
   EntryContent content;

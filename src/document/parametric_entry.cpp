@@ -318,12 +318,18 @@ void setPlaneColour(ListEntry& entry, std::int32_t colour) {
   if (auto* curve = std::get_if<ParametricCurve>(&entry.content)) curve->colour = colour;
   if (auto* curve = std::get_if<PolarCurve>(&entry.content)) curve->colour = colour;
   if (auto* curve = std::get_if<EquationCurve>(&entry.content)) curve->colour = colour;
+  // Piecewise functions and marked points.
+  if (auto* curve = std::get_if<PiecewiseCurve>(&entry.content)) curve->colour = colour;
+  if (auto* points = std::get_if<PointList>(&entry.content)) points->colour = colour;
 }
 
 std::optional<std::int32_t> planeColour(const ListEntry& entry) {
   if (const auto* curve = std::get_if<ParametricCurve>(&entry.content)) return curve->colour;
   if (const auto* curve = std::get_if<PolarCurve>(&entry.content)) return curve->colour;
   if (const auto* curve = std::get_if<EquationCurve>(&entry.content)) return curve->colour;
+  // Piecewise functions and marked points.
+  if (const auto* curve = std::get_if<PiecewiseCurve>(&entry.content)) return curve->colour;
+  if (const auto* points = std::get_if<PointList>(&entry.content)) return points->colour;
   return std::nullopt;
 }
 

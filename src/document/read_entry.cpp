@@ -15,6 +15,8 @@
 #include "catalogue/textbook_form.h"
 #include "document/form_entry.h"
 #include "document/parametric_entry.h"
+#include "document/piecewise_entry.h"
+#include "document/point_list_entry.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -246,6 +248,11 @@ EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
   if (const auto* curve = std::get_if<FormCurve>(&entry.content)) {
     return readFormCurve(*curve, random).reading;
   }
+  // Piecewise functions and marked points.
+  if (const auto* curve = std::get_if<PiecewiseCurve>(&entry.content)) {
+    return readPiecewise(*curve, nullptr);
+  }
+  if (const auto* points = std::get_if<PointList>(&entry.content)) return readPointList(*points);
   return *readPlaneEntry(entry);
 }
 

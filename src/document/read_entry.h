@@ -14,7 +14,9 @@
 #include "catalogue/input_boxes.h"
 #include "document/function_list.h"
 #include "document/list_entry.h"
+#include "document/piecewise_curve.h"
 #include "document/plane_curve.h"
+#include "document/point_list.h"
 #include "eval/curve_formulas.h"
 #include "plot/plotter.h"
 
@@ -43,6 +45,9 @@ struct EntryCurve {
   std::string printed;  // the equation as a textbook prints it: labels, legend, the list
   // A parametric or polar curve: its functions and range (params names its family).
   std::optional<PlaneCurveShape> plane{};
+  // A piecewise function, or marked points (params names the family).
+  std::optional<PiecewiseShape> piecewise{};
+  std::optional<PointsShape> points{};
 };
 
 // The box whose text refused the entry: the evaluator's status on its text and where

@@ -35,13 +35,15 @@ int argCount(SurfaceCallKind kind) {
     case SurfaceCallKind::Scale:
     case SurfaceCallKind::Line:
     case SurfaceCallKind::FillBox: return 4;
+    case SurfaceCallKind::Circle: return 3;
     default: return 0;
   }
 }
 
 bool hasValue(SurfaceCallKind kind) {
   return kind == SurfaceCallKind::ForeColor || kind == SurfaceCallKind::DrawWidth ||
-         kind == SurfaceCallKind::AutoRedraw || kind == SurfaceCallKind::Smooth;
+         kind == SurfaceCallKind::AutoRedraw || kind == SurfaceCallKind::Smooth ||
+         kind == SurfaceCallKind::Circle;
 }
 
 // Shortest text that reads back as the same float ("1e+10", "-0.5", "3750").
@@ -117,6 +119,12 @@ SurfaceCall SurfaceCall::fontSize(float points) {
   return withArgs(SurfaceCallKind::FontSize, points, 0);
 }
 SurfaceCall SurfaceCall::smooth(bool on) { return withValue(SurfaceCallKind::Smooth, on ? 1 : 0); }
+SurfaceCall SurfaceCall::circle(float x, float y, float radiusPixels, bool filled) {
+  SurfaceCall call = withArgs(SurfaceCallKind::Circle, x, y, radiusPixels, 0);
+  call.value = filled ? 1 : 0;
+  return call;
+}
+
 SurfaceCall SurfaceCall::fillBox(float x1, float y1, float x2, float y2) {
   return withArgs(SurfaceCallKind::FillBox, x1, y1, x2, y2);
 }
@@ -135,6 +143,7 @@ const char* kindName(SurfaceCallKind kind) {
     case SurfaceCallKind::FontSize: return "FontSize";
     case SurfaceCallKind::Smooth: return "Smooth";
     case SurfaceCallKind::FillBox: return "FillBox";
+    case SurfaceCallKind::Circle: return "Circle";
   }
   return "?";
 }
@@ -193,6 +202,10 @@ void RecordingSurface::onPSet(float x, float y) { calls_.push_back(SurfaceCall::
 void RecordingSurface::onPrint(float x, float y, const std::string& text) {
   calls_.push_back(SurfaceCall::print(x, y, text));
 }
+void RecordingSurface::onCircle(float x, float y, float radiusPixels, bool filled) {
+  calls_.push_back(SurfaceCall::circle(x, y, radiusPixels, filled));
+}
+
 void RecordingSurface::onFillBox(float x1, float y1, float x2, float y2) {
   calls_.push_back(SurfaceCall::fillBox(x1, y1, x2, y2));
 }

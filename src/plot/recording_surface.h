@@ -24,7 +24,8 @@ enum class SurfaceCallKind {
   Print,
   FontSize,
   Smooth,
-  FillBox
+  FillBox,
+  Circle
 };
 
 // One call on the surface. The float arguments are kept as the caller gave them:
@@ -37,6 +38,7 @@ enum class SurfaceCallKind {
 //   byte); DrawWidth value = pixels as kept (at least 1); AutoRedraw value = 0 or 1.
 //   FontSize  args = points as kept; Smooth value = 0 or 1.
 //   FillBox   args = x1, y1, x2, y2
+//   Circle    args = x, y, radius in pixels; value = 1 filled, 0 a ring
 // Unused fields stay zero / empty.
 struct SurfaceCall {
   SurfaceCallKind kind = SurfaceCallKind::Cls;
@@ -56,6 +58,7 @@ struct SurfaceCall {
   static SurfaceCall fontSize(float points);
   static SurfaceCall smooth(bool on);
   static SurfaceCall fillBox(float x1, float y1, float x2, float y2);
+  static SurfaceCall circle(float x, float y, float radiusPixels, bool filled);
 
   bool operator==(const SurfaceCall&) const = default;
 };
@@ -96,6 +99,7 @@ class RecordingSurface : public Surface {
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
+  void onCircle(float x, float y, float radiusPixels, bool filled) override;
 
  private:
   std::vector<SurfaceCall> calls_;

@@ -126,6 +126,39 @@ void Surface::onPlotDots(const PlotDot* dots, std::size_t count) {
   }
 }
 
+void Surface::Circle(float x, float y, float radiusPixels, bool filled) {
+  onCircle(x, y, radiusPixels, filled);
+  currentX_ = x;
+  currentY_ = y;
+  onPictureChanged();
+}
+
+void Surface::onCircle(float x, float y, float radiusPixels, bool filled) {
+  const int area = AreaWidthPixels();
+  const int areaHeight = AreaHeightPixels();
+  if (area == 0 || areaHeight == 0) return;
+  // User units of one pixel across and down.
+  const double unitX = static_cast<double>(scaleWidth_) / area;
+  const double unitY = static_cast<double>(scaleHeight_) / areaHeight;
+  constexpr int kSides = 24;
+  constexpr double kTurn = 6.283185307179586;
+  for (int side = 0; side < kSides; ++side) {
+    const double a = kTurn * side / kSides, b = kTurn * (side + 1) / kSides;
+    onLine(static_cast<float>(x + radiusPixels * unitX * std::cos(a)),
+           static_cast<float>(y + radiusPixels * unitY * std::sin(a)),
+           static_cast<float>(x + radiusPixels * unitX * std::cos(b)),
+           static_cast<float>(y + radiusPixels * unitY * std::sin(b)));
+  }
+  if (filled) {
+    const int saved = drawWidth_;
+    drawWidth_ = std::max(1, static_cast<int>(std::lround(2 * radiusPixels)));
+    onDrawWidth();
+    onPSet(x, y);
+    drawWidth_ = saved;
+    onDrawWidth();
+  }
+}
+
 void Surface::FillBox(float x1, float y1, float x2, float y2) {
   onFillBox(x1, y1, x2, y2);
   currentX_ = x2;

@@ -80,6 +80,10 @@ class Surface {
   // included, as the picture box's Line with "BF" draws it; the current position
   // moves to (x2, y2).
   void FillBox(float x1, float y1, float x2, float y2);
+  // A round mark `radiusPixels` across from its centre (x, y), in ForeColor: a disc
+  // (filled), or a ring DrawWidth wide around the background's colour (a point a
+  // curve comes up to but does not hold). The current position moves to the centre.
+  void Circle(float x, float y, float radiusPixels, bool filled);
 
   // Beyond the picture box, for the picture's style; a surface may ignore them. The
   // size of Print's text in points (9, the picture box's font, at first) and smooth
@@ -135,6 +139,9 @@ class Surface {
   virtual void onPSet(float x, float y) = 0;
   virtual void onPrint(float x, float y, const std::string& text) = 0;
   virtual void onFillBox(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/) {}
+  // By default the ring as Line calls around the centre (a filled one with a dot of
+  // the disc's size in the middle), which every surface draws.
+  virtual void onCircle(float x, float y, float radiusPixels, bool filled);
   // By default PSet and Line one dot after the other, so that every call is seen.
   // An override draws exactly the same pixels; PlotDots sets the current position.
   virtual void onPlotDots(const PlotDot* dots, std::size_t count);

@@ -534,6 +534,36 @@ void RasterSurface::onFillBox(float x1, float y1, float x2, float y2) {
   painter.fillRect(QRectF(left, top, right - left, bottom - top), QColor::fromRgb(penRgb_));
 }
 
+void RasterSurface::onCircle(float x, float y, float radiusPixels, bool filled) {
+  const PixelPoint p = toPixels(x, y);
+  const double r = radiusPixels;
+  if (image_.isNull() || !std::isfinite(p.column) || !std::isfinite(p.row) || !(r > 0) ||
+      p.column < -r || p.row < -r || p.column > AreaWidthPixels() + r ||
+      p.row > AreaHeightPixels() + r) {
+    return;
+  }
+  flushStrokes();  // the mark over what was drawn before it
+  QPainter& painter = activePainter();
+  painter.save();
+  // A mark a few pixels across is round only when smoothed.
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const QColor colour = QColor::fromRgb(penRgb_);
+  const QPointF centre(p.column, p.row);
+  if (filled) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(centre, r, r);
+  } else {
+    const double width = std::min<double>(DrawWidth(), r);
+    QPen pen(colour);
+    pen.setWidthF(width);
+    painter.setPen(pen);
+    painter.setBrush(QColor::fromRgb(kWhite));
+    painter.drawEllipse(centre, r - width / 2, r - width / 2);
+  }
+  painter.restore();
+}
+
 void RasterSurface::onPrint(float x, float y, const std::string& text) {
   const PixelPoint p = toPixels(x, y);
   if (image_.isNull() || text.empty() || !std::isfinite(p.column) || !std::isfinite(p.row)) {

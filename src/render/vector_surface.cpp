@@ -102,14 +102,14 @@ void VectorSurface::onLine(float x1, float y1, float x2, float y2) {
   const QPointF from(a.column, a.row);
   const QPointF to(b.column, b.row);
   if (!finite(from) || !finite(to)) return;  // a point at infinity has no pixel
-  marks_.push_back(Mark{Mark::Kind::Line, from, to, penColour(), DrawWidth(), {}, 0});
+  marks_.push_back(Mark{Mark::Kind::Line, from, to, penColour(), DrawWidth(), {}, 0, 0, false});
 }
 
 void VectorSurface::onPSet(float x, float y) {
   const PixelPoint p = toPixels(x, y);
   const QPointF at(p.column, p.row);
   if (!finite(at)) return;
-  marks_.push_back(Mark{Mark::Kind::Dot, at, at, penColour(), DrawWidth(), {}, 0});
+  marks_.push_back(Mark{Mark::Kind::Dot, at, at, penColour(), DrawWidth(), {}, 0, 0, false});
 }
 
 void VectorSurface::onPrint(float x, float y, const std::string& text) {
@@ -117,7 +117,7 @@ void VectorSurface::onPrint(float x, float y, const std::string& text) {
   const QPointF at(p.column, p.row);
   if (text.empty() || !finite(at)) return;
   marks_.push_back(Mark{Mark::Kind::Text, at, at, penColour(), DrawWidth(),
-                        QString::fromStdString(text), font_.pixelSize()});
+                        QString::fromStdString(text), font_.pixelSize(), 0, false});
 }
 
 void VectorSurface::onFillBox(float x1, float y1, float x2, float y2) {
@@ -126,7 +126,15 @@ void VectorSurface::onFillBox(float x1, float y1, float x2, float y2) {
   const QPointF from(a.column, a.row);
   const QPointF to(b.column, b.row);
   if (!finite(from) || !finite(to)) return;
-  marks_.push_back(Mark{Mark::Kind::Box, from, to, penColour(), DrawWidth(), {}, 0});
+  marks_.push_back(Mark{Mark::Kind::Box, from, to, penColour(), DrawWidth(), {}, 0, 0, false});
+}
+
+void VectorSurface::onCircle(float x, float y, float radiusPixels, bool filled) {
+  const PixelPoint p = toPixels(x, y);
+  const QPointF at(p.column, p.row);
+  if (!finite(at) || !(radiusPixels > 0)) return;
+  marks_.push_back(
+      Mark{Mark::Kind::Circle, at, at, penColour(), DrawWidth(), {}, 0, radiusPixels, filled});
 }
 
 std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
@@ -151,6 +159,22 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
       const Mark& m = marks_[i];
       if (m.kind == Mark::Kind::Text) {
         texts.push_back(&m);
+        continue;
+      }
+      if (m.kind == Mark::Kind::Circle) {
+        // A circle wholly outside the picture is left out.
+        if (!QRectF(-m.radius, -m.radius, areaWidth + 2 * m.radius, areaHeight + 2 * m.radius)
+                 .contains(m.from)) {
+          continue;
+        }
+        Shape s;
+        s.kind = Shape::Kind::Circle;
+        s.colour = m.colour;
+        s.width = m.width;
+        s.points = {m.from};
+        s.radius = m.radius;
+        s.filled = m.filled;
+        out.push_back(std::move(s));
         continue;
       }
       if (m.kind == Mark::Kind::Box) {
@@ -253,6 +277,20 @@ void VectorSurface::paint(QPainter& painter) const {
         break;
       case Shape::Kind::Box:
         painter.fillRect(QRectF(s.points.front(), s.points.back()), colour);
+        break;
+      case Shape::Kind::Circle:
+        if (s.filled) {
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(colour);
+          painter.drawEllipse(s.points.front(), s.radius, s.radius);
+        } else {
+          const double width = std::min<double>(s.width, s.radius);
+          QPen pen(colour);
+          pen.setWidthF(width);
+          painter.setPen(pen);
+          painter.setBrush(Qt::white);
+          painter.drawEllipse(s.points.front(), s.radius - width / 2, s.radius - width / 2);
+        }
         break;
       case Shape::Kind::Text: {
         QFont font = font_;

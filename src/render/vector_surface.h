@@ -31,7 +31,7 @@ class VectorSurface : public Surface {
 
   // One shape as it is painted, in pixels from the drawing area's top-left corner.
   struct Shape {
-    enum class Kind { Polyline, Dot, Text, Box };
+    enum class Kind { Polyline, Dot, Text, Box, Circle };
     Kind kind = Kind::Dot;
     QRgb colour = 0;
     int width = 1;                // pen width in pixels (lines and dots)
@@ -39,6 +39,8 @@ class VectorSurface : public Surface {
                                   // box: two opposite corners
     QString text;
     int fontPixels = 12;  // text: the size of its font
+    double radius = 0;    // circle: its outer radius in pixels
+    bool filled = false;  // circle: a disc, or a ring around white
   };
 
   // The shapes in painting order: what was drawn since the last Cls, joined and cut
@@ -59,17 +61,20 @@ class VectorSurface : public Surface {
   void onPSet(float x, float y) override;
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
+  void onCircle(float x, float y, float radiusPixels, bool filled) override;
 
  private:
   // One drawing call in pixels, with the pen it was drawn with.
   struct Mark {
-    enum class Kind { Line, Dot, Text, Box };
+    enum class Kind { Line, Dot, Text, Box, Circle };
     Kind kind;
     QPointF from, to;  // a dot and a text use `from` only; a box's corners
     QRgb colour;
     int width;
     QString text;
     int fontPixels;
+    double radius = 0;  // a circle's
+    bool filled = false;
   };
 
   QRgb penColour() const;
