@@ -268,7 +268,9 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
   points_.clear();
   std::string status;
   if (cboCurve.ListIndex() >= 0) curve_ = entryCurve(cboCurve.ListIndex(), status);
-  if (curve_ && curve_->plane() != nullptr) status = kMessagePlaneCurveNotAnalysed;
+  if (curve_ && curve_->plane() != nullptr && !curve_->equation()) {
+    status = kMessagePlaneCurveNotAnalysed;
+  }
   if (curve_ && cboOther.ListIndex() > 0) {
     std::string reason;
     other_ = entryCurve(cboOther.ListIndex() - 1, reason);

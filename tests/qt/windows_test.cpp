@@ -193,7 +193,7 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
 TEST_F(Windows, AnEquationTypedIntoTheBoxIsDrawnWhereItsCurvePasses) {
   panel.chkAutoColor.setValue(0);
   program.g.penColor = 0x0000FF;  // red, green, blue from the low byte: red
-  panelWidget<QComboBox>("cboFuncName")->setCurrentIndex(kEquationFamily);
+  panel.cboFuncName.setListIndex(kEquationFamily);
   settle();
   auto* box = panelWidget<QLineEdit>("txtParameter(1)");
   ASSERT_TRUE(box->isVisible());

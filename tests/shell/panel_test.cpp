@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "shell_fixture.h"
 
@@ -15,7 +16,7 @@ using PanelTest = ShellTest;
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
   EXPECT_EQ(panel.cboFuncName.ListCount(),
-            kPolarFamily + 1);  // the catalogue, 参数方程, 极坐标方程
+            kEquationFamily + 1);  // the catalogue, 参数方程, 极坐标方程, 方程
   EXPECT_EQ(panel.cboFuncName.List()[kPowerFamily], "幂函数");
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
