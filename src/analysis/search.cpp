@@ -23,6 +23,19 @@ constexpr double kEdgeShrink = 1e-5;
 constexpr std::size_t kEdgeReach = 3;
 // A turn is checked for poles and jumps at this many points across its bracket.
 constexpr int kContinuityPoints = 32;
+// A break between two samples is followed by halving toward the larger change of f:
+// - after this many halvings a continuous f has shrunk its change with the bracket;
+constexpr int kBreakQuickSteps = 9;
+// - at the end a jump or a pole still changes by this share of the first change, a
+//   continuous f by next to nothing;
+constexpr double kBreakShare = 1e-3;
+// - a step this small against the values is rounding, not a jump;
+constexpr double kRoundingStep = 1e-9;
+// - at a pole |f| at 2^-kPoleNear of the sample step from it is this many times |f|
+//   at 2^-kPoleFar (a jump keeps its values).
+constexpr double kPoleGrowth = 1e3;
+constexpr int kPoleFar = 10;
+constexpr int kPoleNear = 40;
 
 int sign(double v) { return (v > 0) - (v < 0); }
 
@@ -51,23 +64,6 @@ std::optional<double> bisect(const ScalarFunction& f, double a, double fa, doubl
   }
   if (std::min(std::fabs(fa), std::fabs(fb)) > kCrossingShrink * scale) return std::nullopt;
   return std::fabs(fa) <= std::fabs(fb) ? a : b;
-}
-
-// The last point of f's domain between `inside` (where f is defined) and `outside`
-// (where it fails), and its value.
-std::pair<double, double> domainEdge(const ScalarFunction& f, double inside, double insideValue,
-                                     double outside) {
-  for (int i = 0; i < kBisections; ++i) {
-    const double m = inside + (outside - inside) / 2;
-    if (!strictlyBetween(m, inside, outside)) break;
-    if (const std::optional<double> fm = f(m)) {
-      inside = m;
-      insideValue = *fm;
-    } else {
-      outside = m;
-    }
-  }
-  return {inside, insideValue};
 }
 
 struct Least {
@@ -126,7 +122,9 @@ void addCrossing(std::vector<double>& zeros, const std::optional<double>& t) {
 // on zero when its last value is tiny against the values a few steps inside.
 void addEdgeZero(const ScalarFunction& f, const Samples& s, std::size_t inside, std::size_t outside,
                  std::vector<double>& zeros) {
-  const auto [edge, value] = domainEdge(f, s.t[inside], *s.value[inside], s.t[outside]);
+  const DomainEdge found = domainEdge(f, s.t[inside], *s.value[inside], s.t[outside]);
+  const double edge = found.inside;
+  const double value = found.value;
   double scale = 0;
   for (std::size_t k = 0; k < kEdgeReach; ++k) {
     const std::ptrdiff_t step = inside < outside ? -1 : 1;
@@ -161,7 +159,72 @@ void addTouchingZeros(const ScalarFunction& f, const Samples& s, std::size_t i,
   }
 }
 
+// The larger |f| just left and right of t, at `distance`; infinite where f fails.
+double largestBeside(const ScalarFunction& f, double t, double distance) {
+  double largest = 0;
+  for (const double x : {t - distance, t + distance}) {
+    const std::optional<double> v = f(x);
+    largest = std::max(largest, v ? std::fabs(*v) : std::numeric_limits<double>::infinity());
+  }
+  return largest;
+}
+
+// |f| grows without bound toward t (step: the sample step around it).
+bool growsToward(const ScalarFunction& f, double t, double step) {
+  const double far = largestBeside(f, t, std::ldexp(step, -kPoleFar));
+  const double near = largestBeside(f, t, std::ldexp(step, -kPoleNear));
+  return std::isfinite(far) && near > kPoleGrowth * far;
+}
+
+// The break of f between the defined samples a and b, if any: the bracket is halved
+// toward the larger change of f, which shrinks with the bracket where f is continuous,
+// keeps its step at a jump and grows at a pole.
+std::optional<Break> breakBetween(const ScalarFunction& f, double a, double fa, double b,
+                                  double fb) {
+  const double step = b - a;
+  double reference = std::fabs(fb - fa);
+  for (int i = 0; i < kBisections; ++i) {
+    const double m = a + (b - a) / 2;
+    if (!strictlyBetween(m, a, b)) break;
+    const std::optional<double> fm = f(m);
+    if (!fm || !std::isfinite(*fm)) return Break{m, growsToward(f, m, step)};
+    const double left = std::fabs(*fm - fa);
+    const double right = std::fabs(fb - *fm);
+    if (i == 0) reference = std::max({reference, left, right});
+    if (left >= right) {
+      b = m;
+      fb = *fm;
+    } else {
+      a = m;
+      fa = *fm;
+    }
+    if (i == kBreakQuickSteps &&
+        std::fabs(fb - fa) <= std::ldexp(reference, 2 - kBreakQuickSteps)) {
+      return std::nullopt;
+    }
+  }
+  const double change = std::fabs(fb - fa);
+  const double near = std::max(std::fabs(fa), std::fabs(fb));
+  if (change <= kBreakShare * reference || change <= kRoundingStep * near) return std::nullopt;
+  const double t = std::fabs(fa) >= std::fabs(fb) ? a : b;
+  return Break{t, growsToward(f, t, step)};
+}
+
 }  // namespace
+
+DomainEdge domainEdge(const ScalarFunction& f, double inside, double insideValue, double outside) {
+  for (int i = 0; i < kBisections; ++i) {
+    const double m = inside + (outside - inside) / 2;
+    if (!strictlyBetween(m, inside, outside)) break;
+    if (const std::optional<double> fm = f(m)) {
+      inside = m;
+      insideValue = *fm;
+    } else {
+      outside = m;
+    }
+  }
+  return {inside, insideValue, outside};
+}
 
 Samples sampleFunction(const ScalarFunction& f, double lo, double hi, int steps) {
   Samples s;
@@ -246,6 +309,18 @@ std::vector<Turn> turnsOf(const ScalarFunction& f, const Samples& s) {
     turns.push_back({best.t, best.value, maximum});
   }
   return turns;
+}
+
+std::vector<Break> breaksOf(const ScalarFunction& f, const Samples& s) {
+  std::vector<Break> breaks;
+  for (std::size_t i = 0; i + 1 < s.t.size(); ++i) {
+    if (!s.value[i] || !s.value[i + 1]) continue;
+    if (const std::optional<Break> b =
+            breakBetween(f, s.t[i], *s.value[i], s.t[i + 1], *s.value[i + 1])) {
+      breaks.push_back(*b);
+    }
+  }
+  return breaks;
 }
 
 }  // namespace quorvel

@@ -39,4 +39,26 @@ struct Turn {
 // smooth turns and corners, never a pole, a jump or a flat stretch.
 std::vector<Turn> turnsOf(const ScalarFunction& f, const Samples& samples);
 
+// A place between two defined samples where f is not continuous.
+struct Break {
+  double t = 0;
+  // |f| grows without bound toward t; otherwise f jumps there, or fails at t alone.
+  bool pole = false;
+};
+// The breaks of f (sampled as `samples`) between neighbouring defined samples,
+// ascending: poles with or without a change of sign, jumps, and points where f alone
+// fails. Undefined samples are not looked into: they are gaps of the domain.
+std::vector<Break> breaksOf(const ScalarFunction& f, const Samples& samples);
+
+// The last point where f is defined between `inside` (where it is, with the value
+// insideValue) and `outside` (where it fails), and its value there; and the first
+// point beyond it, where f fails (the two are neighbouring doubles, or as close as
+// the bounded halving gets).
+struct DomainEdge {
+  double inside = 0;
+  double value = 0;
+  double outside = 0;
+};
+DomainEdge domainEdge(const ScalarFunction& f, double inside, double insideValue, double outside);
+
 }  // namespace quorvel
