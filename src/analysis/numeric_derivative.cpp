@@ -32,7 +32,8 @@ using Quotient = std::function<std::optional<double>(double)>;
 double scaleOf(double x) { return std::max(std::fabs(x), 1.0); }
 
 double magnitude(const DerivativeEstimate& d, double fx, double x, int order) {
-  return std::max({std::fabs(d.value), std::fabs(fx) / std::pow(scaleOf(x), order), DBL_MIN});
+  return std::max(
+      {std::fabs(d.value), d.quotientSize, std::fabs(fx) / std::pow(scaleOf(x), order), DBL_MIN});
 }
 
 // The quotients q(h), q(h/1.4), … extrapolated to h = 0, where q's error runs in powers
@@ -43,7 +44,8 @@ std::optional<DerivativeEstimate> extrapolate(const Quotient& q, double h, int p
   const std::optional<double> first = q(h);
   if (!first || !std::isfinite(*first)) return std::nullopt;
   a[0][0] = *first;
-  DerivativeEstimate best{*first, std::numeric_limits<double>::infinity()};
+  const double size = std::fabs(*first);
+  DerivativeEstimate best{*first, std::numeric_limits<double>::infinity(), size};
   for (int i = 1; i < kRows; ++i) {
     h /= kShrink;
     const std::optional<double> v = q(h);
@@ -55,7 +57,7 @@ std::optional<DerivativeEstimate> extrapolate(const Quotient& q, double h, int p
       factor *= ratio;
       const double error =
           std::max(std::fabs(a[j][i] - a[j - 1][i]), std::fabs(a[j][i] - a[j - 1][i - 1]));
-      if (error <= best.error) best = {a[j][i], error};
+      if (error <= best.error) best = {a[j][i], error, size};
     }
     if (std::fabs(a[i][i] - a[i - 1][i - 1]) >= kSafe * best.error) break;
   }

@@ -14,6 +14,9 @@ struct DerivativeEstimate {
   double value = 0;
   // The extrapolation's own estimate of its error (absolute).
   double error = 0;
+  // The size of the first quotient it started from: where the derivative is close to
+  // zero (x³ at 0) its error is judged against this.
+  double quotientSize = 0;
 };
 
 // f′(x) (order 1) or f″(x) (order 2) from central differences; nullopt where f fails
@@ -27,8 +30,9 @@ std::optional<DerivativeEstimate> derivativeAt(const ScalarFunction& f, double x
 std::optional<DerivativeEstimate> oneSidedSlope(const ScalarFunction& f, double x, int side);
 
 // The estimate of the derivative of that order at x, where f(x) = fx, is good enough to
-// stand for it: its error is a small share of the derivative, or of f's own size over
-// the scale of x where the derivative is close to zero.
+// stand for it: its error is a small share of the derivative, or of the quotients it
+// came from and of f's own size over the scale of x where the derivative is close to
+// zero.
 bool trustworthy(const DerivativeEstimate& d, double fx, double x, int order = 1);
 
 // f′ (order 1) or f″ (order 2) as a function: it fails where f fails at x and where
