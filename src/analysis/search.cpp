@@ -1,9 +1,11 @@
 #include "analysis/search.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <system_error>
 #include <utility>
 
 namespace quorvel {
@@ -36,6 +38,9 @@ constexpr double kRoundingStep = 1e-9;
 constexpr double kPoleGrowth = 1e3;
 constexpr int kPoleFar = 10;
 constexpr int kPoleNear = 40;
+// A place is tidied to this many decimal places below the leading digit of its scale.
+constexpr int kTidyDigits = 12;
+constexpr int kMostDecimals = 300;
 
 int sign(double v) { return (v > 0) - (v < 0); }
 
@@ -169,34 +174,47 @@ double largestBeside(const ScalarFunction& f, double t, double distance) {
   return largest;
 }
 
-// |f| grows without bound toward t (step: the sample step around it).
-bool growsToward(const ScalarFunction& f, double t, double step) {
-  const double far = largestBeside(f, t, std::ldexp(step, -kPoleFar));
-  const double near = largestBeside(f, t, std::ldexp(step, -kPoleNear));
-  return std::isfinite(far) && near > kPoleGrowth * far;
-}
-
-// The break of f between the defined samples a and b, if any: the bracket is halved
-// toward the larger change of f, which shrinks with the bracket where f is continuous,
-// keeps its step at a jump and grows at a pole.
+// The break of f between the defined samples a and b, if any. The bracket is halved
+// toward the break: toward the change of sign (a pole with one, or a jump across
+// zero); toward the larger |f| when f is largest in the middle (a pole without a
+// change of sign); else toward the larger change of f (a jump). Where f is
+// continuous the change across the bracket shrinks with it; a jump keeps its step and
+// a pole grows.
 std::optional<Break> breakBetween(const ScalarFunction& f, double a, double fa, double b,
                                   double fb) {
   const double step = b - a;
   double reference = std::fabs(fb - fa);
+  auto failsAt = [&f](double t, double& v) {
+    const std::optional<double> ft = f(t);
+    if (!ft || !std::isfinite(*ft)) return true;
+    v = *ft;
+    return false;
+  };
   for (int i = 0; i < kBisections; ++i) {
     const double m = a + (b - a) / 2;
     if (!strictlyBetween(m, a, b)) break;
-    const std::optional<double> fm = f(m);
-    if (!fm || !std::isfinite(*fm)) return Break{m, growsToward(f, m, step)};
-    const double left = std::fabs(*fm - fa);
-    const double right = std::fabs(fb - *fm);
-    if (i == 0) reference = std::max({reference, left, right});
-    if (left >= right) {
+    double fm = 0;
+    if (failsAt(m, fm)) return Break{m, poleAt(f, m, step)};
+    bool keepLeft = false;
+    if (sign(fa) * sign(fb) < 0) {
+      if (fm == 0) return std::nullopt;  // a crossing
+      keepLeft = sign(fm) != sign(fa);
+    } else if (std::fabs(fm) > std::max(std::fabs(fa), std::fabs(fb))) {
+      const double q1 = a + (m - a) / 2, q2 = m + (b - m) / 2;
+      double f1 = 0, f2 = 0;
+      if (failsAt(q1, f1)) return Break{q1, poleAt(f, q1, step)};
+      if (failsAt(q2, f2)) return Break{q2, poleAt(f, q2, step)};
+      keepLeft = std::fabs(f1) >= std::fabs(f2);
+    } else {
+      keepLeft = std::fabs(fm - fa) >= std::fabs(fb - fm);
+    }
+    if (i == 0) reference = std::max({reference, std::fabs(fm - fa), std::fabs(fb - fm)});
+    if (keepLeft) {
       b = m;
-      fb = *fm;
+      fb = fm;
     } else {
       a = m;
-      fa = *fm;
+      fa = fm;
     }
     if (i == kBreakQuickSteps &&
         std::fabs(fb - fa) <= std::ldexp(reference, 2 - kBreakQuickSteps)) {
@@ -207,10 +225,30 @@ std::optional<Break> breakBetween(const ScalarFunction& f, double a, double fa, 
   const double near = std::max(std::fabs(fa), std::fabs(fb));
   if (change <= kBreakShare * reference || change <= kRoundingStep * near) return std::nullopt;
   const double t = std::fabs(fa) >= std::fabs(fb) ? a : b;
-  return Break{t, growsToward(f, t, step)};
+  return Break{t, poleAt(f, t, step)};
 }
 
 }  // namespace
+
+double tidied(double v, double scale) {
+  if (!std::isfinite(v) || !(scale > 0) || !std::isfinite(scale)) return v;
+  const int decimals =
+      std::clamp(kTidyDigits - static_cast<int>(std::floor(std::log10(scale))), 0, kMostDecimals);
+  // Through the decimal text, so the value read back is the double nearest it.
+  char buffer[400];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+  if (written.ec != std::errc()) return v;
+  double rounded = v;
+  std::from_chars(buffer, written.ptr, rounded);
+  return rounded == 0 ? 0.0 : rounded;
+}
+
+bool poleAt(const ScalarFunction& f, double t, double step) {
+  const double far = largestBeside(f, t, std::ldexp(step, -kPoleFar));
+  const double near = largestBeside(f, t, std::ldexp(step, -kPoleNear));
+  return std::isfinite(far) && near > kPoleGrowth * far;
+}
 
 DomainEdge domainEdge(const ScalarFunction& f, double inside, double insideValue, double outside) {
   for (int i = 0; i < kBisections; ++i) {

@@ -24,11 +24,8 @@ constexpr double kRoundingShare = 1e-9;
 // - at a vertical tangent the quotients grow by this factor from probe to probe (|x|^α
 //   with α up to 0.96).
 constexpr double kSteepening = 1.05;
-// A pole: |f| a millionth of the scale from x₀ is this many times |f| a thousand times
-// farther away.
-constexpr double kPoleGrowth = 10;
-constexpr double kPoleFar = 1e-6;
-constexpr double kPoleNear = 1e-9;
+// A pole is looked for within this share of the scale of x₀.
+constexpr double kPoleReach = 1e-3;
 // Left and right slopes that differ by more than this share, and by more than their
 // estimated errors times kCornerNoise, make a corner.
 constexpr double kCornerShare = 1e-5;
@@ -93,19 +90,6 @@ bool slopesDiffer(const DerivativeEstimate& a, const DerivativeEstimate& b) {
   return std::fabs(a.value - b.value) > kCornerShare * size + kCornerNoise * (a.error + b.error);
 }
 
-// |f| grows without bound toward x₀ from both sides.
-bool poleAt(const ScalarFunction& f, double x0) {
-  double far = 0, near = 0;
-  for (const double s : {-1.0, 1.0}) {
-    const std::optional<double> vf = f(x0 + s * kPoleFar * scaleOf(x0));
-    const std::optional<double> vn = f(x0 + s * kPoleNear * scaleOf(x0));
-    if (!vf || !vn) return false;
-    far = std::max(far, std::fabs(*vf));
-    near = std::max(near, std::fabs(*vn));
-  }
-  return near > kPoleGrowth * far;
-}
-
 // The reason f has no two-sided derivative at x₀ from its sides, or nullptr.
 const char* sidesRefusal(const Side& left, const Side& right) {
   if (left.kind == SideKind::Undefined || right.kind == SideKind::Undefined) {
@@ -167,7 +151,7 @@ TangentOutcome tangentOfField(const Field& field, PlanePoint near, double reach)
 
 TangentOutcome tangentOfFunction(const ScalarFunction& f, double x0, bool openEnd) {
   if (openEnd) return refused(kMessageTangentOpenEnd);
-  if (poleAt(f, x0)) return refused(kMessageTangentPole);
+  if (poleAt(f, x0, kPoleReach * scaleOf(x0))) return refused(kMessageTangentPole);
   const std::optional<double> f0 = f(x0);
   if (!f0 || !std::isfinite(*f0)) return refused(kMessageTangentOutsideDomain);
   const Side left = sideOf(f, x0, *f0, -1);
