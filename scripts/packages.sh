@@ -22,9 +22,10 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and testing need.
+# What building and testing need (libgmp-dev: the exact rationals of linear programming).
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n clang-format)
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n clang-format
+  libgmp-dev)
 # What running the windows needs on top (a display server is the user's).
 # Qt's own texts (dialog buttons) in Chinese come with qt6-translations-l10n.
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei qt6-translations-l10n)
