@@ -39,6 +39,8 @@ constexpr double kGoodEnough = 1e-8;
 // A piece this small against the interval that still holds most of the error holds
 // a point where f is unbounded.
 constexpr double kUnboundedWidth = 1e-9;
+// Zeros closer than this share of the interval are one.
+constexpr double kSameZero = 1e-9;
 
 struct Piece {
   double a = 0, b = 0;
@@ -119,7 +121,10 @@ std::string inspect(const ScalarFunction& f, const Samples& s, std::vector<doubl
     cuts.push_back(b.t);
   }
   for (const double z : zerosOf(f, s)) {
-    if (lo < z && z < hi && (zeros.empty() || zeros.back() != z)) zeros.push_back(z);
+    // The search may find a zero that touches the axis twice, a few ulps apart.
+    if (lo < z && z < hi && (zeros.empty() || z - zeros.back() > kSameZero * (hi - lo))) {
+      zeros.push_back(z);
+    }
   }
   cuts.insert(cuts.end(), zeros.begin(), zeros.end());
   std::sort(cuts.begin(), cuts.end());
