@@ -79,13 +79,13 @@ void frmAnalysis::buildControls() {
               "把函数值表导出为CSV文件");
 
   placeLabel(lblMonotonic, kMargin, 7560, "单调区间与极值");
-  grdMonotonic.setBounds(kMargin, 7890, kInnerWidth, 1350);
-  placeLabel(lblTangent, kMargin, 9420, "切线");
-  placeLabel(lblTangentAt, 720, 9420, "ｘ₀＝");
-  placeBox(txtTangentAt, 1320, 9390, 1200, "", "在这一点作曲线的切线，画在图上");
+  grdMonotonic.setBounds(kMargin, 7890, kInnerWidth, 1650);
+  placeLabel(lblTangent, kMargin, 9720, "切线");
+  placeLabel(lblTangentAt, 720, 9720, "ｘ₀＝");
+  placeBox(txtTangentAt, 1320, 9690, 1200, "", "在这一点作曲线的切线，画在图上");
   // The equation, or why there is no tangent, on a line of its own: the reasons are long.
-  placeLabel(lblTangentLine, kMargin, 9780, "");
-  Height = 9780 + kBoxHeight + kMargin;
+  placeLabel(lblTangentLine, kMargin, 10080, "");
+  Height = 10080 + kBoxHeight + kMargin;
 }
 
 }  // namespace quorvel
