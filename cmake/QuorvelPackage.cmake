@@ -21,10 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorvel.example.org")
 # The libraries the program links come from dpkg-shlibdeps; what no library scan
 # finds is named here: Qt's platform plugins (no window without them), a face with
 # Chinese glyphs, Qt's own texts in Chinese, and the SVG module, whose plugins draw
-# the toolbar's pictures.
+# the toolbar's pictures. GMP's C++ library (the exact rationals of linear
+# programming) is named as well: a build that links it only as needed leaves it to
+# no scan until the program calls it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(QUORVEL_RUN_DEPENDS
-  "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, libqt6svg6")
+  "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, libqt6svg6, libgmpxx4ldbl, libgmp10")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUORVEL_RUN_DEPENDS}")
 # The icon, menu and file-type caches are updated by the triggers of the packages that
 # own them (gtk-update-icon-cache, desktop-file-utils, shared-mime-info).

@@ -24,10 +24,10 @@ ensure_packages() {
 
 # What building and testing need (Little CMS: the tests measure the palette's colour
 # distances in CIEDE2000 with it; nlohmann-json, header-only, reads and writes the
-# list document of named fields).
+# list document of named fields; libgmp-dev: the exact rationals of linear programming).
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n clang-format
-  liblcms2-dev nlohmann-json3-dev)
+  liblcms2-dev nlohmann-json3-dev libgmp-dev)
 # What running the windows needs on top (a display server is the user's).
 # Qt's own texts (dialog buttons) in Chinese come with qt6-translations-l10n.
 RUN_PACKAGES=(qt6-qpa-plugins fonts-wqy-microhei qt6-translations-l10n)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 #include <system_error>
 
 namespace quorvel {
@@ -11,6 +12,12 @@ namespace {
 
 constexpr int kSignificantDigits = 7;
 constexpr int kMostDecimals = 12;
+// A textbook coefficient: six significant digits, plain decimals for the sizes from
+// 10^kPlainLowest up to below 10^kPlainHighest.
+constexpr int kTextbookDigits = 6;
+constexpr int kPlainLowest = -6;
+constexpr int kPlainHighest = 15;
+constexpr const char* kMinusSign = "\u2212";
 
 }  // namespace
 
@@ -66,6 +73,37 @@ std::string decimalText(double v) {
     if (text.back() == '.') text.pop_back();
   }
   return text == "-0" ? "0" : text;
+}
+
+std::string textbookNumber(double v) {
+  if (!std::isfinite(v)) return std::isnan(v) ? "nan" : v > 0 ? "\u221e" : "\u2212\u221e";
+  // Rounded to six significant digits through the decimal text, so the value read back
+  // is the double nearest that decimal.
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific,
+                              kTextbookDigits - 1);
+  double rounded = 0;
+  std::from_chars(buffer, result.ptr, rounded);
+  if (rounded == 0) return "0";
+  const std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  int exponent = 0;
+  const std::size_t e = digits.find('e');
+  std::from_chars(digits.data() + e + (digits[e + 1] == '+' ? 2 : 1), digits.data() + digits.size(),
+                  exponent);
+  const bool plain = kPlainLowest <= exponent && exponent < kPlainHighest;
+  result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
+                         plain ? std::chars_format::fixed : std::chars_format::scientific);
+  std::string text(buffer, result.ptr);
+  if (!plain) {
+    // "1.5e-07" as "1.5e−7": no padding zero, the real minus sign.
+    const std::size_t at = text.find('e');
+    std::string mantissa = text.substr(0, at);
+    const bool negativeExponent = text[at + 1] == '-';
+    std::string power = text.substr(at + 2);
+    power.erase(0, std::min(power.find_first_not_of('0'), power.size() - 1));
+    text = mantissa + "e" + (negativeExponent ? kMinusSign : "+") + power;
+  }
+  return rounded < 0 ? kMinusSign + text : text;
 }
 
 std::string keyPointLines(const std::vector<KeyPoint>& points) {

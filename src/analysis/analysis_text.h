@@ -20,6 +20,12 @@ std::string fixedText(double v, int decimals);
 // trailing zeros dropped: "2", "-0.5", "3.141593", "1234568", "0.00001".
 std::string decimalText(double v);
 
+// v as a textbook writes a coefficient: rounded to six significant digits, then the
+// shortest decimal that reads back as that rounded value ("2", "0.5", "1.25",
+// "2.71828", "1234570", "0.000001"), with the minus sign U+2212 ("−0.5"); beyond
+// that range of sizes in exponent form ("1.5e−7", "2.5e+20"). Never "−0".
+std::string textbookNumber(double v);
+
 // The key points as lines "KIND<TAB>X<TAB>Y" with the command line's words and
 // decimal texts.
 std::string keyPointLines(const std::vector<KeyPoint>& points);

@@ -1,9 +1,11 @@
 #include "analysis/search.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <system_error>
 #include <utility>
 
 namespace quorvel {
@@ -23,6 +25,22 @@ constexpr double kEdgeShrink = 1e-5;
 constexpr std::size_t kEdgeReach = 3;
 // A turn is checked for poles and jumps at this many points across its bracket.
 constexpr int kContinuityPoints = 32;
+// A break between two samples is followed by halving toward the larger change of f:
+// - after this many halvings a continuous f has shrunk its change with the bracket;
+constexpr int kBreakQuickSteps = 9;
+// - at the end a jump or a pole still changes by this share of the first change, a
+//   continuous f by next to nothing;
+constexpr double kBreakShare = 1e-3;
+// - a step this small against the values is rounding, not a jump;
+constexpr double kRoundingStep = 1e-9;
+// - at a pole |f| at 2^-kPoleNear of the sample step from it is this many times |f|
+//   at 2^-kPoleFar (a jump keeps its values).
+constexpr double kPoleGrowth = 1e3;
+constexpr int kPoleFar = 10;
+constexpr int kPoleNear = 40;
+// A place is tidied to this many decimal places below the leading digit of its scale.
+constexpr int kTidyDigits = 12;
+constexpr int kMostDecimals = 300;
 
 int sign(double v) { return (v > 0) - (v < 0); }
 
@@ -51,23 +69,6 @@ std::optional<double> bisect(const ScalarFunction& f, double a, double fa, doubl
   }
   if (std::min(std::fabs(fa), std::fabs(fb)) > kCrossingShrink * scale) return std::nullopt;
   return std::fabs(fa) <= std::fabs(fb) ? a : b;
-}
-
-// The last point of f's domain between `inside` (where f is defined) and `outside`
-// (where it fails), and its value.
-std::pair<double, double> domainEdge(const ScalarFunction& f, double inside, double insideValue,
-                                     double outside) {
-  for (int i = 0; i < kBisections; ++i) {
-    const double m = inside + (outside - inside) / 2;
-    if (!strictlyBetween(m, inside, outside)) break;
-    if (const std::optional<double> fm = f(m)) {
-      inside = m;
-      insideValue = *fm;
-    } else {
-      outside = m;
-    }
-  }
-  return {inside, insideValue};
 }
 
 struct Least {
@@ -126,7 +127,9 @@ void addCrossing(std::vector<double>& zeros, const std::optional<double>& t) {
 // on zero when its last value is tiny against the values a few steps inside.
 void addEdgeZero(const ScalarFunction& f, const Samples& s, std::size_t inside, std::size_t outside,
                  std::vector<double>& zeros) {
-  const auto [edge, value] = domainEdge(f, s.t[inside], *s.value[inside], s.t[outside]);
+  const DomainEdge found = domainEdge(f, s.t[inside], *s.value[inside], s.t[outside]);
+  const double edge = found.inside;
+  const double value = found.value;
   double scale = 0;
   for (std::size_t k = 0; k < kEdgeReach; ++k) {
     const std::ptrdiff_t step = inside < outside ? -1 : 1;
@@ -161,7 +164,105 @@ void addTouchingZeros(const ScalarFunction& f, const Samples& s, std::size_t i,
   }
 }
 
+// The larger |f| just left and right of t, at `distance`; infinite where f fails.
+double largestBeside(const ScalarFunction& f, double t, double distance) {
+  double largest = 0;
+  for (const double x : {t - distance, t + distance}) {
+    const std::optional<double> v = f(x);
+    largest = std::max(largest, v ? std::fabs(*v) : std::numeric_limits<double>::infinity());
+  }
+  return largest;
+}
+
+// The break of f between the defined samples a and b, if any. The bracket is halved
+// toward the break: toward the change of sign (a pole with one, or a jump across
+// zero); toward the larger |f| when f is largest in the middle (a pole without a
+// change of sign); else toward the larger change of f (a jump). Where f is
+// continuous the change across the bracket shrinks with it; a jump keeps its step and
+// a pole grows.
+std::optional<Break> breakBetween(const ScalarFunction& f, double a, double fa, double b,
+                                  double fb) {
+  const double step = b - a;
+  double reference = std::fabs(fb - fa);
+  auto failsAt = [&f](double t, double& v) {
+    const std::optional<double> ft = f(t);
+    if (!ft || !std::isfinite(*ft)) return true;
+    v = *ft;
+    return false;
+  };
+  for (int i = 0; i < kBisections; ++i) {
+    const double m = a + (b - a) / 2;
+    if (!strictlyBetween(m, a, b)) break;
+    double fm = 0;
+    if (failsAt(m, fm)) return Break{m, poleAt(f, m, step)};
+    bool keepLeft = false;
+    if (sign(fa) * sign(fb) < 0) {
+      if (fm == 0) return std::nullopt;  // a crossing
+      keepLeft = sign(fm) != sign(fa);
+    } else if (std::fabs(fm) > std::max(std::fabs(fa), std::fabs(fb))) {
+      const double q1 = a + (m - a) / 2, q2 = m + (b - m) / 2;
+      double f1 = 0, f2 = 0;
+      if (failsAt(q1, f1)) return Break{q1, poleAt(f, q1, step)};
+      if (failsAt(q2, f2)) return Break{q2, poleAt(f, q2, step)};
+      keepLeft = std::fabs(f1) >= std::fabs(f2);
+    } else {
+      keepLeft = std::fabs(fm - fa) >= std::fabs(fb - fm);
+    }
+    if (i == 0) reference = std::max({reference, std::fabs(fm - fa), std::fabs(fb - fm)});
+    if (keepLeft) {
+      b = m;
+      fb = fm;
+    } else {
+      a = m;
+      fa = fm;
+    }
+    if (i == kBreakQuickSteps &&
+        std::fabs(fb - fa) <= std::ldexp(reference, 2 - kBreakQuickSteps)) {
+      return std::nullopt;
+    }
+  }
+  const double change = std::fabs(fb - fa);
+  const double near = std::max(std::fabs(fa), std::fabs(fb));
+  if (change <= kBreakShare * reference || change <= kRoundingStep * near) return std::nullopt;
+  const double t = std::fabs(fa) >= std::fabs(fb) ? a : b;
+  return Break{t, poleAt(f, t, step)};
+}
+
 }  // namespace
+
+double tidied(double v, double scale) {
+  if (!std::isfinite(v) || !(scale > 0) || !std::isfinite(scale)) return v;
+  const int decimals =
+      std::clamp(kTidyDigits - static_cast<int>(std::floor(std::log10(scale))), 0, kMostDecimals);
+  // Through the decimal text, so the value read back is the double nearest it.
+  char buffer[400];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+  if (written.ec != std::errc()) return v;
+  double rounded = v;
+  std::from_chars(buffer, written.ptr, rounded);
+  return rounded == 0 ? 0.0 : rounded;
+}
+
+bool poleAt(const ScalarFunction& f, double t, double step) {
+  const double far = largestBeside(f, t, std::ldexp(step, -kPoleFar));
+  const double near = largestBeside(f, t, std::ldexp(step, -kPoleNear));
+  return std::isfinite(far) && near > kPoleGrowth * far;
+}
+
+DomainEdge domainEdge(const ScalarFunction& f, double inside, double insideValue, double outside) {
+  for (int i = 0; i < kBisections; ++i) {
+    const double m = inside + (outside - inside) / 2;
+    if (!strictlyBetween(m, inside, outside)) break;
+    if (const std::optional<double> fm = f(m)) {
+      inside = m;
+      insideValue = *fm;
+    } else {
+      outside = m;
+    }
+  }
+  return {inside, insideValue, outside};
+}
 
 Samples sampleFunction(const ScalarFunction& f, double lo, double hi, int steps) {
   Samples s;
@@ -246,6 +347,18 @@ std::vector<Turn> turnsOf(const ScalarFunction& f, const Samples& s) {
     turns.push_back({best.t, best.value, maximum});
   }
   return turns;
+}
+
+std::vector<Break> breaksOf(const ScalarFunction& f, const Samples& s) {
+  std::vector<Break> breaks;
+  for (std::size_t i = 0; i + 1 < s.t.size(); ++i) {
+    if (!s.value[i] || !s.value[i + 1]) continue;
+    if (const std::optional<Break> b =
+            breakBetween(f, s.t[i], *s.value[i], s.t[i + 1], *s.value[i + 1])) {
+      breaks.push_back(*b);
+    }
+  }
+  return breaks;
 }
 
 }  // namespace quorvel

@@ -39,4 +39,35 @@ struct Turn {
 // smooth turns and corners, never a pole, a jump or a flat stretch.
 std::vector<Turn> turnsOf(const ScalarFunction& f, const Samples& samples);
 
+// A place between two defined samples where f is not continuous.
+struct Break {
+  double t = 0;
+  // |f| grows without bound toward t; otherwise f jumps there, or fails at t alone.
+  bool pole = false;
+};
+// The breaks of f (sampled as `samples`) between neighbouring defined samples,
+// ascending: poles with or without a change of sign, jumps, and points where f alone
+// fails. Undefined samples are not looked into: they are gaps of the domain.
+std::vector<Break> breaksOf(const ScalarFunction& f, const Samples& samples);
+
+// v rounded to twelve decimal places below the leading digit of `scale` (the width
+// of the interval searched), and read back: the place of a pole found by halving
+// close to 0 is 0, not −1.5e−64; one close to 1 is 1.
+double tidied(double v, double scale);
+
+// |f| grows without bound toward t: 2^-40 of `step` to either side of t it is more
+// than a thousand times what it is 2^-10 of `step` away, where f is defined.
+bool poleAt(const ScalarFunction& f, double t, double step);
+
+// The last point where f is defined between `inside` (where it is, with the value
+// insideValue) and `outside` (where it fails), and its value there; and the first
+// point beyond it, where f fails (the two are neighbouring doubles, or as close as
+// the bounded halving gets).
+struct DomainEdge {
+  double inside = 0;
+  double value = 0;
+  double outside = 0;
+};
+DomainEdge domainEdge(const ScalarFunction& f, double inside, double insideValue, double outside);
+
 }  // namespace quorvel

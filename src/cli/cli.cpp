@@ -21,6 +21,11 @@ constexpr Subcommand kSubcommands[] = {
     {"export", "write a list file's picture as BMP, PNG, SVG or PDF", exportCommand},
     {"points", "print the key points of a list entry (zeros, turns, intersections)", pointsCommand},
     {"table", "print a table of values of a list entry", tableCommand},
+    {"tangent", "print the tangent or normal of a list entry y = f(x) at a point", tangentCommand},
+    {"derivative", "print f′(x) or f″(x) of a list entry over a range, or its zeros",
+     derivativeCommand},
+    {"integral", "print the definite integral and the area of a list entry", integralCommand},
+    {"monotonic", "print where a list entry rises and falls, and its extrema", monotonicCommand},
 };
 
 const Subcommand* findSubcommand(std::string_view name) {

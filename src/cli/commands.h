@@ -45,4 +45,14 @@ int pointsCommand(const std::vector<std::string>& args, std::istream& in, std::o
 int tableCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
+// quorvel tangent, derivative, integral, monotonic: the calculus of a list entry y = f(x).
+int tangentCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+int derivativeCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                      std::ostream& err);
+int integralCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err);
+int monotonicCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                     std::ostream& err);
+
 }  // namespace quorvel::cli

@@ -37,7 +37,8 @@ AnalysisWindow::AnalysisWindow(Program& program, QWidget* owner)
   setFixedSize(toPixelsFromTwips(form_.Width), toPixelsFromTwips(form_.Height));
   frmAnalysis& f = form_;
   for (Label* label : {&f.lblCurve, &f.lblTrace, &f.lblPoints, &f.lblOther, &f.lblValue,
-                       &f.lblStatus, &f.lblTable, &f.lblFrom, &f.lblTo, &f.lblStep}) {
+                       &f.lblStatus, &f.lblTable, &f.lblFrom, &f.lblTo, &f.lblStep, &f.lblMonotonic,
+                       &f.lblTangent, &f.lblTangentAt, &f.lblTangentLine}) {
     new LabelBinder(*label, new LabelWidget(this));
   }
   for (ComboBox* combo : {&f.cboCurve, &f.cboOther}) {
@@ -45,16 +46,17 @@ AnalysisWindow::AnalysisWindow(Program& program, QWidget* owner)
   }
   for (CheckBox* check : {&f.chkTrace, &f.chkMarks})
     new CheckBoxBinder(*check, new QCheckBox(this));
-  for (TextBox* box : {&f.txtValue, &f.txtFrom, &f.txtTo, &f.txtStep}) {
+  for (TextBox* box : {&f.txtValue, &f.txtFrom, &f.txtTo, &f.txtStep, &f.txtTangentAt}) {
     new LineEditBinder(*box, new QLineEdit(this));
   }
   for (CommandButton* button :
        {&f.cmdCopyPoints, &f.cmdTable, &f.cmdCopyValues, &f.cmdExportValues}) {
     new CommandButtonBinder(*button, new QPushButton(this));
   }
-  for (Grid* grid : {&f.grdPoints, &f.grdValues}) new GridBinder(*grid, new QTableWidget(this));
+  for (Grid* grid : {&f.grdPoints, &f.grdValues, &f.grdMonotonic})
+    new GridBinder(*grid, new QTableWidget(this));
   // Section headings stand out from the captions beside the inputs.
-  for (const char* heading : {"lblPoints", "lblTable"}) {
+  for (const char* heading : {"lblPoints", "lblTable", "lblMonotonic", "lblTangent"}) {
     if (QWidget* w = controlWidget(QString::fromLatin1(heading))) {
       QFont bold = w->font();
       bold.setBold(true);

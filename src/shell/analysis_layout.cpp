@@ -11,7 +11,7 @@ constexpr int kInnerWidth = 5160;
 constexpr int kComboHeight = 300;
 constexpr int kBoxHeight = 285;
 constexpr int kButtonWidth = 1200, kButtonHeight = 360;
-constexpr int kGridHeight = 2700;
+constexpr int kGridHeight = 1800;
 
 void placeLabel(Label& label, int left, int top, const char* caption) {
   label.setBounds(left, top, 0, 0);  // sized to its text
@@ -60,24 +60,32 @@ void frmAnalysis::buildControls() {
   placeCheck(chkMarks, 3000, 1620, kInnerWidth + kMargin - 3000, "在图上标出",
              "把关键点作为带标注的点画在图上");
   grdPoints.setBounds(kMargin, 2010, kInnerWidth, kGridHeight);
-  placeButton(cmdCopyPoints, kMargin, 4800, "复制", "把关键点表复制到剪贴板");
-  placeLabel(lblStatus, 1440, 4860, "");
+  placeButton(cmdCopyPoints, kMargin, 3900, "复制", "把关键点表复制到剪贴板");
+  placeLabel(lblStatus, 1440, 3960, "");
 
-  placeLabel(lblTable, kMargin, 5340, "函数值表");
-  placeLabel(lblFrom, kMargin, 5700, "起点");
-  placeBox(txtFrom, 600, 5670, 900, "-5", "第一个ｘ");
-  placeLabel(lblTo, 1620, 5700, "终点");
-  placeBox(txtTo, 2100, 5670, 900, "5", "最后一个ｘ");
-  placeLabel(lblStep, 3120, 5700, "步长");
-  placeBox(txtStep, 3600, 5670, 780, "0.5", "相邻两个ｘ之差");
-  cmdTable.setBounds(4500, 5640, kInnerWidth + kMargin - 4500, 345);
+  placeLabel(lblTable, kMargin, 4440, "函数值表");
+  placeLabel(lblFrom, kMargin, 4800, "起点");
+  placeBox(txtFrom, 600, 4770, 900, "-5", "第一个ｘ");
+  placeLabel(lblTo, 1620, 4800, "终点");
+  placeBox(txtTo, 2100, 4770, 900, "5", "最后一个ｘ");
+  placeLabel(lblStep, 3120, 4800, "步长");
+  placeBox(txtStep, 3600, 4770, 780, "0.5", "相邻两个ｘ之差");
+  cmdTable.setBounds(4500, 4740, kInnerWidth + kMargin - 4500, 345);
   cmdTable.setCaption("列表");
   cmdTable.setToolTipText("列出函数值表");
-  grdValues.setBounds(kMargin, 6090, kInnerWidth, kGridHeight);
-  placeButton(cmdCopyValues, kMargin, 8880, "复制", "把函数值表复制到剪贴板（制表符分隔）");
-  placeButton(cmdExportValues, kMargin + kButtonWidth + 120, 8880, "导出",
+  grdValues.setBounds(kMargin, 5190, kInnerWidth, kGridHeight);
+  placeButton(cmdCopyValues, kMargin, 7080, "复制", "把函数值表复制到剪贴板（制表符分隔）");
+  placeButton(cmdExportValues, kMargin + kButtonWidth + 120, 7080, "导出",
               "把函数值表导出为CSV文件");
-  Height = 8880 + kButtonHeight + kMargin;
+
+  placeLabel(lblMonotonic, kMargin, 7560, "单调区间与极值");
+  grdMonotonic.setBounds(kMargin, 7890, kInnerWidth, 1650);
+  placeLabel(lblTangent, kMargin, 9720, "切线");
+  placeLabel(lblTangentAt, 720, 9720, "ｘ₀＝");
+  placeBox(txtTangentAt, 1320, 9690, 1200, "", "在这一点作曲线的切线，画在图上");
+  // The equation, or why there is no tangent, on a line of its own: the reasons are long.
+  placeLabel(lblTangentLine, kMargin, 10080, "");
+  Height = 10080 + kBoxHeight + kMargin;
 }
 
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "analysis/analysis_text.h"
+#include "analysis/curve_calculus.h"
 #include "analysis/trace.h"
 #include "catalogue/curve_rules.h"
 #include "document/read_entry.h"
@@ -95,6 +96,7 @@ frmAnalysis::frmAnalysis(Program& program) : program_(program) {
 frmAnalysis::~frmAnalysis() {
   program_.panel.lstExist.unsubscribe(linesSubscription_);
   txtValue.unsubscribe(valueSubscription_);
+  txtTangentAt.unsubscribe(tangentSubscription_);
 }
 
 void frmAnalysis::wireHandlers() {
@@ -112,6 +114,12 @@ void frmAnalysis::wireHandlers() {
     typed = txtValue.Text();
     invalidate();
     redrawForMarks();
+  });
+  tangentSubscription_ = txtTangentAt.subscribe([this, typed = txtTangentAt.Text()]() mutable {
+    if (txtTangentAt.Text() == typed) return;
+    typed = txtTangentAt.Text();
+    updateTangent();
+    if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
   });
 }
 
@@ -173,6 +181,8 @@ void frmAnalysis::followLines() {
     table_.reset();
     grdValues.clear();
     showPoints();
+    showMonotonic({});
+    updateTangent();
     marker.hide();
   }
   // The records behind the lines may have moved: they are read again when next needed.
@@ -294,6 +304,20 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
   }
   lblStatus.setCaption(status);
   showPoints();
+  showMonotonic(viewRegion(view).x);
+  updateTangent();
+}
+
+void frmAnalysis::showMonotonic(const Interval& range) {
+  std::vector<std::vector<std::string>> rows;
+  std::string reason;
+  const std::optional<ScalarFunction> f = curve_ ? curveFunction(*curve_, reason) : std::nullopt;
+  // The ends are the range's own numbers where the curve's range does not end first.
+  const Interval within = curve_ ? range.meet(curve_->own().x) : Interval{};
+  if (f && within.bounded() && within.lo < within.hi) {
+    rows = monotonicRows(monotonicity(*f, within.lo, within.hi));
+  }
+  grdMonotonic.setContent({"单调性", "区间或点"}, std::move(rows));
 }
 
 void frmAnalysis::showPoints() {
@@ -314,6 +338,7 @@ void frmAnalysis::drawOverlay(Surface& canvas, const ViewState& view, LabelSpace
   refreshPoints(view);
   const int line = cboCurve.ListIndex();
   const CheckListBox& lines = program_.panel.lstExist;
+  if (line >= 0 && line < lines.ListCount() && lines.Selected(line)) drawTangent(canvas, view);
   if (chkMarks.Value() != 1 || points_.empty() || line < 0 || line >= lines.ListCount() ||
       !lines.Selected(line) || canvas.AreaWidthPixels() == 0 || canvas.AreaHeightPixels() == 0) {
     return;

@@ -14,6 +14,7 @@
 
 #include "analysis/analysed_curve.h"
 #include "analysis/key_points.h"
+#include "analysis/tangent_line.h"
 #include "analysis/value_table.h"
 #include "plot/label_space.h"
 #include "plot/view.h"
@@ -69,6 +70,16 @@ class frmAnalysis : public Window {
   Grid grdValues{"grdValues"};
   CommandButton cmdCopyValues{"cmdCopyValues"};
   CommandButton cmdExportValues{"cmdExportValues"};
+  // Where a curve y = f(x) rises and falls in the part of its range the picture shows,
+  // and its extrema there.
+  Label lblMonotonic{"lblMonotonic"};
+  Grid grdMonotonic{"grdMonotonic"};
+  // The tangent of a curve y = f(x) at a typed x₀: its equation (or why there is none)
+  // and, while the curve's line is ticked, the line across the picture.
+  Label lblTangent{"lblTangent"};
+  Label lblTangentAt{"lblTangentAt"};
+  TextBox txtTangentAt{"txtTangentAt"};
+  Label lblTangentLine{"lblTangentLine"};
   TraceMarker marker;
 
   // Puts text on the clipboard; the toolkit gives it (nothing is copied without one).
@@ -100,6 +111,9 @@ class frmAnalysis : public Window {
   // or is left out.
   void drawOverlay(Surface& canvas, const ViewState& view, LabelSpace* texts = nullptr);
 
+  // The tangent shown and drawn, if any.
+  const std::optional<Tangent>& tangent() const { return tangent_; }
+
   // The key points the table shows.
   const std::vector<KeyPoint>& keyPoints() const { return points_; }
 
@@ -113,6 +127,11 @@ class frmAnalysis : public Window {
   void invalidate();
   void refreshPoints(const ViewState& view);
   void showPoints();
+  // The monotonic intervals and extrema of the chosen curve over x in `range`.
+  void showMonotonic(const Interval& range);
+  // The tangent at the typed x₀ of the chosen curve, found again.
+  void updateTangent();
+  void drawTangent(Surface& canvas, const ViewState& view) const;
   // Key points are found while they are seen: in the window or as marks.
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
@@ -125,6 +144,8 @@ class frmAnalysis : public Window {
   // The revision of the list's lines the combos show; none before they first follow.
   std::optional<std::uint64_t> linesSeen_;
   int valueSubscription_ = 0;
+  int tangentSubscription_ = 0;
+  std::optional<Tangent> tangent_;
   bool stale_ = true;
   ViewState pointsView_;  // the view the key points were found for
   std::optional<AnalysedCurve> curve_;

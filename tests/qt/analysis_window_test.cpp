@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "analysis/analysis_text.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
 #include "qt/surface_widget.h"
@@ -107,6 +108,89 @@ TEST_F(AnalysisWindowQt, TheTableOfValuesGoesToTheClipboard) {
   QTest::mouseClick(widget<QPushButton>("cmdCopyValues"), Qt::LeftButton);
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
             program.analysis.grdValues.tabSeparated());
+}
+
+// The rows of the 单调区间与极值 table as "caption | text" lines.
+std::vector<std::string> rowsOf(const QTableWidget& grid) {
+  std::vector<std::string> rows;
+  for (int r = 0; r < grid.rowCount(); ++r) {
+    rows.push_back(grid.item(r, 0)->text().toStdString() + " | " +
+                   grid.item(r, 1)->text().toStdString());
+  }
+  return rows;
+}
+
+TEST_F(AnalysisWindowQt, MonotonicIntervalsCoverTheRangeInView) {
+  auto* grid = widget<QTableWidget>("grdMonotonic");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("单调性"));
+  // The picture's x range, as the key points take it: its ends are the intervals' ends.
+  const double zoom = program.g.zoomScale == 0 ? 1.0 : program.g.zoomScale;
+  const std::string left = textbookNumber(program.g.viewLeft / zoom);
+  const std::string right = textbookNumber(program.g.viewRight / zoom);
+  EXPECT_EQ(rowsOf(*grid),
+            (std::vector<std::string>{"单调递减 | [" + left + ", 0]",
+                                      "单调递增 | [0, " + right + "]", "极小值 | (0, −1)"}));
+  // Another curve chosen: y = x³ − 3x with its two turns, in the same range.
+  panel.cboFuncName.setListIndex(13);
+  panel.txtExpression.setText("x^3-3*x");
+  panel.cmdDraw.click();
+  settle();
+  auto* curve = widget<QComboBox>("cboCurve");
+  ASSERT_EQ(curve->count(), 2);
+  program.analysis.cboCurve.setListIndex(1);
+  settle();
+  EXPECT_EQ(rowsOf(*grid),
+            (std::vector<std::string>{"单调递增 | [" + left + ", −1]", "单调递减 | [−1, 1]",
+                                      "单调递增 | [1, " + right + "]", "极大值 | (−1, 2)",
+                                      "极小值 | (1, −2)"}));
+  // A curve that is no function of x has no intervals.
+  panel.cboFuncName.setListIndex(8);
+  panel.txtParameter[1].setText("0");
+  panel.txtParameter[2].setText("0");
+  panel.txtParameter[3].setText("2");
+  panel.cmdDraw.click();
+  settle();
+  ASSERT_EQ(curve->count(), 3);
+  program.analysis.cboCurve.setListIndex(2);
+  settle();
+  EXPECT_EQ(grid->rowCount(), 0);
+}
+
+TEST_F(AnalysisWindowQt, TheTangentAtTypedXIsShownAndDrawnAcrossThePicture) {
+  auto* at = widget<QLineEdit>("txtTangentAt");
+  ASSERT_NE(at, nullptr);
+  // Where the tangent y = 2x − 2 of y = x² − 1 at x = 1 passes, far from the curve
+  // and the axes: a black pixel there or next to it is the line's.
+  const int border = desktop->surface.BorderPixels();
+  const QPoint onLine = pixelOf(-1, -4) - QPoint(border, border);
+  const auto blackNear = [this](const QPoint& p) {
+    const QImage& image = desktop->surface.image();
+    for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        const QPoint q = p + QPoint(dx, dy);
+        if (image.rect().contains(q) && image.pixel(q) == qRgb(0, 0, 0)) return true;
+      }
+    }
+    return false;
+  };
+  ASSERT_TRUE(desktop->surface.image().rect().contains(onLine));
+  EXPECT_FALSE(blackNear(onLine));
+  QTest::keyClicks(at, QStringLiteral("1"));
+  settle();
+  EXPECT_EQ(program.analysis.lblTangentLine.Caption(), "切线：y = 2x − 2");
+  EXPECT_TRUE(blackNear(onLine));
+  // No derivative where the curve is not: the reason, and no line.
+  panel.cboFuncName.setListIndex(13);
+  panel.txtExpression.setText("sqrt(x)");
+  panel.cmdDraw.click();
+  settle();
+  program.analysis.cboCurve.setListIndex(1);
+  at->selectAll();
+  QTest::keyClicks(at, QStringLiteral("-1"));
+  settle();
+  EXPECT_EQ(program.analysis.lblTangentLine.Caption(), "该点不在函数的定义域内，没有切线");
+  EXPECT_FALSE(program.analysis.tangent().has_value());
 }
 
 }  // namespace
