@@ -1,5 +1,6 @@
 #include "analysis/curve_calculus.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/analysis_text.h"
@@ -29,6 +30,27 @@ std::optional<ScalarFunction> curveFunction(const AnalysedCurve& curve, std::str
     if (!curve.own().x.contains(x)) return std::nullopt;
     return curve.valueAt(0, x);
   });
+}
+
+Monotonicity curveMonotonicity(const AnalysedCurve& curve, const ScalarFunction& f, double lo,
+                               double hi) {
+  const PiecewiseShape* shape = curve.piecewise();
+  if (shape == nullptr) return monotonicity(f, lo, hi);
+  Monotonicity all;
+  for (const PieceShape& piece : shape->pieces) {
+    const double a = std::max(lo, piece.from);
+    const double b = std::min(hi, piece.to);
+    if (!(a < b)) continue;
+    // Only this piece's values: at an end it leaves out, f would be its neighbour's.
+    const ScalarFunction own = [&f, &piece](double x) -> std::optional<double> {
+      if (!piece.holds(x)) return std::nullopt;
+      return f(x);
+    };
+    Monotonicity part = monotonicity(own, a, b);
+    all.intervals.insert(all.intervals.end(), part.intervals.begin(), part.intervals.end());
+    all.extrema.insert(all.extrema.end(), part.extrema.begin(), part.extrema.end());
+  }
+  return all;
 }
 
 ScalarFunction derivativeOfCurve(const ScalarFunction& f, int order) {

@@ -22,6 +22,12 @@ inline constexpr const char* kMessageNotFunctionOfX =
 // must outlive it.
 std::optional<ScalarFunction> curveFunction(const AnalysedCurve& curve, std::string& reason);
 
+// Where a curve y = f(x) (f from curveFunction) rises and falls over [lo, hi]. A
+// piecewise function is looked at piece by piece, each over its own interval with its
+// own ends, so that a jump between pieces is never taken for a turn.
+Monotonicity curveMonotonicity(const AnalysedCurve& curve, const ScalarFunction& f, double lo,
+                               double hi);
+
 // f′ (order 1) or f″ (order 2) as a function that fails wherever f has no tangent or
 // only a vertical one: a difference quotient alone takes the corner of |x| for a
 // level point.

@@ -275,7 +275,8 @@ int monotonicCommand(const std::vector<std::string>& args, std::istream& /*in*/,
   // Within the curve's own range: its ends are where the curve ends.
   const Interval range = Interval{*from, *to}.meet(curve->own().x);
   if (!(range.lo < range.hi)) return kExitDone;
-  out << monotonicLines(monotonicity(*curveFunction(*curve, problem), range.lo, range.hi));
+  out << monotonicLines(
+      curveMonotonicity(*curve, *curveFunction(*curve, problem), range.lo, range.hi));
   return kExitDone;
 }
 

@@ -315,7 +315,7 @@ void frmAnalysis::showMonotonic(const Interval& range) {
   // The ends are the range's own numbers where the curve's range does not end first.
   const Interval within = curve_ ? range.meet(curve_->own().x) : Interval{};
   if (f && within.bounded() && within.lo < within.hi) {
-    rows = monotonicRows(monotonicity(*f, within.lo, within.hi));
+    rows = monotonicRows(curveMonotonicity(*curve_, *f, within.lo, within.hi));
   }
   grdMonotonic.setContent({"单调性", "区间或点"}, std::move(rows));
 }

@@ -174,5 +174,32 @@ TEST_F(CalculusCommands, RefusalsSayWhyAndPrintNothing) {
   }
 }
 
+// A piecewise function rises and falls piece by piece: a jump between pieces is no
+// turn, and each interval keeps its piece's own ends.
+TEST(PiecewiseMonotonic, EachPieceOverItsOwnInterval) {
+  const struct {
+    std::vector<std::string> pieces;
+    std::string out;
+  } cases[] = {
+      {{"x+1, (-inf, 0)", "x^2, [0, inf)"}, "增\t-3\t0\t[)\n增\t0\t3\t[]\n"},
+      {{"-x, (-inf, 0]", "x, (0, inf)"}, "减\t-3\t0\t[]\n增\t0\t3\t(]\n"},
+      {{"x^3-3*x, [-3, 0)", "5, [1, 2]"},
+       "增\t-3\t-1\t[]\n减\t-1\t0\t[)\n常\t1\t2\t[]\nmax\t-1\t2\n"},
+  };
+  for (const auto& c : cases) {
+    TempFolder dir;
+    const std::string list = (dir / "pieces.qvj").string();
+    std::vector<std::string> add = {"add", list};
+    for (const std::string& piece : c.pieces) {
+      add.push_back("--piece");
+      add.push_back(piece);
+    }
+    ASSERT_EQ(runCli(add).exit, 0) << c.pieces[0];
+    const Outcome o = runCli({"monotonic", list, "--from", "-3", "--to", "3"});
+    EXPECT_EQ(o.exit, 0) << o.err;
+    EXPECT_EQ(o.out, c.out) << c.pieces[0];
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::cli::test
