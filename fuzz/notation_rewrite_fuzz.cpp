@@ -139,11 +139,12 @@ bool readsAsItLooks(const std::string& s) {
     }
     const bool binary = isBinaryOperator(c) || (c == '-' && previous != '(' &&
                                                 !isBinaryOperator(previous) && previous != '-');
-    if (binary) {
+    if (binary || c == '-') {
+      // A minus as a sign wants a value after it as much as an operator does.
       const char next = nextNonBlank(i + 1);
       if (next == '#' || next == ')' || isBinaryOperator(next)) return false;
-      if (previous == '(' || isBinaryOperator(previous)) return false;
     }
+    if (binary && (previous == '(' || isBinaryOperator(previous))) return false;
     previous = c;
     ++i;
   }

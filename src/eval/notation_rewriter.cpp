@@ -509,6 +509,23 @@ class Rewriter {
   mutable bool tooDeep_ = false;
 };
 
+// Whether a "*", "/" or "^" stands where no value can come before it: at the start,
+// after "(", "," or another operator. The evaluator finds such a text malformed, but
+// what a rewrite adds (the brackets and power of an exp) can leave its stack as a
+// reading wants it: such a text is kept whole as typed, and stays refused.
+bool operatorWithoutValue(const NotationText& text) {
+  bool valueMayStart = true;  // nothing but "(", "," or an operator so far
+  for (std::size_t i = 0; i < text.rewrittenEnd(); ++i) {
+    const Unit& u = text[i];
+    if (u.is(' ')) continue;
+    const bool wantsValueBefore = u.is('*') || u.is('/') || u.is('^');
+    if (wantsValueBefore && valueMayStart) return true;
+    valueMayStart =
+        wantsValueBefore || u.is('(') || u.is(',') || u.is('+') || u.is('-') || u.is('=');
+  }
+  return false;
+}
+
 }  // namespace
 
 RewrittenText rewriteNotation(std::string_view typed, NotationBox box) {
@@ -516,7 +533,7 @@ RewrittenText rewriteNotation(std::string_view typed, NotationBox box) {
   Output out;
   const Rewriter rewriter(text);
   rewriter.span(0, text.rewrittenEnd(), out, 0);
-  if (rewriter.tooDeep()) {
+  if (rewriter.tooDeep() || operatorWithoutValue(text)) {
     out = Output{};
     rewriter.copy(0, text.rewrittenEnd(), out);
   }

@@ -173,6 +173,11 @@ TEST(Notation, TextsThatStayRefused) {
       {"2x]", "2x]", -1},
       {"^exp x/50", "^exp x/50", 9},
       {"2/^exp x", "2/^exp x", 9},
+      // An operator with no value before it, where the rewrite of an exp would leave
+      // the evaluator's stack as a reading wants it.
+      {"/2^expx0sinx", "/2^expx0sinx", 9},
+      {"(/2^exp x)", "(/2^exp x)", 9},
+      {"x*(*√x)", "x*(*√x)", -1},
   };
   for (const auto& c : cases) {
     const RewrittenText r = rewriteNotation(c.typed, NotationBox::kExpression);
