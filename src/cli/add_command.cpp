@@ -188,15 +188,6 @@ FuncRecord typedRecord(const SplitWords& words, const AddRequest& request, std::
   return r;
 }
 
-// The list's current line after it was opened: the last entry that can be drawn.
-int currentLine(const FunctionList& list) {
-  int current = -1;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (list.at(i).ticked) current = static_cast<int>(i);
-  }
-  return current;
-}
-
 }  // namespace
 
 int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::ostream& out,
@@ -214,24 +205,16 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     return usageError(err, "add", problem, addUsage());
   }
   const RandomNumbers random = commandRandom();
-  FunctionList list;
-  std::optional<ListFormat> existing;
-  std::error_code ec;
-  if (std::filesystem::exists(request.list, ec)) {
-    int exit = kExitDone;
-    std::optional<OpenedList> opened = openListFile("add", request.list, random, err, exit);
-    if (!opened) return exit;
-    // Records that fail their checks stay in the list as they are.
-    reportRefusals(err, "add", request.list, opened->refused);
-    list = std::move(opened->list);
-    existing = opened->format;
-  }
+  int exit = kExitDone;
+  // Records that fail their checks stay in the list as they are.
+  std::optional<ListToChange> target = openListToChange(request.list, random, err, exit);
+  if (!target) return exit;
   if (words.has("--int") && !(request.family == kCustomFamily && request.form == 1)) {
     return usageError(err, "add", "--int does not apply to this form (整数 is not offered there)",
                       addUsage());
   }
   // 自动选色 chooses by the current line unless a colour is given.
-  const std::int32_t colour = request.color ? *request.color : autoColor(currentLine(list));
+  const std::int32_t colour = request.color ? *request.color : target->nextAutoColour();
   const FuncRecord typedCurve = typedRecord(words, request, colour);
   const TypedReading typed = inListFile(request.family, request.form)
                                  ? readTypedRecord(typedCurve, random)
@@ -243,9 +226,10 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  list.add(ListEntry{curveContent(typed.stored, typed.storedPara4), true, reading.curve->text,
-                     reading.curve->printed});
-  if (const int exit = writeListFile("add", request.list, list, existing, err); exit != kExitDone) {
+  target->list.add(ListEntry{curveContent(typed.stored, typed.storedPara4), true,
+                             reading.curve->text, reading.curve->printed});
+  if (exit = writeListFile("add", request.list, target->list, target->existing, err);
+      exit != kExitDone) {
     return exit;
   }
   out << reading.curve->text << '\n';

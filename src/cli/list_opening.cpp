@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "files/atomic_file.h"
 #include "files/stale_temporaries.h"
+#include "plot/plotter.h"
 
 namespace quorvel::cli {
 
@@ -32,6 +33,28 @@ std::optional<OpenedList> openListFile(std::string_view command, const std::file
   opened.refused = readOpenedLines(opened.list, random);
   exit = kExitDone;
   return opened;
+}
+
+std::int32_t ListToChange::nextAutoColour() const {
+  int current = -1;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list.at(i).ticked) current = static_cast<int>(i);
+  }
+  return autoColor(current);
+}
+
+std::optional<ListToChange> openListToChange(const std::filesystem::path& file,
+                                             const RandomNumbers& random, std::ostream& err,
+                                             int& exit) {
+  ListToChange target;
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return target;
+  std::optional<OpenedList> opened = openListFile("add", file, random, err, exit);
+  if (!opened) return std::nullopt;
+  reportRefusals(err, "add", file, opened->refused);
+  target.list = std::move(opened->list);
+  target.existing = opened->format;
+  return target;
 }
 
 RandomNumbers commandRandom() { return seededRandom(1); }

@@ -3,6 +3,7 @@
 // it, its entries read as the window reads them, and what went wrong reported the one
 // way all the commands report it.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -27,6 +28,23 @@ struct OpenedList {
 // by the file's content.
 std::optional<OpenedList> openListFile(std::string_view command, const std::filesystem::path& file,
                                        const RandomNumbers& random, std::ostream& err, int& exit);
+
+// A list file as `quorvel add` changes it: the list it holds (none while the file does
+// not exist) and the format it is in.
+struct ListToChange {
+  FunctionList list;
+  std::optional<ListFormat> existing;
+
+  // The colour 自动选色 gives a new curve: the one after the list's current line, the
+  // last entry that can be drawn.
+  std::int32_t nextAutoColour() const;
+};
+
+// LIST for `quorvel add`: read when it exists, its refused records reported and kept
+// as they are; nullopt, with `exit` set, as openListFile.
+std::optional<ListToChange> openListToChange(const std::filesystem::path& file,
+                                             const RandomNumbers& random, std::ostream& err,
+                                             int& exit);
 
 // The random numbers every command tries expressions of one's own with: a fixed seed,
 // so that a command does the same every time.

@@ -44,14 +44,6 @@ std::string requestProblem(const SplitWords& words) {
   return {};
 }
 
-int currentLine(const FunctionList& list) {
-  int current = -1;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (list.at(i).ticked) current = static_cast<int>(i);
-  }
-  return current;
-}
-
 }  // namespace
 
 std::optional<Piece> parsePieceOption(const std::string& value, std::string& problem) {
@@ -130,20 +122,12 @@ int addMarkedKind(const SplitWords& words, const std::string& usage, std::ostrea
     }
   }
   const std::filesystem::path file = words.operands.front();
-  FunctionList list;
-  std::optional<ListFormat> existing;
-  std::error_code ec;
-  if (std::filesystem::exists(file, ec)) {
-    int exit = kExitDone;
-    std::optional<OpenedList> opened = openListFile("add", file, commandRandom(), err, exit);
-    if (!opened) return exit;
-    reportRefusals(err, "add", file, opened->refused);
-    list = std::move(opened->list);
-    existing = opened->format;
-  }
+  int exit = kExitDone;
+  std::optional<ListToChange> target = openListToChange(file, commandRandom(), err, exit);
+  if (!target) return exit;
   const std::string* colourText = words.value("--color");
   const std::int32_t colour =
-      colourText != nullptr ? *parseHexColour(*colourText) : autoColor(currentLine(list));
+      colourText != nullptr ? *parseHexColour(*colourText) : target->nextAutoColour();
   std::optional<ListEntry> entry;
   Refusal refusal;
   std::string detail;
@@ -163,8 +147,8 @@ int addMarkedKind(const SplitWords& words, const std::string& usage, std::ostrea
     if (!detail.empty()) err << detail << '\n';
     return kExitRefused;
   }
-  list.add(*entry);
-  if (const int exit = writeListFile("add", file, list, existing, err); exit != kExitDone) {
+  target->list.add(*entry);
+  if (exit = writeListFile("add", file, target->list, target->existing, err); exit != kExitDone) {
     return exit;
   }
   out << entry->line << '\n';

@@ -54,14 +54,6 @@ std::string requestProblem(const SplitWords& words) {
   return {};
 }
 
-int currentLine(const FunctionList& list) {
-  int current = -1;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (list.at(i).ticked) current = static_cast<int>(i);
-  }
-  return current;
-}
-
 }  // namespace
 
 bool asksForPlaneCurve(const SplitWords& words) {
@@ -91,20 +83,12 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
     return usageError(err, "add", problem, usage);
   }
   const std::filesystem::path file = words.operands.front();
-  FunctionList list;
-  std::optional<ListFormat> existing;
-  std::error_code ec;
-  if (std::filesystem::exists(file, ec)) {
-    int exit = kExitDone;
-    std::optional<OpenedList> opened = openListFile("add", file, commandRandom(), err, exit);
-    if (!opened) return exit;
-    reportRefusals(err, "add", file, opened->refused);
-    list = std::move(opened->list);
-    existing = opened->format;
-  }
+  int exit = kExitDone;
+  std::optional<ListToChange> target = openListToChange(file, commandRandom(), err, exit);
+  if (!target) return exit;
   const std::string* colourText = words.value("--color");
   const std::int32_t colour =
-      colourText != nullptr ? *parseHexColour(*colourText) : autoColor(currentLine(list));
+      colourText != nullptr ? *parseHexColour(*colourText) : target->nextAutoColour();
   const std::string from = valueOr(words, "--from", "0");
   const std::string to = valueOr(words, "--to", "2pi");
   TypedCurveReading typed;
@@ -131,8 +115,8 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
     if (!typed.detail.empty()) err << typed.detail << '\n';
     return kExitRefused;
   }
-  list.add(*typed.entry);
-  if (const int exit = writeListFile("add", file, list, existing, err); exit != kExitDone) {
+  target->list.add(*typed.entry);
+  if (exit = writeListFile("add", file, target->list, target->existing, err); exit != kExitDone) {
     return exit;
   }
   out << typed.entry->line << '\n';
