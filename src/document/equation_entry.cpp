@@ -198,11 +198,7 @@ EntryReading readEquation(const EquationCurve& curve, std::optional<CurveBoxFaul
     if (fault != nullptr) *fault = problem->fault;
     return out;
   }
-  EntryCurve drawn;
-  drawn.params.funcFamily = static_cast<std::int16_t>(kEquationFamily);
-  drawn.colour = curve.colour;
-  drawn.text = out.line;
-  drawn.printed = printedEquation(curve);
+  EntryCurve drawn = kindCurve(kEquationFamily, curve.colour, out.line, printedEquation(curve));
   drawn.plane = std::move(shape);
   out.curve = std::move(drawn);
   return out;

@@ -12,8 +12,6 @@
 #include "catalogue/input_boxes.h"
 #include "catalogue/textbook_expression.h"
 #include "document/equation_entry.h"
-#include "eval/compiled_expression.h"
-#include "eval/double_program.h"
 #include "eval/number_text.h"
 #include "eval/status.h"
 #include "eval/variables.h"
@@ -110,23 +108,8 @@ std::optional<Problem> readEnd(PlaneKind kind, CurveBox box, const std::string& 
     p.refusal.message = curveBoxName(kind, box) + " 不能为空";
     return p;
   }
-  if (const std::size_t x = text.find_first_of("xX"); x < textEnd(text)) {
-    p.fault.status = kUndefinedToken;
-    p.fault.stop = EvalStop{x, 1};
-    return p;
-  }
-  EvalState state;
-  p.fault.stop = EpcLocated(state, text, "1");
-  p.fault.status = state.evalStatus;
-  if (state.evalStatus != kOk) return p;
-  // The value in double, not cut to the seven digits of the evaluator's result text.
-  const DoubleOutcome exact = runProgramInDouble(CompiledExpression(text).program(), 1.0);
-  value = exact.value;
-  if (exact.status != kOk || !std::isfinite(value)) {
-    p.fault.status = kOk;
-    return p;
-  }
-  return std::nullopt;
+  if (constantInDouble(text, value, p.fault.status, p.fault.stop)) return std::nullopt;
+  return p;
 }
 
 std::string rangeLine(PlaneKind kind, const std::string& from, const std::string& to) {
@@ -189,16 +172,11 @@ EntryReading readCurve(PlaneKind kind, const std::string& first, const std::stri
     if (fault != nullptr) *fault = problem->fault;
     return out;
   }
-  EntryCurve curve;
-  curve.params.funcFamily =
-      static_cast<std::int16_t>(kind == PlaneKind::kPolar ? kPolarFamily : kParametricFamily);
-  curve.colour = colour;
-  curve.text = out.line;
-  if (kind == PlaneKind::kPolar) {
-    curve.printed = printedPolar(PolarCurve{first, from, to, colour});
-  } else {
-    curve.printed = printedParametric(ParametricCurve{first, second, from, to, colour});
-  }
+  const bool polar = kind == PlaneKind::kPolar;
+  EntryCurve curve =
+      kindCurve(polar ? kPolarFamily : kParametricFamily, colour, out.line,
+                polar ? printedPolar(PolarCurve{first, from, to, colour})
+                      : printedParametric(ParametricCurve{first, second, from, to, colour}));
   curve.plane = std::move(shape);
   out.curve = std::move(curve);
   return out;

@@ -11,8 +11,6 @@
 #include "catalogue/entry_text.h"
 #include "catalogue/input_boxes.h"
 #include "catalogue/textbook_expression.h"
-#include "eval/compiled_expression.h"
-#include "eval/double_program.h"
 #include "eval/number_text.h"
 #include "eval/status.h"
 
@@ -58,22 +56,8 @@ std::optional<Problem> readEnd(std::size_t piece, PieceBox box, const std::strin
     return std::nullopt;
   }
   Problem p = problemOf(piece, box, name + "不是一个数");
-  if (const std::size_t x = text.find_first_of("xX"); x != std::string::npos) {
-    p.fault.status = kUndefinedToken;
-    p.fault.stop = EvalStop{x, 1};
-    return p;
-  }
-  EvalState state;
-  p.fault.stop = EpcLocated(state, text, "1");
-  p.fault.status = state.evalStatus;
-  if (state.evalStatus != kOk) return p;
-  const DoubleOutcome exact = runProgramInDouble(CompiledExpression(text).program(), 1.0);
-  value = exact.value;
-  if (exact.status != kOk || !std::isfinite(value)) {
-    p.fault.status = kOk;
-    return p;
-  }
-  return std::nullopt;
+  if (constantInDouble(text, value, p.fault.status, p.fault.stop)) return std::nullopt;
+  return p;
 }
 
 // Where a piece's expression is tried: even points of its interval, an infinite side
@@ -229,11 +213,7 @@ EntryReading readPiecewise(const PiecewiseCurve& curve, std::optional<PieceFault
       }
     }
   }
-  EntryCurve read;
-  read.params.funcFamily = static_cast<std::int16_t>(kPiecewiseFamily);
-  read.colour = curve.colour;
-  read.text = out.line;
-  read.printed = printedPiecewise(curve);
+  EntryCurve read = kindCurve(kPiecewiseFamily, curve.colour, out.line, printedPiecewise(curve));
   read.piecewise = std::move(shape);
   out.curve = std::move(read);
   return out;

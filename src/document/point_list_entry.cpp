@@ -285,11 +285,8 @@ EntryReading readPointList(const PointList& list) {
     out.refusal = {"错误", parse.problem};
     return out;
   }
-  EntryCurve curve;
-  curve.params.funcFamily = static_cast<std::int16_t>(kPointsFamily);
-  curve.colour = list.colour;
-  curve.text = out.line;
-  curve.printed = printedPoints(*parse.shape, parse.canonical);
+  EntryCurve curve =
+      kindCurve(kPointsFamily, list.colour, out.line, printedPoints(*parse.shape, parse.canonical));
   curve.points = *parse.shape;
   out.curve = std::move(curve);
   return out;

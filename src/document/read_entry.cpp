@@ -3,7 +3,9 @@
 // rule, and the size of the numbers the equation needs.
 #include "document/read_entry.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <random>
 #include <utility>
 
@@ -17,6 +19,8 @@
 #include "document/parametric_entry.h"
 #include "document/piecewise_entry.h"
 #include "document/point_list_entry.h"
+#include "eval/compiled_expression.h"
+#include "eval/double_program.h"
 #include "eval/epc.h"
 #include "eval/number_text.h"
 
@@ -175,6 +179,37 @@ bool evaluateConstant(std::string& text, BoxFault& fault) {
   fault.status = state.evalStatus;
   if (state.evalStatus != kOk) return false;
   text = state.evalResult;
+  return true;
+}
+
+EntryCurve kindCurve(int family, std::int32_t colour, std::string line, std::string printed) {
+  EntryCurve curve;
+  curve.params.funcFamily = static_cast<std::int16_t>(family);
+  curve.colour = colour;
+  curve.text = std::move(line);
+  curve.printed = std::move(printed);
+  return curve;
+}
+
+bool constantInDouble(const std::string& text, double& value, std::int32_t& status,
+                      EvalStop& stop) {
+  // What follows a # is a comment the evaluator never reads.
+  const std::size_t end = std::min(text.find('#'), text.size());
+  if (const std::size_t x = text.find_first_of("xX"); x < end) {
+    status = kUndefinedToken;
+    stop = EvalStop{x, 1};
+    return false;
+  }
+  EvalState state;
+  stop = EpcLocated(state, text, "1");
+  status = state.evalStatus;
+  if (status != kOk) return false;
+  const DoubleOutcome exact = runProgramInDouble(CompiledExpression(text).program(), 1.0);
+  value = exact.value;
+  if (exact.status != kOk || !std::isfinite(value)) {
+    status = kOk;
+    return false;
+  }
   return true;
 }
 

@@ -64,6 +64,15 @@ struct BoxFault {
 // evaluation stopped (its box left as it was).
 bool evaluateConstant(std::string& text, BoxFault& fault);
 
+// A constant text's value in double, not cut to the seven digits of the evaluator's
+// result text: false when it holds an x (before any comment), does not evaluate or is
+// not finite, with `status` and `stop` saying where (status kOk: no place in it).
+bool constantInDouble(const std::string& text, double& value, std::int32_t& status, EvalStop& stop);
+
+// The curve to draw of an entry of a kind beyond the list file's, before its shape is
+// set: the family the panel gives the kind, its colour, its line and its printed text.
+EntryCurve kindCurve(int family, std::int32_t colour, std::string line, std::string printed);
+
 struct EntryReading {
   std::optional<EntryCurve> curve;  // nullopt: refused, for `refusal`
   Refusal refusal;
