@@ -118,10 +118,7 @@ struct AddRequest {
 
 // Checks the words; returns the problem, or an empty text.
 std::string readRequest(const SplitWords& words, AddRequest& request) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVX is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words); !problem.empty()) return problem;
   request.list = words.operands.front();
   // An empty name is what a cancelled save dialog answers: nothing would be saved.
   if (request.list.empty()) return "the list file name is empty";
@@ -149,12 +146,9 @@ std::string readRequest(const SplitWords& words, AddRequest& request) {
   if (words.has("--p4") && !box4Visible(request.family, request.form)) {
     return "--p4 is the fourth parameter of the forms that have one only";
   }
-  if (const std::string* colorText = words.value("--color")) {
+  if (std::string problem = colourOptionProblem(words); !problem.empty()) return problem;
+  if (const std::string* colorText = words.value("--color"))
     request.color = parseHexColour(*colorText);
-    if (!request.color) {
-      return "--color must be six hexadecimal digits RRGGBB, not '" + *colorText + "'";
-    }
-  }
   return {};
 }
 

@@ -49,10 +49,7 @@ std::optional<double> typedOption(const SplitWords& words, std::string_view opti
 
 // The checks every calculus command makes of its words before opening the list.
 std::string commonProblem(const SplitWords& words, std::initializer_list<const char*> needed) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVX is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words); !problem.empty()) return problem;
   for (const char* option : needed) {
     if (!words.has(option)) return std::string(option) + " is needed";
   }

@@ -41,11 +41,8 @@ int listCommand(const std::vector<std::string>& args, std::istream& /*in*/, std:
     out << kListUsage;
     return kExitDone;
   }
-  if (words.operands.size() != 1) {
-    return usageError(
-        err, "list",
-        words.operands.empty() ? "the list file LIST.QVX is needed" : "give exactly one list file",
-        kListUsage);
+  if (const std::string problem = listOperandProblem(words); !problem.empty()) {
+    return usageError(err, "list", problem, kListUsage);
   }
   const std::filesystem::path list = words.operands.front();
   int exit = kExitDone;

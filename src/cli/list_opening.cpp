@@ -43,6 +43,12 @@ std::int32_t ListToChange::nextAutoColour() const {
   return autoColor(current);
 }
 
+std::int32_t ListToChange::colourOf(const SplitWords& words) const {
+  const std::string* colour = words.value("--color");
+  const std::optional<std::int32_t> chosen = colour ? parseHexColour(*colour) : std::nullopt;
+  return chosen ? *chosen : nextAutoColour();
+}
+
 std::optional<ListToChange> openListToChange(const std::filesystem::path& file,
                                              const RandomNumbers& random, std::ostream& err,
                                              int& exit) {

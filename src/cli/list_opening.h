@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/option_parsing.h"
 #include "document/function_list.h"
 #include "document/list_formats.h"
 #include "document/read_entry.h"
@@ -38,6 +39,8 @@ struct ListToChange {
   // The colour 自动选色 gives a new curve: the one after the list's current line, the
   // last entry that can be drawn.
   std::int32_t nextAutoColour() const;
+  // A new curve's colour: --color (checked by colourOptionProblem) or the automatic one.
+  std::int32_t colourOf(const SplitWords& words) const;
 };
 
 // LIST for `quorvel add`: read when it exists, its refused records reported and kept

@@ -27,10 +27,7 @@ std::string trimmed(std::string_view text) {
 }
 
 std::string requestProblem(const SplitWords& words) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVJ is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words, "LIST.QVJ"); !problem.empty()) return problem;
   if (words.operands.front().empty()) return "the list file name is empty";
   if (words.has("--piece") && words.has("--points")) return "give --piece or --points, not both";
   for (const std::string_view option : kOtherOptions) {
@@ -38,10 +35,7 @@ std::string requestProblem(const SplitWords& words) {
       return std::string(option) + " does not apply to a piecewise function or points";
     }
   }
-  if (const std::string* colour = words.value("--color"); colour && !parseHexColour(*colour)) {
-    return "--color must be six hexadecimal digits RRGGBB, not '" + *colour + "'";
-  }
-  return {};
+  return colourOptionProblem(words);
 }
 
 }  // namespace
@@ -125,9 +119,7 @@ int addMarkedKind(const SplitWords& words, const std::string& usage, std::ostrea
   int exit = kExitDone;
   std::optional<ListToChange> target = openListToChange(file, commandRandom(), err, exit);
   if (!target) return exit;
-  const std::string* colourText = words.value("--color");
-  const std::int32_t colour =
-      colourText != nullptr ? *parseHexColour(*colourText) : target->nextAutoColour();
+  const std::int32_t colour = target->colourOf(words);
   std::optional<ListEntry> entry;
   Refusal refusal;
   std::string detail;

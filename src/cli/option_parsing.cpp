@@ -136,4 +136,16 @@ std::optional<std::int32_t> parseHexColour(std::string_view text) {
   return channels[0] | (channels[1] << 8) | (channels[2] << 16);
 }
 
+std::string listOperandProblem(const SplitWords& words, std::string_view listName) {
+  if (words.operands.size() == 1) return {};
+  return words.operands.empty() ? "the list file " + std::string(listName) + " is needed"
+                                : "give exactly one list file";
+}
+
+std::string colourOptionProblem(const SplitWords& words) {
+  const std::string* colour = words.value("--color");
+  if (colour == nullptr || parseHexColour(*colour)) return {};
+  return "--color must be six hexadecimal digits RRGGBB, not '" + *colour + "'";
+}
+
 }  // namespace quorvel::cli

@@ -53,8 +53,15 @@ struct CentimetreSize {
 // "7.5") joined by a lower-case x.
 std::optional<CentimetreSize> parseCentimetreSize(std::string_view text);
 
+// "" when the words have exactly one operand, the list file; else what is wrong ("the
+// list file LIST.QVX is needed", with `listName` for LIST.QVX, or "give exactly one list
+// file").
+std::string listOperandProblem(const SplitWords& words, std::string_view listName = "LIST.QVX");
+
 // "RRGGBB": six hexadecimal digits, red first, in either case; the result is the
 // program's colour value with red in the low byte.
 std::optional<std::int32_t> parseHexColour(std::string_view text);
+// "" unless --color is given and is no such colour.
+std::string colourOptionProblem(const SplitWords& words);
 
 }  // namespace quorvel::cli

@@ -26,10 +26,7 @@ constexpr std::string_view kClassicOptions[] = {"--family", "--form", "--p1",   
                                                 "--y-from", "--y-to", "--int",    "--no-int"};
 
 std::string requestProblem(const SplitWords& words) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVX is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words); !problem.empty()) return problem;
   if (words.operands.front().empty()) return "the list file name is empty";
   if (words.has("--equation")) {
     for (const std::string_view option : {"--xt", "--yt", "--polar", "--from", "--to"}) {
@@ -48,10 +45,7 @@ std::string requestProblem(const SplitWords& words) {
       return std::string(option) + " does not apply to a parametric or polar curve or an equation";
     }
   }
-  if (const std::string* colour = words.value("--color"); colour && !parseHexColour(*colour)) {
-    return "--color must be six hexadecimal digits RRGGBB, not '" + *colour + "'";
-  }
-  return {};
+  return colourOptionProblem(words);
 }
 
 }  // namespace
@@ -86,9 +80,7 @@ int addPlaneCurve(const SplitWords& words, const std::string& usage, std::ostrea
   int exit = kExitDone;
   std::optional<ListToChange> target = openListToChange(file, commandRandom(), err, exit);
   if (!target) return exit;
-  const std::string* colourText = words.value("--color");
-  const std::int32_t colour =
-      colourText != nullptr ? *parseHexColour(*colourText) : target->nextAutoColour();
+  const std::int32_t colour = target->colourOf(words);
   const std::string from = valueOr(words, "--from", "0");
   const std::string to = valueOr(words, "--to", "2pi");
   TypedCurveReading typed;

@@ -52,10 +52,7 @@ struct PointsRequest {
 };
 
 std::string readRequest(const SplitWords& words, PointsRequest& request) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVX is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words); !problem.empty()) return problem;
   std::string problem;
   const std::optional<int> entry = entryOption(words, "--entry", 1, problem);
   if (words.has("--with")) request.with = entryOption(words, "--with", 1, problem);

@@ -45,10 +45,7 @@ struct TableRequest {
 };
 
 std::string readRequest(const SplitWords& words, TableRequest& request) {
-  if (words.operands.size() != 1) {
-    return words.operands.empty() ? "the list file LIST.QVX is needed"
-                                  : "give exactly one list file";
-  }
+  if (std::string problem = listOperandProblem(words); !problem.empty()) return problem;
   for (const char* needed : {"--from", "--to", "--step"}) {
     if (!words.has(needed)) return std::string(needed) + " is needed";
   }
