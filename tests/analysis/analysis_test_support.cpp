@@ -51,4 +51,16 @@ void expectPoints(const std::vector<KeyPoint>& found, const std::vector<KeyPoint
   EXPECT_EQ(found.size(), expected.size()) << what << ": found" << describe(found);
 }
 
+ScalarFunction real(double (*f)(double)) {
+  return [f](double x) -> std::optional<double> {
+    const double v = f(x);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+  };
+}
+
+ScalarFunction curveFunctionOf(const CurveParams& params) {
+  return [curve = curveOf(params)](double x) { return curve.valueAt(0, x); };
+}
+
 }  // namespace quorvel::test

@@ -7,12 +7,19 @@
 
 #include "analysis/analysed_curve.h"
 #include "analysis/key_points.h"
+#include "analysis/search.h"
 
 namespace quorvel::test {
 
 // The curve of the parameters, limited to `own`; fails the test when it is refused.
 AnalysedCurve curveOf(const CurveParams& c, const Region& own = {});
 CurveParams expression(const std::string& text);
+
+// A function of the C library as the calculus cores take one: failing where it is not
+// finite.
+ScalarFunction real(double (*f)(double));
+// f of the curve y = f(x) of the parameters, in double precision.
+ScalarFunction curveFunctionOf(const CurveParams& params);
 
 // Every expected point found once, of its kind, within 1e-4 (relative beyond 1), and
 // nothing else; the order is not compared.

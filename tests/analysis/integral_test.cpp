@@ -16,18 +16,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-ScalarFunction real(double (*f)(double)) {
-  return [f](double x) -> std::optional<double> {
-    const double v = f(x);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-  };
-}
-
-ScalarFunction curve(const CurveParams& params) {
-  return [c = curveOf(params)](double x) { return c.valueAt(0, x); };
-}
-
 ScalarFunction lambda(double (*f)(double)) {
   return [f](double x) { return std::optional<double>(f(x)); };
 }
@@ -45,15 +33,21 @@ TEST(DefiniteIntegral, AgainstClosedForms) {
       {"sin on [0, pi]", real(std::sin), 0, kPi, 2, 2, {}},
       {"sin on [pi, 0]", real(std::sin), kPi, 0, -2, 2, {}},
       {"sin on [0, 2pi]", real(std::sin), 0, 2 * kPi, 0, 4, {kPi}},
-      {"1/x on [1, e]", curve(expression("1/x")), 1, e, std::log(e), std::log(e), {}},
+      {"1/x on [1, e]", curveFunctionOf(expression("1/x")), 1, e, std::log(e), std::log(e), {}},
       {"1/x on [1, 2]",
-       curve({.funcFamily = 2, .paramK = 1}),
+       curveFunctionOf({.funcFamily = 2, .paramK = 1}),
        1,
        2,
        std::log(2.0),
        std::log(2.0),
        {}},
-      {"1/x on [-3, -1]", curve(expression("1/x")), -3, -1, -std::log(3.0), std::log(3.0), {}},
+      {"1/x on [-3, -1]",
+       curveFunctionOf(expression("1/x")),
+       -3,
+       -1,
+       -std::log(3.0),
+       std::log(3.0),
+       {}},
       {"x on [-1, 2]", lambda([](double x) { return x; }), -1, 2, 1.5, 2.5, {0}},
       {"x^20 on [0, 1]",
        lambda([](double x) { return std::pow(x, 20); }),
@@ -65,7 +59,7 @@ TEST(DefiniteIntegral, AgainstClosedForms) {
       {"e^x on [0, 10]", real(std::exp), 0, 10, std::expm1(10.0), std::expm1(10.0), {}},
       {"sqrt on [0, 1]", real(std::sqrt), 0, 1, 2.0 / 3, 2.0 / 3, {}},
       {"x^3-3x on [-3, 3]",
-       curve(expression("x^3-3*x")),
+       curveFunctionOf(expression("x^3-3*x")),
        -3,
        3,
        0,
@@ -96,7 +90,7 @@ TEST(DefiniteIntegral, AgainstClosedForms) {
 
 TEST(DefiniteIntegral, BetweenTwoCurves) {
   const ScalarFunction x = lambda([](double v) { return v; });
-  const ScalarFunction square = curve(expression("x^2"));
+  const ScalarFunction square = curveFunctionOf(expression("x^2"));
   const IntegralOutcome above = integrateBetween(x, square, 0, 1);
   ASSERT_TRUE(above.result);
   EXPECT_NEAR(above.result->integral, 1.0 / 6, 1e-12);
@@ -121,19 +115,20 @@ TEST(DefiniteIntegral, RefusesPolesAndUndefinedPoints) {
     double a, b;
     const char* reason;
   } cases[] = {
-      {"1/x across 0", curve(expression("1/x")), -1, 1,
+      {"1/x across 0", curveFunctionOf(expression("1/x")), -1, 1,
        "积分区间内的 x = 0 处是函数的极点，积分不存在"},
-      {"6/x across 0", curve({.funcFamily = 2, .paramK = 6}), -1, 2,
+      {"6/x across 0", curveFunctionOf({.funcFamily = 2, .paramK = 6}), -1, 2,
        "积分区间内的 x = 0 处是函数的极点，积分不存在"},
       {"tan across pi/2", real(std::tan), 0, 3,
        "积分区间内的 x = 1.5708 处是函数的极点，积分不存在"},
-      {"tan of the family across pi/2", curve({.funcFamily = 7, .paramA = 1, .paramOmega = 1}), 1,
-       2, "积分区间内的 x = 1.5708 处是函数的极点，积分不存在"},
+      {"tan of the family across pi/2",
+       curveFunctionOf({.funcFamily = 7, .paramA = 1, .paramOmega = 1}), 1, 2,
+       "积分区间内的 x = 1.5708 处是函数的极点，积分不存在"},
       {"1/(x-1/3)^2, a pole without a change of sign",
        lambda([](double x) { return 1 / ((x - 1.0 / 3) * (x - 1.0 / 3)); }), 0, 1,
        "积分区间内的 x = 0.333333 处是函数的极点，积分不存在"},
       {"ln x from -1", real(std::log), -1, 1, "函数在积分区间内的 x = −1 处没有定义"},
-      {"sqrt(1-x^2) beyond 1", curve(expression("sqr(1-x^2)")), 0, 2,
+      {"sqrt(1-x^2) beyond 1", curveFunctionOf(expression("sqr(1-x^2)")), 0, 2,
        "函数在积分区间内的 x = 1.0005 处没有定义"},
       {"an open end", real(std::sin), 0, INFINITY, kMessageIntegralBounds},
   };

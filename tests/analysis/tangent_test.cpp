@@ -17,16 +17,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-ScalarFunction real(double (*f)(double)) {
-  return [f](double x) -> std::optional<double> {
-    const double v = f(x);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-  };
-}
-
 ScalarFunction expressionCurve(const std::string& text) {
-  return [curve = curveOf(expression(text))](double x) { return curve.valueAt(0, x); };
+  return curveFunctionOf(expression(text));
 }
 
 TEST(TextbookText, NumbersAndEquations) {

@@ -10,6 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "cli/cli.h"
 
 namespace quorvel::cli::test {
@@ -85,6 +87,21 @@ Outcome runExecutable(const std::vector<std::string>& args, const std::string& e
   while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, readFile(errFile)};
+}
+
+void expectAddsRefused(const std::filesystem::path& list, std::span<const RefusedAdd> cases) {
+  for (const RefusedAdd& c : cases) {
+    std::vector<std::string> args = {"add", list.string()};
+    args.insert(args.end(), c.words.begin(), c.words.end());
+    const Outcome o = runCli(args);
+    EXPECT_EQ(o.exit, c.exit) << c.words.at(1);
+    if (c.exit == 1) {
+      EXPECT_EQ(o.err, c.err);
+    } else {
+      EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(list));
+  }
 }
 
 }  // namespace quorvel::cli::test

@@ -2,6 +2,7 @@
 // What the command-line tests share: a temporary folder per test, file bytes, and
 // running a subcommand in-process or through the built executable.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,15 @@ Outcome runCli(const std::vector<std::string>& args);
 // The built program with the words; `environment` is put before it on the shell's
 // command line (e.g. "env -u DISPLAY"). Standard output and error are kept apart.
 Outcome runExecutable(const std::vector<std::string>& args, const std::string& environment = "");
+
+// `quorvel add LIST WORDS…` refused: exit 1 with exactly `err` (the curve's refusal
+// and the line naming the place), or 2 with `err` somewhere in the usage error.
+struct RefusedAdd {
+  std::vector<std::string> words;
+  int exit;
+  const char* err;
+};
+// Runs each case and checks it, and that LIST was never made.
+void expectAddsRefused(const std::filesystem::path& list, std::span<const RefusedAdd> cases);
 
 }  // namespace quorvel::cli::test

@@ -36,12 +36,7 @@ TEST(EquationAdd, EquationsAreKeptInADocumentListedAndExportedAsPolylines) {
 
 TEST(EquationAdd, RefusalsAndWrongUsage) {
   const TempFolder dir;
-  const auto list = (dir / "list.qvj").string();
-  const struct {
-    std::vector<std::string> words;
-    int exit;
-    const char* err;
-  } cases[] = {
+  const RefusedAdd cases[] = {
       {{"--equation", "1=2"}, 1, "错误: 方程要含有变量 x 或 y\n方程\n"},
       {{"--equation", "x+w=y"}, 1, "错误: 字符未定义\n方程第 3 个字符：“w”\n"},
       {{"--equation", "x^2+y^2"}, 1, "错误: 方程要有一个等号“=”，如 x^2+y^2=4\n方程\n"},
@@ -49,18 +44,7 @@ TEST(EquationAdd, RefusalsAndWrongUsage) {
       {{"--equation", "x=y", "--polar", "θ"}, 2, "--polar does not apply to an equation"},
       {{"--equation", "x=y", "--family", "2"}, 2, "--family does not apply"},
   };
-  for (const auto& c : cases) {
-    std::vector<std::string> args = {"add", list};
-    args.insert(args.end(), c.words.begin(), c.words.end());
-    const Outcome o = runCli(args);
-    EXPECT_EQ(o.exit, c.exit) << c.words[1];
-    if (c.exit == 1) {
-      EXPECT_EQ(o.err, c.err);
-    } else {
-      EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir / "list.qvj"));
-  }
+  expectAddsRefused(dir / "list.qvj", cases);
   EXPECT_NE(runCli({"add", "--help"}).out.find("--equation TEXT"), std::string::npos);
 }
 

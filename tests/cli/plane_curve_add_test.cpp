@@ -38,12 +38,7 @@ TEST(PlaneCurveAdd, AListFileCannotKeepTheCurveAndIsLeftAsItWas) {
 
 TEST(PlaneCurveAdd, RefusalsAndWrongUsage) {
   const TempFolder dir;
-  const auto list = (dir / "list.qvx").string();
-  const struct {
-    std::vector<std::string> words;
-    int exit;
-    const char* err;
-  } cases[] = {
+  const RefusedAdd cases[] = {
       {{"--xt", "3cos t", "--yt", "x"}, 1, "错误: 参数方程只能用变量 t\ny(t)第 1 个字符：“x”\n"},
       {{"--polar", "2sint"}, 1, "错误: 字符未定义\nρ(θ)第 2 个字符：“sint”\n"},
       {{"--polar", "θ", "--from", "1", "--to", "0"}, 1, "错误: 起点必须小于终点\nθ 的起点\n"},
@@ -52,18 +47,7 @@ TEST(PlaneCurveAdd, RefusalsAndWrongUsage) {
       {{"--polar", "θ", "--family", "2"}, 2, "--family does not apply"},
       {{"--polar", "θ", "--color", "red"}, 2, "--color must be six hexadecimal digits"},
   };
-  for (const auto& c : cases) {
-    std::vector<std::string> args = {"add", list};
-    args.insert(args.end(), c.words.begin(), c.words.end());
-    const Outcome o = runCli(args);
-    EXPECT_EQ(o.exit, c.exit) << c.words[1];
-    if (c.exit == 1) {
-      EXPECT_EQ(o.err, c.err);
-    } else {
-      EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir / "list.qvx"));
-  }
+  expectAddsRefused(dir / "list.qvx", cases);
 }
 
 TEST(PlaneCurveAdd, HelpListsTheOptions) {

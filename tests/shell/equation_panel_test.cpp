@@ -13,30 +13,11 @@ namespace {
 
 class EquationPanelTest : public ShellTest {
  protected:
-  void choose(int item) {
-    if (panel.cboFuncName.ListIndex() == item) {
-      panel.cboFuncName_Click();
-    } else {
-      panel.cboFuncName.setListIndex(item);
-    }
-  }
+  void choose(int item) { chooseItem(item); }
   void drawEquation(const std::string& text) {
     choose(kEquationFamily);
     panel.txtParameter[1].setText(text);
     panel.cmdDraw.click();
-  }
-  // The ends of the lines drawn in `colour`, in curve units.
-  std::vector<PlanePoint> pointsDrawnIn(std::int32_t colour) const {
-    std::vector<PlanePoint> points;
-    std::int32_t current = -1;
-    const double scale = g.zoomScale;
-    for (const SurfaceCall& c : surface.calls()) {
-      if (c.kind == SurfaceCallKind::ForeColor) current = c.value;
-      if (c.kind != SurfaceCallKind::Line || current != colour) continue;
-      points.push_back({c.args[0] / scale, c.args[1] / scale});
-      points.push_back({c.args[2] / scale, c.args[3] / scale});
-    }
-    return points;
   }
 };
 
@@ -69,7 +50,7 @@ TEST_F(EquationPanelTest, AnEllipseIsDrawnOnTheCanvasAndListedInTextbookForm) {
   ASSERT_EQ(lines().size(), 1u);
   EXPECT_EQ(lines()[0], "x^2/4 + y^2=1");
   EXPECT_EQ(panel.document().at(0).printed, "x²/4 + y² = 1");
-  const std::vector<PlanePoint> points = pointsDrawnIn(0x0000FF);
+  const std::vector<PlanePoint> points = lineEndsDrawnIn(0x0000FF);
   ASSERT_GT(points.size(), 100u);
   // Within a pixel (15 view units) of the ellipse, all the way round.
   const double pixel = 15.0 / g.zoomScale;
@@ -110,13 +91,13 @@ TEST_F(EquationPanelTest, ALineComesBackForReplaceAndIsRecolouredDeletedAndUndon
   panel.cmdReplace.click();
   ASSERT_EQ(lines().size(), 1u);
   EXPECT_EQ(lines()[0], "x*y=4");
-  for (const PlanePoint& p : pointsDrawnIn(0x0000FF)) {
+  for (const PlanePoint& p : lineEndsDrawnIn(0x0000FF)) {
     EXPECT_GT(p.x * p.y, 0) << "nothing drawn across the axes";
   }
 
   kit.colors->answers.push_back(0x00FF00);
   panel.recolourLine(0);
-  EXPECT_FALSE(pointsDrawnIn(0x00FF00).empty());
+  EXPECT_FALSE(lineEndsDrawnIn(0x00FF00).empty());
   EXPECT_EQ(std::get<EquationCurve>(panel.document().at(0).content).colour, 0x00FF00);
 
   panel.lstExist.setListIndex(0);

@@ -17,13 +17,7 @@ constexpr int kPolarItem = kFamilyCount + 1;
 
 class PlaneCurvePanelTest : public ShellTest {
  protected:
-  void choose(int item) {
-    if (panel.cboFuncName.ListIndex() == item) {
-      panel.cboFuncName_Click();
-    } else {
-      panel.cboFuncName.setListIndex(item);
-    }
-  }
+  void choose(int item) { chooseItem(item); }
   void drawParametric(const std::string& x, const std::string& y) {
     choose(kParametricItem);
     panel.txtParameter[1].setText(x);
@@ -39,14 +33,7 @@ class PlaneCurvePanelTest : public ShellTest {
   // in `colour`.
   std::vector<double> radiiDrawnIn(std::int32_t colour) const {
     std::vector<double> radii;
-    std::int32_t current = -1;
-    const double scale = g.zoomScale;
-    for (const SurfaceCall& c : surface.calls()) {
-      if (c.kind == SurfaceCallKind::ForeColor) current = c.value;
-      if (c.kind != SurfaceCallKind::Line || current != colour) continue;
-      radii.push_back(std::hypot(c.args[0], c.args[1]) / scale);
-      radii.push_back(std::hypot(c.args[2], c.args[3]) / scale);
-    }
+    for (const PlanePoint& p : lineEndsDrawnIn(colour)) radii.push_back(std::hypot(p.x, p.y));
     return radii;
   }
 };

@@ -50,12 +50,29 @@ ShellTest::~ShellTest() {
 }
 
 void ShellTest::chooseFamily(int family, int form) {
-  if (panel.cboFuncName.ListIndex() == family) {
+  chooseItem(family);
+  panel.cboStyle[family].setListIndex(form);
+}
+
+void ShellTest::chooseItem(int item) {
+  if (panel.cboFuncName.ListIndex() == item) {
     panel.cboFuncName_Click();
   } else {
-    panel.cboFuncName.setListIndex(family);
+    panel.cboFuncName.setListIndex(item);
   }
-  panel.cboStyle[family].setListIndex(form);
+}
+
+std::vector<PlanePoint> ShellTest::lineEndsDrawnIn(std::int32_t colour) const {
+  std::vector<PlanePoint> points;
+  std::int32_t current = -1;
+  const double scale = g.zoomScale;
+  for (const SurfaceCall& c : surface.calls()) {
+    if (c.kind == SurfaceCallKind::ForeColor) current = c.value;
+    if (c.kind != SurfaceCallKind::Line || current != colour) continue;
+    points.push_back({c.args[0] / scale, c.args[1] / scale});
+    points.push_back({c.args[2] / scale, c.args[3] / scale});
+  }
+  return points;
 }
 
 void ShellTest::setBoxes(const std::string& a, const std::string& b, const std::string& c) {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "plot/pixel_frame.h"
 #include "plot/recording_surface.h"
 #include "shell/program.h"
 #include "testing/scripted_services.h"
@@ -31,6 +32,9 @@ class ShellTest : public ::testing::Test {
   // Picks a family (its handling runs even when it is already the chosen one, as a
   // user's pick does) and then a form.
   void chooseFamily(int family, int form = 0);
+  // Picks an item of the family list, past the fourteen families too (the kinds after
+  // them have no forms).
+  void chooseItem(int item);
   void setBoxes(const std::string& a, const std::string& b = "", const std::string& c = "");
   void setRanges(const std::string& x1, const std::string& x2, const std::string& y1,
                  const std::string& y2);
@@ -49,6 +53,8 @@ class ShellTest : public ::testing::Test {
   // One Scale call per curve the draw command plots.
   std::size_t curvesDrawn() const { return count(SurfaceCallKind::Scale); }
   std::vector<std::int32_t> foreColors() const;
+  // The ends of the lines drawn in `colour`, in curve units, two per line.
+  std::vector<PlanePoint> lineEndsDrawnIn(std::int32_t colour) const;
 
   std::filesystem::path folder;
   ScriptedServices kit;
