@@ -98,10 +98,9 @@ TEST_F(CurveTangentWindowTest, RefusalsSayWhyAndDrawNothing) {
     const char* typed;
     const char* caption;
   } cases[] = {
+      // The core's reasons (tested with it) reach the caption; the box's own text errors.
       {4, "0, 0", "该点是曲线的奇点（梯度为零），切线不确定"},
-      {3, "0, 0", "该点不在曲线上"},
       {3, "3", "切点要写成“ｘ, ｙ”，如 3, 4"},
-      {2, "3.141592653589793", "曲线在该点的切向量为零，切线方向不确定"},
       {1, "t", "ｔ₀：数据错误"},
   };
   for (const auto& c : cases) {
