@@ -7,6 +7,7 @@
 
 #include "analysis/analysis_text.h"
 #include "analysis/curve_calculus.h"
+#include "analysis/curve_tangent.h"
 #include "analysis/value_table.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
@@ -56,16 +57,17 @@ std::string commonProblem(const SplitWords& words, std::initializer_list<const c
   return {};
 }
 
-// The list opened and entry n read as a curve y = f(x); nullopt after the message is
-// printed, with the exit status in `exit`.
+// The list opened and entry n read as a curve y = f(x) (any curve the analysis reads
+// unless `functionOnly`); nullopt after the message is printed, with the exit status in
+// `exit`.
 std::optional<AnalysedCurve> openCurve(std::string_view command, const SplitWords& words, int n,
-                                       std::ostream& err, int& exit) {
+                                       std::ostream& err, int& exit, bool functionOnly = true) {
   const std::filesystem::path list = words.operands.front();
   const std::optional<OpenedList> opened = openListFile(command, list, commandRandom(), err, exit);
   if (!opened) return std::nullopt;
   std::string problem;
   std::optional<AnalysedCurve> curve = entryCurve(opened->list, n, problem);
-  if (curve && !curve->functionOfX()) {
+  if (curve && functionOnly && !curve->functionOfX()) {
     problem = "entry " + std::to_string(n) + ": " + kMessageNotFunctionOfX;
     curve.reset();
   }
@@ -101,34 +103,55 @@ std::optional<int> start(std::string_view command, const SplitWords& words,
 
 int tangentCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::ostream& out,
                    std::ostream& err) {
-  static constexpr OptionRule kOptions[] = {
-      {"--entry", true}, {"--at", true}, {"--normal", false}, {"--help", false}};
+  static constexpr OptionRule kOptions[] = {{"--entry", true},   {"--at", true},
+                                            {"--t", true},       {"--point", true},
+                                            {"--normal", false}, {"--help", false}};
   static const std::string kUsage = usage(
       "Usage: quorvel tangent LIST.QVX [--entry N] --at X0 [--normal]\n"
+      "       quorvel tangent LIST.QVX [--entry N] --t T0 [--normal]\n"
+      "       quorvel tangent LIST.QVX [--entry N] --point X,Y [--normal]\n"
       "\n"
-      "Prints the tangent (with --normal the normal) of the curve y = f(x) of entry N\n"
-      "at x = X0, as the lines\n"
-      "  point<TAB>X0<TAB>f(X0)\n"
+      "Prints the tangent (with --normal the normal) of the curve of entry N, as the\n"
+      "lines\n"
+      "  point<TAB>X<TAB>Y    (the point of contact)\n"
       "  slope<TAB>M          (inf for a vertical line)\n"
       "  equation<TAB>y = 2x − 1\n"
-      "A point where the curve has no derivative (a corner, a pole, an end of its\n"
-      "range) is refused with the reason.\n"
+      "The point is given by x = X0 on a curve y = f(x), by the parameter t (θ) on a\n"
+      "parametric (polar) curve, or as a point of the curve on any curve: an equation\n"
+      "F(x, y) = G(x, y), a circle, ellipse, hyperbola or parabola, a vertical line.\n"
+      "A point within a hundredth of its size (at least of 1) of the curve is moved\n"
+      "onto it first. A point where the curve has no derivative (a corner, a pole, an\n"
+      "end of its range, a crossing of the curve with itself) is refused with the\n"
+      "reason.\n"
       "\n"
-      "  --entry N   the entry, counted from 1 in the list's order (default 1)\n"
-      "  --at X0     the x of the point of contact\n"
-      "  --normal    the normal instead of the tangent\n"
-      "  --help      show this help\n");
+      "  --entry N     the entry, counted from 1 in the list's order (default 1)\n"
+      "  --at X0       the x of the point of contact on a curve y = f(x)\n"
+      "  --t T0        the parameter t (θ) of a parametric (polar) curve\n"
+      "  --point X,Y   a point of the curve, as \"3,4\" (one word)\n"
+      "  --normal      the normal instead of the tangent\n"
+      "  --help        show this help\n");
   const SplitWords words = splitWords(args, kOptions);
-  if (auto done = start("tangent", words, kUsage, {"--at"}, out, err)) return *done;
+  if (auto done = start("tangent", words, kUsage, {}, out, err)) return *done;
+  const int places = int{words.has("--at")} + int{words.has("--t")} + int{words.has("--point")};
+  if (places != 1)
+    return usageError(err, "tangent", "--at is needed, or --t or --point (one of them)", kUsage);
   std::string problem;
   const std::optional<int> entry = entryOption(words, "--entry", 1, problem);
   const std::optional<double> at = typedOption(words, "--at", problem);
+  const std::optional<double> t0 = typedOption(words, "--t", problem);
+  std::optional<PlanePoint> point;
+  if (const std::string* text = words.value("--point")) {
+    point = typedPoint(*text);
+    if (!point && problem.empty()) problem = "--point must be X,Y, not '" + *text + "'";
+  }
   if (!problem.empty()) return usageError(err, "tangent", problem, kUsage);
   int exit = kExitDone;
-  const std::optional<AnalysedCurve> curve = openCurve("tangent", words, *entry, err, exit);
+  const std::optional<AnalysedCurve> curve =
+      openCurve("tangent", words, *entry, err, exit, words.has("--at"));
   if (!curve) return exit;
-  const ScalarFunction f = *curveFunction(*curve, problem);
-  const TangentOutcome outcome = tangentOfFunction(f, *at);
+  const TangentOutcome outcome = at   ? curveTangentAtX(*curve, *at)
+                                 : t0 ? curveTangentAtParameter(*curve, *t0)
+                                      : curveTangentNear(*curve, *point, pointReach(*point));
   if (!outcome.tangent) return refuse("tangent", outcome.reason, err);
   out << tangentLines(*outcome.tangent, words.has("--normal"));
   return kExitDone;

@@ -49,8 +49,8 @@ AnalysisWindow::AnalysisWindow(Program& program, QWidget* owner)
   for (TextBox* box : {&f.txtValue, &f.txtFrom, &f.txtTo, &f.txtStep, &f.txtTangentAt}) {
     new LineEditBinder(*box, new QLineEdit(this));
   }
-  for (CommandButton* button :
-       {&f.cmdCopyPoints, &f.cmdTable, &f.cmdCopyValues, &f.cmdExportValues}) {
+  for (CommandButton* button : {&f.cmdCopyPoints, &f.cmdTable, &f.cmdCopyValues, &f.cmdExportValues,
+                                &f.cmdTangentAtTrace}) {
     new CommandButtonBinder(*button, new QPushButton(this));
   }
   for (Grid* grid : {&f.grdPoints, &f.grdValues, &f.grdMonotonic})

@@ -83,6 +83,9 @@ void frmAnalysis::buildControls() {
   placeLabel(lblTangent, kMargin, 9720, "切线");
   placeLabel(lblTangentAt, 720, 9720, "ｘ₀＝");
   placeBox(txtTangentAt, 1320, 9690, 1200, "", "在这一点作曲线的切线，画在图上");
+  placeButton(cmdTangentAtTrace, 2640, 9660, "在追踪点作切线",
+              "以跟踪在图上点选（或最后显示）的曲线点作切线");
+  cmdTangentAtTrace.setWidth(kInnerWidth + kMargin - 2640);
   // The equation, or why there is no tangent, on a line of its own: the reasons are long.
   placeLabel(lblTangentLine, kMargin, 10080, "");
   Height = 10080 + kBoxHeight + kMargin;

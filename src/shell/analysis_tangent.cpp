@@ -1,5 +1,5 @@
-// The analysis window's tangent: found at the typed x₀ of the chosen curve y = f(x)
-// with the same core as quorvel tangent, and drawn across the whole view.
+// The analysis window's tangent: found at the typed x₀, t₀ (θ₀) or point of the chosen
+// curve with the same core as quorvel tangent, and drawn across the whole view.
 #include <cmath>
 
 #include "analysis/curve_calculus.h"
@@ -20,29 +20,9 @@ constexpr int kTangentPixels = 1;
 
 void frmAnalysis::updateTangent() {
   tangent_.reset();
+  showTangentPlace();
   const std::string& typed = txtTangentAt.Text();
-  if (typed.empty()) {
-    lblTangentLine.setCaption("");
-    return;
-  }
-  double x0 = 0;
-  if (typedNumber(typed, x0) != kOk || !std::isfinite(x0)) {
-    lblTangentLine.setCaption(std::string("ｘ₀：") + kMessageDataError);
-    return;
-  }
-  if (!curve_) {
-    lblTangentLine.setCaption("");
-    return;
-  }
-  std::string reason;
-  const std::optional<ScalarFunction> f = curveFunction(*curve_, reason);
-  if (!f) {
-    lblTangentLine.setCaption(reason);
-    return;
-  }
-  const TangentOutcome outcome = tangentOfFunction(*f, x0);
-  tangent_ = outcome.tangent;
-  lblTangentLine.setCaption(tangent_ ? "切线：" + equationText(tangent_->tangent) : outcome.reason);
+  lblTangentLine.setCaption(typed.empty() || !curve_ ? std::string() : tangentAtTyped(typed));
 }
 
 void frmAnalysis::drawTangent(Surface& canvas, const ViewState& view) const {

@@ -108,6 +108,7 @@ void frmAnalysis::wireHandlers() {
   cmdCopyPoints.Click = [this] { cmdCopyPoints_Click(); };
   cmdCopyValues.Click = [this] { cmdCopyValues_Click(); };
   cmdExportValues.Click = [this] { cmdExportValues_Click(); };
+  cmdTangentAtTrace.Click = [this] { cmdTangentAtTrace_Click(); };
   // c is taken as it is typed; a change of the selection alone changes nothing.
   valueSubscription_ = txtValue.subscribe([this, typed = txtValue.Text()]() mutable {
     if (txtValue.Text() == typed) return;
@@ -416,6 +417,7 @@ std::optional<std::string> frmAnalysis::pointerMoved(float x, float y) {
   }
   marker.show(static_cast<float>(traced->x * zoom), static_cast<float>(traced->y * zoom),
               traced->key.has_value());
+  rememberTraced(*traced);
   // A key point shows its values to four decimals; elsewhere the read-out's hundredths.
   // Two short lines fit the read-out's corner of the toolbar.
   const std::string xText = traced->key ? fixedText(traced->x, 4) : hundredths(traced->x);

@@ -15,6 +15,7 @@
 #include "analysis/analysed_curve.h"
 #include "analysis/key_points.h"
 #include "analysis/tangent_line.h"
+#include "analysis/trace.h"
 #include "analysis/value_table.h"
 #include "plot/label_space.h"
 #include "plot/view.h"
@@ -74,12 +75,15 @@ class frmAnalysis : public Window {
   // and its extrema there.
   Label lblMonotonic{"lblMonotonic"};
   Grid grdMonotonic{"grdMonotonic"};
-  // The tangent of a curve y = f(x) at a typed x₀: its equation (or why there is none)
-  // and, while the curve's line is ticked, the line across the picture.
+  // The tangent of the chosen curve at a typed x₀ (y = f(x)), t₀ or θ₀ (parametric or
+  // polar) or point (any other): its equation (or why there is none) and, while the
+  // curve's line is ticked, the line across the picture.
   Label lblTangent{"lblTangent"};
   Label lblTangentAt{"lblTangentAt"};
   TextBox txtTangentAt{"txtTangentAt"};
   Label lblTangentLine{"lblTangentLine"};
+  // The tangent at the trace's point: its x₀, t₀ (θ₀) or point put in the box.
+  CommandButton cmdTangentAtTrace{"cmdTangentAtTrace"};
   TraceMarker marker;
 
   // Puts text on the clipboard; the toolkit gives it (nothing is copied without one).
@@ -105,6 +109,11 @@ class frmAnalysis : public Window {
   std::optional<std::string> pointerMoved(float x, float y);
   // The pointer has left the picture: no marker, no traced point.
   void pointerLeft();
+  // A click on the picture at (x, y) view units: while tracing, the point under it is
+  // the one 在追踪点作切线 takes (until another click), so that the pointer may cross
+  // the picture on its way to the button.
+  void pointerClicked(float x, float y);
+  void cmdTangentAtTrace_Click();
   // Runs at the end of every picture with its canvas and view: the key points for the
   // view, and the marks on the canvas while 在图上标出 is ticked. In the modern look
   // `texts` holds the picture's texts: each label goes to a free place near its point
@@ -132,6 +141,12 @@ class frmAnalysis : public Window {
   // The tangent at the typed x₀ of the chosen curve, found again.
   void updateTangent();
   void drawTangent(Surface& canvas, const ViewState& view) const;
+  // The box's caption for the chosen curve: ｘ₀, ｔ₀, θ₀ or 切点.
+  void showTangentPlace();
+  // The tangent at the box's text for the chosen curve kept in tangent_; the caption
+  // of its equation or of the reason there is none.
+  std::string tangentAtTyped(const std::string& typed);
+  void rememberTraced(const TracedPoint& point);
   // Key points are found while they are seen: in the window or as marks.
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
@@ -146,6 +161,10 @@ class frmAnalysis : public Window {
   int valueSubscription_ = 0;
   int tangentSubscription_ = 0;
   std::optional<Tangent> tangent_;
+  // The point the trace showed last on the line tracedLine_, or the one clicked.
+  std::optional<TracedPoint> traced_;
+  int tracedLine_ = -1;
+  bool tracedPinned_ = false;
   bool stale_ = true;
   ViewState pointsView_;  // the view the key points were found for
   std::optional<AnalysedCurve> curve_;

@@ -381,6 +381,7 @@ void frmQuorvel::picPic_MouseUp(int button, int /*shift*/, float x, float y) {
     }
     mode = ZoomMode::Out;
   } else {
+    program_.analysis.pointerClicked(x, y);
     return;
   }
   if (zoomExtentsAtClick(g, mode, x, y, picPic.Width(), picPic.Height()) != kOk) {
