@@ -161,11 +161,28 @@ void ControlPanelWindow::buildDrawPage(QWidget* page) {
   addCommand(f.cmdDraw, f.picDraw, "ic_draw", page);
   addCommand(f.cmdClear, f.picClear, "ic_clear", page);
   new CommandButtonBinder(f.cmdReplace, new QPushButton(page));
+  buildMarkedKindRows(page);
   // The expression box lies over the parameter boxes when it is moved onto the page.
   auto* expression = new QPlainTextEdit(page);
   expression->setTabChangesFocus(true);
   expression->installEventFilter(this);
   new PlainTextBinder(f.txtExpression, expression);
+}
+
+void ControlPanelWindow::buildMarkedKindRows(QWidget* page) {
+  MarkedKindControls& m = form_.marked;
+  for (Label* caption : {&m.lblPieceExpression, &m.lblPieceFrom, &m.lblPieceTo, &m.lblPoints}) {
+    addLabel(*caption, page);
+  }
+  for (std::size_t i = 0; i < kMaxPieces; ++i) {
+    addLineEdit(m.txtPiece[i], page);
+    addCheck(m.chkPieceFrom[i], page);
+    addLineEdit(m.txtPieceFrom[i], page);
+    addLineEdit(m.txtPieceTo[i], page);
+    addCheck(m.chkPieceTo[i], page);
+  }
+  addLineEdit(m.txtPoints, page);
+  new CommandButtonBinder(m.cmdPastePoints, new QPushButton(page));
 }
 
 void ControlPanelWindow::buildViewPage(QWidget* page) {

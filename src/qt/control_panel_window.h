@@ -43,6 +43,8 @@ class ControlPanelWindow : public QWidget {
 
  private:
   void buildDrawPage(QWidget* page);
+  // A piecewise function's rows and the points' box, out of sight until chosen.
+  void buildMarkedKindRows(QWidget* page);
   void buildViewPage(QWidget* page);
   void buildSettingsPage(QWidget* page);
   void addIcon(Control& model, const char* picture, QWidget* page);

@@ -1,6 +1,7 @@
 #include "qt/qt_services.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -205,6 +206,11 @@ PrintOutcome QtPrinter::print(const PictureSpec& picture, const DrawPicture& dra
 
 void QtLinkOpener::open(const std::string& uri) { QDesktopServices::openUrl(QUrl(fromUtf8(uri))); }
 
+std::string QtClipboard::text() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard != nullptr ? clipboard->text().toStdString() : std::string();
+}
+
 ClockRandom::ClockRandom()
     : engine_(static_cast<std::mt19937::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())) {}
@@ -227,6 +233,7 @@ Services makeQtServices(const std::filesystem::path& programFolder) {
   s.random = std::make_unique<ClockRandom>();
   s.pictureOptions = std::make_unique<QtPictureOptionsDialog>();
   s.exportSize = std::make_unique<QtExportSizeDialog>();
+  s.clipboard = std::make_unique<QtClipboard>();
   s.programFolder = programFolder;
   return s;
 }

@@ -65,6 +65,11 @@ class QtLinkOpener : public LinkOpener {
   void open(const std::string& uri) override;
 };
 
+class QtClipboard : public ClipboardService {
+ public:
+  std::string text() override;
+};
+
 class ClockRandom : public RandomSource {
  public:
   ClockRandom();

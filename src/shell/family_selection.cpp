@@ -21,6 +21,9 @@ int characterCount(const std::string& text) {
 
 void frmControl::cboFuncName_Click() {
   const int chosen = cboFuncName.ListIndex();
+  if (const std::optional<MarkedKind> kind = markedKindOfItem(chosen))
+    return showMarkedBoxes(*kind);
+  hideMarkedBoxes();
   if (const std::optional<PlaneKind> kind = planeKindOfItem(chosen)) return showPlaneBoxes(*kind);
   if (chosen < 0 || chosen >= kFamilyCount) return;
   showClassicBoxes();

@@ -28,6 +28,7 @@
 #include "plot/surface.h"
 #include "plot/view.h"
 #include "shell/draw_page_state.h"
+#include "shell/marked_kind_controls.h"
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
 #include "shell/recorded_message.h"
@@ -79,6 +80,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // Shown while a list line is being edited on this page: puts the page's curve in
   // that line's place.
   CommandButton cmdReplace{"cmdReplace"};
+  // A piecewise function's rows and the points' box, shown for their items.
+  MarkedKindControls marked;
 
   // ---- page 2: 视图 ----
   PictureButton picUp{"picUp"};
@@ -278,7 +281,26 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   bool loadPlaneLineOntoPage(int line);
   bool recolourPlaneLine(int line);
 
+  // ---- piecewise functions and points on the 绘制 page (marked_kinds_panel.cpp) ----
+  static std::optional<MarkedKind> markedKindOfItem(int item);
+  std::optional<MarkedKind> chosenMarkedKind() const;
+  // The kind's rows or box in place of the parameter boxes and ranges; hidden again
+  // (the page's own controls back in sight) for another item.
+  void showMarkedBoxes(MarkedKind kind);
+  void hideMarkedBoxes();
+  // A list line of these kinds on the 绘制 page; false for a line of another kind.
+  bool loadMarkedLineOntoPage(int line);
+  // 粘贴: a table of two columns from the clipboard into the points' box.
+  void cmdPastePoints_Click();
+
  private:
+  void addMarkedFamilies();
+  void placeMarkedControls();
+  void runMarkedDrawSteps(MarkedKind kind);
+  // A curve read from the page drawn over the picture as the list draws it, and
+  // added to the list in the colour it was drawn in.
+  void drawAndAddEntry(const EntryCurve& curve, ListEntry entry);
+  bool markedShown_ = false;
   void addPlaneFamilies();
   void runPlaneDrawSteps(PlaneKind kind);
   // The page's own layout while the plane kinds' is shown: the parameter captions' and

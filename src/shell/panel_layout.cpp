@@ -83,6 +83,7 @@ void frmControl::buildControls() {
   cboFuncName.setBounds(60, 510, 2190, kComboHeight);
   for (int i = 0; i < kFamilyCount; ++i) cboFuncName.AddItem(family(i).name);
   addPlaneFamilies();
+  addMarkedFamilies();
   placeLabelIcon(imgStyle, 210, 1080);
   placeLabel(lblStyle, 600, 1140, "请选择函数形式：");
   for (int i = 0; i < kFamilyCount; ++i) {
@@ -137,6 +138,7 @@ void frmControl::buildControls() {
   // Beside the y range's label, shown only while a list line is being edited.
   setCommand(cmdReplace, 1560, 4380, 690, 330, "替换", "用本页的曲线替换所编辑的函数");
   cmdReplace.setVisible(false);
+  placeMarkedControls();
 
   // Page 2: 视图.
   struct PadButton {
@@ -214,6 +216,8 @@ std::vector<Control*> frmControl::pageControls(int page) {
       add(imgRangeX, lblRangeX, lblOpenX, cboRangeX1, lblCommaX, cboRangeX2, lblCloseX);
       add(imgRangeY, lblRangeY, lblOpenY, cboRangeY1, lblCommaY, cboRangeY2, lblCloseY);
       add(cmdDraw, picDraw, cmdClear, picClear, cmdReplace);
+      for (Control* m : marked.pieceControls()) c.push_back(m);
+      for (Control* m : marked.pointControls()) c.push_back(m);
       break;
     case 2:
       // lblAdd and lblMinus sit inside picZoomIn and picZoomOut.

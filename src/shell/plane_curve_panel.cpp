@@ -167,17 +167,20 @@ void frmControl::runPlaneDrawSteps(PlaneKind kind) {
     message(typed.reading.refusal.message, typed.reading.refusal.title, typed.detail);
     return;
   }
+  drawAndAddEntry(*typed.reading.curve, std::move(*typed.entry));
+}
+
+void frmControl::drawAndAddEntry(const EntryCurve& curve, ListEntry entry) {
   Window& mainWindow = program_.main;
   if (!mainWindow.Visible()) mainWindow.Show();
   const DrawSettings settings = drawSettings();
   DrawState state = drawState();
   CurvePainter painter(*canvas, settings, state);
-  const std::int32_t colour = painter.draw(*typed.reading.curve, newCurveDrawing());
+  const std::int32_t colour = painter.draw(curve, newCurveDrawing());
   takeDrawState(state);
   g_.penColor = colour;
   if (previewing_) return;
 
-  ListEntry entry = std::move(*typed.entry);
   setPlaneColour(entry, colour);
   const int linesBefore = lstExist.ListCount();
   FunctionList next = document_;

@@ -143,6 +143,13 @@ class ExportSizeDialogService {
                                             int windowHeight) = 0;
 };
 
+// The text on the system clipboard ("" when it holds none), for pasting a table.
+class ClipboardService {
+ public:
+  virtual ~ClipboardService() = default;
+  virtual std::string text() = 0;
+};
+
 // Uniform random numbers in [0, 1).
 class RandomSource {
  public:
@@ -169,6 +176,8 @@ struct Services {
   std::unique_ptr<QuestionService> questions;
   // The user's preferences beyond Quorvel.ini; in memory when none is given.
   std::unique_ptr<Preferences> preferences;
+  // The clipboard 粘贴 reads; when none is given it is empty.
+  std::unique_ptr<ClipboardService> clipboard;
   // Where Funclist.dat and Quorvel.ini live.
   std::filesystem::path programFolder;
 };

@@ -129,6 +129,8 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   auto r = std::make_unique<ScriptedRandom>(seed);
   auto o = std::make_unique<ScriptedPictureOptions>();
   auto z = std::make_unique<ScriptedExportSize>();
+  auto b = std::make_unique<ScriptedClipboard>();
+  clipboard = b.get();
   pictureOptions = o.get();
   exportSize = z.get();
   messages = m.get();
@@ -149,6 +151,7 @@ ScriptedServices::ScriptedServices(std::filesystem::path programFolder, std::uin
   bundle_.random = std::move(r);
   bundle_.pictureOptions = std::move(o);
   bundle_.exportSize = std::move(z);
+  bundle_.clipboard = std::move(b);
   bundle_.programFolder = std::move(programFolder);
 }
 

@@ -128,6 +128,17 @@ class ScriptedLinkOpener : public LinkOpener {
   std::vector<std::string> opened;
 };
 
+// Holds whatever a test puts on it; counts the reads.
+class ScriptedClipboard : public ClipboardService {
+ public:
+  std::string text() override {
+    ++reads;
+    return contents;
+  }
+  std::string contents;
+  int reads = 0;
+};
+
 // A fixed sequence, repeated from its start when it runs out, or seeded numbers.
 class ScriptedRandom : public RandomSource {
  public:
@@ -163,6 +174,7 @@ class ScriptedServices {
   ScriptedRandom* random;
   ScriptedPictureOptions* pictureOptions;
   ScriptedExportSize* exportSize;
+  ScriptedClipboard* clipboard;
 
  private:
   Services bundle_;

@@ -6,6 +6,7 @@
 
 #include "document/equation_entry.h"
 #include "document/parametric_entry.h"
+#include "document/point_list_entry.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {
@@ -15,8 +16,8 @@ using PanelTest = ShellTest;
 
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
-  EXPECT_EQ(panel.cboFuncName.ListCount(),
-            kEquationFamily + 1);  // the catalogue, 参数方程, 极坐标方程, 方程
+  // The catalogue, 参数方程, 极坐标方程, 方程, 分段函数, 点.
+  EXPECT_EQ(panel.cboFuncName.ListCount(), kPointsFamily + 1);
   EXPECT_EQ(panel.cboFuncName.List()[kPowerFamily], "幂函数");
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
