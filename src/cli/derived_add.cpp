@@ -112,7 +112,12 @@ int addDerivedCurve(const SplitWords& words, const std::string& usage, std::ostr
     request.kind =
         words.has("--second") ? DerivedKind::kSecondDerivative : DerivedKind::kDerivative;
   }
-  if (const std::string* colour = words.value("--color")) request.colour = *parseHexColour(*colour);
+  // A line gets a colour of its own, as any new curve; an area is shaded in its curve's.
+  if (const std::string* colour = words.value("--color")) {
+    request.colour = *parseHexColour(*colour);
+  } else if (request.kind != DerivedKind::kArea) {
+    request.colour = target->nextAutoColour();
+  }
   DerivedMaking making =
       makeDerivedEntry(target->list.at(static_cast<std::size_t>(*entry - 1)), request, random);
   if (!making.entry) {

@@ -14,8 +14,8 @@ namespace quorvel {
 // the points'); no family of the panel.
 inline constexpr int kDerivedFamily = 20;
 
-inline constexpr const char* kMessageDerivedSource =
-    "只有函数ｙ＝ｆ（ｘ）的图像（十四类函数、分段函数）才能求切线、法线、导函数与面积";
+// Short: the analysis window shows it on a line of its own.
+inline constexpr const char* kMessageDerivedSource = "只能由函数ｙ＝ｆ（ｘ）的图像得出";
 inline constexpr const char* kMessageDerivedNoSource = "缺少原来的函数";
 inline constexpr const char* kMessageDerivedNumber = "切点或积分区间的端点不是数值";
 

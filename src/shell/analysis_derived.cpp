@@ -2,6 +2,7 @@
 // and the area from a to b of the chosen curve y = f(x), each made with the same core
 // as quorvel add and added to the list as an entry of its own, one undo step each.
 #include "analysis/analysis_text.h"
+#include "plot/palette.h"
 #include "shell/frm_analysis.h"
 #include "shell/program.h"
 
@@ -14,9 +15,19 @@ void frmAnalysis::addDerived(const DerivedRequest& request, Label& status) {
     status.setCaption("请先选择一条曲线");
     return;
   }
+  // A line gets the automatic colour after the last ticked line, as quorvel add gives
+  // it; an area is shaded in its curve's colour.
+  DerivedRequest coloured = request;
+  if (request.kind != DerivedKind::kArea) {
+    int last = -1;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list.at(i).ticked) last = static_cast<int>(i);
+    }
+    coloured.colour = autoColor(last);
+  }
   // The points an expression is tried at are the analysis's own, as when it reads.
   DerivedMaking making =
-      makeDerivedEntry(list.at(static_cast<std::size_t>(line)), request, seededRandom(1));
+      makeDerivedEntry(list.at(static_cast<std::size_t>(line)), coloured, seededRandom(1));
   if (!making.entry) {
     status.setCaption(making.reason);
     return;

@@ -97,8 +97,10 @@ struct RefusalCase {
 
 TEST(DerivedEntry, IsRefusedWithTheReason) {
   FuncRecord circle;
-  circle.family = 5;  // 圆
-  circle.para1 = "2";
+  circle.family = 8;  // 圆 x² + y² = 4
+  circle.para1 = "0";
+  circle.para2 = "0";
+  circle.para3 = "2";
   circle.rangeX1 = kOpenLow;
   circle.rangeX2 = kOpenHigh;
   circle.rangeY1 = kOpenLow;

@@ -49,7 +49,8 @@ TEST(DerivedAdd, AddsEachKindOrSaysWhyNot) {
     for (const char* expression : {"x^2", "x^3-3*x", "sin(x)"}) {
       ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", expression}).exit, 0);
     }
-    ASSERT_EQ(runCli({"add", list, "--family", "5", "--p1", "2"}).exit, 0);  // a circle
+    ASSERT_EQ(runCli({"add", list, "--family", "8", "--p1", "0", "--p2", "0", "--p3", "2"}).exit,
+              0);  // a circle
     ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", "abs(x)"}).exit, 0);
     ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", "1/x"}).exit, 0);
     const std::string before = readFile(list);

@@ -80,7 +80,9 @@ TEST_F(AnalysisDerivedQt, EachButtonAddsItsCurveAsOneUndoStep) {
     ASSERT_EQ(panel.document().size(), size + 1);
     EXPECT_EQ(panel.document().at(size).printed, c.line);
     EXPECT_TRUE(panel.lstExist.Selected(static_cast<int>(size)));
-    if (c.statusText != nullptr) EXPECT_EQ(program.analysis.lblAreaResult.Caption(), c.statusText);
+    if (c.statusText != nullptr) {
+      EXPECT_EQ(program.analysis.lblAreaResult.Caption(), c.statusText);
+    }
     // One step back removes it, and only it.
     panel.undo();
     settle();
