@@ -56,6 +56,11 @@ std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
     return std::nullopt;
   }
   if (curve.piecewise) return fromPieces(params, *curve.piecewise);
+  // Curves derived from another entry: their source is analysed instead.
+  if (curve.derived) {
+    reason = kMessageDerivedNotAnalysed;
+    return std::nullopt;
+  }
   const PlotRange& r = curve.range;
   Region own;
   if (!r.xFromOpen) own.x.lo = r.xFrom;

@@ -10,6 +10,7 @@
 #include "catalogue/families.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/derived_add.h"
 #include "cli/list_opening.h"
 #include "cli/marked_add.h"
 #include "cli/option_parsing.h"
@@ -49,6 +50,13 @@ constexpr OptionRule kAddOptions[] = {
     // Piecewise functions and marked points.
     {"--piece", true, true},
     {"--points", true},
+    // Curves derived from another entry.
+    {"--derivative", true},
+    {"--second", false},
+    {"--tangent", true},
+    {"--at", true},
+    {"--normal", false},
+    {"--area", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -75,6 +83,9 @@ std::string addUsage() {
          "       quorvel add LIST --equation TEXT [--color RRGGBB]\n"
          "       quorvel add LIST --piece \"EXPR, [A, B)\" [--piece …] [--color RRGGBB]\n"
          "       quorvel add LIST --points \"A(1, 2) B(3, -1)\" [--color RRGGBB]\n"
+         "       quorvel add LIST.QVJ --derivative N [--second] [--color RRGGBB]\n"
+         "       quorvel add LIST.QVJ --tangent N --at X0 [--normal] [--color RRGGBB]\n"
+         "       quorvel add LIST.QVJ --area N --from A --to B [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
@@ -98,7 +109,7 @@ std::string addUsage() {
          "  --int, --no-int   tick or untick 整数 (default: as the form sets it)\n"
          "  --color RRGGBB    the pen colour, red first (default: 自动选色)\n"
          "  --help            show this help\n" +
-         planeCurveUsage() + markedKindsUsage() +
+         planeCurveUsage() + markedKindsUsage() + derivedCurvesUsage() +
          "\n"
          "Families and forms:\n" +
          familyTable() +
@@ -192,6 +203,8 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     out << addUsage();
     return kExitDone;
   }
+  // A derived curve first: its --from and --to are an area's, not a parametric curve's.
+  if (asksForDerivedCurve(words)) return addDerivedCurve(words, addUsage(), out, err);
   if (asksForPlaneCurve(words)) return addPlaneCurve(words, addUsage(), out, err);
   if (asksForMarkedKind(words)) return addMarkedKind(words, addUsage(), out, err);
   AddRequest request;

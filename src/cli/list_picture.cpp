@@ -1,5 +1,6 @@
 #include "cli/list_picture.h"
 
+#include "analysis/derived_calculus.h"
 #include "cli/list_opening.h"
 #include "document/draw_list.h"
 
@@ -14,6 +15,7 @@ std::string writeListPicture(const FunctionList& list, const std::filesystem::pa
     picture.settings.autoRedraw = true;  // 自动重绘, ticked from the start
     picture.settings.style = request.style;
     picture.random = commandRandom();
+    picture.derived = derivedFunctions();
     DrawState state;  // nothing on screen yet: the first curve centres the view
     state.scale = request.scale;
     drawList(surface, list, picture, state);

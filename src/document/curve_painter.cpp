@@ -113,6 +113,8 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
 
   // Piecewise functions and marked points.
   if (curve.piecewise || curve.points) return drawMarked(curve, how);
+  // Curves derived from another entry.
+  if (curve.derived) return drawDerived(curve, how);
   std::int32_t colour = curve.colour;
   if (curve.plane) {
     std::vector<PlotDot> dots;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/derived_painting.h"
 #include "document/marked_painting.h"
 #include "document/read_entry.h"
 #include "plot/axes.h"
@@ -78,6 +79,9 @@ class CurvePainter {
   LabelSpace* finishPicture();
 
   const CanvasSize& canvasSize() const { return size_; }
+  // What derived curves (f′, f″, areas) are drawn from; without it only tangents and
+  // normals are.
+  void setDerivedFunctions(DerivedFunctions functions) { derivedFunctions_ = std::move(functions); }
 
  private:
   void prepareCanvas();
@@ -99,6 +103,9 @@ class CurvePainter {
   // marks, and the points' names written at the picture's end.
   std::int32_t drawMarked(const EntryCurve& curve, const CurveDrawing& how);
   std::vector<PointLabel> pointLabels_;
+  // Curves derived from another entry (derived_painting.cpp).
+  std::int32_t drawDerived(const EntryCurve& curve, const CurveDrawing& how);
+  DerivedFunctions derivedFunctions_;
 };
 
 }  // namespace quorvel

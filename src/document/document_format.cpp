@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "catalogue/list_file_check.h"
+#include "document/derived_entry.h"
 
 namespace quorvel {
 
@@ -22,6 +23,8 @@ constexpr const char* kEquation = "equation";
 // Piecewise functions and marked points.
 constexpr const char* kPiecewise = "piecewise";
 constexpr const char* kPoints = "points";
+// Curves derived from another entry.
+constexpr const char* kDerived = "derived";
 
 // ---- writing ----
 
@@ -60,7 +63,9 @@ void putMarkedKind(Json& out, const PointList& points) {
   out["colour"] = points.colour;
 }
 
-Json entryJson(const ListEntry& entry) {
+void putDerived(Json& out, const DerivedCurve& curve);
+
+Json contentJson(const EntryContent& entryContent) {
   Json out = Json::object();
   std::visit(
       [&out](const auto& content) {
@@ -91,13 +96,42 @@ Json entryJson(const ListEntry& entry) {
           out["kind"] = kEquation;
           out["equation"] = content.text;
           out["colour"] = content.colour;
+        } else if constexpr (std::is_same_v<Kind, DerivedCurve>) {
+          putDerived(out, content);
         } else {
           putMarkedKind(out, content);
         }
       },
-      entry.content);
+      entryContent);
+  return out;
+}
+
+Json entryJson(const ListEntry& entry) {
+  Json out = contentJson(entry.content);
   out["ticked"] = entry.ticked;
   return out;
+}
+
+// The source is written as a top-level entry's content is, without its tick.
+void putDerived(Json& out, const DerivedCurve& curve) {
+  out["kind"] = kDerived;
+  out["derived"] = derivedKindName(curve.kind);
+  if (curve.kind == DerivedKind::kTangent || curve.kind == DerivedKind::kNormal) {
+    out["at"] = curve.at;
+    out["vertical"] = curve.line.vertical;
+    out["slope"] = curve.line.slope;
+    out["intercept"] = curve.line.intercept;
+    out["x"] = curve.line.x;
+    out["result"] = curve.result;
+  } else if (curve.kind == DerivedKind::kArea) {
+    out["from"] = curve.from;
+    out["to"] = curve.to;
+    out["integral"] = curve.integral;
+    out["area"] = curve.area;
+    out["result"] = curve.result;
+  }
+  out["colour"] = curve.colour;
+  if (const BoxedContent* source = curve.source.get()) out["source"] = contentJson(source->content);
 }
 
 // ---- reading ----
@@ -239,6 +273,8 @@ std::optional<Fault> readPiecewiseFields(const Fields& f, EntryContent& out) {
   return std::nullopt;
 }
 
+std::optional<Fault> readDerivedFields(const Fields& f, EntryContent& out);
+
 std::optional<Fault> readContent(const std::string& kind, const Fields& f, EntryContent& out) {
   std::optional<Fault> fault;
   if (kind == kClassic) {
@@ -289,9 +325,61 @@ std::optional<Fault> readContent(const std::string& kind, const Fields& f, Entry
       return fault;
     }
     out = std::move(points);
+  } else if (kind == kDerived) {
+    return readDerivedFields(f, out);
   } else {
     return Fault{"种类" + quoted(kind) + "不认识"};
   }
+  return std::nullopt;
+}
+
+std::optional<Fault> number(const Fields& f, const char* name, double& value) {
+  const Json* found = f.find(name);
+  if (found == nullptr) return Fault{"缺少字段" + quoted(name)};
+  if (!found->is_number()) return Fault{"字段" + quoted(name) + "不是数"};
+  value = found->get<double>();
+  return std::nullopt;
+}
+
+// A derived curve: its own fields, and its source read as a top-level entry's content
+// is (only a kind a derived curve can come from, so the nesting stops there).
+std::optional<Fault> readDerivedFields(const Fields& f, EntryContent& out) {
+  DerivedCurve curve;
+  std::string name;
+  std::optional<Fault> fault;
+  if ((fault = f.text("derived", name, true))) return fault;
+  const std::optional<DerivedKind> kind = derivedKindNamed(name);
+  if (!kind) return Fault{"派生曲线的种类" + quorvel::quoted(name) + "不认识"};
+  curve.kind = *kind;
+  if (curve.kind == DerivedKind::kTangent || curve.kind == DerivedKind::kNormal) {
+    if ((fault = f.text("at", curve.at, true)) ||
+        (fault = f.boolean("vertical", curve.line.vertical)) ||
+        (fault = number(f, "slope", curve.line.slope)) ||
+        (fault = number(f, "intercept", curve.line.intercept)) ||
+        (fault = number(f, "x", curve.line.x)) || (fault = f.text("result", curve.result, true))) {
+      return fault;
+    }
+  } else if (curve.kind == DerivedKind::kArea) {
+    if ((fault = f.text("from", curve.from, true)) || (fault = f.text("to", curve.to, true)) ||
+        (fault = number(f, "integral", curve.integral)) ||
+        (fault = number(f, "area", curve.area)) || (fault = f.text("result", curve.result, true))) {
+      return fault;
+    }
+  }
+  if ((fault = colour(f, curve.colour))) return fault;
+  const Json* source = f.find("source");
+  if (source == nullptr) return Fault{"缺少字段" + quoted("source")};
+  if (!source->is_object()) return Fault{"字段" + quoted("source") + "不是一组命名的字段"};
+  const Fields s(*source);
+  std::string sourceKind;
+  if ((fault = s.text("kind", sourceKind, true))) return fault;
+  if (sourceKind != kClassic && sourceKind != kForm && sourceKind != kPiecewise) {
+    return Fault{"派生曲线的原函数不能是" + quorvel::quoted(sourceKind)};
+  }
+  BoxedContent content{PolarCurve{}};
+  if ((fault = readContent(sourceKind, s, content.content))) return fault;
+  curve.source = SourceBox(content);
+  out = std::move(curve);
   return std::nullopt;
 }
 

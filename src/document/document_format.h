@@ -7,7 +7,7 @@
 //    "entries": [{"kind": "classic", "ticked": true, "family": 3, ...}, ...]}
 //
 // Each entry names its kind ("classic", "form", "parametric", "polar", "equation",
-// "piecewise", "points"); a later kind
+// "piecewise", "points", "derived"); a later kind
 // is one more name with its fields. A file of a later version is refused, never read
 // in part, and so is a damaged one, before anything is replaced by it.
 #include <cstddef>
@@ -23,11 +23,12 @@ inline constexpr const char* kDocumentFormatName = "quorvel-list";
 inline constexpr int kDocumentVersion = 1;
 // Limits that only a damaged or hostile file reaches: the file's size, one text's
 // length (a hundred times the list file's widest field, room for any typed
-// expression) and how deep its brackets nest (the format needs five levels: a
-// piecewise function's pieces are objects in a list).
+// expression) and how deep its brackets nest (the format needs six levels: a
+// piecewise function's pieces are objects in a list, and a derived curve holds its
+// source, which may be a piecewise function).
 inline constexpr std::size_t kMaxDocumentBytes = 32u << 20;
 inline constexpr std::size_t kMaxDocumentText = 5000;
-inline constexpr int kMaxDocumentNesting = 5;
+inline constexpr int kMaxDocumentNesting = 6;
 
 // The text of the document: the list's entries in order, a trailing newline.
 std::string documentBytes(const FunctionList& list);

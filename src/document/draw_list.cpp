@@ -1,13 +1,28 @@
 #include "document/draw_list.h"
 
+#include <optional>
+#include <utility>
+
 namespace quorvel {
+
+namespace {
+
+bool isArea(const EntryCurve& curve) {
+  return curve.derived && curve.derived->kind == DerivedKind::kArea;
+}
+
+}  // namespace
 
 ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture& picture,
                    DrawState& state) {
   ListDrawn out;
   canvas.Cls();
   CurvePainter painter(canvas, picture.settings, state);
+  painter.setDerivedFunctions(picture.derived);
   painter.startPicture();
+  // Every ticked entry read first, so that the shaded areas can go under the lines.
+  std::vector<std::optional<EntryCurve>> curves(list.size());
+  bool areas = false;
   for (std::size_t i = 0; i < list.size(); ++i) {
     const ListEntry& entry = list.at(i);
     if (!entry.ticked) continue;
@@ -16,10 +31,19 @@ ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture&
       out.refused.push_back(EntryRefusal{i, std::move(reading.refusal)});
       continue;
     }
-    painter.draw(*reading.curve, storedEntryDrawing(*reading.curve, picture.settings.level,
-                                                    picture.settings.style));
-    ++out.drawn;
+    areas = areas || isArea(*reading.curve);
+    curves[i] = std::move(reading.curve);
   }
+  const auto drawWhere = [&](bool area) {
+    for (const std::optional<EntryCurve>& curve : curves) {
+      if (!curve || isArea(*curve) != area) continue;
+      painter.draw(*curve,
+                   storedEntryDrawing(*curve, picture.settings.level, picture.settings.style));
+      ++out.drawn;
+    }
+  };
+  if (areas) drawWhere(true);
+  drawWhere(false);
   LabelSpace* texts = painter.finishPicture();
   for (const PictureOverlay& overlay : picture.overlays) overlay(canvas, state.view, texts);
   return out;

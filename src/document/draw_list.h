@@ -22,6 +22,8 @@ struct ListPicture {
   DrawSettings settings;
   RandomNumbers random;  // where expressions of one's own are tried
   std::vector<PictureOverlay> overlays;
+  // What derived curves are drawn from (the analysis gives it).
+  DerivedFunctions derived{};
 };
 
 struct ListDrawn {
@@ -31,7 +33,8 @@ struct ListDrawn {
 
 // Clears `canvas` and draws every ticked entry of `list` in its order, each read by
 // readEntry and drawn as a stored entry is (storedEntryDrawing), the grid under the
-// first, the curves' names or legend over the last, then the overlays. The view and
+// first, the curves' names or legend over the last, then the overlays. The areas of
+// the list go first, under every line. The view and
 // scale are taken from `state` and left there as the draw command leaves them.
 ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture& picture,
                    DrawState& state);

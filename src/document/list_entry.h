@@ -14,6 +14,8 @@
 // Piecewise functions and marked points.
 #include "document/piecewise_curve.h"
 #include "document/point_list.h"
+// Curves derived from another entry (tangents, derivatives, areas).
+#include "document/derived_curve.h"
 
 namespace quorvel {
 
@@ -81,7 +83,15 @@ struct EquationCurve {
 using EntryContent =
     std::variant<ClassicCurve, FormCurve, ParametricCurve, PolarCurve, EquationCurve,
                  // Piecewise functions and marked points.
-                 PiecewiseCurve, PointList>;
+                 PiecewiseCurve, PointList,
+                 // Curves derived from another entry.
+                 DerivedCurve>;
+
+// What a derived curve's SourceBox holds.
+struct BoxedContent {
+  EntryContent content;
+  bool operator==(const BoxedContent&) const = default;
+};
 
 struct ListEntry {
   EntryContent content;

@@ -299,6 +299,8 @@ void setPlaneColour(ListEntry& entry, std::int32_t colour) {
   // Piecewise functions and marked points.
   if (auto* curve = std::get_if<PiecewiseCurve>(&entry.content)) curve->colour = colour;
   if (auto* points = std::get_if<PointList>(&entry.content)) points->colour = colour;
+  // Curves derived from another entry.
+  if (auto* derived = std::get_if<DerivedCurve>(&entry.content)) derived->colour = colour;
 }
 
 std::optional<std::int32_t> planeColour(const ListEntry& entry) {
@@ -308,6 +310,8 @@ std::optional<std::int32_t> planeColour(const ListEntry& entry) {
   // Piecewise functions and marked points.
   if (const auto* curve = std::get_if<PiecewiseCurve>(&entry.content)) return curve->colour;
   if (const auto* points = std::get_if<PointList>(&entry.content)) return points->colour;
+  // Curves derived from another entry.
+  if (const auto* derived = std::get_if<DerivedCurve>(&entry.content)) return derived->colour;
   return std::nullopt;
 }
 

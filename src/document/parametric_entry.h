@@ -73,7 +73,8 @@ std::string printedPolar(const PolarCurve& curve);
 
 // The kind's entry with the colour replaced; the entry of another kind unchanged.
 void setPlaneColour(ListEntry& entry, std::int32_t colour);
-// The colour of a parametric, polar or equation entry; nullopt for another kind.
+// The colour of a parametric, polar, equation, piecewise, points or derived entry; nullopt
+// for another kind.
 std::optional<std::int32_t> planeColour(const ListEntry& entry);
 
 }  // namespace quorvel

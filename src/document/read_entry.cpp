@@ -15,6 +15,7 @@
 #include "catalogue/parameter_slots.h"
 #include "catalogue/stored_text.h"
 #include "catalogue/textbook_form.h"
+#include "document/derived_entry.h"
 #include "document/form_entry.h"
 #include "document/parametric_entry.h"
 #include "document/piecewise_entry.h"
@@ -288,6 +289,10 @@ EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
     return readPiecewise(*curve, nullptr);
   }
   if (const auto* points = std::get_if<PointList>(&entry.content)) return readPointList(*points);
+  // Curves derived from another entry.
+  if (const auto* derived = std::get_if<DerivedCurve>(&entry.content)) {
+    return readDerived(*derived, random);
+  }
   return *readPlaneEntry(entry);
 }
 

@@ -48,6 +48,8 @@ struct EntryCurve {
   // A piecewise function, or marked points (params names the family).
   std::optional<PiecewiseShape> piecewise{};
   std::optional<PointsShape> points{};
+  // A curve derived from another entry (a tangent, a derivative, an area).
+  std::optional<DerivedShape> derived{};
 };
 
 // The box whose text refused the entry: the evaluator's status on its text and where

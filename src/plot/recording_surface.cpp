@@ -31,7 +31,8 @@ int argCount(SurfaceCallKind kind) {
     case SurfaceCallKind::Resize:
     case SurfaceCallKind::PSet:
     case SurfaceCallKind::Print: return 2;
-    case SurfaceCallKind::FontSize: return 1;
+    case SurfaceCallKind::FontSize:
+    case SurfaceCallKind::FillPolygon: return 1;
     case SurfaceCallKind::Scale:
     case SurfaceCallKind::Line:
     case SurfaceCallKind::FillBox: return 4;
@@ -86,6 +87,10 @@ void appendTraceLine(std::string& out, const SurfaceCall& call) {
     out += '\t';
     appendEscaped(out, call.text);
   }
+  for (const float v : call.points) {
+    out += '\t';
+    appendNumber(out, v);
+  }
 }
 
 }  // namespace
@@ -129,6 +134,16 @@ SurfaceCall SurfaceCall::fillBox(float x1, float y1, float x2, float y2) {
   return withArgs(SurfaceCallKind::FillBox, x1, y1, x2, y2);
 }
 
+SurfaceCall SurfaceCall::fillPolygon(const std::vector<PolygonPoint>& points, double opacity) {
+  SurfaceCall call = withArgs(SurfaceCallKind::FillPolygon, static_cast<float>(opacity), 0);
+  call.points.reserve(points.size() * 2);
+  for (const PolygonPoint& p : points) {
+    call.points.push_back(p.x);
+    call.points.push_back(p.y);
+  }
+  return call;
+}
+
 const char* kindName(SurfaceCallKind kind) {
   switch (kind) {
     case SurfaceCallKind::Resize: return "Resize";
@@ -144,6 +159,7 @@ const char* kindName(SurfaceCallKind kind) {
     case SurfaceCallKind::Smooth: return "Smooth";
     case SurfaceCallKind::FillBox: return "FillBox";
     case SurfaceCallKind::Circle: return "Circle";
+    case SurfaceCallKind::FillPolygon: return "FillPolygon";
   }
   return "?";
 }
@@ -208,6 +224,10 @@ void RecordingSurface::onCircle(float x, float y, float radiusPixels, bool fille
 
 void RecordingSurface::onFillBox(float x1, float y1, float x2, float y2) {
   calls_.push_back(SurfaceCall::fillBox(x1, y1, x2, y2));
+}
+
+void RecordingSurface::onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) {
+  calls_.push_back(SurfaceCall::fillPolygon(points, opacity));
 }
 
 }  // namespace quorvel

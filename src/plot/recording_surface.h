@@ -25,7 +25,8 @@ enum class SurfaceCallKind {
   FontSize,
   Smooth,
   FillBox,
-  Circle
+  Circle,
+  FillPolygon
 };
 
 // One call on the surface. The float arguments are kept as the caller gave them:
@@ -39,12 +40,14 @@ enum class SurfaceCallKind {
 //   FontSize  args = points as kept; Smooth value = 0 or 1.
 //   FillBox   args = x1, y1, x2, y2
 //   Circle    args = x, y, radius in pixels; value = 1 filled, 0 a ring
+//   FillPolygon args = opacity; points = x1, y1, x2, y2, … of the corners
 // Unused fields stay zero / empty.
 struct SurfaceCall {
   SurfaceCallKind kind = SurfaceCallKind::Cls;
   std::array<float, 4> args{};
   std::int32_t value = 0;
   std::string text;
+  std::vector<float> points{};
 
   static SurfaceCall resize(float widthTwips, float heightTwips);
   static SurfaceCall scale(float x1, float y1, float x2, float y2);
@@ -59,6 +62,7 @@ struct SurfaceCall {
   static SurfaceCall smooth(bool on);
   static SurfaceCall fillBox(float x1, float y1, float x2, float y2);
   static SurfaceCall circle(float x, float y, float radiusPixels, bool filled);
+  static SurfaceCall fillPolygon(const std::vector<PolygonPoint>& points, double opacity);
 
   bool operator==(const SurfaceCall&) const = default;
 };
@@ -100,6 +104,7 @@ class RecordingSurface : public Surface {
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
   void onCircle(float x, float y, float radiusPixels, bool filled) override;
+  void onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) override;
 
  private:
   std::vector<SurfaceCall> calls_;

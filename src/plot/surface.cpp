@@ -166,6 +166,12 @@ void Surface::FillBox(float x1, float y1, float x2, float y2) {
   onPictureChanged();
 }
 
+void Surface::FillPolygon(const std::vector<PolygonPoint>& points, double opacity) {
+  if (points.size() < 3 || !(opacity > 0)) return;
+  onFillPolygon(points, std::min(opacity, 1.0));
+  onPictureChanged();
+}
+
 bool Surface::RestorePicture() {
   if (!onRestorePicture()) return false;
   onPictureChanged();

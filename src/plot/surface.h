@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -25,6 +26,13 @@ struct PlotDot {
   float fromX = 0;
   float fromY = 0;
   bool joined = false;
+};
+
+// A corner of a filled polygon, in user units.
+struct PolygonPoint {
+  float x = 0;
+  float y = 0;
+  bool operator==(const PolygonPoint&) const = default;
 };
 
 class Surface {
@@ -84,6 +92,10 @@ class Surface {
   // (filled), or a ring DrawWidth wide around the background's colour (a point a
   // curve comes up to but does not hold). The current position moves to the centre.
   void Circle(float x, float y, float radiusPixels, bool filled);
+  // The polygon through `points` (three or more) filled with ForeColor at `opacity`
+  // (from 0, clear, to 1), what was drawn before showing through: a shaded area that
+  // lies under the curves. The current position stays where it was.
+  void FillPolygon(const std::vector<PolygonPoint>& points, double opacity);
 
   // Beyond the picture box, for the picture's style; a surface may ignore them. The
   // size of Print's text in points (9, the picture box's font, at first) and smooth
@@ -142,6 +154,9 @@ class Surface {
   // By default the ring as Line calls around the centre (a filled one with a dot of
   // the disc's size in the middle), which every surface draws.
   virtual void onCircle(float x, float y, float radiusPixels, bool filled);
+  // By default nothing: a surface that keeps no areas (the list's own pictures have
+  // none) leaves them out.
+  virtual void onFillPolygon(const std::vector<PolygonPoint>& /*points*/, double /*opacity*/) {}
   // By default PSet and Line one dot after the other, so that every call is seen.
   // An override draws exactly the same pixels; PlotDots sets the current position.
   virtual void onPlotDots(const PlotDot* dots, std::size_t count);

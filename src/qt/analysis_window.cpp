@@ -53,10 +53,19 @@ AnalysisWindow::AnalysisWindow(Program& program, QWidget* owner)
                                 &f.cmdTangentAtTrace}) {
     new CommandButtonBinder(*button, new QPushButton(this));
   }
+  // Curves derived from the chosen curve.
+  for (Label* label : {&f.lblArea, &f.lblAreaFrom, &f.lblAreaTo, &f.lblAreaResult}) {
+    new LabelBinder(*label, new LabelWidget(this));
+  }
+  for (TextBox* box : {&f.txtAreaFrom, &f.txtAreaTo}) new LineEditBinder(*box, new QLineEdit(this));
+  for (CommandButton* button :
+       {&f.cmdAddTangent, &f.cmdAddNormal, &f.cmdAddDerivative, &f.cmdAddSecond, &f.cmdAddArea}) {
+    new CommandButtonBinder(*button, new QPushButton(this));
+  }
   for (Grid* grid : {&f.grdPoints, &f.grdValues, &f.grdMonotonic})
     new GridBinder(*grid, new QTableWidget(this));
   // Section headings stand out from the captions beside the inputs.
-  for (const char* heading : {"lblPoints", "lblTable", "lblMonotonic", "lblTangent"}) {
+  for (const char* heading : {"lblPoints", "lblTable", "lblMonotonic", "lblTangent", "lblArea"}) {
     if (QWidget* w = controlWidget(QString::fromLatin1(heading))) {
       QFont bold = w->font();
       bold.setBold(true);

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRect>
 #include <QString>
 #include <algorithm>
@@ -532,6 +533,29 @@ void RasterSurface::onFillBox(float x1, float y1, float x2, float y2) {
   flushStrokes();  // the box over what was drawn before it
   QPainter& painter = activePainter();
   painter.fillRect(QRectF(left, top, right - left, bottom - top), QColor::fromRgb(penRgb_));
+}
+
+void RasterSurface::onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) {
+  if (image_.isNull()) return;
+  // Kept near the picture: the painter takes no positions far beyond it.
+  const double width = AreaWidthPixels(), height = AreaHeightPixels();
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const PolygonPoint& point : points) {
+    const PixelPoint p = toPixels(point.x, point.y);
+    if (!std::isfinite(p.column) || !std::isfinite(p.row)) return;
+    polygon.append(
+        QPointF(std::clamp(p.column, -2.0, width + 2), std::clamp(p.row, -2.0, height + 2)));
+  }
+  flushStrokes();  // the area over what was drawn before it
+  QPainter& painter = activePainter();
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  QColor colour = QColor::fromRgb(penRgb_);
+  colour.setAlphaF(static_cast<float>(opacity));
+  painter.setBrush(colour);
+  painter.drawPolygon(polygon);
+  painter.restore();
 }
 
 void RasterSurface::onCircle(float x, float y, float radiusPixels, bool filled) {

@@ -79,6 +79,7 @@ class RasterSurface : public Surface {
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
   void onCircle(float x, float y, float radiusPixels, bool filled) override;
+  void onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) override;
   bool onKeepPicture() override;
   bool onRestorePicture() override;
   // Aliased: the same pixels as PSet and Line one by one, each point converted to

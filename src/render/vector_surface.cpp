@@ -129,6 +129,20 @@ void VectorSurface::onFillBox(float x1, float y1, float x2, float y2) {
   marks_.push_back(Mark{Mark::Kind::Box, from, to, penColour(), DrawWidth(), {}, 0, 0, false});
 }
 
+void VectorSurface::onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) {
+  const double width = AreaWidthPixels(), height = AreaHeightPixels();
+  Mark mark{Mark::Kind::Polygon, {}, {}, penColour(), DrawWidth(), {}, 0, 0, false};
+  for (const PolygonPoint& point : points) {
+    const PixelPoint p = toPixels(point.x, point.y);
+    if (!std::isfinite(p.column) || !std::isfinite(p.row)) return;
+    // Kept near the picture, as a box is cut to it.
+    mark.polygon.emplace_back(std::clamp(p.column, -2.0, width + 2),
+                              std::clamp(p.row, -2.0, height + 2));
+  }
+  mark.opacity = opacity;
+  marks_.push_back(std::move(mark));
+}
+
 void VectorSurface::onCircle(float x, float y, float radiusPixels, bool filled) {
   const PixelPoint p = toPixels(x, y);
   const QPointF at(p.column, p.row);
@@ -159,6 +173,15 @@ std::vector<VectorSurface::Shape> VectorSurface::shapes() const {
       const Mark& m = marks_[i];
       if (m.kind == Mark::Kind::Text) {
         texts.push_back(&m);
+        continue;
+      }
+      if (m.kind == Mark::Kind::Polygon) {
+        Shape s;
+        s.kind = Shape::Kind::Polygon;
+        s.colour = m.colour;
+        s.points = m.polygon;
+        s.opacity = m.opacity;
+        out.push_back(std::move(s));
         continue;
       }
       if (m.kind == Mark::Kind::Circle) {
@@ -278,6 +301,14 @@ void VectorSurface::paint(QPainter& painter) const {
       case Shape::Kind::Box:
         painter.fillRect(QRectF(s.points.front(), s.points.back()), colour);
         break;
+      case Shape::Kind::Polygon: {
+        QColor fill = colour;
+        fill.setAlphaF(static_cast<float>(s.opacity));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPolygon(s.points.data(), static_cast<int>(s.points.size()));
+        break;
+      }
       case Shape::Kind::Circle:
         if (s.filled) {
           painter.setPen(Qt::NoPen);

@@ -31,7 +31,7 @@ class VectorSurface : public Surface {
 
   // One shape as it is painted, in pixels from the drawing area's top-left corner.
   struct Shape {
-    enum class Kind { Polyline, Dot, Text, Box, Circle };
+    enum class Kind { Polyline, Dot, Text, Box, Circle, Polygon };
     Kind kind = Kind::Dot;
     QRgb colour = 0;
     int width = 1;                // pen width in pixels (lines and dots)
@@ -41,6 +41,7 @@ class VectorSurface : public Surface {
     int fontPixels = 12;  // text: the size of its font
     double radius = 0;    // circle: its outer radius in pixels
     bool filled = false;  // circle: a disc, or a ring around white
+    double opacity = 1;   // polygon: its fill's
   };
 
   // The shapes in painting order: what was drawn since the last Cls, joined and cut
@@ -62,11 +63,12 @@ class VectorSurface : public Surface {
   void onPrint(float x, float y, const std::string& text) override;
   void onFillBox(float x1, float y1, float x2, float y2) override;
   void onCircle(float x, float y, float radiusPixels, bool filled) override;
+  void onFillPolygon(const std::vector<PolygonPoint>& points, double opacity) override;
 
  private:
   // One drawing call in pixels, with the pen it was drawn with.
   struct Mark {
-    enum class Kind { Line, Dot, Text, Box, Circle };
+    enum class Kind { Line, Dot, Text, Box, Circle, Polygon };
     Kind kind;
     QPointF from, to;  // a dot and a text use `from` only; a box's corners
     QRgb colour;
@@ -75,6 +77,8 @@ class VectorSurface : public Surface {
     int fontPixels;
     double radius = 0;  // a circle's
     bool filled = false;
+    std::vector<QPointF> polygon{};  // a polygon's corners
+    double opacity = 1;
   };
 
   QRgb penColour() const;

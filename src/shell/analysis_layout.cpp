@@ -38,6 +38,9 @@ void placeBox(TextBox& box, int left, int top, int width, const char* text, cons
   box.setToolTipText(toolTip);
 }
 
+// The last row of the curves derived from the chosen one.
+constexpr int kDerivedBottom = 10440 + kBoxHeight;
+
 }  // namespace
 
 void frmAnalysis::buildControls() {
@@ -79,16 +82,45 @@ void frmAnalysis::buildControls() {
               "把函数值表导出为CSV文件");
 
   placeLabel(lblMonotonic, kMargin, 7560, "单调区间与极值");
-  grdMonotonic.setBounds(kMargin, 7890, kInnerWidth, 1650);
-  placeLabel(lblTangent, kMargin, 9720, "切线");
-  placeLabel(lblTangentAt, 720, 9720, "ｘ₀＝");
-  placeBox(txtTangentAt, 1320, 9690, 1200, "", "在这一点作曲线的切线，画在图上");
-  placeButton(cmdTangentAtTrace, 2640, 9660, "在追踪点作切线",
-              "以跟踪在图上点选（或最后显示）的曲线点作切线");
-  cmdTangentAtTrace.setWidth(kInnerWidth + kMargin - 2640);
+  grdMonotonic.setBounds(kMargin, 7890, kInnerWidth, 1290);
+  placeLabel(lblTangent, kMargin, 9360, "切线");
+  placeLabel(lblTangentAt, 720, 9360, "ｘ₀＝");
+  placeBox(txtTangentAt, 1320, 9330, 900, "", "在这一点作曲线的切线，画在图上");
   // The equation, or why there is no tangent, on a line of its own: the reasons are long.
-  placeLabel(lblTangentLine, kMargin, 10080, "");
-  Height = 10080 + kBoxHeight + kMargin;
+  placeLabel(lblTangentLine, kMargin, 9720, "");
+  placeDerivedControls();
+  Height = kDerivedBottom + kMargin;
+}
+
+// Each button beside the box or heading it takes its number from.
+void frmAnalysis::placeDerivedControls() {
+  constexpr int kFirst = 2640, kSecond = 4020, kWidth = 1260;
+  // The tangent's row is shared by the box and three buttons.
+  constexpr int kTangentRow = 9290, kRowButton = 960;
+  const auto place = [](CommandButton& button, int left, int top, const char* caption,
+                        const char* toolTip) {
+    placeButton(button, left, top, caption, toolTip);
+    button.setBounds(left, top, kWidth, kButtonHeight);
+  };
+  place(cmdAddDerivative, kFirst, 7500, "导函数 f′", "把导函数ｙ＝ｆ′（ｘ）的图像加入函数列表");
+  place(cmdAddSecond, kSecond, 7500, "二阶导 f″", "把二阶导函数ｙ＝ｆ″（ｘ）的图像加入函数列表");
+  const auto rowButton = [](CommandButton& button, int left, const char* caption,
+                            const char* toolTip) {
+    placeButton(button, left, kTangentRow, caption, toolTip);
+    button.setBounds(left, kTangentRow, kRowButton, kButtonHeight);
+  };
+  rowButton(cmdTangentAtTrace, 2280, "取追踪点", "以跟踪在图上点选（或最后显示）的曲线点作切线");
+  rowButton(cmdAddTangent, 3300, "加入切线", "把这一点的切线加入函数列表");
+  rowButton(cmdAddNormal, 4320, "加入法线", "把这一点的法线加入函数列表");
+  placeLabel(lblArea, kMargin, 10110, "面积");
+  placeLabel(lblAreaFrom, 720, 10110, "ａ＝");
+  placeBox(txtAreaFrom, 1140, 10080, 900, "", "积分区间的左端");
+  placeLabel(lblAreaTo, 2160, 10110, "ｂ＝");
+  placeBox(txtAreaTo, 2580, 10080, 900, "", "积分区间的右端");
+  place(cmdAddArea, kSecond, 10040, "加入面积",
+        "求ａ到ｂ的定积分与曲线和ｘ轴之间的面积，把阴影面积加入函数列表");
+  // The integral and the area, or why there are none.
+  placeLabel(lblAreaResult, kMargin, 10440, "");
 }
 
 }  // namespace quorvel

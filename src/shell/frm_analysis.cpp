@@ -109,6 +109,12 @@ void frmAnalysis::wireHandlers() {
   cmdCopyValues.Click = [this] { cmdCopyValues_Click(); };
   cmdExportValues.Click = [this] { cmdExportValues_Click(); };
   cmdTangentAtTrace.Click = [this] { cmdTangentAtTrace_Click(); };
+  // Curves derived from the chosen curve.
+  cmdAddTangent.Click = [this] { cmdAddTangent_Click(); };
+  cmdAddNormal.Click = [this] { cmdAddNormal_Click(); };
+  cmdAddDerivative.Click = [this] { cmdAddDerivative_Click(); };
+  cmdAddSecond.Click = [this] { cmdAddSecond_Click(); };
+  cmdAddArea.Click = [this] { cmdAddArea_Click(); };
   // c is taken as it is typed; a change of the selection alone changes nothing.
   valueSubscription_ = txtValue.subscribe([this, typed = txtValue.Text()]() mutable {
     if (txtValue.Text() == typed) return;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysis/analysed_curve.h"
+#include "analysis/derived_calculus.h"
 #include "analysis/key_points.h"
 #include "analysis/tangent_line.h"
 #include "analysis/trace.h"
@@ -84,6 +85,15 @@ class frmAnalysis : public Window {
   Label lblTangentLine{"lblTangentLine"};
   // The tangent at the trace's point: its x₀, t₀ (θ₀) or point put in the box.
   CommandButton cmdTangentAtTrace{"cmdTangentAtTrace"};
+  // Curves derived from the chosen curve y = f(x), added to the list as entries of
+  // their own: the tangent and normal at x₀, f′ and f″, the area from a to b with its
+  // integral shown (analysis_derived.cpp).
+  CommandButton cmdAddTangent{"cmdAddTangent"}, cmdAddNormal{"cmdAddNormal"};
+  CommandButton cmdAddDerivative{"cmdAddDerivative"}, cmdAddSecond{"cmdAddSecond"};
+  Label lblArea{"lblArea"}, lblAreaFrom{"lblAreaFrom"}, lblAreaTo{"lblAreaTo"};
+  TextBox txtAreaFrom{"txtAreaFrom"}, txtAreaTo{"txtAreaTo"};
+  CommandButton cmdAddArea{"cmdAddArea"};
+  Label lblAreaResult{"lblAreaResult"};
   TraceMarker marker;
 
   // Puts text on the clipboard; the toolkit gives it (nothing is copied without one).
@@ -102,6 +112,12 @@ class frmAnalysis : public Window {
   void cmdCopyPoints_Click();
   void cmdCopyValues_Click();
   void cmdExportValues_Click();
+  // Curves derived from the chosen curve.
+  void cmdAddTangent_Click();
+  void cmdAddNormal_Click();
+  void cmdAddDerivative_Click();
+  void cmdAddSecond_Click();
+  void cmdAddArea_Click();
 
   // The pointer over the picture at (x, y) view units: while tracing, places the marker,
   // shows the point in lblTrace and returns the read-out's text for it (nullopt: the
@@ -110,7 +126,7 @@ class frmAnalysis : public Window {
   // The pointer has left the picture: no marker, no traced point.
   void pointerLeft();
   // A click on the picture at (x, y) view units: while tracing, the point under it is
-  // the one 在追踪点作切线 takes (until another click), so that the pointer may cross
+  // the one 取追踪点 takes (until another click), so that the pointer may cross
   // the picture on its way to the button.
   void pointerClicked(float x, float y);
   void cmdTangentAtTrace_Click();
@@ -128,6 +144,7 @@ class frmAnalysis : public Window {
 
  private:
   void buildControls();
+  void placeDerivedControls();
   void wireHandlers();
   // The combos follow the list's lines; a choice stays while its line does.
   void followLines();
@@ -153,6 +170,9 @@ class frmAnalysis : public Window {
   std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
   void drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const;
   static Region viewRegion(const ViewState& view);
+  // Makes the derived curve of the chosen line and adds it to the list; the reason
+  // goes to `status` when it cannot be made.
+  void addDerived(const DerivedRequest& request, Label& status);
 
   Program& program_;
   int linesSubscription_ = 0;

@@ -198,6 +198,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // A list opened (or recovered) anew: no steps to undo into another list; it counts
   // as saved unless `saved` is false (a recovered list is saved nowhere).
   void startNewDocument(bool saved = true);
+  // A new entry at the end of the list (a curve derived in the analysis window) as one
+  // undo step, the picture drawn again; false, with a message, when the working list
+  // could not be written (analysis_derived.cpp).
+  bool appendEntry(ListEntry entry);
 
   // ---- editing a line (list_edits.cpp) ----
   // Loads line `line`'s curve into the 绘制 page (family, form, texts, ranges, 整数,

@@ -2,6 +2,7 @@
 // tick handler. Line i of lstExist shows entry i of the document.
 #include <algorithm>
 
+#include "analysis/derived_calculus.h"
 #include "catalogue/curve_rules.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
@@ -85,7 +86,7 @@ void frmControl::drawPicture(Surface& target, const FunctionList& list, DrawStat
     return;
   }
   setMousePointer(kHourglass);
-  ListPicture picture{drawSettings(), randomNumbers(), pictureOverlays};
+  ListPicture picture{drawSettings(), randomNumbers(), pictureOverlays, derivedFunctions()};
   const ListDrawn drawn = drawList(target, list, picture, state);
   frmQuorvel& mainWindow = program_.main;
   if (drawn.drawn > 0 && !mainWindow.Visible()) mainWindow.Show();

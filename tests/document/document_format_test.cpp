@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"TextTooLong",
                 withEntry(R"({"kind": "polar", "rho": ")" + std::string(5001, 'x') + "\"}"),
                 "5000"},
-        Damaged{"NestedTooDeep", withEntry(R"({"kind": "polar", "rho": [[["1"]]]})"), "嵌套"},
+        Damaged{"NestedTooDeep", withEntry(R"({"kind": "polar", "rho": [[[["1"]]]]})"), "嵌套"},
         Damaged{"TooManyEntries", withEntry([] {
                   std::string many = "{}";
                   for (int i = 0; i < kMaxListRecords; ++i) many += ",{}";

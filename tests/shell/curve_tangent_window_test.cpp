@@ -1,6 +1,6 @@
 // The analysis window's tangent of curves that are no function of x: the box takes t₀
 // or θ₀ of a parametric or polar curve and a point of an equation or a conic, the line
-// is drawn across the picture, and 在追踪点作切线 takes the point picked with the trace.
+// is drawn across the picture, and 取追踪点 takes the point picked with the trace.
 #include <cmath>
 #include <string>
 #include <vector>
