@@ -55,8 +55,7 @@ inline constexpr const char* kMessageEquationNoTable = "方程不列数值表";
 inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐项累加和，不作曲线分析";
 // Marked points are data, not a curve.
 inline constexpr const char* kMessagePointsNotAnalysed = "点是标出的数据，不作曲线分析";
-inline constexpr const char* kMessageDerivedNotAnalysed =
-    "切线、导函数与面积是由另一条曲线得出的，请分析原来的函数";
+inline constexpr const char* kMessageDerivedNotAnalysed = "由另一条曲线得出，请分析原来的曲线";
 
 class AnalysedCurve {
  public:
