@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/curve_painter.h"
+#include "document/plane_curve_painting.h"
 #include "plot/palette.h"
 #include "plot/parametric_sampler.h"
 
@@ -78,22 +79,7 @@ void paintFunctionCurve(Surface& canvas, const ViewState& view, const CurveFunct
   const CurveFunction x = [](double t) -> std::optional<double> { return t; };
   const SampledCurve sampled =
       sampleParametric(x, f, ParameterRange{frame.left, frame.right()}, frame, sampling);
-  const double zoom = zoomOf(view);
-  std::vector<PlotDot> dots;
-  for (const PlanePolyline& line : sampled.polylines) {
-    dots.clear();
-    for (const PlanePoint& p : line.points) {
-      PlotDot dot{.x = static_cast<float>(p.x * zoom), .y = static_cast<float>(p.y * zoom)};
-      if (!dots.empty()) {
-        dot.fromX = dots.back().x;
-        dot.fromY = dots.back().y;
-        dot.joined = true;
-      }
-      dots.push_back(dot);
-    }
-    canvas.PlotDots(dots.data(), dots.size());
-    if (drawnDots != nullptr) drawnDots->insert(drawnDots->end(), dots.begin(), dots.end());
-  }
+  plotPolylines(canvas, sampled, zoomOf(view), drawnDots);
 }
 
 std::vector<PolygonPoint> areaPolygon(const ViewState& view, int areaWidthPixels,

@@ -29,7 +29,11 @@ void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveSha
   const PixelFrame frame = frameOfView(view, canvas.AreaWidthPixels(), canvas.AreaHeightPixels());
   if (!frame.valid()) return;
   const SampledCurve sampled = samplePlaneCurve(curve, frame, steps);
-  const double scale = view.zoomScale;
+  plotPolylines(canvas, sampled, view.zoomScale, drawnDots);
+}
+
+void plotPolylines(Surface& canvas, const SampledCurve& sampled, double scale,
+                   std::vector<PlotDot>* drawnDots) {
   std::vector<PlotDot> dots;
   for (const PlanePolyline& line : sampled.polylines) {
     dots.clear();

@@ -16,6 +16,11 @@ namespace quorvel {
 void paintPlaneCurve(Surface& canvas, const ViewState& view, const PlaneCurveShape& curve,
                      int steps, std::vector<PlotDot>* drawnDots);
 
+// The sampler's polylines drawn as runs of joined dots in view units (curve units times
+// `scale`); `drawnDots` gets every dot drawn.
+void plotPolylines(Surface& canvas, const SampledCurve& sampled, double scale,
+                   std::vector<PlotDot>* drawnDots);
+
 // The polylines paintPlaneCurve draws, in curve units.
 SampledCurve samplePlaneCurve(const PlaneCurveShape& curve, const PixelFrame& frame, int steps);
 
