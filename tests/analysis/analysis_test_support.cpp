@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/analysis_text.h"
+#include "catalogue/families.h"
 
 namespace quorvel::test {
 
@@ -61,6 +62,19 @@ ScalarFunction real(double (*f)(double)) {
 
 ScalarFunction curveFunctionOf(const CurveParams& params) {
   return [curve = curveOf(params)](double x) { return curve.valueAt(0, x); };
+}
+
+ListEntry customEntry(const std::string& expression, std::int32_t colour) {
+  FuncRecord r;
+  r.family = kCustomFamily;
+  r.para1 = expression;
+  r.zeroPara23 = true;
+  r.color = colour;
+  r.rangeX1 = kOpenLow;
+  r.rangeX2 = kOpenHigh;
+  r.rangeY1 = kOpenLow;
+  r.rangeY2 = kOpenHigh;
+  return ListEntry{ClassicCurve(r), true, {}};
 }
 
 }  // namespace quorvel::test

@@ -8,12 +8,16 @@
 #include "analysis/analysed_curve.h"
 #include "analysis/key_points.h"
 #include "analysis/search.h"
+#include "document/list_entry.h"
 
 namespace quorvel::test {
 
 // The curve of the parameters, limited to `own`; fails the test when it is refused.
 AnalysedCurve curveOf(const CurveParams& c, const Region& own = {});
 CurveParams expression(const std::string& text);
+
+// A list entry y = expression of the custom family, over the whole plane.
+ListEntry customEntry(const std::string& expression, std::int32_t colour = 0x0000FF);
 
 // A function of the C library as the calculus cores take one: failing where it is not
 // finite.

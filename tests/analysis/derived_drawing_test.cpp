@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/derived_calculus.h"
+#include "analysis_test_support.h"
 #include "catalogue/families.h"
 #include "document/draw_list.h"
 #include "plot/recording_surface.h"
@@ -17,18 +18,7 @@
 namespace quorvel {
 namespace {
 
-ListEntry customEntry(const std::string& expression, std::int32_t colour) {
-  FuncRecord r;
-  r.family = kCustomFamily;
-  r.para1 = expression;
-  r.zeroPara23 = true;
-  r.color = colour;
-  r.rangeX1 = kOpenLow;
-  r.rangeX2 = kOpenHigh;
-  r.rangeY1 = kOpenLow;
-  r.rangeY2 = kOpenHigh;
-  return ListEntry{ClassicCurve(r), true, {}};
-}
+using test::customEntry;
 
 ListEntry made(const ListEntry& source, const DerivedRequest& request) {
   DerivedMaking making = makeDerivedEntry(source, request, seededRandom(1));

@@ -2,6 +2,7 @@
 // document of named fields, independent of their source once made, and refused with
 // the reason when they cannot be made or read.
 #include "analysis/derived_calculus.h"
+#include "analysis_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,7 @@
 namespace quorvel {
 namespace {
 
-ListEntry customEntry(const std::string& expression, std::int32_t colour = 0x0000FF) {
-  FuncRecord r;
-  r.family = kCustomFamily;
-  r.para1 = expression;
-  r.zeroPara23 = true;
-  r.color = colour;
-  r.rangeX1 = kOpenLow;
-  r.rangeX2 = kOpenHigh;
-  r.rangeY1 = kOpenLow;
-  r.rangeY2 = kOpenHigh;
-  return ListEntry{ClassicCurve(r), true, {}};
-}
+using test::customEntry;
 
 ListEntry made(const ListEntry& source, const DerivedRequest& request) {
   const DerivedMaking making = makeDerivedEntry(source, request, seededRandom(1));
