@@ -42,6 +42,17 @@ std::optional<double> numberOf(const std::string& text) {
   return value;
 }
 
+// The second curve of an area read as its first is; the reason it cannot be, or empty.
+std::string secondCurve(const ListEntry& entry, const RandomNumbers& random,
+                        std::optional<CurveFunction>& out) {
+  if (!derivableContent(entry.content)) return kMessageDerivedSource;
+  const EntryReading read = readEntry(entry, random);
+  if (!read.curve) return read.refusal.message;
+  std::string reason;
+  out = sourceFunction(*read.curve, reason);
+  return out ? std::string() : reason;
+}
+
 DerivedMaking refusedWith(std::string reason) {
   DerivedMaking out;
   out.reason = std::move(reason);
@@ -83,7 +94,17 @@ DerivedMaking makeDerivedEntry(const ListEntry& source, const DerivedRequest& re
       curve.to = storedNumber(request.to);
       const std::optional<double> a = numberOf(curve.from), b = numberOf(curve.to);
       if (!a || !b) return refusedWith(kMessageDerivedNumber);
-      IntegralOutcome integral = integrate(*f, *a, *b);
+      IntegralOutcome integral;
+      if (request.with) {
+        std::optional<CurveFunction> g;
+        if (std::string why = secondCurve(*request.with, random, g); !why.empty()) {
+          return refusedWith(std::move(why));
+        }
+        integral = integrateBetween(*f, *g, *a, *b);
+        curve.with = SourceBox(BoxedContent{request.with->content});
+      } else {
+        integral = integrate(*f, *a, *b);
+      }
       if (!integral.result) return refusedWith(integral.reason);
       curve.integral = integral.result->integral;
       curve.area = integral.result->area;

@@ -1,8 +1,8 @@
 #pragma once
 // Derived entries made from a y = f(x) entry of the list — its tangent or normal at
-// x₀, f′, f″, the area under it from a to b — with the same cores as quorvel
-// tangent, derivative and integral; and the functions the picture draws them from.
-// The window and the command line make them here.
+// x₀, f′, f″, the area under it or between it and a second curve from a to b — with the same cores
+// as quorvel tangent, derivative and integral; and the functions the picture draws them from. The
+// window and the command line make them here.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +20,7 @@ struct DerivedRequest {
   std::string at;                      // x₀ of a tangent or normal
   std::string from, to;                // a and b of an area
   std::optional<std::int32_t> colour;  // the source's colour when none is given
+  std::optional<ListEntry> with;       // an area's second curve; none for the x axis
 };
 
 struct DerivedMaking {
@@ -30,7 +31,8 @@ struct DerivedMaking {
 
 // The derived entry of `source`, holding a copy of its definition; refused with a
 // message for a source of another kind or that is no function of x, a number that is
-// not one, a point without a tangent, an interval holding a pole.
+// not one, a point without a tangent, an interval holding a pole (of either curve of an
+// area between two).
 DerivedMaking makeDerivedEntry(const ListEntry& source, const DerivedRequest& request,
                                const RandomNumbers& random);
 

@@ -3,7 +3,8 @@
 // derivative f′ or f″, the area under it from a to b — as the list keeps it: what it
 // is, its own texts, and a copy of the source entry's definition, so that editing or
 // deleting the source later leaves it as it was made. What the calculus gave when it
-// was made (the line, the area) is kept with it for the same reason.
+// was made (the line, the area) is kept with it for the same reason. An area between
+// two curves keeps a copy of the second curve too.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,6 +48,7 @@ struct DerivedCurve {
   std::string from, to;  // a and b of an area
   std::int32_t colour = 0;
   SourceBox source;
+  SourceBox with;  // the second curve of an area between two; empty for the x axis
   // Kept from when the entry was made: the tangent's or normal's line and its equation
   // as printed ("y = 2x − 1"); the area's signed integral and area and the area as
   // printed ("2").
@@ -66,6 +68,7 @@ struct DerivedShape {
   double at = 0, from = 0, to = 0;
   DerivedLine line;
   std::shared_ptr<const EntryCurve> source;
+  std::shared_ptr<const EntryCurve> with;  // an area's second curve; null for the x axis
 };
 
 }  // namespace quorvel

@@ -62,7 +62,8 @@ std::optional<DerivedKind> derivedKindNamed(const std::string& name) {
   return std::nullopt;
 }
 
-std::string derivedLine(const DerivedCurve& curve, const std::string& sourcePrinted) {
+std::string derivedLine(const DerivedCurve& curve, const std::string& sourcePrinted,
+                        const std::string& withPrinted) {
   switch (curve.kind) {
     case DerivedKind::kTangent:
       return "切线 x₀ = " + textbookExpression(curve.at) + ": " + curve.result;
@@ -70,25 +71,55 @@ std::string derivedLine(const DerivedCurve& curve, const std::string& sourcePrin
       return "法线 x₀ = " + textbookExpression(curve.at) + ": " + curve.result;
     case DerivedKind::kDerivative: return "y = f′(x), " + namedSource(sourcePrinted);
     case DerivedKind::kSecondDerivative: return "y = f″(x), " + namedSource(sourcePrinted);
-    case DerivedKind::kArea:
-      return "面积 [" + textbookExpression(curve.from) + ", " + textbookExpression(curve.to) +
-             "] = " + curve.result;
+    case DerivedKind::kArea: {
+      const std::string interval =
+          "面积 [" + textbookExpression(curve.from) + ", " + textbookExpression(curve.to) + "]";
+      if (curve.with.get() == nullptr) return interval + " = " + curve.result;
+      return interval + ": " + sourcePrinted + " 与 " + withPrinted + " 之间 = " + curve.result;
+    }
   }
   return {};
 }
 
-EntryReading readDerived(const DerivedCurve& curve, const RandomNumbers& random) {
-  const BoxedContent* source = curve.source.get();
-  if (source == nullptr) return refused(kMessageDerivedNoSource, derivedLine(curve, ""));
+namespace {
+
+// A source box read as the entry it was; nullopt with the refusal in `refusal`.
+std::optional<EntryCurve> readSource(const BoxedContent* source, const RandomNumbers& random,
+                                     EntryReading& refusal) {
+  if (source == nullptr) {
+    refusal = refused(kMessageDerivedNoSource, "");
+    return std::nullopt;
+  }
   if (!derivableContent(source->content)) {
-    return refused(kMessageDerivedSource, derivedLine(curve, ""));
+    refusal = refused(kMessageDerivedSource, "");
+    return std::nullopt;
   }
   EntryReading read = readEntry(ListEntry{source->content, true, {}}, random);
   if (!read.curve) {
-    read.line = derivedLine(curve, read.line);
-    return read;
+    refusal = std::move(read);
+    return std::nullopt;
   }
-  const std::string line = derivedLine(curve, read.curve->printed);
+  return std::move(read.curve);
+}
+
+}  // namespace
+
+EntryReading readDerived(const DerivedCurve& curve, const RandomNumbers& random) {
+  EntryReading refusal;
+  std::optional<EntryCurve> source = readSource(curve.source.get(), random, refusal);
+  if (!source) {
+    refusal.line = derivedLine(curve, refusal.line);
+    return refusal;
+  }
+  std::optional<EntryCurve> with;
+  if (curve.with.get() != nullptr) {
+    with = readSource(curve.with.get(), random, refusal);
+    if (!with) {
+      refusal.line = derivedLine(curve, source->printed, refusal.line);
+      return refusal;
+    }
+  }
+  const std::string line = derivedLine(curve, source->printed, with ? with->printed : "");
   DerivedShape shape;
   shape.kind = curve.kind;
   shape.line = curve.line;
@@ -104,7 +135,8 @@ EntryReading readDerived(const DerivedCurve& curve, const RandomNumbers& random)
     shape.from = *from;
     shape.to = *to;
   }
-  shape.source = std::make_shared<const EntryCurve>(std::move(*read.curve));
+  shape.source = std::make_shared<const EntryCurve>(std::move(*source));
+  if (with) shape.with = std::make_shared<const EntryCurve>(std::move(*with));
   EntryReading out;
   out.line = line;
   CurveParams params;

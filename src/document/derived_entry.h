@@ -1,7 +1,8 @@
 #pragma once
 // Derived curves as list entries: read into the curve to draw (the source read as the
 // entry it was, the numbers evaluated as a value box evaluates them), and the line the
-// list shows: "y = f′(x), f(x) = x³ − 3x", "切线 x₀ = 1: y = 2x − 1", "面积 [0, π] = 2".
+// list shows: "y = f′(x), f(x) = x³ − 3x", "切线 x₀ = 1: y = 2x − 1", "面积 [0, π] = 2",
+// "面积 [0, 1]: y = x 与 y = x² 之间 = 0.1666667".
 #include <optional>
 #include <string>
 
@@ -32,7 +33,9 @@ std::optional<DerivedKind> derivedKindNamed(const std::string& name);
 // kind or refused itself, or when a number does not evaluate.
 EntryReading readDerived(const DerivedCurve& curve, const RandomNumbers& random);
 
-// The list's line of a derived curve whose source prints as `sourcePrinted`.
-std::string derivedLine(const DerivedCurve& curve, const std::string& sourcePrinted);
+// The list's line of a derived curve whose source prints as `sourcePrinted` (and an
+// area's second curve as `withPrinted`).
+std::string derivedLine(const DerivedCurve& curve, const std::string& sourcePrinted,
+                        const std::string& withPrinted = {});
 
 }  // namespace quorvel

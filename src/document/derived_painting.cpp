@@ -82,32 +82,73 @@ void paintFunctionCurve(Surface& canvas, const ViewState& view, const CurveFunct
   plotPolylines(canvas, sampled, zoomOf(view), drawnDots);
 }
 
+namespace {
+
+// The columns of [a, b] that the view shows, with the frame and how far beyond it a
+// corner may go: what both area polygons are built on.
+struct AreaColumns {
+  PixelFrame frame;
+  double lo = 0, hi = 0, zoom = 1, top = 0, bottom = 0;
+  int columns = 0;
+
+  double x(int i) const { return i == columns ? hi : lo + (hi - lo) * i / columns; }
+  PolygonPoint corner(double px, double py) const {
+    return PolygonPoint{static_cast<float>(px * zoom),
+                        static_cast<float>(std::clamp(py, bottom, top) * zoom)};
+  }
+};
+
+std::optional<AreaColumns> areaColumns(const ViewState& view, int areaWidthPixels,
+                                       int areaHeightPixels, double a, double b) {
+  AreaColumns out;
+  out.frame = frameOfView(view, areaWidthPixels, areaHeightPixels);
+  if (!out.frame.valid() || !std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
+  out.lo = std::max(std::min(a, b), out.frame.left);
+  out.hi = std::min(std::max(a, b), out.frame.right());
+  if (!(out.lo < out.hi)) return std::nullopt;
+  out.zoom = zoomOf(view);
+  // Just beyond the view, so that the polygon's cut edges never show.
+  const double margin = 2 / out.frame.pixelsPerUnitY;
+  out.top = out.frame.top + margin;
+  out.bottom = out.frame.bottom() - margin;
+  out.columns =
+      std::clamp(static_cast<int>(std::ceil((out.hi - out.lo) * out.frame.pixelsPerUnitX)), 1,
+                 kMostAreaColumns);
+  return out;
+}
+
+void addCurveCorner(const AreaColumns& area, const CurveFunction& f, int i,
+                    std::vector<PolygonPoint>& out) {
+  const double x = area.x(i);
+  const std::optional<double> y = f(x);
+  if (y && std::isfinite(*y)) out.push_back(area.corner(x, *y));
+}
+
+}  // namespace
+
 std::vector<PolygonPoint> areaPolygon(const ViewState& view, int areaWidthPixels,
                                       int areaHeightPixels, const CurveFunction& f, double a,
                                       double b) {
   std::vector<PolygonPoint> out;
-  const PixelFrame frame = frameOfView(view, areaWidthPixels, areaHeightPixels);
-  if (!frame.valid() || !std::isfinite(a) || !std::isfinite(b)) return out;
-  const double lo = std::max(std::min(a, b), frame.left);
-  const double hi = std::min(std::max(a, b), frame.right());
-  if (!(lo < hi)) return out;
-  const double zoom = zoomOf(view);
-  // Just beyond the view, so that the polygon's cut edges never show.
-  const double margin = 2 / frame.pixelsPerUnitY;
-  const double top = frame.top + margin, bottom = frame.bottom() - margin;
-  const int columns = std::clamp(static_cast<int>(std::ceil((hi - lo) * frame.pixelsPerUnitX)), 1,
-                                 kMostAreaColumns);
-  const auto corner = [&](double x, double y) {
-    out.push_back(PolygonPoint{static_cast<float>(x * zoom),
-                               static_cast<float>(std::clamp(y, bottom, top) * zoom)});
-  };
-  corner(lo, 0);
-  for (int i = 0; i <= columns; ++i) {
-    const double x = i == columns ? hi : lo + (hi - lo) * i / columns;
-    const std::optional<double> y = f(x);
-    if (y && std::isfinite(*y)) corner(x, *y);
-  }
-  corner(hi, 0);
+  const std::optional<AreaColumns> area =
+      areaColumns(view, areaWidthPixels, areaHeightPixels, a, b);
+  if (!area) return out;
+  out.push_back(area->corner(area->lo, 0));
+  for (int i = 0; i <= area->columns; ++i) addCurveCorner(*area, f, i, out);
+  out.push_back(area->corner(area->hi, 0));
+  if (out.size() < 3) out.clear();
+  return out;
+}
+
+std::vector<PolygonPoint> areaBetweenPolygon(const ViewState& view, int areaWidthPixels,
+                                             int areaHeightPixels, const CurveFunction& f,
+                                             const CurveFunction& g, double a, double b) {
+  std::vector<PolygonPoint> out;
+  const std::optional<AreaColumns> area =
+      areaColumns(view, areaWidthPixels, areaHeightPixels, a, b);
+  if (!area) return out;
+  for (int i = 0; i <= area->columns; ++i) addCurveCorner(*area, f, i, out);
+  for (int i = area->columns; i >= 0; --i) addCurveCorner(*area, g, i, out);
   if (out.size() < 3) out.clear();
   return out;
 }
@@ -137,10 +178,17 @@ std::int32_t CurvePainter::drawDerived(const EntryCurve& curve, const CurveDrawi
       }
       break;
     case DerivedKind::kArea:
-      if (const std::optional<CurveFunction> f = function(0)) {
+      if (const std::optional<CurveFunction> f = function(0); f && !shape.with) {
         canvas_.FillPolygon(areaPolygon(state_.view, canvas_.AreaWidthPixels(),
                                         canvas_.AreaHeightPixels(), *f, shape.from, shape.to),
                             kAreaOpacity);
+      } else if (f && derivedFunctions_) {
+        if (const std::optional<CurveFunction> g = derivedFunctions_(*shape.with, 0)) {
+          canvas_.FillPolygon(
+              areaBetweenPolygon(state_.view, canvas_.AreaWidthPixels(), canvas_.AreaHeightPixels(),
+                                 *f, *g, shape.from, shape.to),
+              kAreaOpacity);
+        }
       }
       break;
   }

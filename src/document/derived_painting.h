@@ -1,7 +1,8 @@
 #pragma once
 // What derived curves draw: a tangent or normal as a line across the view, f′ or f″
 // sampled as a curve y = f(x) is (broken where it has no value), and an area as a
-// translucent polygon between the curve and the x axis, cut to the view.
+// translucent polygon between the curve and the x axis, or between two curves, cut to
+// the view.
 #include <functional>
 #include <optional>
 #include <vector>
@@ -37,5 +38,13 @@ void paintFunctionCurve(Surface& canvas, const ViewState& view, const CurveFunct
 std::vector<PolygonPoint> areaPolygon(const ViewState& view, int areaWidthPixels,
                                       int areaHeightPixels, const CurveFunction& f, double a,
                                       double b);
+
+// The polygon between y = f(x) and y = g(x) over [a, b] where it lies in the view: along
+// f from left to right, then back along g, one corner a pixel column on each. Where
+// the curves cross the outline crosses itself, and both parts are filled. A column
+// where either has no value is left out of that side.
+std::vector<PolygonPoint> areaBetweenPolygon(const ViewState& view, int areaWidthPixels,
+                                             int areaHeightPixels, const CurveFunction& f,
+                                             const CurveFunction& g, double a, double b);
 
 }  // namespace quorvel

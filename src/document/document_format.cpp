@@ -132,6 +132,7 @@ void putDerived(Json& out, const DerivedCurve& curve) {
   }
   out["colour"] = curve.colour;
   if (const BoxedContent* source = curve.source.get()) out["source"] = contentJson(source->content);
+  if (const BoxedContent* with = curve.with.get()) out["with"] = contentJson(with->content);
 }
 
 // ---- reading ----
@@ -341,8 +342,30 @@ std::optional<Fault> number(const Fields& f, const char* name, double& value) {
   return std::nullopt;
 }
 
-// A derived curve: its own fields, and its source read as a top-level entry's content
-// is (only a kind a derived curve can come from, so the nesting stops there).
+// A source of a derived curve read as a top-level entry's content is (only a kind a
+// derived curve can come from, so the nesting stops there); an optional one left empty
+// when the field is missing.
+std::optional<Fault> readSourceField(const Fields& f, const char* name, bool needed,
+                                     SourceBox& out) {
+  const Json* source = f.find(name);
+  if (source == nullptr) {
+    if (needed) return Fault{"缺少字段" + quoted(name)};
+    return std::nullopt;
+  }
+  if (!source->is_object()) return Fault{"字段" + quoted(name) + "不是一组命名的字段"};
+  const Fields s(*source);
+  std::string sourceKind;
+  if (std::optional<Fault> fault = s.text("kind", sourceKind, true)) return fault;
+  if (sourceKind != kClassic && sourceKind != kForm && sourceKind != kPiecewise) {
+    return Fault{"派生曲线的原函数不能是" + quorvel::quoted(sourceKind)};
+  }
+  BoxedContent content{PolarCurve{}};
+  if (std::optional<Fault> fault = readContent(sourceKind, s, content.content)) return fault;
+  out = SourceBox(content);
+  return std::nullopt;
+}
+
+// A derived curve: its own fields and its sources.
 std::optional<Fault> readDerivedFields(const Fields& f, EntryContent& out) {
   DerivedCurve curve;
   std::string name;
@@ -367,18 +390,11 @@ std::optional<Fault> readDerivedFields(const Fields& f, EntryContent& out) {
     }
   }
   if ((fault = colour(f, curve.colour))) return fault;
-  const Json* source = f.find("source");
-  if (source == nullptr) return Fault{"缺少字段" + quoted("source")};
-  if (!source->is_object()) return Fault{"字段" + quoted("source") + "不是一组命名的字段"};
-  const Fields s(*source);
-  std::string sourceKind;
-  if ((fault = s.text("kind", sourceKind, true))) return fault;
-  if (sourceKind != kClassic && sourceKind != kForm && sourceKind != kPiecewise) {
-    return Fault{"派生曲线的原函数不能是" + quorvel::quoted(sourceKind)};
+  if ((fault = readSourceField(f, "source", true, curve.source))) return fault;
+  // An area between two curves; without it, the area under the first.
+  if (curve.kind == DerivedKind::kArea && (fault = readSourceField(f, "with", false, curve.with))) {
+    return fault;
   }
-  BoxedContent content{PolarCurve{}};
-  if ((fault = readContent(sourceKind, s, content.content))) return fault;
-  curve.source = SourceBox(content);
   out = std::move(curve);
   return std::nullopt;
 }

@@ -71,11 +71,20 @@ struct LineCase {
 TEST(DerivedDrawing, ATangentOrNormalCrossesTheWholeView) {
   const std::vector<LineCase> cases = {
       // y = 2x − 1 leaves the view through its bottom and top edges.
-      {"Tangent", "x^2", {DerivedKind::kTangent, "1", "", "", 0x00AA00}, {-875, -2250, 1375, 2250}},
+      {"Tangent",
+       "x^2",
+       {DerivedKind::kTangent, "1", "", "", 0x00AA00, {}},
+       {-875, -2250, 1375, 2250}},
       // y = −0.5x + 1.5 from the top left corner to the right edge.
-      {"Normal", "x^2", {DerivedKind::kNormal, "1", "", "", 0x00AA00}, {-3000, 2250, 3000, -750}},
+      {"Normal",
+       "x^2",
+       {DerivedKind::kNormal, "1", "", "", 0x00AA00, {}},
+       {-3000, 2250, 3000, -750}},
       // y = 1, level at the top of cos x.
-      {"Level", "cos(x)", {DerivedKind::kTangent, "0", "", "", 0x00AA00}, {-3000, 500, 3000, 500}},
+      {"Level",
+       "cos(x)",
+       {DerivedKind::kTangent, "0", "", "", 0x00AA00, {}},
+       {-3000, 500, 3000, 500}},
   };
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -92,8 +101,8 @@ TEST(DerivedDrawing, TheDerivativeCrossesTheAxisWhereTheFunctionTurns) {
   FunctionList list;
   const ListEntry cubic = customEntry("x^3-3*x", 0xFF0000);
   list.add(cubic);
-  list.add(made(cubic, {DerivedKind::kDerivative, "", "", "", 0x00AA00}));
-  list.add(made(cubic, {DerivedKind::kSecondDerivative, "", "", "", 0x0000CC}));
+  list.add(made(cubic, {DerivedKind::kDerivative, "", "", "", 0x00AA00, {}}));
+  list.add(made(cubic, {DerivedKind::kSecondDerivative, "", "", "", 0x0000CC, {}}));
   const std::vector<SurfaceCall> calls = drawn(list);
   struct Zeros {
     std::int32_t colour;
@@ -110,7 +119,7 @@ TEST(DerivedDrawing, AnAreaIsShadedUnderTheCurves) {
   FunctionList list;
   const ListEntry sine = customEntry("sin(x)", 0xFF0000);
   list.add(sine);
-  list.add(made(sine, {DerivedKind::kArea, "", "0", "π", 0x00AA00}));
+  list.add(made(sine, {DerivedKind::kArea, "", "0", "π", 0x00AA00, {}}));
   const std::vector<SurfaceCall> calls = drawn(list);
   const auto fill = std::find_if(calls.begin(), calls.end(), [](const SurfaceCall& c) {
     return c.kind == SurfaceCallKind::FillPolygon;
@@ -143,7 +152,7 @@ TEST(DerivedDrawing, AnAreaIsShadedUnderTheCurves) {
 
 TEST(DerivedDrawing, AnAreaBeyondTheViewIsCutToIt) {
   FunctionList list;
-  list.add(made(customEntry("x^2", 0xFF0000), {DerivedKind::kArea, "", "-10", "10", 0x00AA00}));
+  list.add(made(customEntry("x^2", 0xFF0000), {DerivedKind::kArea, "", "-10", "10", 0x00AA00, {}}));
   const std::vector<SurfaceCall> calls = drawn(list);
   ASSERT_EQ(
       std::count_if(calls.begin(), calls.end(),
@@ -156,6 +165,64 @@ TEST(DerivedDrawing, AnAreaBeyondTheViewIsCutToIt) {
       EXPECT_LE(c.points[i], 3000);
       EXPECT_LE(c.points[i + 1], 2250 + 2 * 15);  // two pixels (15 units each) beyond the top
     }
+  }
+}
+
+TEST(DerivedDrawing, AnAreaBetweenTwoCurvesIsShadedBetweenThem) {
+  struct Case {
+    const char* name;
+    const char* first;
+    const char* second;
+    double (*f)(double);
+    double (*g)(double);
+    const char* from;
+    const char* to;
+  };
+  const std::vector<Case> cases = {
+      {"LineOverParabola", "x", "x^2", [](double x) { return x; }, [](double x) { return x * x; },
+       "0", "1"},
+      {"TheyCross", "x", "x^2", [](double x) { return x; }, [](double x) { return x * x; }, "-1",
+       "2"},
+      {"SineUnderCosine", "sin(x)", "cos(x)", [](double x) { return std::sin(x); },
+       [](double x) { return std::cos(x); }, "-π/2", "π/2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FunctionList list;
+    list.add(customEntry(c.first, 0xFF0000));
+    list.add(customEntry(c.second, 0x0000FF));
+    list.add(made(list.at(0), {DerivedKind::kArea, "", c.from, c.to, {}, list.at(1)}));
+    const std::vector<SurfaceCall> calls = drawn(list);
+    const auto fill = std::find_if(calls.begin(), calls.end(), [](const SurfaceCall& call) {
+      return call.kind == SurfaceCallKind::FillPolygon;
+    });
+    ASSERT_NE(fill, calls.end());
+    // In the first curve's colour, before either curve is drawn.
+    const auto pen = std::find_if(
+        std::make_reverse_iterator(fill), calls.rend(),
+        [](const SurfaceCall& call) { return call.kind == SurfaceCallKind::ForeColor; });
+    ASSERT_NE(pen, calls.rend());
+    EXPECT_EQ(pen->value, kept(0xFF0000));
+    EXPECT_NE(std::find(fill + 1, calls.end(), SurfaceCall::foreColor(kept(0xFF0000))),
+              calls.end());
+    EXPECT_NE(std::find(fill + 1, calls.end(), SurfaceCall::foreColor(kept(0x0000FF))),
+              calls.end());
+    const std::vector<float>& p = fill->points;
+    ASSERT_GE(p.size(), 8u);
+    // Every corner lies on one of the two curves, between them; some on each.
+    int onFirst = 0, onSecond = 0;
+    for (std::size_t i = 0; i + 1 < p.size(); i += 2) {
+      const double x = p[i] / 500.0, y = p[i + 1] / 500.0;
+      const double f = c.f(x), g = c.g(x);
+      EXPECT_GE(y, std::min(f, g) - 1e-4) << x;
+      EXPECT_LE(y, std::max(f, g) + 1e-4) << x;
+      const bool first = std::fabs(y - f) < 1e-4, second = std::fabs(y - g) < 1e-4;
+      EXPECT_TRUE(first || second) << x << ", " << y;
+      onFirst += first;
+      onSecond += second;
+    }
+    EXPECT_GT(onFirst, 10);
+    EXPECT_GT(onSecond, 10);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,24 +38,27 @@ struct TextCase {
 
 TEST(DerivedEntry, ItsListTextNamesWhatItIs) {
   const std::vector<TextCase> cases = {
-      {"Tangent", "x^2", {DerivedKind::kTangent, "1", "", "", {}}, "切线 x₀ = 1: y = 2x − 1"},
-      {"Normal", "x^2", {DerivedKind::kNormal, "1", "", "", {}}, "法线 x₀ = 1: y = −0.5x + 1.5"},
+      {"Tangent", "x^2", {DerivedKind::kTangent, "1", "", "", {}, {}}, "切线 x₀ = 1: y = 2x − 1"},
+      {"Normal",
+       "x^2",
+       {DerivedKind::kNormal, "1", "", "", {}, {}},
+       "法线 x₀ = 1: y = −0.5x + 1.5"},
       {"TangentAtPi",
        "sin(x)",
-       {DerivedKind::kTangent, "π", "", "", {}},
+       {DerivedKind::kTangent, "π", "", "", {}, {}},
        "切线 x₀ = π: y = −x + 3.14159"},
       {"Derivative",
        "x^3-3*x",
-       {DerivedKind::kDerivative, "", "", "", {}},
+       {DerivedKind::kDerivative, "", "", "", {}, {}},
        "y = f′(x), f(x) = x³−3x"},
       {"Second",
        "x^3-3*x",
-       {DerivedKind::kSecondDerivative, "", "", "", {}},
+       {DerivedKind::kSecondDerivative, "", "", "", {}, {}},
        "y = f″(x), f(x) = x³−3x"},
-      {"Area", "sin(x)", {DerivedKind::kArea, "", "0", "π", {}}, "面积 [0, π] = 2"},
+      {"Area", "sin(x)", {DerivedKind::kArea, "", "0", "π", {}, {}}, "面积 [0, π] = 2"},
       {"AreaBelowTheAxis",
        "x^2-1",
-       {DerivedKind::kArea, "", "-1", "1", {}},
+       {DerivedKind::kArea, "", "-1", "1", {}, {}},
        "面积 [−1, 1] = 1.33333"},
   };
   for (const TextCase& c : cases) {
@@ -68,7 +72,7 @@ TEST(DerivedEntry, ItsListTextNamesWhatItIs) {
 
 TEST(DerivedEntry, AnAreaKeepsItsSignedIntegralAndArea) {
   const DerivedMaking making = makeDerivedEntry(
-      customEntry("x^2-1"), {DerivedKind::kArea, "", "-1", "2", {}}, seededRandom(1));
+      customEntry("x^2-1"), {DerivedKind::kArea, "", "-1", "2", {}, {}}, seededRandom(1));
   ASSERT_TRUE(making.integral) << making.reason;
   // ∫ from −1 to 2 of x² − 1 is 0; the area is 4/3 below the axis and 4/3 above.
   EXPECT_NEAR(making.integral->integral, 0, 1e-9);
@@ -98,21 +102,21 @@ TEST(DerivedEntry, IsRefusedWithTheReason) {
   const std::vector<RefusalCase> cases = {
       {"Parametric",
        ListEntry{ParametricCurve{"cos(t)", "sin(t)"}, true, {}},
-       {DerivedKind::kDerivative, "", "", "", {}},
+       {DerivedKind::kDerivative, "", "", "", {}, {}},
        kMessageDerivedSource},
       {"Points",
        ListEntry{PointList{"(1,2)"}, true, {}},
-       {DerivedKind::kDerivative, "", "", "", {}},
+       {DerivedKind::kDerivative, "", "", "", {}, {}},
        kMessageDerivedSource},
       {"Corner",
        customEntry("abs(x)"),
-       {DerivedKind::kTangent, "0", "", "", {}},
+       {DerivedKind::kTangent, "0", "", "", {}, {}},
        kMessageTangentCorner},
       {"NoNumber",
        customEntry("x^2"),
-       {DerivedKind::kTangent, "abc", "", "", {}},
+       {DerivedKind::kTangent, "abc", "", "", {}, {}},
        kMessageDerivedNumber},
-      {"Pole", customEntry("1/x"), {DerivedKind::kArea, "", "-1", "1", {}}, ""},
+      {"Pole", customEntry("1/x"), {DerivedKind::kArea, "", "-1", "1", {}, {}}, ""},
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -132,12 +136,13 @@ FunctionList everyDerivedKind() {
   pieces.pieces = {Piece{"x+1", "-inf", "0", false, false}, Piece{"x^2", "0", "inf", true, false}};
   const ListEntry piecewise{pieces, true, {}};
   FunctionList list;
-  list.add(made(square, {DerivedKind::kTangent, "1", "", "", {}}));
-  list.add(made(square, {DerivedKind::kNormal, "π/4", "", "", 0x123456}));
-  list.add(made(square, {DerivedKind::kDerivative, "", "", "", {}}));
-  list.add(made(customEntry("x^3-3*x"), {DerivedKind::kSecondDerivative, "", "", "", {}}));
-  list.add(made(customEntry("sin(x)"), {DerivedKind::kArea, "", "0", "π", {}}));
-  list.add(made(piecewise, {DerivedKind::kTangent, "2", "", "", {}}));
+  list.add(made(square, {DerivedKind::kTangent, "1", "", "", {}, {}}));
+  list.add(made(square, {DerivedKind::kNormal, "π/4", "", "", 0x123456, {}}));
+  list.add(made(square, {DerivedKind::kDerivative, "", "", "", {}, {}}));
+  list.add(made(customEntry("x^3-3*x"), {DerivedKind::kSecondDerivative, "", "", "", {}, {}}));
+  list.add(made(customEntry("sin(x)"), {DerivedKind::kArea, "", "0", "π", {}, {}}));
+  list.add(made(piecewise, {DerivedKind::kTangent, "2", "", "", {}, {}}));
+  list.add(made(customEntry("x"), {DerivedKind::kArea, "", "0", "1", {}, piecewise}));
   return list;
 }
 
@@ -192,8 +197,8 @@ TEST(DerivedEntry, ADamagedDerivedEntryRefusesTheDocument) {
 TEST(DerivedEntry, KeepsItsSourceWhenTheSourceIsEditedOrDeleted) {
   FunctionList list;
   list.add(customEntry("x^2"));
-  list.add(made(list.at(0), {DerivedKind::kTangent, "1", "", "", {}}));
-  list.add(made(list.at(0), {DerivedKind::kDerivative, "", "", "", {}}));
+  list.add(made(list.at(0), {DerivedKind::kTangent, "1", "", "", {}, {}}));
+  list.add(made(list.at(0), {DerivedKind::kDerivative, "", "", "", {}, {}}));
   const ListEntry tangent = list.at(1), derivative = list.at(2);
   const std::vector<std::function<void(FunctionList&)>> steps = {
       [](FunctionList& l) { l.replace(0, customEntry("x^3")); },
@@ -208,6 +213,109 @@ TEST(DerivedEntry, KeepsItsSourceWhenTheSourceIsEditedOrDeleted) {
     EXPECT_EQ(reread.at(first + 1).line, "y = f′(x), f(x) = x²");
     EXPECT_EQ(reread.at(first).content, tangent.content);
     EXPECT_EQ(reread.at(first + 1).content, derivative.content);
+  }
+}
+
+struct BetweenCase {
+  const char* name;
+  const char* first;
+  const char* second;
+  const char* from;
+  const char* to;
+  double integral;  // of first − second
+  double area;
+};
+
+TEST(DerivedEntry, TheAreaBetweenTwoCurves) {
+  const std::vector<BetweenCase> cases = {
+      {"LineOverParabola", "x", "x^2", "0", "1", 1.0 / 6, 1.0 / 6},
+      {"TheyCross", "x", "x^2", "0", "2", -2.0 / 3, 1},
+      {"Reversed", "x", "x^2", "1", "0", -1.0 / 6, 1.0 / 6},
+      // They cross at π/4.
+      {"SineAndCosine", "sin(x)", "cos(x)", "0", "3", 1 - std::cos(3.0) - std::sin(3.0),
+       2 * std::sqrt(2.0) - 1 - std::cos(3.0) - std::sin(3.0)},
+  };
+  for (const BetweenCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DerivedMaking making = makeDerivedEntry(
+        customEntry(c.first), {DerivedKind::kArea, "", c.from, c.to, {}, customEntry(c.second)},
+        seededRandom(1));
+    ASSERT_TRUE(making.integral) << making.reason;
+    EXPECT_NEAR(making.integral->integral, c.integral, 1e-9);
+    EXPECT_NEAR(making.integral->area, c.area, 1e-9);
+    const auto& curve = std::get<DerivedCurve>(making.entry->content);
+    EXPECT_EQ(curve.area, making.integral->area);
+    ASSERT_NE(curve.with.get(), nullptr);
+    EXPECT_EQ(curve.with.get()->content, customEntry(c.second).content);
+  }
+  const ListEntry between =
+      made(customEntry("x"), {DerivedKind::kArea, "", "0", "1", {}, customEntry("x^2")});
+  EXPECT_EQ(between.line, "面积 [0, 1]: y = x 与 y = x² 之间 = 0.166667");
+}
+
+TEST(DerivedEntry, AnAreaBetweenIsRefusedForAPoleOrAnotherKindInEitherCurve) {
+  const std::vector<RefusalCase> cases = {
+      {"PoleInTheSecond",
+       customEntry("x"),
+       {DerivedKind::kArea, "", "-1", "1", {}, customEntry("1/x")},
+       ""},
+      {"PoleInTheFirst",
+       customEntry("1/x"),
+       {DerivedKind::kArea, "", "-1", "1", {}, customEntry("x")},
+       ""},
+      {"SecondIsParametric",
+       customEntry("x"),
+       {DerivedKind::kArea,
+        "",
+        "0",
+        "1",
+        {},
+        ListEntry{ParametricCurve{"cos(t)", "sin(t)"}, true, {}}},
+       kMessageDerivedSource},
+  };
+  for (const RefusalCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DerivedMaking making = makeDerivedEntry(c.source, c.request, seededRandom(1));
+    EXPECT_FALSE(making.entry);
+    EXPECT_FALSE(making.reason.empty());
+    if (!c.reason.empty()) {
+      EXPECT_EQ(making.reason, c.reason);
+    }
+  }
+}
+
+TEST(DerivedEntry, AnAreaWhoseSecondCurveIsOfAnotherKindRefusesTheDocument) {
+  FunctionList list;
+  list.add(made(customEntry("x"), {DerivedKind::kArea, "", "0", "1", {}, customEntry("x^2")}));
+  std::string text = documentBytes(list);
+  ASSERT_TRUE(readDocument(text).list);
+  const std::size_t at = text.find("\"with\"");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, text.find('}', at) + 1 - at,
+               R"j("with": {"kind": "points", "points": "(1, 2)"})j");
+  const DocumentReading read = readDocument(text);
+  EXPECT_FALSE(read.list);
+  EXPECT_NE(read.fault.find("points"), std::string::npos) << read.fault;
+}
+
+TEST(DerivedEntry, AnAreaBetweenKeepsBothCurvesWhenEitherIsEditedOrDeleted) {
+  const std::vector<std::function<void(FunctionList&)>> steps = {
+      [](FunctionList& l) { l.replace(0, customEntry("x^3")); },
+      [](FunctionList& l) { l.replace(1, customEntry("2*x")); },
+      [](FunctionList& l) { l.remove(1); },
+      [](FunctionList& l) { l.remove(0); },
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    SCOPED_TRACE(i);
+    FunctionList list;
+    list.add(customEntry("x"));
+    list.add(customEntry("x^2"));
+    list.add(made(list.at(0), {DerivedKind::kArea, "", "0", "1", {}, list.at(1)}));
+    const ListEntry area = list.at(2);
+    steps[i](list);
+    readLines(list, seededRandom(1));
+    EXPECT_EQ(list.at(list.size() - 1).line, "面积 [0, 1]: y = x 与 y = x² 之间 = 0.166667");
+    EXPECT_EQ(list.at(list.size() - 1).content, area.content);
   }
 }
 
