@@ -57,6 +57,7 @@ constexpr OptionRule kAddOptions[] = {
     {"--at", true},
     {"--normal", false},
     {"--area", true},
+    {"--with", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -85,7 +86,7 @@ std::string addUsage() {
          "       quorvel add LIST --points \"A(1, 2) B(3, -1)\" [--color RRGGBB]\n"
          "       quorvel add LIST.QVJ --derivative N [--second] [--color RRGGBB]\n"
          "       quorvel add LIST.QVJ --tangent N --at X0 [--normal] [--color RRGGBB]\n"
-         "       quorvel add LIST.QVJ --area N --from A --to B [--color RRGGBB]\n"
+         "       quorvel add LIST.QVJ --area N [--with M] --from A --to B [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"

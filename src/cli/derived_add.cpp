@@ -44,6 +44,7 @@ std::string requestProblem(const SplitWords& words, std::string_view& source) {
   if (tangent != words.has("--at")) return "--at goes with --tangent, and --tangent needs it";
   if (words.has("--normal") && !tangent) return "--normal goes with --tangent";
   if (words.has("--second") && source != "--derivative") return "--second goes with --derivative";
+  if (words.has("--with") && !area) return "--with goes with --area";
   if (area != (words.has("--from") && words.has("--to"))) {
     return "--from and --to go with --area, and --area needs both";
   }
@@ -51,6 +52,10 @@ std::string requestProblem(const SplitWords& words, std::string_view& source) {
     return "--color must be six hexadecimal digits RRGGBB, not '" + *colour + "'";
   }
   return {};
+}
+
+std::string noEntry(std::size_t size, int entry) {
+  return "the list has " + std::to_string(size) + " entries, no entry " + std::to_string(entry);
 }
 
 std::string valueOr(const SplitWords& words, std::string_view option) {
@@ -75,8 +80,11 @@ std::string derivedCurvesUsage() {
          "  --area N --from A --to B\n"
          "                    the area between entry N and the x axis from A to B,\n"
          "                    shaded; its integral and area are printed after the line\n"
-         "                    Each keeps a copy of entry N: changing or deleting that\n"
-         "                    entry later leaves it as it is. Only a list document\n"
+         "  --area N --with M --from A --to B\n"
+         "                    the area between entries N and M from A to B, shaded in\n"
+         "                    entry N's colour; the integral is of N − M\n"
+         "                    Each keeps a copy of entry N (and M): changing or deleting\n"
+         "                    either later leaves it as it is. Only a list document\n"
          "                    (.QVJ) keeps them.\n";
 }
 
@@ -95,10 +103,7 @@ int addDerivedCurve(const SplitWords& words, const std::string& usage, std::ostr
   std::optional<ListToChange> target = openListToChange(file, random, err, exit);
   if (!target) return exit;
   if (static_cast<std::size_t>(*entry) > target->list.size()) {
-    return usageError(err, "add",
-                      "the list has " + std::to_string(target->list.size()) +
-                          " entries, no entry " + std::to_string(*entry),
-                      usage);
+    return usageError(err, "add", noEntry(target->list.size(), *entry), usage);
   }
   DerivedRequest request;
   if (source == "--tangent") {
@@ -108,6 +113,14 @@ int addDerivedCurve(const SplitWords& words, const std::string& usage, std::ostr
     request.kind = DerivedKind::kArea;
     request.from = valueOr(words, "--from");
     request.to = valueOr(words, "--to");
+    if (words.has("--with")) {
+      const std::optional<int> with = entryOption(words, "--with", 1, problem);
+      if (!problem.empty()) return usageError(err, "add", problem, usage);
+      if (static_cast<std::size_t>(*with) > target->list.size()) {
+        return usageError(err, "add", noEntry(target->list.size(), *with), usage);
+      }
+      request.with = target->list.at(static_cast<std::size_t>(*with - 1));
+    }
   } else {
     request.kind =
         words.has("--second") ? DerivedKind::kSecondDerivative : DerivedKind::kDerivative;

@@ -41,6 +41,29 @@ TEST(DerivedAdd, AddsEachKindOrSaysWhyNot) {
       {"AreaWithoutTo", {"--area", "3", "--from", "0"}, 2, "", "--to"},
       {"Corner", {"--tangent", "5", "--at", "0"}, 1, "", "折点"},
       {"Pole", {"--area", "6", "--from", "-1", "--to", "1"}, 1, "", ""},
+      // Between two curves: entry 7 is y = x.
+      {"AreaBetween",
+       {"--area", "7", "--with", "1", "--from", "0", "--to", "1"},
+       0,
+       "面积 [0, 1]: y = x 与 y = x² 之间 = 0.166667\nintegral\t0.1666667\narea\t0.1666667\n",
+       ""},
+      {"AreaBetweenCrossing",
+       {"--area", "7", "--with", "1", "--from", "0", "--to", "2"},
+       0,
+       "面积 [0, 2]: y = x 与 y = x² 之间 = 1\nintegral\t-0.6666667\narea\t1\n",
+       ""},
+      {"WithAPole", {"--area", "7", "--with", "6", "--from", "-1", "--to", "1"}, 1, "", ""},
+      {"WithNoFunctionOfX",
+       {"--area", "7", "--with", "4", "--from", "0", "--to", "1"},
+       1,
+       "",
+       "不是函数"},
+      {"WithNoSuchEntry",
+       {"--area", "7", "--with", "9", "--from", "0", "--to", "1"},
+       2,
+       "",
+       "no entry 9"},
+      {"WithWithoutArea", {"--derivative", "1", "--with", "2"}, 2, "", "--with goes with --area"},
   };
   for (const AddCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -53,6 +76,7 @@ TEST(DerivedAdd, AddsEachKindOrSaysWhyNot) {
               0);  // a circle
     ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", "abs(x)"}).exit, 0);
     ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", "1/x"}).exit, 0);
+    ASSERT_EQ(runCli({"add", list, "--family", "13", "--expr", "x"}).exit, 0);
     const std::string before = readFile(list);
     std::vector<std::string> args = {"add", list};
     args.insert(args.end(), c.options.begin(), c.options.end());
