@@ -26,6 +26,7 @@ constexpr Subcommand kSubcommands[] = {
      derivativeCommand},
     {"integral", "print the definite integral and the area of a list entry", integralCommand},
     {"monotonic", "print where a list entry rises and falls, and its extrema", monotonicCommand},
+    {"lp", "solve a linear program: the corners of the region and the optimum", lpCommand},
 };
 
 const Subcommand* findSubcommand(std::string_view name) {

@@ -55,4 +55,8 @@ int integralCommand(const std::vector<std::string>& args, std::istream& in, std:
 int monotonicCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                      std::ostream& err);
 
+// quorvel lp: the corners and the optimum of a linear program typed as inequalities.
+int lpCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+              std::ostream& err);
+
 }  // namespace quorvel::cli
