@@ -1,5 +1,6 @@
 // The analysis window's derived curves: the tangent or normal at the typed x₀, f′, f″
-// and the area from a to b of the chosen curve y = f(x), each made with the same core
+// and the area from a to b of the chosen curve y = f(x) (under it, or between it and the
+// curve chosen for intersections), each made with the same core
 // as quorvel add and added to the list as an entry of its own, one undo step each.
 #include "analysis/analysis_text.h"
 #include "plot/palette.h"
@@ -40,25 +41,38 @@ void frmAnalysis::addDerived(const DerivedRequest& request, Label& status) {
 }
 
 void frmAnalysis::cmdAddTangent_Click() {
-  addDerived(DerivedRequest{DerivedKind::kTangent, txtTangentAt.Text(), "", "", {}},
+  addDerived(DerivedRequest{DerivedKind::kTangent, txtTangentAt.Text(), "", "", {}, {}},
              lblTangentLine);
 }
 
 void frmAnalysis::cmdAddNormal_Click() {
-  addDerived(DerivedRequest{DerivedKind::kNormal, txtTangentAt.Text(), "", "", {}}, lblTangentLine);
+  addDerived(DerivedRequest{DerivedKind::kNormal, txtTangentAt.Text(), "", "", {}, {}},
+             lblTangentLine);
 }
 
 void frmAnalysis::cmdAddDerivative_Click() {
-  addDerived(DerivedRequest{DerivedKind::kDerivative, "", "", "", {}}, lblStatus);
+  addDerived(DerivedRequest{DerivedKind::kDerivative, "", "", "", {}, {}}, lblStatus);
 }
 
 void frmAnalysis::cmdAddSecond_Click() {
-  addDerived(DerivedRequest{DerivedKind::kSecondDerivative, "", "", "", {}}, lblStatus);
+  addDerived(DerivedRequest{DerivedKind::kSecondDerivative, "", "", "", {}, {}}, lblStatus);
 }
 
+// Between the chosen curve and the one chosen for intersections, or the x axis when
+// none is.
 void frmAnalysis::cmdAddArea_Click() {
-  addDerived(DerivedRequest{DerivedKind::kArea, "", txtAreaFrom.Text(), txtAreaTo.Text(), {}},
-             lblAreaResult);
+  DerivedRequest request{DerivedKind::kArea, "", txtAreaFrom.Text(), txtAreaTo.Text(), {}, {}};
+  const int other = cboOther.ListIndex() - 1;
+  const FunctionList& list = program_.panel.document();
+  if (other >= 0 && static_cast<std::size_t>(other) < list.size()) {
+    request.with = list.at(static_cast<std::size_t>(other));
+  }
+  addDerived(request, lblAreaResult);
+}
+
+void frmAnalysis::showAreaChoice() {
+  lblAreaResult.setCaption(cboOther.ListIndex() > 0 ? "加入面积：这条曲线与交点曲线之间"
+                                                    : "加入面积：这条曲线与ｘ轴之间");
 }
 
 bool frmControl::appendEntry(ListEntry entry) {

@@ -57,7 +57,7 @@ void frmAnalysis::buildControls() {
   placeLabel(lblPoints, kMargin, 900, "关键点");
   placeLabel(lblOther, kMargin, 1260, "交点曲线");
   cboOther.setBounds(1200, 1230, kInnerWidth + kMargin - 1200, kComboHeight);
-  cboOther.setToolTipText("求与这条曲线的交点");
+  cboOther.setToolTipText("求与这条曲线的交点；加入面积时求两条曲线之间的面积");
   placeLabel(lblValue, kMargin, 1650, "ｙ＝ｃ，ｃ＝");
   placeBox(txtValue, 1500, 1620, 1200, "", "求曲线上ｙ等于ｃ的点");
   placeCheck(chkMarks, 3000, 1620, kInnerWidth + kMargin - 3000, "在图上标出",
@@ -118,9 +118,12 @@ void frmAnalysis::placeDerivedControls() {
   placeLabel(lblAreaTo, 2160, 10110, "ｂ＝");
   placeBox(txtAreaTo, 2580, 10080, 900, "", "积分区间的右端");
   place(cmdAddArea, kSecond, 10040, "加入面积",
-        "求ａ到ｂ的定积分与曲线和ｘ轴之间的面积，把阴影面积加入函数列表");
-  // The integral and the area, or why there are none.
+        "求ａ到ｂ的定积分与面积，把阴影面积加入函数列表：选了交点曲线时是两条曲线之间的，"
+        "否则是曲线和ｘ轴之间的");
+  // What the area is bounded by; after 加入面积 the integral and the area, or why there
+  // are none.
   placeLabel(lblAreaResult, kMargin, 10440, "");
+  showAreaChoice();
 }
 
 }  // namespace quorvel

@@ -232,6 +232,7 @@ void frmAnalysis::cboCurve_Click() {
 }
 
 void frmAnalysis::cboOther_Click() {
+  showAreaChoice();
   invalidate();
   redrawForMarks();
 }

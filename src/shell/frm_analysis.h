@@ -86,8 +86,9 @@ class frmAnalysis : public Window {
   // The tangent at the trace's point: its x₀, t₀ (θ₀) or point put in the box.
   CommandButton cmdTangentAtTrace{"cmdTangentAtTrace"};
   // Curves derived from the chosen curve y = f(x), added to the list as entries of
-  // their own: the tangent and normal at x₀, f′ and f″, the area from a to b with its
-  // integral shown (analysis_derived.cpp).
+  // their own: the tangent and normal at x₀, f′ and f″, the area from a to b (under
+  // the curve, or between it and cboOther's) with its integral shown
+  // (analysis_derived.cpp).
   CommandButton cmdAddTangent{"cmdAddTangent"}, cmdAddNormal{"cmdAddNormal"};
   CommandButton cmdAddDerivative{"cmdAddDerivative"}, cmdAddSecond{"cmdAddSecond"};
   Label lblArea{"lblArea"}, lblAreaFrom{"lblAreaFrom"}, lblAreaTo{"lblAreaTo"};
@@ -118,6 +119,9 @@ class frmAnalysis : public Window {
   void cmdAddDerivative_Click();
   void cmdAddSecond_Click();
   void cmdAddArea_Click();
+  // Says under 加入面积 what the area will be bounded by: the x axis, or the curve
+  // chosen for intersections.
+  void showAreaChoice();
 
   // The pointer over the picture at (x, y) view units: while tracing, places the marker,
   // shows the point in lblTrace and returns the read-out's text for it (nullopt: the

@@ -1,6 +1,7 @@
 // The analysis window's derived curves through the real widgets: each button adds its
 // curve to the list as an entry of its own (one undo step each), drawn on the screen's
 // picture, the integral and area shown beside the area's boxes.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -112,6 +113,41 @@ TEST_F(AnalysisDerivedQt, TheAreaIsShadedAndTheTangentDrawnOnThePicture) {
   press("cmdAddTangent");
   EXPECT_EQ(panel.document().size(), size);
   EXPECT_FALSE(program.analysis.lblTangentLine.Caption().empty());
+}
+
+TEST_F(AnalysisDerivedQt, WithACurveChosenForIntersectionsTheAreaLiesBetweenTheTwo) {
+  // y = 1 beside y = x² − 1; the analysis window keeps y = x² − 1 as its curve.
+  panel.cboFuncName.setListIndex(0);
+  panel.cboStyle[0].setListIndex(0);
+  panel.txtParameter[1].setText("0");
+  panel.txtParameter[2].setText("1");
+  panel.cmdDraw.click();
+  settle();
+  auto* other = widget<QComboBox>("cboOther");
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(program.analysis.lblAreaResult.Caption(), "加入面积：这条曲线与ｘ轴之间");
+  // As a choice in the combo makes it.
+  program.analysis.cboOther.setListIndex(2);
+  settle();
+  EXPECT_EQ(other->currentIndex(), 2);
+  EXPECT_EQ(program.analysis.lblAreaResult.Caption(), "加入面积：这条曲线与交点曲线之间");
+  const QRgb white = qRgb(255, 255, 255);
+  EXPECT_EQ(pixelAt(0.3, 0.5), white);
+  type("txtAreaFrom", "-1");
+  type("txtAreaTo", "1");
+  press("cmdAddArea");
+  ASSERT_EQ(panel.document().size(), 3u);
+  EXPECT_EQ(panel.document().at(2).printed, "面积 [−1, 1]: y = x² − 1 与 y = 1 之间 = 3.33333");
+  EXPECT_EQ(program.analysis.lblAreaResult.Caption(), "定积分 = −3.33333，面积 = 3.33333");
+  // Shaded between the curves, above the axis as well as below it; not beyond either.
+  EXPECT_NE(pixelAt(0.3, 0.5), white);
+  EXPECT_NE(pixelAt(-0.3, -0.5), white);
+  EXPECT_EQ(pixelAt(0.3, 1.5), white);
+  EXPECT_EQ(pixelAt(0.6, -0.8), white);
+  // Back to （无）: the next area is under the curve again.
+  program.analysis.cboOther.setListIndex(0);
+  settle();
+  EXPECT_EQ(program.analysis.lblAreaResult.Caption(), "加入面积：这条曲线与ｘ轴之间");
 }
 
 }  // namespace
