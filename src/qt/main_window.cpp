@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -40,6 +41,8 @@ MainWindow::MainWindow(Program& program, WindowSurface& surface)
   buildSurface();
   buildToolbarBand();
   buildShortcuts();
+  buildPresentation();
+  buildLessonMenu();
   new TimerBinder(form_.tmrSplash, this);
   new WindowBinder(form_, this, [this] { placeFromForm(); });
 }
@@ -98,7 +101,11 @@ void MainWindow::buildSurface() {
   picPic_->onKey = [this](const QKeyEvent& key) { return surfaceKey(key); };
   picPic_->onContextMenu = [this](const QPoint& at) { showSurfaceMenu(at); };
   picPic_->onResolutionChange = [this] {
-    if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
+    if (program_.g.graphOnScreen) {
+      program_.panel.cmdRedraw_Click();
+    } else {
+      program_.panel.showEmptyAxes();
+    }
   };
   picPic_->onLeave = [this] { form_.picPic_MouseLeave(); };
   // The trace's marker, from view units to the widget's pixels.
@@ -224,9 +231,13 @@ void MainWindow::applyLayout() {
       if (const QWidget* w = toolbar_->widgetForAction(b->action()))
         commands += w->sizeHint().width();
     }
+    for (QAction* a : {presentationAction_, lessonAction_}) {
+      if (const QWidget* w = a != nullptr ? toolbar_->widgetForAction(a) : nullptr)
+        commands += w->sizeHint().width();
+    }
     spacer_->setLimit(std::min(coordinateBox_->x(), progress_->x()) - commands - kReadoutMargin);
   }
-  picPic_->setGeometry(0, toPixelsFromTwips(kSurfaceTopTwips),
+  picPic_->setGeometry(0, presenting() ? 0 : toPixelsFromTwips(kSurfaceTopTwips),
                        static_cast<int>(surface_.Width()) / kTwipsPerPixel,
                        static_cast<int>(surface_.Height()) / kTwipsPerPixel);
   picPic_->update();
@@ -253,6 +264,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle()) {
     placeOnceFramed();
+    return false;
+  }
+  if (watched == picPic_ && event->type() == QEvent::MouseMove) {
+    presentationPointerAt(static_cast<int>(static_cast<QMouseEvent*>(event)->position().y()));
     return false;
   }
   // The read-out's box grows with its label, which sizes itself to its text.
