@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedView{"Empty", "", "5", "0", "1", "视图范围：请输入数字"},
                       RefusedView{"Reversed", "5", "-1", "0", "1", "视图范围：起点必须小于终点"},
                       RefusedView{"TooWide", "-1e6", "1e6", "0", "1", "视图范围太大，不能完整显示"},
-                      RefusedView{"TooFar", "1e9", "1e9+1000", "0", "1",
+                      RefusedView{"TooFar", "1000000000", "1000001000", "0", "1",
                                   "视图范围离原点太远，不能显示"}),
     [](const ::testing::TestParamInfo<RefusedView>& p) { return p.param.name; });
 
