@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -187,6 +188,11 @@ void MainWindow::placeOnceFramed() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // A size of the user's own after 演示模式: the layout shows the panel again.
+  if (restoredSize_ && event->size() != *restoredSize_) {
+    restoredSize_.reset();
+    keepPanelHidden_ = false;
+  }
   toolbar_->setGeometry(0, 0, width(), toPixelsFromTwips(form_.tbMain.Height()));
   scheduleLayout();
 }
@@ -215,11 +221,17 @@ void MainWindow::layOutNow() {
     form_.State = WindowState::Minimized;
   } else {
     form_.State = isMaximized() ? WindowState::Maximized : WindowState::Normal;
-    form_.Width = toTwipsFromPixels(frameGeometry().width());
-    form_.Height = toTwipsFromPixels(frameGeometry().height());
+    // Presenting, the window has no frame whatever the platform says of it.
+    const QRect outer = presenting() ? geometry() : frameGeometry();
+    form_.Width = toTwipsFromPixels(outer.width());
+    form_.Height = toTwipsFromPixels(outer.height());
     form_.ScaleHeight = toTwipsFromPixels(height());
   }
   form_.Form_Resize();
+  // The layout shows the panel; back from 演示模式 a panel hidden before stays hidden.
+  if (keepPanelHidden_ && form_.tbMain.button(toolbarPosition(ToolbarCommand::Panel)).Value()) {
+    runToolbarCommand(ToolbarCommand::Panel);
+  }
   applyLayout();
 }
 

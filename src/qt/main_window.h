@@ -126,6 +126,8 @@ class MainWindow : public QWidget {
     bool panelShown = false;
   };
   std::optional<Presentation> presentation_;
+  std::optional<QSize> restoredSize_;  // the size 演示模式 gave back
+  bool keepPanelHidden_ = false;
   QAction* presentationAction_ = nullptr;
   QAction* lessonAction_ = nullptr;
   QMenu* lessonMenu_ = nullptr;

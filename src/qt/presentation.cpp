@@ -81,6 +81,9 @@ void MainWindow::setPresentation(bool on) {
     const Presentation kept = std::move(*presentation_);
     presentation_.reset();
     form_.Presenting = false;
+    // A panel hidden before stays hidden through the layouts that follow.
+    keepPanelHidden_ = !kept.panelShown;
+    restoredSize_ = kept.geometry.size();
     toolbar_->show();
     toolbar_->raise();
     progress_->raise();
@@ -89,8 +92,8 @@ void MainWindow::setPresentation(bool on) {
     Qt::WindowStates states = kept.states;
     states.setFlag(Qt::WindowFullScreen, false);
     setWindowState(states);
-    if (!(kept.states & (Qt::WindowMaximized | Qt::WindowFullScreen))) setGeometry(kept.geometry);
     show();
+    if (!(kept.states & (Qt::WindowMaximized | Qt::WindowFullScreen))) setGeometry(kept.geometry);
     program_.panel.setPresenting(false);
     if (kept.panelShown != panelButton.Value()) runToolbarCommand(ToolbarCommand::Panel);
     for (const KeptWindow& w : kept.windows) {
@@ -99,6 +102,8 @@ void MainWindow::setPresentation(bool on) {
   }
   presentationAction_->setChecked(on);
   layOutNow();
+  // Once more after the window's change of state has come through.
+  scheduleLayout();
 }
 
 void MainWindow::presentationPointerAt(int y) {
