@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "qt/artwork.h"
 #include "qt/main_window.h"
@@ -32,10 +31,7 @@ void MainWindow::buildPresentation() {
   presentationAction_->setShortcutContext(Qt::ApplicationShortcut);
   connect(presentationAction_, &QAction::triggered, this,
           [this] { setPresentation(!presenting()); });
-  toolbar_->addAction(presentationAction_);
-  if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(presentationAction_))) {
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  }
+  // In the picture's context menu and on F11: the toolbar has no room beside its read-out.
   addAction(presentationAction_);
 
   auto* leave = new QAction(this);
