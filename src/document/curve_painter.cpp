@@ -86,7 +86,7 @@ void CurvePainter::prepareCanvas() {
     } else if (view.zoomMode == 2) {
       state_.scale = roundedOrZero(state_.scale / 2.0);
     }
-  } else if (!view.graphOnScreen) {
+  } else if (!view.graphOnScreen && !view.viewKept) {
     centreView(view, canvas_.Width(), canvas_.Height());
   }
   canvas_.Scale(static_cast<float>(view.viewLeft), static_cast<float>(view.viewTop),
@@ -161,6 +161,23 @@ void CurvePainter::drawModernAxes(bool overKeptPicture) {
   const std::vector<LabelledCurve> noCurves;
   LabelSpace space(canvas_, noCurves);
   printFitting(canvas_, space, axisTexts_);
+}
+
+void CurvePainter::drawAxesAlone() {
+  const bool drawnBefore = state_.view.graphOnScreen;
+  state_.view.zoomPending = false;
+  prepareCanvas();
+  state_.view.graphOnScreen = drawnBefore;
+  const PictureStyle& style = settings_.style;
+  picture_ = false;
+  if (style.modern) {
+    // Drawn outside a picture, the modern axes write their labels at once.
+    axesPending_ = true;
+    drawModernAxes(false);
+    return;
+  }
+  if (style.grid) drawGrid(canvas_, state_.view, style);
+  coordinate(canvas_, state_.view, style, nullptr);
 }
 
 LabelSpace* CurvePainter::finishPicture() {

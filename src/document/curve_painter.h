@@ -77,6 +77,9 @@ class CurvePainter {
   // over them afterwards (nullptr in the classic look). The space lives as long as
   // the painter.
   LabelSpace* finishPicture();
+  // The axes (and the grid) alone, as the first curve would draw them: a picture
+  // with no curve. Nothing is counted as drawn.
+  void drawAxesAlone();
 
   const CanvasSize& canvasSize() const { return size_; }
   // What derived curves (f′, f″, areas) are drawn from; without it only tangents and

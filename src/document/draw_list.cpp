@@ -49,4 +49,10 @@ ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture&
   return out;
 }
 
+void drawAxesAlone(Surface& canvas, const DrawSettings& settings, DrawState state) {
+  canvas.Cls();
+  CurvePainter painter(canvas, settings, state);
+  painter.drawAxesAlone();
+}
+
 }  // namespace quorvel

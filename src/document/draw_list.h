@@ -39,4 +39,8 @@ struct ListDrawn {
 ListDrawn drawList(Surface& canvas, const FunctionList& list, const ListPicture& picture,
                    DrawState& state);
 
+// The picture with no curve on it: `canvas` cleared and the axes of the view the next
+// curve would start from drawn in the picture's style. `state` is left as it was.
+void drawAxesAlone(Surface& canvas, const DrawSettings& settings, DrawState state);
+
 }  // namespace quorvel

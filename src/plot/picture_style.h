@@ -13,6 +13,10 @@ enum class CurveLabels : std::int32_t { None = 0, Beside = 1, Legend = 2 };
 inline constexpr int kDefaultLabelPoints = 9;  // the picture box's font
 inline constexpr int kMinLabelPoints = 9;
 inline constexpr int kMaxLabelPoints = 24;
+// 演示模式 draws the texts and lines this many percent of their size.
+inline constexpr int kDefaultPresentationPercent = 200;
+inline constexpr int kMinPresentationPercent = 100;
+inline constexpr int kMaxPresentationPercent = 400;
 
 struct PictureStyle {
   // The modern look: nice tick steps whose labels never touch, labels whole or left
@@ -24,6 +28,9 @@ struct PictureStyle {
   bool piTicks = false;  // π 刻度: the x axis in multiples of π/2
   CurveLabels labels = CurveLabels::None;
   int labelPoints = kDefaultLabelPoints;  // the size of every text of the picture
+  // The size of texts and lines in 演示模式, in percent; the picture outside it never
+  // reads it.
+  int presentationPercent = kDefaultPresentationPercent;
 
   bool operator==(const PictureStyle&) const = default;
 
@@ -35,5 +42,13 @@ struct PictureStyle {
 
 // The style with its numbers inside their ranges (a preference file edited by hand).
 PictureStyle checkedStyle(PictureStyle style);
+
+// The style and pen width of 演示模式: the texts and the pen grown by the style's
+// percentage (the texts beyond the options' own largest size).
+struct PresentedLook {
+  PictureStyle style;
+  int penWidth = 1;
+};
+PresentedLook presentedLook(const PictureStyle& style, int penWidth);
 
 }  // namespace quorvel

@@ -28,6 +28,9 @@ struct CanvasView : ViewState {
   bool graphOnScreen = false;  // false: the next curve starts from the centred view
   std::int32_t zoomMode = 0;   // armed zoom: 0 none, 1 in, 2 out
   bool zoomPending = false;    // the next curve doubles or halves the scale first
+  // A view typed in while nothing is drawn: the first curve keeps it instead of
+  // starting from the centred view.
+  bool viewKept = false;
 };
 
 // The centred view of a surface whose outer size is widthTwips × heightTwips:

@@ -211,6 +211,11 @@ void ControlPanelWindow::buildViewPage(QWidget* page) {
   });
   addCommand(f.cmdDelete, f.picDelete, "ic_delete", page);
   addCommand(f.cmdRedraw, f.picRedraw, "ic_redraw", page);
+  for (Label* l : {&f.lblViewX, &f.lblViewXTo, &f.lblViewY, &f.lblViewYTo}) addLabel(*l, page);
+  for (TextBox* t : {&f.txtViewX1, &f.txtViewX2, &f.txtViewY1, &f.txtViewY2}) {
+    addLineEdit(*t, page);
+  }
+  new CommandButtonBinder(f.cmdViewBox, new QPushButton(page));
 }
 
 void ControlPanelWindow::buildZoomSign(Label& sign, const QString& button) {
@@ -327,6 +332,10 @@ void ControlPanelWindow::keyPressEvent(QKeyEvent* event) {
   // on the other pages it does nothing.
   if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
     button->click();
+  } else if (focusWidget() != nullptr &&
+             focusWidget()->objectName().startsWith(QStringLiteral("txtView"))) {
+    // Enter in a box of the view typed in shows that view.
+    form_.cmdViewBox.click();
   } else if (entersDraw()) {
     pressDefaultButton();
   }

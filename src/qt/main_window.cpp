@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -40,6 +42,8 @@ MainWindow::MainWindow(Program& program, WindowSurface& surface)
   buildSurface();
   buildToolbarBand();
   buildShortcuts();
+  buildPresentation();
+  buildLessonMenu();
   new TimerBinder(form_.tmrSplash, this);
   new WindowBinder(form_, this, [this] { placeFromForm(); });
 }
@@ -98,7 +102,11 @@ void MainWindow::buildSurface() {
   picPic_->onKey = [this](const QKeyEvent& key) { return surfaceKey(key); };
   picPic_->onContextMenu = [this](const QPoint& at) { showSurfaceMenu(at); };
   picPic_->onResolutionChange = [this] {
-    if (program_.g.graphOnScreen) program_.panel.cmdRedraw_Click();
+    if (program_.g.graphOnScreen) {
+      program_.panel.cmdRedraw_Click();
+    } else {
+      program_.panel.showEmptyAxes();
+    }
   };
   picPic_->onLeave = [this] { form_.picPic_MouseLeave(); };
   // The trace's marker, from view units to the widget's pixels.
@@ -180,6 +188,11 @@ void MainWindow::placeOnceFramed() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // A size of the user's own after 演示模式: the layout shows the panel again.
+  if (restoredSize_ && event->size() != *restoredSize_) {
+    restoredSize_.reset();
+    keepPanelHidden_ = false;
+  }
   toolbar_->setGeometry(0, 0, width(), toPixelsFromTwips(form_.tbMain.Height()));
   scheduleLayout();
 }
@@ -208,11 +221,17 @@ void MainWindow::layOutNow() {
     form_.State = WindowState::Minimized;
   } else {
     form_.State = isMaximized() ? WindowState::Maximized : WindowState::Normal;
-    form_.Width = toTwipsFromPixels(frameGeometry().width());
-    form_.Height = toTwipsFromPixels(frameGeometry().height());
+    // Presenting, the window has no frame whatever the platform says of it.
+    const QRect outer = presenting() ? geometry() : frameGeometry();
+    form_.Width = toTwipsFromPixels(outer.width());
+    form_.Height = toTwipsFromPixels(outer.height());
     form_.ScaleHeight = toTwipsFromPixels(height());
   }
   form_.Form_Resize();
+  // The layout shows the panel; back from 演示模式 a panel hidden before stays hidden.
+  if (keepPanelHidden_ && form_.tbMain.button(toolbarPosition(ToolbarCommand::Panel)).Value()) {
+    runToolbarCommand(ToolbarCommand::Panel);
+  }
   applyLayout();
 }
 
@@ -224,9 +243,13 @@ void MainWindow::applyLayout() {
       if (const QWidget* w = toolbar_->widgetForAction(b->action()))
         commands += w->sizeHint().width();
     }
+    for (QAction* a : {presentationAction_, lessonAction_}) {
+      if (const QWidget* w = a != nullptr ? toolbar_->widgetForAction(a) : nullptr)
+        commands += w->sizeHint().width();
+    }
     spacer_->setLimit(std::min(coordinateBox_->x(), progress_->x()) - commands - kReadoutMargin);
   }
-  picPic_->setGeometry(0, toPixelsFromTwips(kSurfaceTopTwips),
+  picPic_->setGeometry(0, presenting() ? 0 : toPixelsFromTwips(kSurfaceTopTwips),
                        static_cast<int>(surface_.Width()) / kTwipsPerPixel,
                        static_cast<int>(surface_.Height()) / kTwipsPerPixel);
   picPic_->update();
@@ -253,6 +276,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle()) {
     placeOnceFramed();
+    return false;
+  }
+  if (watched == picPic_ && event->type() == QEvent::MouseMove) {
+    presentationPointerAt(static_cast<int>(static_cast<QMouseEvent*>(event)->position().y()));
     return false;
   }
   // The read-out's box grows with its label, which sizes itself to its text.

@@ -4,11 +4,13 @@
 // window tells the form its real size and state (in twips) before each layout, and
 // takes the sizes the layout chose.
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QToolBar>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "qt/bind_toolbar.h"
@@ -55,6 +57,16 @@ class MainWindow : public QWidget {
   // prints the same picture at the same size on the default printer without a dialog.
   void printWithPreview();
 
+  // 演示模式 (F11, the toolbar's 演示): the picture fills the screen the window is on,
+  // the toolbar shows only while the pointer is at the screen's top, the panel is
+  // hidden (F2 brings it back); Esc or F11 puts every window back as it was
+  // (presentation.cpp).
+  void setPresentation(bool on);
+  bool presenting() const { return presentation_.has_value(); }
+  QAction* presentationAction() const { return presentationAction_; }
+  // The 示例 menu: one entry per lesson file found (lesson_menu.cpp).
+  QMenu* lessonMenu() const { return lessonMenu_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -70,6 +82,10 @@ class MainWindow : public QWidget {
   void buildToolbarBand();
   void buildSurface();
   void buildShortcuts();
+  void buildPresentation();
+  void buildLessonMenu();
+  // The toolbar follows the pointer at the screen's top while presenting.
+  void presentationPointerAt(int y);
   // A key on the focused surface (surface_commands.cpp); true when it was taken.
   bool surfaceKey(const QKeyEvent& key);
   // A toolbar command, as its button would run it.
@@ -98,6 +114,23 @@ class MainWindow : public QWidget {
   // The window was placed knowing its frame's thickness.
   bool framePlaced_ = false;
   int panelExtraWidth_ = 0;
+  // Every window as it was before 演示模式, put back when it ends.
+  struct KeptWindow {
+    QPointer<QWidget> window;
+    QRect geometry;
+  };
+  struct Presentation {
+    QRect geometry;
+    Qt::WindowStates states;
+    std::vector<KeptWindow> windows;
+    bool panelShown = false;
+  };
+  std::optional<Presentation> presentation_;
+  std::optional<QSize> restoredSize_;  // the size 演示模式 gave back
+  bool keepPanelHidden_ = false;
+  QAction* presentationAction_ = nullptr;
+  QAction* lessonAction_ = nullptr;
+  QMenu* lessonMenu_ = nullptr;
 };
 
 }  // namespace quorvel

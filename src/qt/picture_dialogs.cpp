@@ -84,6 +84,12 @@ PictureOptionsDialog::PictureOptionsDialog(const PictureStyle& style, QWidget* p
   points_->setSuffix(QStringLiteral(" 磅"));
   points_->setToolTip(QStringLiteral("坐标轴数字和标注的字号，投影时可调大"));
 
+  presentation_ = whole(QStringLiteral("spnPresentation"), kMinPresentationPercent,
+                        kMaxPresentationPercent, style.presentationPercent, this);
+  presentation_->setSingleStep(25);
+  presentation_->setSuffix(QStringLiteral(" %"));
+  presentation_->setToolTip(QStringLiteral("演示模式（F11）中坐标轴数字、标注和线条放大的比例"));
+
   auto* form = new QFormLayout;
   form->addRow(classic_);
   form->addRow(smooth_);
@@ -91,6 +97,7 @@ PictureOptionsDialog::PictureOptionsDialog(const PictureStyle& style, QWidget* p
   form->addRow(piTicks_);
   form->addRow(QStringLiteral("标注："), labels_);
   form->addRow(QStringLiteral("字号："), points_);
+  form->addRow(QStringLiteral("演示放大："), presentation_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(okCancel(this));
@@ -113,6 +120,7 @@ PictureStyle PictureOptionsDialog::style() const {
   style.piTicks = piTicks_->isChecked();
   style.labels = static_cast<CurveLabels>(labels_->currentIndex());
   style.labelPoints = points_->value();
+  style.presentationPercent = presentation_->value();
   return checkedStyle(style);
 }
 

@@ -34,6 +34,7 @@ class PictureOptionsDialog : public QDialog {
   QCheckBox* piTicks_;
   QComboBox* labels_;
   QSpinBox* points_;
+  QSpinBox* presentation_;
 };
 
 class ExportSizeDialog : public QDialog {

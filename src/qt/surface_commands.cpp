@@ -101,6 +101,9 @@ QMenu* MainWindow::showSurfaceMenu(const QPoint& globalPosition) {
   menu->addAction(QStringLiteral("回到中心"), this, [this] { program_.panel.picCentre_Click(); });
   menu->addAction(QStringLiteral("原始尺寸"), this, [this] { program_.panel.picSize_Click(); });
   menu->addSeparator();
+  menu->addAction(presentationAction_);
+  menu->addMenu(lessonMenu_);
+  menu->addSeparator();
   frmControl& panel = program_.panel;
   menu->addAction(QStringLiteral("撤销"), this, [&panel] { panel.undo(); })
       ->setEnabled(panel.canUndo());

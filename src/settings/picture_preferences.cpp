@@ -5,9 +5,10 @@ namespace quorvel {
 const std::vector<std::string>& knownPreferenceKeys() {
   // A new preference is listed here too, or its file forgets it.
   static const std::vector<std::string> keys = {
-      kClassicLook.key,        kSmoothCurves.key,  kGridLines.key,      kPiTicks.key,
-      kCurveLabels.key,        kLabelPoints.key,   kExportUnit.key,     kExportWidthPixels.key,
-      kExportHeightPixels.key, kExportWidthCm.key, kExportHeightCm.key, kExportDotsPerInch.key,
+      kClassicLook.key,         kSmoothCurves.key,  kGridLines.key,      kPiTicks.key,
+      kCurveLabels.key,         kLabelPoints.key,   kExportUnit.key,     kExportWidthPixels.key,
+      kExportHeightPixels.key,  kExportWidthCm.key, kExportHeightCm.key, kExportDotsPerInch.key,
+      kPresentationPercent.key,
   };
   return keys;
 }
@@ -20,12 +21,17 @@ PictureStyle storedPictureStyle(const Preferences& preferences) {
   style.piTicks = preferences.get(kPiTicks);
   style.labels = static_cast<CurveLabels>(preferences.get(kCurveLabels));
   style.labelPoints = preferences.get(kLabelPoints);
+  style.presentationPercent = preferences.get(kPresentationPercent);
   return checkedStyle(style);
 }
 
 PictureStyle pictureStyleOf(const Preferences& preferences) {
   const PictureStyle stored = storedPictureStyle(preferences);
-  return stored.modern ? stored : PictureStyle{};
+  if (stored.modern) return stored;
+  // The classic picture, with 演示模式's size as chosen.
+  PictureStyle classic;
+  classic.presentationPercent = stored.presentationPercent;
+  return classic;
 }
 
 void storePictureStyle(Preferences& preferences, const PictureStyle& style) {
@@ -35,6 +41,7 @@ void storePictureStyle(Preferences& preferences, const PictureStyle& style) {
   preferences.set(kPiTicks, style.piTicks);
   preferences.set(kCurveLabels, static_cast<int>(style.labels));
   preferences.set(kLabelPoints, style.labelPoints);
+  preferences.set(kPresentationPercent, style.presentationPercent);
 }
 
 PictureSize exportSizeOf(const Preferences& preferences) {

@@ -15,6 +15,8 @@ inline constexpr Preference<bool> kGridLines{"picture/grid", false};
 inline constexpr Preference<bool> kPiTicks{"picture/piTicks", false};
 inline constexpr Preference<int> kCurveLabels{"picture/labels", 0};  // CurveLabels
 inline constexpr Preference<int> kLabelPoints{"picture/labelPoints", kDefaultLabelPoints};
+inline constexpr Preference<int> kPresentationPercent{"picture/presentationPercent",
+                                                      kDefaultPresentationPercent};
 
 inline constexpr Preference<int> kExportUnit{"export/unit", 0};  // SizeUnit
 inline constexpr Preference<int> kExportWidthPixels{"export/widthPixels", 1600};

@@ -49,11 +49,15 @@ void frmControl::wireHandlers() {
   cmdColor.Click = picColor.Click = [this] { cmdColor_Click(); };
   cmdDefault.Click = picDefault.Click = [this] { cmdDefault_Click(); };
   cmdPictureOptions.Click = [this] { cmdPictureOptions_Click(); };
+  cmdViewBox.Click = [this] { cmdViewBox_Click(); };
 
   // Full-width forms typed with a Chinese input method are read as ASCII.
   for (int i = 1; i <= 4; ++i) txtParameter[i].setInputFilter(asciiFromFullWidth);
   txtExpression.setInputFilter(asciiFromFullWidth);
   txtValue.setInputFilter(asciiFromFullWidth);
+  for (TextBox* t : {&txtViewX1, &txtViewX2, &txtViewY1, &txtViewY2}) {
+    t->setInputFilter(asciiFromFullWidth);
+  }
   for (ComboBox* c : {&cboRangeX1, &cboRangeX2, &cboRangeY1, &cboRangeY2}) {
     c->setInputFilter(asciiFromFullWidth);
   }

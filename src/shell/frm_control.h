@@ -102,6 +102,12 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   PictureButton picDelete{"picDelete"};
   CommandButton cmdRedraw{"cmdRedraw"};
   PictureButton picRedraw{"picRedraw"};
+  // The view typed in: x from/to, y from/to and 确定.
+  Label lblViewX{"lblViewX"}, lblViewXTo{"lblViewXTo"};
+  Label lblViewY{"lblViewY"}, lblViewYTo{"lblViewYTo"};
+  TextBox txtViewX1{"txtViewX1"}, txtViewX2{"txtViewX2"};
+  TextBox txtViewY1{"txtViewY1"}, txtViewY2{"txtViewY2"};
+  CommandButton cmdViewBox{"cmdViewBox"};
 
   // ---- page 3: 设置 ----
   Control imgZoom{"imgZoom"};
@@ -261,6 +267,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void fixPictureStyle(std::optional<PictureStyle> style) { fixedStyle_ = style; }
   // 图像选项: the dialog, then the picture again in the style chosen.
   void cmdPictureOptions_Click();
+  // 演示模式: texts and lines grown by the picture options' percentage; the picture
+  // again at once.
+  void setPresenting(bool on);
+  bool Presenting() const { return presenting_; }
 
   // ---- pan and zoom pad (pan_zoom.cpp) ----
   void picUp_Click();
@@ -271,6 +281,13 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   void picZoomOut_Click();
   void picCentre_Click();
   void picSize_Click();
+
+  // ---- the view typed in (view_box_command.cpp) ----
+  // 确定: the box of the four boxes shown whole and centred at the largest whole
+  // scale; with nothing drawn the axes show it and the first curve keeps it.
+  void cmdViewBox_Click();
+  // The picture with no curve: the axes of the view the next curve starts from.
+  void showEmptyAxes();
 
   // ---- parametric and polar curves on the 绘制 page (plane_curve_panel.cpp) ----
   // The kind of the family combo's item, for the items after the families.
@@ -348,7 +365,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // them on `target` from `state` (nothing but a cleared surface while no line is
   // current); the refused entries are reported.
   DrawSettings drawSettings() const;
-  void drawPicture(Surface& target, const FunctionList& list, DrawState& state);
+  // The number of curves drawn.
+  std::size_t drawPicture(Surface& target, const FunctionList& list, DrawState& state);
   void redrawList(const FunctionList& list);
   DrawState drawState() const;
   void takeDrawState(const DrawState& state);
@@ -372,6 +390,7 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   FunctionList document_;
   bool onDisk_ = false;  // the working list has a file (清屏 removes it)
   std::optional<PictureStyle> fixedStyle_;
+  bool presenting_ = false;
   ListHistory history_;
   std::optional<std::string> savedList_;  // the list's bytes when saved or opened
   int editingLine_ = -1;

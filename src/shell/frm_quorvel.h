@@ -116,6 +116,9 @@ class frmQuorvel : public Window {
   Timer tmrSplash;
   ImageList imgTransfer;  // the toolbar's images, filled at load
   ScreenSize Screen;
+  // 演示模式: the picture fills the window, which fills its screen; the layout then
+  // leaves the panel alone and gives the surface the whole window.
+  bool Presenting = false;
 
   // ---- the window's events (main_window_lifecycle.cpp) ----
   // Start-up: runs once; later calls do nothing.

@@ -18,14 +18,16 @@ constexpr std::size_t kRecordsNamed = 5;
 
 void frmControl::cmdClear_Click() {
   stopEditing();
-  canvas->Cls();
   g_.zoomMode = 0;
   sldZoom.setValue(500);
   g_.graphOnScreen = false;
+  g_.viewKept = false;
   g_.zoomPending = false;
   g_.funcCount = 1;
   document_.clear();
   showDocument(-1);
+  // A cleared picture shows the axes of the centred view.
+  showEmptyAxes();
   // No working list at all, as after the start.
   program_.journal.remove();
   onDisk_ = false;
@@ -58,8 +60,10 @@ void frmControl::redrawList(const FunctionList& list) {
   redrawRunning_ = true;
   liveKept_ = false;  // a live curve's kept picture is gone with this one
   DrawState state = drawState();
-  drawPicture(*canvas, list, state);
+  const std::size_t drawn = drawPicture(*canvas, list, state);
   takeDrawState(state);
+  // Nothing ticked or nothing left: the axes still show the view.
+  if (drawn == 0) showEmptyAxes();
   redrawRunning_ = false;
 }
 
@@ -79,11 +83,11 @@ void frmControl::reportRefusedRecords() {
   program_.message(prompt, kTitleError);
 }
 
-void frmControl::drawPicture(Surface& target, const FunctionList& list, DrawState& state) {
+std::size_t frmControl::drawPicture(Surface& target, const FunctionList& list, DrawState& state) {
   // Without a current line the redraw only clears the surface.
   if (lstExist.ListIndex() == -1) {
     target.Cls();
-    return;
+    return 0;
   }
   setMousePointer(kHourglass);
   ListPicture picture{drawSettings(), randomNumbers(), pictureOverlays, derivedFunctions()};
@@ -93,18 +97,25 @@ void frmControl::drawPicture(Surface& target, const FunctionList& list, DrawStat
   mainWindow.ProgressBarWorking.setVisible(false);
   setMousePointer(kDefaultPointer);
   for (const EntryRefusal& r : drawn.refused) message(r.refusal.message, r.refusal.title);
+  return drawn.drawn;
 }
 
 DrawSettings frmControl::drawSettings() const {
   ProgressBar& bar = program_.main.ProgressBarWorking;
-  return DrawSettings{.level = sldLevel.Value(),
-                      .penWidth = sldPenWidth.Value(),
-                      .autoRedraw = chkAutoRedraw.Value() == 1,
-                      .style = pictureStyle(),
-                      .progress = [&bar](int hundredths) {
-                        bar.setVisible(true);
-                        (void)bar.setValue(hundredths);
-                      }};
+  DrawSettings settings{.level = sldLevel.Value(),
+                        .penWidth = sldPenWidth.Value(),
+                        .autoRedraw = chkAutoRedraw.Value() == 1,
+                        .style = pictureStyle(),
+                        .progress = [&bar](int hundredths) {
+                          bar.setVisible(true);
+                          (void)bar.setValue(hundredths);
+                        }};
+  if (presenting_) {
+    const PresentedLook look = presentedLook(settings.style, settings.penWidth);
+    settings.style = look.style;
+    settings.penWidth = look.penWidth;
+  }
+  return settings;
 }
 
 DrawState frmControl::drawState() const { return DrawState{g_, sldZoom.Value()}; }

@@ -170,15 +170,18 @@ void frmQuorvel::Form_Resize() {
     tbMain.button(2).setValue(false);  // the panel itself is left alone
   } else {
     if (State == WindowState::Maximized) panel.chkAutoRedraw.setValue(1);
-    tbMain.button(2).setValue(true);
-    tbMain_ButtonClick(2);  // shows the panel
+    if (!Presenting) {
+      tbMain.button(2).setValue(true);
+      tbMain_ButtonClick(2);  // shows the panel
+    }
 
     // The placeholder pushes the commands towards the middle of the bar.
     const double gap = roundHalfEven(static_cast<double>(Width) / 3 - 2200);
     if (gap >= 0) tbMain.button(1).setWidth(static_cast<int>(gap));
 
-    const int surfaceHeight = ScaleHeight - 600;
-    const int surfaceWidth = Width - 105;
+    // Presenting, the window has neither frame nor toolbar.
+    const int surfaceHeight = Presenting ? ScaleHeight : ScaleHeight - 600;
+    const int surfaceWidth = Presenting ? Width : Width - 105;
     picPic.Resize(static_cast<float>(surfaceWidth >= 0 ? surfaceWidth : picPic.Width()),
                   static_cast<float>(surfaceHeight >= 0 ? surfaceHeight : picPic.Height()));
 
@@ -187,6 +190,7 @@ void frmQuorvel::Form_Resize() {
 
     // Origin in the middle of the surface, one view unit per twip.
     centreView(g, picPic.Width(), picPic.Height());
+    g.viewKept = false;
     picPic.Scale(static_cast<float>(g.viewLeft), static_cast<float>(g.viewTop),
                  static_cast<float>(g.viewRight), static_cast<float>(g.viewBottom));
   }
@@ -195,6 +199,9 @@ void frmQuorvel::Form_Resize() {
     setMousePointer(kArrowHourglass);
     picPic.Cls();
     panel.cmdRedraw_Click();
+  } else if (panel.Loaded()) {
+    // A picture with no curve still shows the axes of the centred view.
+    panel.showEmptyAxes();
   }
   setMousePointer(kDefaultPointer);
 }

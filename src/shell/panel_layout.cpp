@@ -168,7 +168,19 @@ void frmControl::buildControls() {
   txtValue.setBounds(915, 855, 400, 400);
   placeLabelIcon(imgExist, 390, 2130);
   placeLabel(lblExist, 840, 2190, "现存函数：");
-  lstExist.setBounds(120, 2550, 2010, 2580);
+  lstExist.setBounds(120, 2550, 2010, 1620);
+  // The view typed in, under the list.
+  placeLabel(lblViewX, 150, 4260, "x：");
+  txtViewX1.setBounds(450, 4230, 750, kParameterBoxHeight);
+  placeLabel(lblViewXTo, 1260, 4260, "至");
+  txtViewX2.setBounds(1500, 4230, 750, kParameterBoxHeight);
+  placeLabel(lblViewY, 150, 4590, "y：");
+  txtViewY1.setBounds(450, 4560, 750, kParameterBoxHeight);
+  placeLabel(lblViewYTo, 1260, 4590, "至");
+  txtViewY2.setBounds(1500, 4560, 750, kParameterBoxHeight);
+  for (TextBox* t : {&txtViewX1, &txtViewX2}) t->setToolTipText("要显示的 x 范围");
+  for (TextBox* t : {&txtViewY1, &txtViewY2}) t->setToolTipText("要显示的 y 范围");
+  setCommand(cmdViewBox, 720, 4900, 900, 330, "显示范围", "按输入的范围居中显示，两轴单位相同");
   setCommand(cmdDelete, 240, 5280, 795, 435, "   删除", "删除函数");
   placeIcon(picDelete, cmdDelete);
   setCommand(cmdRedraw, 1320, 5280, 795, 435, "   刷新", "重绘所有函数");
@@ -223,6 +235,8 @@ std::vector<Control*> frmControl::pageControls(int page) {
       // lblAdd and lblMinus sit inside picZoomIn and picZoomOut.
       add(picUp, picDown, picLeft, picRight, picZoomIn, picZoomOut, picCentre, picSize);
       add(txtValue, imgExist, lblExist, lstExist, cmdDelete, picDelete, cmdRedraw, picRedraw);
+      add(lblViewX, txtViewX1, lblViewXTo, txtViewX2, lblViewY, txtViewY1, lblViewYTo, txtViewY2,
+          cmdViewBox);
       break;
     case 3:
       add(imgZoom, lblZoom, sldZoom, imgLevel, lblLevel, sldLevel, imgPenWidth, lblPenWidth,

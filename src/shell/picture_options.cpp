@@ -22,7 +22,22 @@ void frmControl::cmdPictureOptions_Click() {
   const PictureStyle drawnBefore = pictureStyle();
   storePictureStyle(preferences, style);
   // The picture on the screen in the new style.
-  if (g_.graphOnScreen && pictureStyle() != drawnBefore) cmdRedraw_Click();
+  if (pictureStyle() == drawnBefore) return;
+  if (g_.graphOnScreen) {
+    cmdRedraw_Click();
+  } else {
+    showEmptyAxes();
+  }
+}
+
+void frmControl::setPresenting(bool on) {
+  if (presenting_ == on) return;
+  presenting_ = on;
+  if (g_.graphOnScreen) {
+    cmdRedraw_Click();
+  } else {
+    showEmptyAxes();
+  }
 }
 
 }  // namespace quorvel

@@ -130,7 +130,7 @@ TEST_F(Direct, KeysMenuClipboardAndShortcuts) {
     if (!a->isSeparator()) captions << a->text();
   }
   EXPECT_EQ(captions, (QStringList{"复制图像", "导出图像…", "打印…", "放大", "缩小", "回到中心",
-                                   "原始尺寸", "撤销", "重做"}));
+                                   "原始尺寸", "演示", "示例", "撤销", "重做"}));
   for (QAction* a : menu->actions()) {
     if (a->text() == QStringLiteral("原始尺寸")) a->trigger();
   }

@@ -293,7 +293,7 @@ TEST_F(ShellTest, PointerIsHourglassDuringTheRunAndDefaultAfterwards) {
 
 TEST_F(ShellTest, FirstDrawPreparesTheCanvasFromTheCentredView) {
   panel.sldPenWidth.setValue(3);
-  panel.chkAutoRedraw.setValue(0);  // its click replays the (empty) list
+  panel.chkAutoRedraw.setValue(0);  // its click replays the (empty) list: the axes alone
   surface.clearCalls();
   EXPECT_FALSE(program.main.Visible());
   drawCurve(2, 0, "6");
@@ -307,9 +307,9 @@ TEST_F(ShellTest, FirstDrawPreparesTheCanvasFromTheCentredView) {
   const auto scales = surface.callsOf(SurfaceCallKind::Scale);
   ASSERT_EQ(scales.size(), 1u);
   EXPECT_EQ(scales[0], SurfaceCall::scale(-3750, 3750, 3750, -3750));
-  // Measured before the scale was applied: the 498-pixel drawing area in twips.
-  EXPECT_EQ(panel.canvasWidth, 7470);
-  EXPECT_EQ(panel.halfWidth, 3735);
+  // Measured in the view the empty picture's axes applied, as after the window's layout.
+  EXPECT_EQ(panel.canvasWidth, 7500);
+  EXPECT_EQ(panel.halfWidth, 3750);
   EXPECT_TRUE(g.graphOnScreen);
   EXPECT_EQ(g.zoomScale, 500);
   // Axes in black first, then the curve in its automatic colour.

@@ -308,11 +308,13 @@ TEST_F(Lifecycle, MinimizeAndRestoreRedrawWhenAGraphIsOnScreen) {
   EXPECT_EQ(surface.count(SurfaceCallKind::Scale), 2u) << "layout, then the replay";
 }
 
-TEST_F(Lifecycle, ResizeWithoutAGraphDrawsNothing) {
+TEST_F(Lifecycle, ResizeWithoutAGraphDrawsTheAxesAlone) {
   start();
   surface.clearCalls();
   resize(10125, 11130, 10620);
-  EXPECT_EQ(surface.count(SurfaceCallKind::Cls), 0u);
+  EXPECT_EQ(surface.count(SurfaceCallKind::Cls), 1u);
+  EXPECT_EQ(surface.count(SurfaceCallKind::PSet), 0u);
+  EXPECT_FALSE(g.graphOnScreen);
   EXPECT_EQ(main.MousePointer(), kDefaultPointer);
 }
 

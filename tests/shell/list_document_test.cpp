@@ -32,7 +32,9 @@ class ListDocumentTest : public ShellTest {
     panel.cmdRedraw_Click();
     std::size_t ticked = 0;
     for (const bool t : ticks()) ticked += t ? 1 : 0;
-    EXPECT_EQ(curvesDrawn(), panel.lstExist.ListIndex() < 0 ? 0u : ticked) << what;
+    // A picture with no curve still sets its view once, for its axes.
+    const std::size_t shown = panel.lstExist.ListIndex() < 0 ? 0u : ticked;
+    EXPECT_EQ(curvesDrawn(), shown == 0 ? 1u : shown) << what;
   }
   std::int32_t colourOfRecord(int n) {
     ListFile file(program.listPath());
