@@ -110,35 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Shading{"y ≥ −2；y < 3.3", true}, Shading{"0 ≤ x ≤ 3", true},
                       Shading{"y > 0.5x + 0.02", true}));
 
-TEST(RegionShading, AnEmptySystemShadesNothing) {
-  for (const std::string text : {"x > 0; x < 0", "x^2 + y^2 < 0", "y > 100"}) {
-    SCOPED_TRACE(text);
-    RecordingSurface canvas(kWidth, kHeight, 0);
-    const ViewState v = view();
-    canvas.Scale(static_cast<float>(v.viewLeft), static_cast<float>(v.viewTop),
-                 static_cast<float>(v.viewRight), static_cast<float>(v.viewBottom));
-    paintRegionShading(canvas, v, systemOf(text));
-    for (const SurfaceCall& call : canvas.calls()) {
-      EXPECT_NE(call.kind, SurfaceCallKind::FillPolygon);
-    }
-  }
-}
-
-TEST(RegionShading, MaskRectanglesCoverEachPixelOnceWithFewRectangles) {
-  // A band, a disc and two blobs side by side: rows with the same span share one.
-  RegionMask mask;
-  mask.width = 6;
-  mask.height = 5;
-  mask.inside = {0, 1, 1, 0, 0, 0,  //
-                 0, 1, 1, 0, 1, 1,  //
-                 0, 1, 1, 0, 1, 1,  //
-                 1, 1, 1, 1, 0, 0,  //
-                 0, 0, 0, 0, 0, 0};
-  const std::vector<PixelRectangle> rectangles = maskRectangles(mask);
-  const std::vector<PixelRectangle> expected = {{1, 0, 3, 3}, {4, 1, 6, 3}, {0, 3, 4, 4}};
-  EXPECT_EQ(rectangles, expected);
-}
-
 // The lengths of the boundary's lines in pixels.
 std::vector<double> boundaryLines(const std::string& text) {
   RecordingSurface canvas(kWidth, kHeight, 0);
@@ -184,23 +155,6 @@ TEST(RegionBoundary, DashedWhereTheRegionLeavesItOutSolidWhereItHoldsIt) {
   }
   // The straight boundaries are whole lines when solid.
   EXPECT_EQ(boundaryLines("y >= x").size(), 1u);
-}
-
-TEST(RegionBoundary, OnlyWhereTheOtherInequalitiesHold) {
-  // The circle's upper half, solid, and the diameter below it, dashed (y > 0 leaves it
-  // out): nothing of the lower half.
-  RecordingSurface canvas(kWidth, kHeight, 0);
-  const ViewState v = view();
-  canvas.Scale(static_cast<float>(v.viewLeft), static_cast<float>(v.viewTop),
-               static_cast<float>(v.viewRight), static_cast<float>(v.viewBottom));
-  paintRegionBoundary(canvas, v, systemOf("x² + y² ≤ 4; y > 0"));
-  int lines = 0;
-  for (const SurfaceCall& call : canvas.calls()) {
-    if (call.kind != SurfaceCallKind::Line) continue;
-    ++lines;
-    for (const float y : {call.args[1], call.args[3]}) EXPECT_GE(y / 500.0, -0.02);
-  }
-  EXPECT_GT(lines, 20);
 }
 
 }  // namespace

@@ -64,18 +64,6 @@ TEST(DashedPolyline, ADashFollowsTheLineRoundACornerAndThePatternRunsOn) {
   EXPECT_NEAR(pixelLength(dashes[1]), 3, 1e-9);  // cut at the line's end
 }
 
-TEST(DashedPolyline, TheSameLengthInPixelsAtEveryZoom) {
-  for (const double scale : {1.0, 37.5, 1e4}) {
-    SCOPED_TRACE(scale);
-    const PixelFrame zoomed{400, 400, -1, 1, scale, scale};
-    const PlanePolyline line{{{0, 0}, {200 / scale, 200 / scale}}, false};
-    const std::vector<PlanePolyline> dashes = dashedPieces(line, zoomed, {6, 4});
-    // 200√2 px ≈ 282.8: 28 whole periods and a dash 2.8 px long.
-    ASSERT_EQ(dashes.size(), 29u);
-    EXPECT_NEAR(zoomed.pixelDistance(dashes[3].points.front(), dashes[3].points.back()), 6, 1e-6);
-  }
-}
-
 TEST(DashedPolyline, NothingFromWhatCannotBeLaidOut) {
   const PlanePolyline line{{{0, 0}, {1, 1}}, false};
   EXPECT_TRUE(dashedPieces(line, PixelFrame{}, {6, 4}).empty());

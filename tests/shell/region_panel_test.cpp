@@ -85,23 +85,6 @@ TEST_F(RegionPanelTest, TheFeasibleRegionIsShadedBetweenItsCorners) {
   EXPECT_EQ(corners, expected);
 }
 
-TEST_F(RegionPanelTest, ARefusalFocusesTheBoxToMendAndAddsNothing) {
-  struct Case {
-    std::string inequalities, objective;
-    bool objectiveBox;
-  };
-  const std::vector<Case> cases = {
-      {"y = x^2", "", false}, {"x > 0\ny >", "", false}, {"y > x", "x*y", true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.inequalities);
-    messages().clear();
-    drawRegion(c.inequalities, c.objective);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(lines().empty());
-    EXPECT_EQ(panel.region.txtObjective.FocusRequests() > 0, c.objectiveBox);
-  }
-}
-
 TEST_F(RegionPanelTest, ALineComesBackForReplaceAndIsRecolouredAndUndone) {
   panel.chkAutoColor.setValue(0);
   g.penColor = 0x0000FF;
