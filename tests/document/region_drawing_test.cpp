@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ struct Shading {
   std::string text;
   bool polygon;  // every boundary straight: drawn as one exact polygon
 };
+
+// The case's text in the test's name, not its bytes.
+void PrintTo(const Shading& shading, std::ostream* out) { *out << shading.text; }
 
 class RegionShadingTest : public ::testing::TestWithParam<Shading> {};
 
