@@ -61,6 +61,11 @@ std::optional<AnalysedCurve> AnalysedCurve::fromCurve(const EntryCurve& curve,
     reason = kMessageDerivedNotAnalysed;
     return std::nullopt;
   }
+  // Regions given by inequalities.
+  if (curve.region) {
+    reason = kMessageRegionNotAnalysed;
+    return std::nullopt;
+  }
   const PlotRange& r = curve.range;
   Region own;
   if (!r.xFromOpen) own.x.lo = r.xFrom;

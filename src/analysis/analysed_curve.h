@@ -56,6 +56,8 @@ inline constexpr const char* kMessageSumNotAnalysed = "Ｓｘ＝ 是整数的逐
 // Marked points are data, not a curve.
 inline constexpr const char* kMessagePointsNotAnalysed = "点是标出的数据，不作曲线分析";
 inline constexpr const char* kMessageDerivedNotAnalysed = "由另一条曲线得出，请分析原来的曲线";
+// Regions given by inequalities.
+inline constexpr const char* kMessageRegionNotAnalysed = "不等式区域是平面的一部分，不作曲线分析";
 
 class AnalysedCurve {
  public:

@@ -15,6 +15,7 @@
 #include "cli/marked_add.h"
 #include "cli/option_parsing.h"
 #include "cli/plane_curve_add.h"
+#include "cli/region_add.h"
 #include "document/form_entry.h"
 #include "document/read_entry.h"
 #include "document/typed_record.h"
@@ -58,6 +59,9 @@ constexpr OptionRule kAddOptions[] = {
     {"--normal", false},
     {"--area", true},
     {"--with", true},
+    // Regions given by inequalities.
+    {"--region", true, true},
+    {"--objective", true},
 };
 
 // The families and their forms, numbered as --family and --form take them.
@@ -87,6 +91,8 @@ std::string addUsage() {
          "       quorvel add LIST.QVJ --derivative N [--second] [--color RRGGBB]\n"
          "       quorvel add LIST.QVJ --tangent N --at X0 [--normal] [--color RRGGBB]\n"
          "       quorvel add LIST.QVJ --area N [--with M] --from A --to B [--color RRGGBB]\n"
+         "       quorvel add LIST.QVJ --region TEXT [--region …] [--objective TEXT]\n"
+         "         [--color RRGGBB]\n"
          "\n"
          "Checks one curve the way the 绘制 button does and adds it to the list file\n"
          "LIST.QVX (opened first when it exists, created when it does not), then\n"
@@ -110,7 +116,7 @@ std::string addUsage() {
          "  --int, --no-int   tick or untick 整数 (default: as the form sets it)\n"
          "  --color RRGGBB    the pen colour, red first (default: 自动选色)\n"
          "  --help            show this help\n" +
-         planeCurveUsage() + markedKindsUsage() + derivedCurvesUsage() +
+         planeCurveUsage() + markedKindsUsage() + derivedCurvesUsage() + regionUsage() +
          "\n"
          "Families and forms:\n" +
          familyTable() +
@@ -204,6 +210,8 @@ int addCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::
     out << addUsage();
     return kExitDone;
   }
+  // A region first: every other kind's option is refused beside its --region.
+  if (asksForRegion(words)) return addRegion(words, addUsage(), out, err);
   // A derived curve first: its --from and --to are an area's, not a parametric curve's.
   if (asksForDerivedCurve(words)) return addDerivedCurve(words, addUsage(), out, err);
   if (asksForPlaneCurve(words)) return addPlaneCurve(words, addUsage(), out, err);

@@ -6,6 +6,7 @@
 
 #include "catalogue/plot_defaults.h"
 #include "document/plane_curve_painting.h"
+#include "document/region_painting.h"
 #include "eval/single_math.h"
 #include "plot/palette.h"
 
@@ -115,6 +116,19 @@ std::int32_t CurvePainter::draw(const EntryCurve& curve, const CurveDrawing& how
   if (curve.piecewise || curve.points) return drawMarked(curve, how);
   // Curves derived from another entry.
   if (curve.derived) return drawDerived(curve, how);
+  // Regions given by inequalities: the shading, then the boundary over it.
+  if (curve.region) {
+    std::int32_t colour = curve.colour;
+    if (!how.ownColour && how.options.autoColor) {
+      colour = how.options.readablePalette ? leastUsedColour(how.tickedColours)
+                                           : autoColor(how.listIndex);
+    }
+    canvas_.setForeColor(colour);
+    paintRegionShading(canvas_, state_.view, *curve.region);
+    paintRegionBoundary(canvas_, state_.view, *curve.region);
+    state_.view.zoomPending = false;
+    return colour;
+  }
   std::int32_t colour = curve.colour;
   if (curve.plane) {
     std::vector<PlotDot> dots;

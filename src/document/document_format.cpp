@@ -25,6 +25,8 @@ constexpr const char* kPiecewise = "piecewise";
 constexpr const char* kPoints = "points";
 // Curves derived from another entry.
 constexpr const char* kDerived = "derived";
+// Regions given by inequalities.
+constexpr const char* kRegion = "region";
 
 // ---- writing ----
 
@@ -98,6 +100,12 @@ Json contentJson(const EntryContent& entryContent) {
           out["colour"] = content.colour;
         } else if constexpr (std::is_same_v<Kind, DerivedCurve>) {
           putDerived(out, content);
+        } else if constexpr (std::is_same_v<Kind, RegionCurve>) {
+          out["kind"] = kRegion;
+          out["inequalities"] = content.text;
+          // Older readers never see the field when there is no objective.
+          if (!content.objective.empty()) out["objective"] = content.objective;
+          out["colour"] = content.colour;
         } else {
           putMarkedKind(out, content);
         }
@@ -328,6 +336,14 @@ std::optional<Fault> readContent(const std::string& kind, const Fields& f, Entry
     out = std::move(points);
   } else if (kind == kDerived) {
     return readDerivedFields(f, out);
+  } else if (kind == kRegion) {
+    RegionCurve region;
+    if ((fault = f.text("inequalities", region.text, true)) ||
+        (fault = f.text("objective", region.objective, false)) ||
+        (fault = colour(f, region.colour))) {
+      return fault;
+    }
+    out = std::move(region);
   } else {
     return Fault{"种类" + quoted(kind) + "不认识"};
   }

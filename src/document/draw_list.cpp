@@ -8,7 +8,9 @@ namespace quorvel {
 namespace {
 
 bool isArea(const EntryCurve& curve) {
-  return curve.derived && curve.derived->kind == DerivedKind::kArea;
+  return (curve.derived && curve.derived->kind == DerivedKind::kArea) ||
+         // Regions given by inequalities are shaded under the curves too.
+         curve.region != nullptr;
 }
 
 }  // namespace

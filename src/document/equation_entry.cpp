@@ -263,3 +263,11 @@ std::string printedEquation(const EquationCurve& curve) {
 }
 
 }  // namespace quorvel
+
+namespace quorvel {
+
+bool sideReadsXOrY(const std::string& side) { return readsX(side) || readsY(side); }
+
+std::string printedEquationSide(const std::string& side) { return printedSide(side); }
+
+}  // namespace quorvel

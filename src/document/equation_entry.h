@@ -35,3 +35,12 @@ TypedCurveReading readTypedEquation(const EquationCurve& typed);
 std::string printedEquation(const EquationCurve& curve);
 
 }  // namespace quorvel
+
+namespace quorvel {
+
+// For inequalities, whose sides are read as an equation's: whether a side (the
+// evaluator's tokens) names x or y, and the side as a textbook prints it ("x² + y²").
+bool sideReadsXOrY(const std::string& side);
+std::string printedEquationSide(const std::string& side);
+
+}  // namespace quorvel

@@ -16,6 +16,8 @@
 #include "document/point_list.h"
 // Curves derived from another entry (tangents, derivatives, areas).
 #include "document/derived_curve.h"
+// Regions given by inequalities.
+#include "document/region_curve.h"
 
 namespace quorvel {
 
@@ -85,7 +87,9 @@ using EntryContent =
                  // Piecewise functions and marked points.
                  PiecewiseCurve, PointList,
                  // Curves derived from another entry.
-                 DerivedCurve>;
+                 DerivedCurve,
+                 // Regions given by inequalities.
+                 RegionCurve>;
 
 // What a derived curve's SourceBox holds.
 struct BoxedContent {

@@ -301,6 +301,8 @@ void setPlaneColour(ListEntry& entry, std::int32_t colour) {
   if (auto* points = std::get_if<PointList>(&entry.content)) points->colour = colour;
   // Curves derived from another entry.
   if (auto* derived = std::get_if<DerivedCurve>(&entry.content)) derived->colour = colour;
+  // Regions given by inequalities.
+  if (auto* region = std::get_if<RegionCurve>(&entry.content)) region->colour = colour;
 }
 
 std::optional<std::int32_t> planeColour(const ListEntry& entry) {
@@ -312,6 +314,8 @@ std::optional<std::int32_t> planeColour(const ListEntry& entry) {
   if (const auto* points = std::get_if<PointList>(&entry.content)) return points->colour;
   // Curves derived from another entry.
   if (const auto* derived = std::get_if<DerivedCurve>(&entry.content)) return derived->colour;
+  // Regions given by inequalities.
+  if (const auto* region = std::get_if<RegionCurve>(&entry.content)) return region->colour;
   return std::nullopt;
 }
 

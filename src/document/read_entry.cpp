@@ -20,6 +20,7 @@
 #include "document/parametric_entry.h"
 #include "document/piecewise_entry.h"
 #include "document/point_list_entry.h"
+#include "document/region_entry.h"
 #include "eval/compiled_expression.h"
 #include "eval/double_program.h"
 #include "eval/epc.h"
@@ -293,6 +294,8 @@ EntryReading readEntry(const ListEntry& entry, const RandomNumbers& random) {
   if (const auto* derived = std::get_if<DerivedCurve>(&entry.content)) {
     return readDerived(*derived, random);
   }
+  // Regions given by inequalities.
+  if (const auto* region = std::get_if<RegionCurve>(&entry.content)) return readRegion(*region);
   return *readPlaneEntry(entry);
 }
 

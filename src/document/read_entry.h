@@ -6,6 +6,7 @@
 // the entry is read: the window, the exports, `quorvel points` and `table`.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ struct EntryCurve {
   std::optional<PointsShape> points{};
   // A curve derived from another entry (a tangent, a derivative, an area).
   std::optional<DerivedShape> derived{};
+  // A region given by inequalities (shared: the shape is read once per reading).
+  std::shared_ptr<const RegionSystem> region{};
 };
 
 // The box whose text refused the entry: the evaluator's status on its text and where

@@ -162,6 +162,7 @@ void ControlPanelWindow::buildDrawPage(QWidget* page) {
   addCommand(f.cmdClear, f.picClear, "ic_clear", page);
   new CommandButtonBinder(f.cmdReplace, new QPushButton(page));
   buildMarkedKindRows(page);
+  buildRegionBoxes(page);
   // The expression box lies over the parameter boxes when it is moved onto the page.
   auto* expression = new QPlainTextEdit(page);
   expression->setTabChangesFocus(true);
@@ -183,6 +184,17 @@ void ControlPanelWindow::buildMarkedKindRows(QWidget* page) {
   }
   addLineEdit(m.txtPoints, page);
   new CommandButtonBinder(m.cmdPastePoints, new QPushButton(page));
+}
+
+void ControlPanelWindow::buildRegionBoxes(QWidget* page) {
+  RegionControls& r = form_.region;
+  addLabel(r.lblInequalities, page);
+  addLabel(r.lblObjective, page);
+  // Several lines: one inequality a line, as a textbook lists a system.
+  auto* inequalities = new QPlainTextEdit(page);
+  inequalities->setTabChangesFocus(true);
+  new PlainTextBinder(r.txtInequalities, inequalities);
+  addLineEdit(r.txtObjective, page);
 }
 
 void ControlPanelWindow::buildViewPage(QWidget* page) {

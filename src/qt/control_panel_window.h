@@ -45,6 +45,8 @@ class ControlPanelWindow : public QWidget {
   void buildDrawPage(QWidget* page);
   // A piecewise function's rows and the points' box, out of sight until chosen.
   void buildMarkedKindRows(QWidget* page);
+  // The inequalities' and the objective's boxes of 不等式区域.
+  void buildRegionBoxes(QWidget* page);
   void buildViewPage(QWidget* page);
   void buildSettingsPage(QWidget* page);
   void addIcon(Control& model, const char* picture, QWidget* page);

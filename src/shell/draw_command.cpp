@@ -42,6 +42,7 @@ void frmControl::cmdDraw_Click() {
 void frmControl::runDrawSteps() {
   if (const std::optional<PlaneKind> kind = chosenPlaneKind()) return runPlaneDrawSteps(*kind);
   if (const std::optional<MarkedKind> kind = chosenMarkedKind()) return runMarkedDrawSteps(*kind);
+  if (regionChosen()) return runRegionDrawSteps();
   if (!takeChosenFamily()) return;
   const TypedReading typed = readPanelCurve();
   const EntryReading& reading = typed.reading;

@@ -1,6 +1,7 @@
 // Choosing a family and a form on the draw page: the form combo, the parameter
 // captions and boxes, the expression box and the ranges.
 #include "catalogue/families.h"
+#include "document/region_entry.h"
 #include "shell/frm_control.h"
 #include "shell/program.h"
 
@@ -21,6 +22,12 @@ int characterCount(const std::string& text) {
 
 void frmControl::cboFuncName_Click() {
   const int chosen = cboFuncName.ListIndex();
+  // Regions given by inequalities.
+  if (chosen == kRegionFamily) {
+    hideMarkedBoxes();
+    return showRegionBoxes();
+  }
+  hideRegionBoxes();
   if (const std::optional<MarkedKind> kind = markedKindOfItem(chosen))
     return showMarkedBoxes(*kind);
   hideMarkedBoxes();

@@ -32,6 +32,7 @@
 #include "shell/mdl_declare.h"
 #include "shell/named_controls.h"
 #include "shell/recorded_message.h"
+#include "shell/region_controls.h"
 #include "toolkit/controls.h"
 
 namespace quorvel {
@@ -82,6 +83,8 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   CommandButton cmdReplace{"cmdReplace"};
   // A piecewise function's rows and the points' box, shown for their items.
   MarkedKindControls marked;
+  // The inequalities' and the objective's boxes, shown for 不等式区域.
+  RegionControls region;
 
   // ---- page 2: 视图 ----
   PictureButton picUp{"picUp"};
@@ -314,6 +317,13 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // 粘贴: a table of two columns from the clipboard into the points' box.
   void cmdPastePoints_Click();
 
+  // ---- regions given by inequalities on the 绘制 page (region_panel.cpp) ----
+  bool regionChosen() const;
+  void showRegionBoxes();
+  void hideRegionBoxes();
+  // A region's list line on the 绘制 page; false for a line of another kind.
+  bool loadRegionLineOntoPage(int line);
+
  private:
   void addMarkedFamilies();
   void placeMarkedControls();
@@ -322,6 +332,10 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // added to the list in the colour it was drawn in.
   void drawAndAddEntry(const EntryCurve& curve, ListEntry entry);
   bool markedShown_ = false;
+  void addRegionFamily();
+  void placeRegionControls();
+  void runRegionDrawSteps();
+  bool regionShown_ = false;
   void addPlaneFamilies();
   void runPlaneDrawSteps(PlaneKind kind);
   // The page's own layout while the plane kinds' is shown: the parameter captions' and

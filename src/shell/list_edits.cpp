@@ -48,6 +48,7 @@ void frmControl::lstExist_DblClick(int line) {
 bool frmControl::loadLineOntoPage(int line) {
   if (loadPlaneLineOntoPage(line)) return true;
   if (loadMarkedLineOntoPage(line)) return true;
+  if (loadRegionLineOntoPage(line)) return true;
   const std::optional<FuncRecord> entry = recordOfLine(line);
   if (!entry || form(entry->family, entry->form) == nullptr) return false;
   const FuncRecord r = *entry;

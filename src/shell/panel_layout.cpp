@@ -84,6 +84,7 @@ void frmControl::buildControls() {
   for (int i = 0; i < kFamilyCount; ++i) cboFuncName.AddItem(family(i).name);
   addPlaneFamilies();
   addMarkedFamilies();
+  addRegionFamily();
   placeLabelIcon(imgStyle, 210, 1080);
   placeLabel(lblStyle, 600, 1140, "请选择函数形式：");
   for (int i = 0; i < kFamilyCount; ++i) {
@@ -139,6 +140,7 @@ void frmControl::buildControls() {
   setCommand(cmdReplace, 1560, 4380, 690, 330, "替换", "用本页的曲线替换所编辑的函数");
   cmdReplace.setVisible(false);
   placeMarkedControls();
+  placeRegionControls();
 
   // Page 2: 视图.
   struct PadButton {
@@ -230,6 +232,7 @@ std::vector<Control*> frmControl::pageControls(int page) {
       add(cmdDraw, picDraw, cmdClear, picClear, cmdReplace);
       for (Control* m : marked.pieceControls()) c.push_back(m);
       for (Control* m : marked.pointControls()) c.push_back(m);
+      for (Control* r : region.all()) c.push_back(r);
       break;
     case 2:
       // lblAdd and lblMinus sit inside picZoomIn and picZoomOut.

@@ -26,6 +26,7 @@
 #include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "document/point_list_entry.h"
+#include "document/region_entry.h"
 #include "qt/bind_label.h"
 #include "qt/bind_picture_button.h"
 #include "qt/page_focus.h"
@@ -178,8 +179,8 @@ TEST_F(Windows, SlidersAndCombosShowTheirModels) {
   EXPECT_EQ(zoom->singleStep(), 250);
   EXPECT_EQ(zoom->tickInterval(), 2000);
   auto* family = panelWidget<QComboBox>("cboFuncName");
-  // The catalogue, 参数方程, 极坐标方程, 方程, 分段函数, 点.
-  EXPECT_EQ(family->count(), kPointsFamily + 1);
+  // The catalogue, 参数方程, 极坐标方程, 方程, 分段函数, 点, 不等式区域.
+  EXPECT_EQ(family->count(), kRegionFamily + 1);
   EXPECT_EQ(family->currentIndex(), 13);
   EXPECT_FALSE(family->isEditable());
   auto* rangeX1 = panelWidget<QComboBox>("cboRangeX1");

@@ -7,6 +7,7 @@
 #include "document/equation_entry.h"
 #include "document/parametric_entry.h"
 #include "document/point_list_entry.h"
+#include "document/region_entry.h"
 #include "shell_fixture.h"
 
 namespace quorvel::test {
@@ -16,8 +17,8 @@ using PanelTest = ShellTest;
 
 TEST_F(PanelTest, LoadOpensOnTheCustomFamily) {
   EXPECT_EQ(panel.cboFuncName.ListIndex(), kCustomFamily);
-  // The catalogue, 参数方程, 极坐标方程, 方程, 分段函数, 点.
-  EXPECT_EQ(panel.cboFuncName.ListCount(), kPointsFamily + 1);
+  // The catalogue, 参数方程, 极坐标方程, 方程, 分段函数, 点, 不等式区域.
+  EXPECT_EQ(panel.cboFuncName.ListCount(), kRegionFamily + 1);
   EXPECT_EQ(panel.cboFuncName.List()[kPowerFamily], "幂函数");
   EXPECT_EQ(panel.cboFuncName.List()[2], "反比例函数");
   for (int i = 0; i < kFamilyCount; ++i) {
