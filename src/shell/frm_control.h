@@ -331,6 +331,9 @@ class frmControl : public Window, public CurveParams, public EvalState, public C
   // A curve read from the page drawn over the picture as the list draws it, and
   // added to the list in the colour it was drawn in.
   void drawAndAddEntry(const EntryCurve& curve, ListEntry entry);
+  // The parameter boxes and the ranges: what the boxes of a kind without parameters
+  // hide while it is chosen, all shown again when it goes (marked_kinds_boxes.cpp).
+  std::vector<Control*> parameterAndRangeControls();
   bool markedShown_ = false;
   void addRegionFamily();
   void placeRegionControls();

@@ -24,22 +24,19 @@ constexpr int kCaptionTop = 2430, kFirstRowTop = 2670, kRowStep = 285;
 constexpr int kPointsCaptionLeft = 90, kPointsLeft = 600, kPointsWidth = 4200;
 constexpr int kPointsTop = 2565, kPasteTop = 3000, kPasteWidth = 870, kPasteHeight = 330;
 
-// The page's controls a marked kind hides, all shown again when it goes.
-template <class Form>
-std::vector<Control*> makingWay(Form& f) {
-  std::vector<Control*> c{&f.chkIntX,   &f.imgRangeX,  &f.lblRangeX, &f.lblOpenX,   &f.cboRangeX1,
-                          &f.lblCommaX, &f.cboRangeX2, &f.lblCloseX, &f.imgRangeY,  &f.lblRangeY,
-                          &f.lblOpenY,  &f.cboRangeY1, &f.lblCommaY, &f.cboRangeY2, &f.lblCloseY};
-  for (int box = 1; box <= 3; ++box)
-    c.insert(c.end(), {&f.lblParameter[box], &f.txtParameter[box]});
-  return c;
-}
-
 int itemOfKind(MarkedKind kind) {
   return kind == MarkedKind::kPiecewise ? kPiecewiseFamily : kPointsFamily;
 }
 
 }  // namespace
+
+std::vector<Control*> frmControl::parameterAndRangeControls() {
+  std::vector<Control*> c{&chkIntX,   &imgRangeX,  &lblRangeX, &lblOpenX,   &cboRangeX1,
+                          &lblCommaX, &cboRangeX2, &lblCloseX, &imgRangeY,  &lblRangeY,
+                          &lblOpenY,  &cboRangeY1, &lblCommaY, &cboRangeY2, &lblCloseY};
+  for (int box = 1; box <= 3; ++box) c.insert(c.end(), {&lblParameter[box], &txtParameter[box]});
+  return c;
+}
 
 std::optional<MarkedKind> frmControl::markedKindOfItem(int item) {
   if (item == kPiecewiseFamily) return MarkedKind::kPiecewise;
@@ -101,7 +98,7 @@ void frmControl::showMarkedBoxes(MarkedKind kind) {
   txtExpression.setLeft(-3000);  // out of sight, its text kept
   lblParameter[4].setVisible(false);
   txtParameter[4].setVisible(false);
-  for (Control* c : makingWay(*this)) c->setVisible(false);
+  for (Control* c : parameterAndRangeControls()) c->setVisible(false);
   const bool piecewise = kind == MarkedKind::kPiecewise;
   for (Control* c : marked.pieceControls()) c->setVisible(piecewise);
   for (Control* c : marked.pointControls()) c->setVisible(!piecewise);
@@ -123,7 +120,7 @@ void frmControl::hideMarkedBoxes() {
   for (Control* c : marked.pieceControls()) c->setVisible(false);
   for (Control* c : marked.pointControls()) c->setVisible(false);
   // The item chosen next hides again what it does not use.
-  for (Control* c : makingWay(*this)) c->setVisible(true);
+  for (Control* c : parameterAndRangeControls()) c->setVisible(true);
 }
 
 }  // namespace quorvel

@@ -20,17 +20,6 @@ constexpr int kCaptionLeft = 90, kBoxLeft = 900, kBoxWidth = 3900;
 constexpr int kInequalitiesTop = 2565, kInequalitiesHeight = 1110;
 constexpr int kObjectiveTop = 3780, kObjectiveHeight = 270, kObjectiveCaptionWidth = 1200;
 
-// The page's controls the region's boxes make way for, all shown again when they go.
-template <class Form>
-std::vector<Control*> makingWay(Form& f) {
-  std::vector<Control*> c{&f.chkIntX,   &f.imgRangeX,  &f.lblRangeX, &f.lblOpenX,   &f.cboRangeX1,
-                          &f.lblCommaX, &f.cboRangeX2, &f.lblCloseX, &f.imgRangeY,  &f.lblRangeY,
-                          &f.lblOpenY,  &f.cboRangeY1, &f.lblCommaY, &f.cboRangeY2, &f.lblCloseY};
-  for (int box = 1; box <= 3; ++box)
-    c.insert(c.end(), {&f.lblParameter[box], &f.txtParameter[box]});
-  return c;
-}
-
 }  // namespace
 
 bool frmControl::regionChosen() const { return cboFuncName.ListIndex() == kRegionFamily; }
@@ -64,7 +53,7 @@ void frmControl::showRegionBoxes() {
   txtExpression.setLeft(-3000);  // out of sight, its text kept
   lblParameter[4].setVisible(false);
   txtParameter[4].setVisible(false);
-  for (Control* c : makingWay(*this)) c->setVisible(false);
+  for (Control* c : parameterAndRangeControls()) c->setVisible(false);
   for (Control* c : region.all()) c->setVisible(true);
   // A new region starts from empty boxes.
   region.txtInequalities.setText("");
@@ -77,7 +66,7 @@ void frmControl::hideRegionBoxes() {
   regionShown_ = false;
   for (Control* c : region.all()) c->setVisible(false);
   // The item chosen next hides again what it does not use.
-  for (Control* c : makingWay(*this)) c->setVisible(true);
+  for (Control* c : parameterAndRangeControls()) c->setVisible(true);
 }
 
 void frmControl::runRegionDrawSteps() {
