@@ -16,7 +16,7 @@ namespace {
 
 // Where the boxes lie (twips): the inequalities' box where the parameters and ranges
 // were, four lines high, the objective's under it, both ending above 替换.
-constexpr int kCaptionLeft = 90, kBoxLeft = 900, kBoxWidth = 3900;
+constexpr int kCaptionLeft = 90, kBoxLeft = 1170, kBoxWidth = 3630;
 constexpr int kInequalitiesTop = 2565, kInequalitiesHeight = 1110;
 constexpr int kObjectiveTop = 3780, kObjectiveHeight = 270, kObjectiveCaptionWidth = 1200;
 
