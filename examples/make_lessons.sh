@@ -2,7 +2,6 @@
 # Writes the lessons of the 示例 menu with the program's own `quorvel add`:
 #   examples/make_lessons.sh build/quorvel
 # Each lesson is a list document "NN-题目.QVJ"; the menu lists them in the order of NN.
-# 10-线性规划.QVJ comes with the regions of inequalities.
 set -euo pipefail
 quorvel=$(realpath "${1:?the quorvel program to run}")
 cd "$(dirname "$0")"
@@ -68,3 +67,8 @@ lesson "09-切线与导数.QVJ" \
   --tangent 1 --at 2 --color E03131 -- \
   --tangent 1 --at -1 --color AE3EC9 -- \
   --derivative 1 --color 2F9E44
+
+lesson "10-线性规划.QVJ" \
+  --region "x + y <= 4" --region "x >= 0" --region "y >= 0" --region "x - y <= 2" \
+  --objective "z = 2x + y" --color 1C7ED6 -- \
+  --family 0 --p1 -2 --p2 7 --color E03131

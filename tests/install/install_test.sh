@@ -91,7 +91,7 @@ fi
 # The lessons of the 示例 menu, each a list the program reads, each named in the manual.
 examples=$prefix/share/quorvel/examples
 lessons=$(find "$examples" -name '[0-9][0-9]-*.QVJ' 2>/dev/null | sort)
-[ "$(wc -l <<<"$lessons")" -ge 9 ] || fail "fewer than nine lessons in share/quorvel/examples"
+[ "$(wc -l <<<"$lessons")" -ge 10 ] || fail "fewer than ten lessons in share/quorvel/examples"
 for lesson in $lessons; do
   "$prefix/bin/quorvel" list "$lesson" >/dev/null 2>&1 || fail "quorvel list refuses $lesson"
   title=$(basename "$lesson" .QVJ)
