@@ -10,6 +10,7 @@
 #include "analysis/linear_program.h"
 #include "analysis/linear_program_text.h"
 #include "analysis/rational_text.h"
+#include "analysis/region_program.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/option_parsing.h"
@@ -46,39 +47,7 @@ constexpr std::string_view kLpUsage =
     "Exit status: 0 solved (an empty or unbounded region included); 1 an\n"
     "inequality or an objective that cannot be read (错误: and why); 2 wrong usage.\n";
 
-constexpr std::string_view kObjectiveSigns[] = {"<",      ">",      "=",     "\u2264",
-                                                "\u2265", "\u2266", "\u2267"};
-
-// The objective without a leading "z =" (any case, blanks and full-width forms
-// allowed).
-std::string objectiveBody(const std::string& typed) {
-  const std::string text = plainInput(typed);
-  std::size_t at = text.find_first_not_of(' ');
-  if (at == std::string::npos || (text[at] != 'z' && text[at] != 'Z')) return text;
-  at = text.find_first_not_of(' ', at + 1);
-  if (at == std::string::npos || text[at] != '=') return text;
-  return text.substr(at + 1);
-}
-
-// z = p·x + q·y + k read from its text; the reason it cannot be, or empty.
-struct Objective {
-  mpq_class p, q, k;
-};
-
-std::string readObjective(const std::string& typed, Objective& out) {
-  const std::string body = objectiveBody(typed);
-  for (const std::string_view sign : kObjectiveSigns) {
-    if (body.find(sign) != std::string::npos) return "目标函数不能含有不等号或等号";
-  }
-  std::string reason;
-  // Read as the left side of an inequality: p·x + q·y ≤ −k.
-  const std::vector<LinearConstraint> read = parseLinearInequality(body + " <= 0", reason);
-  if (read.size() != 1) return reason.empty() ? "目标函数不是 x 和 y 的一次式" : reason;
-  out = Objective{read.front().a, read.front().b, -read.front().c};
-  return {};
-}
-
-void printOptimum(std::ostream& out, const FeasibleRegion& region, const Objective& z,
+void printOptimum(std::ostream& out, const FeasibleRegion& region, const LinearObjective& z,
                   bool maximum) {
   const ObjectiveResult result = optimise(region, z.p, z.q);
   Optimum optimum = maximum ? result.maximum : result.minimum;
@@ -111,12 +80,12 @@ int lpCommand(const std::vector<std::string>& args, std::istream& /*in*/, std::o
     }
     constraints.insert(constraints.end(), read.begin(), read.end());
   }
-  Objective maximise, minimise;
+  LinearObjective maximise, minimise;
   for (const auto& [option, objective] :
        {std::pair{"--max", &maximise}, std::pair{"--min", &minimise}}) {
     const std::string* text = words.value(option);
     if (text == nullptr) continue;
-    if (const std::string reason = readObjective(*text, *objective); !reason.empty()) {
+    if (const std::string reason = readLinearObjective(*text, *objective); !reason.empty()) {
       err << "错误: 目标函数“" << *text << "”：" << reason << '\n';
       return kExitRefused;
     }

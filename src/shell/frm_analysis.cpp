@@ -11,6 +11,7 @@
 #include "analysis/trace.h"
 #include "catalogue/curve_rules.h"
 #include "document/read_entry.h"
+#include "document/region_entry.h"
 #include "document/typed_record.h"
 #include "eval/number_text.h"
 #include "eval/single_math.h"
@@ -185,6 +186,7 @@ void frmAnalysis::followLines() {
     // The chosen line has gone: nothing is analysed until another is chosen.
     curve_.reset();
     points_.clear();
+    linearProgram_.reset();
     table_.reset();
     grdValues.clear();
     showPoints();
@@ -271,6 +273,24 @@ std::optional<AnalysedCurve> frmAnalysis::entryCurve(int line, std::string& reas
   return AnalysedCurve::fromCurve(*reading.curve, reason);
 }
 
+std::optional<std::string> frmAnalysis::readLinearProgram(int line) {
+  const FunctionList& list = program_.panel.document();
+  if (line < 0 || static_cast<std::size_t>(line) >= list.size()) return std::nullopt;
+  const auto* region = std::get_if<RegionCurve>(&list.at(static_cast<std::size_t>(line)).content);
+  if (region == nullptr) return std::nullopt;
+  // A curved boundary or an objective that is not linear: the region stays refused.
+  std::string reason;
+  linearProgram_ = regionProgram(*region, reason);
+  if (!linearProgram_) return std::nullopt;
+  // The objective as the list prints it, after the inequalities and "；".
+  const std::string printed = printedRegion(*region);
+  const std::size_t mark = printed.rfind("；");
+  objectivePrinted_ = region->objective.empty() || mark == std::string::npos
+                          ? std::string()
+                          : printed.substr(mark + std::string("；").size());
+  return linearProgram_->shape;
+}
+
 Region frmAnalysis::viewRegion(const ViewState& view) {
   const double zoom = zoomOf(view);
   return {{view.viewLeft / zoom, view.viewRight / zoom},
@@ -284,8 +304,14 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
   curve_.reset();
   other_.reset();
   points_.clear();
+  linearProgram_.reset();
   std::string status;
   if (cboCurve.ListIndex() >= 0) curve_ = entryCurve(cboCurve.ListIndex(), status);
+  if (!curve_ && status == kMessageRegionNotAnalysed) {
+    if (std::optional<std::string> shape = readLinearProgram(cboCurve.ListIndex())) {
+      status = std::move(*shape);
+    }
+  }
   if (curve_ && curve_->plane() != nullptr && !curve_->equation()) {
     status = kMessagePlaneCurveNotAnalysed;
   }
@@ -318,6 +344,15 @@ void frmAnalysis::refreshPoints(const ViewState& view) {
 
 void frmAnalysis::showMonotonic(const Interval& range) {
   std::vector<std::vector<std::string>> rows;
+  if (linearProgram_) {
+    lblMonotonic.setCaption("目标函数的最值");
+    for (const std::string& optimum : linearProgram_->optima) {
+      rows.push_back({objectivePrinted_, optimum});
+    }
+    grdMonotonic.setContent({"目标函数", "最大值与最小值"}, std::move(rows));
+    return;
+  }
+  lblMonotonic.setCaption("单调区间与极值");
   std::string reason;
   const std::optional<ScalarFunction> f = curve_ ? curveFunction(*curve_, reason) : std::nullopt;
   // The ends are the range's own numbers where the curve's range does not end first.
@@ -329,6 +364,10 @@ void frmAnalysis::showMonotonic(const Interval& range) {
 }
 
 void frmAnalysis::showPoints() {
+  if (linearProgram_) {
+    grdPoints.setContent({"类型", "x", "y"}, linearProgram_->corners);
+    return;
+  }
   std::vector<std::vector<std::string>> rows;
   for (const KeyPoint& p : points_) {
     rows.push_back({kindCaption(p.kind), fixedText(p.x, 4), fixedText(p.y, 4)});

@@ -15,6 +15,7 @@
 #include "analysis/analysed_curve.h"
 #include "analysis/derived_calculus.h"
 #include "analysis/key_points.h"
+#include "analysis/region_program.h"
 #include "analysis/tangent_line.h"
 #include "analysis/trace.h"
 #include "analysis/value_table.h"
@@ -172,6 +173,9 @@ class frmAnalysis : public Window {
   bool wanted() const { return Visible() || chkMarks.Value() == 1; }
   void redrawForMarks();
   std::optional<AnalysedCurve> entryCurve(int line, std::string& reason) const;
+  // The linear program of the line's region entry, kept in linearProgram_; the
+  // status line's text, or nothing when the entry is no linear program.
+  std::optional<std::string> readLinearProgram(int line);
   void drawPlacedMarks(Surface& canvas, const ViewState& view, LabelSpace& texts) const;
   static Region viewRegion(const ViewState& view);
   // Makes the derived curve of the chosen line and adds it to the list; the reason
@@ -194,6 +198,10 @@ class frmAnalysis : public Window {
   std::optional<AnalysedCurve> curve_;
   std::optional<AnalysedCurve> other_;
   std::vector<KeyPoint> points_;
+  // A region whose inequalities are all linear: its corners take the key points'
+  // place and the optima of its objective the monotonic intervals'.
+  std::optional<RegionProgram> linearProgram_;
+  std::string objectivePrinted_;  // "z = 2x + y", or empty
   std::optional<ValueTable> table_;
 };
 
