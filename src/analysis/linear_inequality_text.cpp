@@ -14,15 +14,15 @@ namespace {
 constexpr const char* kMinusSign = "\u2212";
 
 // The signs as typed, longest first, and what they mean.
-const std::pair<std::string_view, Relation> kRelations[] = {
-    {"<=", Relation::LessEqual},
-    {">=", Relation::GreaterEqual},
-    {"\u2264", Relation::LessEqual},
-    {"\u2266", Relation::LessEqual},
-    {"\u2265", Relation::GreaterEqual},
-    {"\u2267", Relation::GreaterEqual},
-    {"<", Relation::Less},
-    {">", Relation::Greater},
+const std::pair<std::string_view, LinearRelation> kRelations[] = {
+    {"<=", LinearRelation::LessEqual},
+    {">=", LinearRelation::GreaterEqual},
+    {"\u2264", LinearRelation::LessEqual},
+    {"\u2266", LinearRelation::LessEqual},
+    {"\u2265", LinearRelation::GreaterEqual},
+    {"\u2267", LinearRelation::GreaterEqual},
+    {"<", LinearRelation::Less},
+    {">", LinearRelation::Greater},
 };
 
 // x·a + y·b + c.
@@ -134,7 +134,7 @@ class SideReader {
 struct Found {
   std::size_t at = std::string_view::npos;
   std::size_t length = 0;
-  Relation relation = Relation::LessEqual;
+  LinearRelation relation = LinearRelation::LessEqual;
 };
 Found nextRelation(std::string_view text, std::size_t from) {
   Found best;
@@ -200,12 +200,12 @@ std::vector<LinearConstraint> parseLinearInequality(std::string_view text, std::
   return constraints;
 }
 
-const char* relationText(Relation relation) {
+const char* relationText(LinearRelation relation) {
   switch (relation) {
-    case Relation::Less: return "<";
-    case Relation::LessEqual: return "\u2264";
-    case Relation::Greater: return ">";
-    case Relation::GreaterEqual: return "\u2265";
+    case LinearRelation::Less: return "<";
+    case LinearRelation::LessEqual: return "\u2264";
+    case LinearRelation::Greater: return ">";
+    case LinearRelation::GreaterEqual: return "\u2265";
   }
   return "";
 }

@@ -17,7 +17,7 @@ namespace quorvel {
 std::vector<LinearConstraint> parseLinearInequality(std::string_view text, std::string& reason);
 
 // "<", "≤", ">", "≥".
-const char* relationText(Relation relation);
+const char* relationText(LinearRelation relation);
 
 // "x + y ≤ 4", "2x − y ≥ −1", "1/2x − 3y < 0", "0 ≤ 5" with the coefficients in lowest
 // terms and the minus sign U+2212.

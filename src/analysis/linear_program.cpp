@@ -13,9 +13,11 @@ RationalPoint minus(const RationalPoint& u, const RationalPoint& v) {
   return {u.x - v.x, u.y - v.y};
 }
 
-mpq_class along(const HalfPlane& h, const RationalPoint& v) { return h.a * v.x + h.b * v.y; }
-bool holdsClosed(const HalfPlane& h, const RationalPoint& v) { return along(h, v) <= h.c; }
-bool onLine(const HalfPlane& h, const RationalPoint& v) { return along(h, v) == h.c; }
+mpq_class along(const RationalHalfPlane& h, const RationalPoint& v) {
+  return h.a * v.x + h.b * v.y;
+}
+bool holdsClosed(const RationalHalfPlane& h, const RationalPoint& v) { return along(h, v) <= h.c; }
+bool onLine(const RationalHalfPlane& h, const RationalPoint& v) { return along(h, v) == h.c; }
 
 // The direction as the shortest vector of whole numbers: (1, 1/2) is (2, 1).
 RationalPoint primitive(const RationalPoint& d) {
@@ -31,17 +33,18 @@ void addOnce(std::vector<RationalPoint>& list, const RationalPoint& p) {
   if (std::find(list.begin(), list.end(), p) == list.end()) list.push_back(p);
 }
 
-HalfPlane facingDown(const LinearConstraint& c) {
-  const bool flip = c.relation == Relation::Greater || c.relation == Relation::GreaterEqual;
-  const bool strict = c.relation == Relation::Less || c.relation == Relation::Greater;
-  HalfPlane h{c.a, c.b, c.c, strict};
+RationalHalfPlane facingDown(const LinearConstraint& c) {
+  const bool flip =
+      c.relation == LinearRelation::Greater || c.relation == LinearRelation::GreaterEqual;
+  const bool strict = c.relation == LinearRelation::Less || c.relation == LinearRelation::Greater;
+  RationalHalfPlane h{c.a, c.b, c.c, strict};
   if (flip) h = {-h.a, -h.b, -h.c, strict};
   return h;
 }
 
 // The corners of the closure: the meeting points of two lines that satisfy every
 // inequality (each corner once).
-std::vector<RationalPoint> closureCorners(const std::vector<HalfPlane>& hs) {
+std::vector<RationalPoint> closureCorners(const std::vector<RationalHalfPlane>& hs) {
   std::vector<RationalPoint> corners;
   for (std::size_t i = 0; i < hs.size(); ++i) {
     for (std::size_t j = i + 1; j < hs.size(); ++j) {
@@ -50,7 +53,7 @@ std::vector<RationalPoint> closureCorners(const std::vector<HalfPlane>& hs) {
       const RationalPoint p{(hs[i].c * hs[j].b - hs[j].c * hs[i].b) / det,
                             (hs[i].a * hs[j].c - hs[j].a * hs[i].c) / det};
       if (std::all_of(hs.begin(), hs.end(),
-                      [&p](const HalfPlane& h) { return holdsClosed(h, p); })) {
+                      [&p](const RationalHalfPlane& h) { return holdsClosed(h, p); })) {
         addOnce(corners, p);
       }
     }
@@ -60,12 +63,12 @@ std::vector<RationalPoint> closureCorners(const std::vector<HalfPlane>& hs) {
 
 // The edges of the cone of directions in which the closure runs to infinity: they lie
 // along the lines.
-std::vector<RationalPoint> recessionEdges(const std::vector<HalfPlane>& hs) {
+std::vector<RationalPoint> recessionEdges(const std::vector<RationalHalfPlane>& hs) {
   std::vector<RationalPoint> edges;
-  for (const HalfPlane& h : hs) {
+  for (const RationalHalfPlane& h : hs) {
     for (const RationalPoint& d : {RationalPoint{-h.b, h.a}, RationalPoint{h.b, -h.a}}) {
       if (std::all_of(hs.begin(), hs.end(),
-                      [&d](const HalfPlane& k) { return along(k, d) <= 0; })) {
+                      [&d](const RationalHalfPlane& k) { return along(k, d) <= 0; })) {
         addOnce(edges, primitive(d));
       }
     }
@@ -106,10 +109,10 @@ void orderUnbounded(std::vector<RationalPoint>& corners, const RationalPoint& in
 // No corner and every line parallel to the first one's: a half-plane, a strip or a
 // line, spanned by a point on each boundary line and the directions. false when the
 // inequalities leave nothing.
-bool spanParallel(const std::vector<HalfPlane>& hs, FeasibleRegion& r) {
+bool spanParallel(const std::vector<RationalHalfPlane>& hs, FeasibleRegion& r) {
   const RationalPoint n{hs.front().a, hs.front().b};
   std::optional<mpq_class> lo, hi;  // on n·(x, y)
-  for (const HalfPlane& h : hs) {
+  for (const RationalHalfPlane& h : hs) {
     const mpq_class ratio = n.x != 0 ? h.a / n.x : h.b / n.y;
     const mpq_class bound = h.c / ratio;
     if (ratio > 0) {
@@ -131,23 +134,23 @@ bool spanParallel(const std::vector<HalfPlane>& hs, FeasibleRegion& r) {
 
 // The strict inequality holds nowhere on the set spanned by the points and
 // directions: it is all on the inequality's line.
-bool allOnLine(const HalfPlane& h, const std::vector<RationalPoint>& points,
+bool allOnLine(const RationalHalfPlane& h, const std::vector<RationalPoint>& points,
                const std::vector<RationalPoint>& directions) {
   return std::all_of(points.begin(), points.end(), [&h](const auto& p) { return onLine(h, p); }) &&
          std::all_of(directions.begin(), directions.end(),
                      [&h](const auto& d) { return along(h, d) == 0; });
 }
 
-bool excludesAll(const std::vector<HalfPlane>& hs, const std::vector<RationalPoint>& points,
+bool excludesAll(const std::vector<RationalHalfPlane>& hs, const std::vector<RationalPoint>& points,
                  const std::vector<RationalPoint>& directions) {
-  return std::any_of(hs.begin(), hs.end(), [&](const HalfPlane& h) {
+  return std::any_of(hs.begin(), hs.end(), [&](const RationalHalfPlane& h) {
     return h.strict && allOnLine(h, points, directions);
   });
 }
 
-bool inRegion(const std::vector<HalfPlane>& hs, const RationalPoint& p) {
+bool inRegion(const std::vector<RationalHalfPlane>& hs, const RationalPoint& p) {
   return std::none_of(hs.begin(), hs.end(),
-                      [&p](const HalfPlane& h) { return h.strict && onLine(h, p); });
+                      [&p](const RationalHalfPlane& h) { return h.strict && onLine(h, p); });
 }
 
 std::vector<RationalPoint> spanningPoints(const FeasibleRegion& r) {
@@ -198,7 +201,7 @@ RegionOutcome feasibleRegion(const std::vector<LinearConstraint>& constraints) {
   }
   FeasibleRegion r;
   for (const LinearConstraint& c : constraints) {
-    const HalfPlane h = facingDown(c);
+    const RationalHalfPlane h = facingDown(c);
     if (h.a == 0 && h.b == 0) {
       // 0 ≤ c holds everywhere or nowhere.
       if (h.strict ? !(0 < h.c) : !(0 <= h.c)) return {FeasibleRegion{}, {}};
@@ -206,7 +209,7 @@ RegionOutcome feasibleRegion(const std::vector<LinearConstraint>& constraints) {
     }
     r.halfPlanes.push_back(h);
   }
-  const std::vector<HalfPlane>& hs = r.halfPlanes;
+  const std::vector<RationalHalfPlane>& hs = r.halfPlanes;
   if (hs.empty()) {
     r.shape = RegionShape::Unbounded;
     r.anchors = {{0, 0}};
@@ -225,7 +228,7 @@ RegionOutcome feasibleRegion(const std::vector<LinearConstraint>& constraints) {
       orderUnbounded(corners, r.directions.front(), r.directions.back());
     }
   } else {
-    const bool parallel = std::all_of(hs.begin(), hs.end(), [&hs](const HalfPlane& h) {
+    const bool parallel = std::all_of(hs.begin(), hs.end(), [&hs](const RationalHalfPlane& h) {
       return h.a * hs.front().b - h.b * hs.front().a == 0;
     });
     // Two lines that are not parallel meet in a corner of any region they bound.

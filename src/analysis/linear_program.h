@@ -22,12 +22,12 @@ namespace quorvel {
 // intersections of every two lines, so the work grows with the cube of the count.
 inline constexpr std::size_t kMostInequalities = 64;
 
-enum class Relation { Less, LessEqual, Greater, GreaterEqual };
+enum class LinearRelation { Less, LessEqual, Greater, GreaterEqual };
 
 // a·x + b·y REL c.
 struct LinearConstraint {
   mpq_class a, b, c;
-  Relation relation = Relation::LessEqual;
+  LinearRelation relation = LinearRelation::LessEqual;
 };
 
 struct RationalPoint {
@@ -42,7 +42,7 @@ struct Corner {
 };
 
 // a·x + b·y ≤ c, or < c when strict: each inequality turned to face one way.
-struct HalfPlane {
+struct RationalHalfPlane {
   mpq_class a, b, c;
   bool strict = false;
 };
@@ -63,7 +63,7 @@ struct FeasibleRegion {
   // the whole plane) that with `directions` span it.
   std::vector<RationalPoint> anchors;
   // The inequalities as half-planes, the ones that hold everywhere left out.
-  std::vector<HalfPlane> halfPlanes;
+  std::vector<RationalHalfPlane> halfPlanes;
 };
 
 struct RegionOutcome {

@@ -193,7 +193,7 @@ TEST(LinearProgram, StrictInequalitiesLeaveOutTheirLines) {
 }
 
 TEST(LinearProgram, TooManyInequalitiesAreRefused) {
-  std::vector<LinearConstraint> many(kMostInequalities + 1, {1, 1, 1, Relation::LessEqual});
+  std::vector<LinearConstraint> many(kMostInequalities + 1, {1, 1, 1, LinearRelation::LessEqual});
   const RegionOutcome outcome = feasibleRegion(many);
   EXPECT_FALSE(outcome.region);
   EXPECT_EQ(outcome.reason, "不等式太多：一个线性规划最多 64 个不等式");
